@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+// One subcommand of bramblex-cli. Run gets the arguments after the command name and
+// returns the process exit status; it may throw EBramblexError, which Main prints.
+struct CliCommand {
+    const char* Name;
+    const char* Usage;   // one line: arguments after the name
+    const char* Summary; // one line: what it does
+    std::function<int(const QStringList& args)> Run;
+};
+
+std::vector<CliCommand>& CliCommands();
+
+// Registers a command at start-up: static CliRegistrar reg{{"name", "ARGS", "what", fn}};
+struct CliRegistrar {
+    explicit CliRegistrar(CliCommand command) { CliCommands().push_back(std::move(command)); }
+};
+
+// Prints to standard output / standard error in the terminal's encoding.
+void CliOut(const QString& text);
+void CliErr(const QString& text);
