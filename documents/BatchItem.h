@@ -1,0 +1,199 @@
+#pragma once
+
+// The measurement document: a header, the processes the run thread executes and the
+// readings it collected. Stored as one ".epb" file through the XML layer.
+
+#include "documents/DocumentObject.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <utility>
+#include <vector>
+
+class TGmXmlNodeList;
+class TSettings;
+
+// Raises "List index out of bounds (%1)"; shared by the owning lists.
+[[noreturn]] void RaiseListIndexError(int index);
+
+// An ordered list that owns its items. The lock guards the list across threads (the
+// run thread appends readings while the main window copies them out); Lock/Unlock and
+// lock/unlock are the same, so std::lock_guard and std::scoped_lock work on it.
+template <class T> class TOwningList {
+public:
+    TOwningList() { m_items.reserve(1024); }
+    ~TOwningList() {
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_items.clear();
+    }
+    TOwningList(const TOwningList&) = delete;
+    TOwningList& operator=(const TOwningList&) = delete;
+
+    // Creates an empty item, appends it and returns it (owned by the list).
+    T* Add() {
+        m_items.push_back(std::make_unique<T>());
+        return m_items.back().get();
+    }
+    // Appends an item made elsewhere and takes it over.
+    T* Append(std::unique_ptr<T> item) {
+        m_items.push_back(std::move(item));
+        return m_items.back().get();
+    }
+    // Creates an empty item at index (0 to Count) and returns it.
+    T* Insert(int index) {
+        if (index < 0 || index > Count())
+            RaiseListIndexError(index);
+        auto it = m_items.insert(m_items.begin() + index, std::make_unique<T>());
+        return it->get();
+    }
+    void Delete(int index) {
+        CheckIndex(index);
+        m_items.erase(m_items.begin() + index);
+    }
+    // Swaps two entries (Move Up / Move Down of the process list).
+    void Exchange(int a, int b) {
+        CheckIndex(a);
+        CheckIndex(b);
+        std::swap(m_items[static_cast<size_t>(a)], m_items[static_cast<size_t>(b)]);
+    }
+    // Bounds-checked: raises "List index out of bounds (%1)".
+    T* Items(int index) const {
+        CheckIndex(index);
+        return m_items[static_cast<size_t>(index)].get();
+    }
+    int Count() const { return static_cast<int>(m_items.size()); }
+    bool IsEmpty() const { return m_items.empty(); }
+    void Clear() { m_items.clear(); }
+
+    void Lock() const { m_lock.lock(); }
+    void Unlock() const { m_lock.unlock(); }
+    void lock() const { m_lock.lock(); }
+    void unlock() const { m_lock.unlock(); }
+
+    // Iterates the owned items (as std::unique_ptr<T>).
+    auto begin() const { return m_items.begin(); }
+    auto end() const { return m_items.end(); }
+
+protected:
+    void CheckIndex(int index) const {
+        if (index < 0 || index >= Count())
+            RaiseListIndexError(index);
+    }
+    std::vector<std::unique_ptr<T>> m_items;
+
+private:
+    mutable std::mutex m_lock;
+};
+
+// One process of the measurement programme.
+class TProcessItem : public TDocumentObject {
+public:
+    QString Identifier;
+    int32_t RPMStart = 0; // RPM code
+    int32_t RPMEnd = 0;   // RPM code
+    int32_t Time = 0;     // seconds
+    bool UseStartTemperature = false;
+    bool UseStartDelay = false;
+    double StartTemperature = 0.0;    // Celsius
+    uint8_t StartTemperatureType = 0; // 0 when above, 1 when below
+    int32_t StartDelay = 0;           // seconds
+    int32_t MeasurementCount = 0;
+
+    // Raises "Cannot assign object to Process item" for another kind.
+    void Assign(const TDocumentObject& source) override;
+    void Assign(const TProcessItem& source);
+};
+
+// One reading.
+class TMeasurementItem : public TDocumentObject {
+public:
+    double DateTime = 0.0;    // days since 30 December 1899, time of day as fraction
+    double Viscosity = 0.0;   // mPas; OverRangeViscosity (1.7e308) when over range
+    double Temperature = 0.0; // Celsius
+    int32_t RPMCode = 0;
+    double SheerStress = 0.0;
+    double SheerRate = 0.0;
+
+    // Raises "Cannot assign object to Measurement item" for another kind.
+    void Assign(const TDocumentObject& source) override;
+    void Assign(const TMeasurementItem& source);
+};
+
+class TProcessList : public TOwningList<TProcessItem>, public TDocumentObject {
+public:
+    // Clears and appends copies; a source of another kind changes nothing.
+    void Assign(const TDocumentObject& source) override;
+    void Assign(const TProcessList& source);
+
+    // True when both speeds of every process are at most 12 RPM (or there is none).
+    bool FitsTBarSpindles() const;
+};
+
+class TMeasurementList : public TOwningList<TMeasurementItem>, public TDocumentObject {
+public:
+    // Clears and appends copies; a source of another kind changes nothing. Does not
+    // lock: callers crossing threads hold the source's lock around it.
+    void Assign(const TDocumentObject& source) override;
+    void Assign(const TMeasurementList& source);
+
+    // Seconds from the earliest reading to reading index, in whole milliseconds.
+    // Raises "List index out of bounds (%1)" for a bad index (or an empty list).
+    double ElapsedSeconds(int index) const;
+    // The earliest DateTime of the list (0.0 when empty) and the elapsed time from it;
+    // lets a chart compute every reading's time in one pass.
+    double StartDateTime() const;
+    static double ElapsedSecondsBetween(double start, double dateTime);
+
+    // Ascending by X-axis quantity kind (0 DateTime, 1 Viscosity, 2 % full scale,
+    // 3 Temperature, 4 RPM, 5 SheerStress, 6 SheerRate). Raises "Invalid sort type".
+    void Sort(int kind, int model, int spindle);
+};
+
+class TBatchItem : public TDocumentObject {
+public:
+    QString FileTitle;  // set on load, not stored
+    QString FolderPath; // set on load (ends with "/"), not stored
+    QString Company;
+    QString Operator;
+    uint8_t ModelType = 0;
+    uint8_t SpindleType = 0;
+    QString Note;
+    QString Identifier;
+    int32_t SelectedXAxis = 0;
+    QString SelectedYAxis; // "0,2": ascending Y-axis indices
+    TProcessList Processes;
+    TMeasurementList Measurements;
+
+    // Deep copy including FileTitle and FolderPath. Raises "Cannot assign object to
+    // Batch item" for another kind.
+    void Assign(const TDocumentObject& source) override;
+    void Assign(const TBatchItem& source);
+
+    // Adds the "Batch" element to a node list (normally a document's top level).
+    void SaveToNodes(TGmXmlNodeList& list) const;
+    // Reads the first "Batch" element; missing parts read as defaults, never fails.
+    void LoadFromNodes(const TGmXmlNodeList& list);
+    // File errors of the XML layer propagate (EFileError); the save is atomic and a
+    // failed load leaves the batch unchanged.
+    void SaveToFile(const QString& path) const;
+    void LoadFromFile(const QString& path);
+};
+
+// Fills a batch for the New Batch command from "DefaultViscoMeter", "DefaultSpindle"
+// (or the model's first usable spindle), "DefaultCompany" and "DefaultOperator";
+// X axis 0 and Y axes "0".
+void ApplyNewBatchDefaults(TBatchItem& batch, TSettings& settings);
+
+// Copies of batches, e.g. the batches a report preview reports on.
+class TBatchList : public TOwningList<TBatchItem>, public TDocumentObject {
+public:
+    void Assign(const TDocumentObject& source) override;
+    void Assign(const TBatchList& source);
+};
+
+// "When Above" (0) or "When Below" (1), localised; raises "Invalid Start Temperature
+// Type" for anything else.
+QString StartTemperatureTypeName(int type);
