@@ -56,7 +56,7 @@ using TFullScaleTable = std::array<std::array<double, SpindleTypeCount>, RPMTabl
 extern const TFullScaleTable FullScaleTableL; // models 0 and 2
 extern const TFullScaleTable FullScaleTableR; // models 1 and 3
 
-// Chart and sort quantities. Captions are untranslated; "%s" stands for the unit
+// Chart and sort quantities. Captions are untranslated; "%1" stands for the unit
 // name. Use XAxisCaption / YAxisCaption for what the operator sees.
 extern const std::array<const char*, XAxisCount> XAxisNames;
 extern const std::array<const char*, YAxisCount> YAxisNames;
