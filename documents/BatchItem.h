@@ -16,9 +16,6 @@
 class TGmXmlNodeList;
 class TSettings;
 
-// Raises "List index out of bounds (%1)"; shared by the owning lists.
-[[noreturn]] void RaiseListIndexError(int index);
-
 // An ordered list that owns its items. The lock guards the list across threads (the
 // run thread appends readings while the main window copies them out); Lock/Unlock and
 // lock/unlock are the same, so std::lock_guard and std::scoped_lock work on it.

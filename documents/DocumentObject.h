@@ -13,3 +13,6 @@ public:
     // Makes this object a deep copy of source; the error depends on the class.
     virtual void Assign(const TDocumentObject& source) = 0;
 };
+
+// Raises "List index out of bounds (%1)"; shared by the owning lists.
+[[noreturn]] void RaiseListIndexError(int index);

@@ -73,6 +73,11 @@ public:
     TSettingsItem& Items(int index) const; // raises "List index out of bounds (%1)"
     void Clear();
 
+    // Between BeginUpdate and the matching EndUpdate changes are not written; EndUpdate
+    // then saves once if anything changed (and AutoSave is on).
+    void BeginUpdate();
+    void EndUpdate();
+
     // Sets FileName; loads the file when it exists, otherwise saves at once (creating
     // the folder and a file with an empty "Settings" element).
     void Open(const QString& path);
@@ -94,6 +99,7 @@ private:
 
     std::vector<std::unique_ptr<TSettingsItem>> m_items;
     int m_suspendSave = 0;
+    bool m_savePending = false;
 };
 
 // Copies "ReportUnits", "ViscosityUnits" and "TemperatureUnits" into the catalogue's

@@ -1,0 +1,339 @@
+#include "documents/BatchItem.h"
+
+#include "catalogue/Catalogue.h"
+#include "core/Error.h"
+#include "documents/Settings.h"
+#include "documents/TextLines.h"
+#include "xml/GmXml.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+void RaiseListIndexError(int index) {
+    throw EBramblexError(Tr("List index out of bounds (%1)").arg(index));
+}
+
+// ---------------------------------------------------------------------------
+// Items
+
+void TProcessItem::Assign(const TDocumentObject& source) {
+    const auto* process = dynamic_cast<const TProcessItem*>(&source);
+    if (!process)
+        throw EBramblexError(Tr("Cannot assign object to Process item"));
+    Assign(*process);
+}
+
+void TProcessItem::Assign(const TProcessItem& source) {
+    Identifier = source.Identifier;
+    RPMStart = source.RPMStart;
+    RPMEnd = source.RPMEnd;
+    Time = source.Time;
+    UseStartTemperature = source.UseStartTemperature;
+    UseStartDelay = source.UseStartDelay;
+    StartTemperature = source.StartTemperature;
+    StartTemperatureType = source.StartTemperatureType;
+    StartDelay = source.StartDelay;
+    MeasurementCount = source.MeasurementCount;
+}
+
+void TMeasurementItem::Assign(const TDocumentObject& source) {
+    const auto* reading = dynamic_cast<const TMeasurementItem*>(&source);
+    if (!reading)
+        throw EBramblexError(Tr("Cannot assign object to Measurement item"));
+    Assign(*reading);
+}
+
+void TMeasurementItem::Assign(const TMeasurementItem& source) {
+    DateTime = source.DateTime;
+    Viscosity = source.Viscosity;
+    Temperature = source.Temperature;
+    RPMCode = source.RPMCode;
+    SheerStress = source.SheerStress;
+    SheerRate = source.SheerRate;
+}
+
+// ---------------------------------------------------------------------------
+// Lists
+
+namespace {
+
+// Copies into a fresh vector first so that a failure leaves the target as it was,
+// and so that assigning a list to itself keeps its items.
+template <class T, class List> void CopyItems(List& target, const List& source) {
+    if (&target == &source)
+        return;
+    std::vector<std::unique_ptr<T>> copies;
+    copies.reserve(std::max<size_t>(1024, static_cast<size_t>(source.Count())));
+    for (const auto& item : source) {
+        auto copy = std::make_unique<T>();
+        copy->Assign(*item);
+        copies.push_back(std::move(copy));
+    }
+    target.Clear();
+    for (auto& copy : copies)
+        target.Append(std::move(copy));
+}
+
+} // namespace
+
+void TProcessList::Assign(const TDocumentObject& source) {
+    if (const auto* list = dynamic_cast<const TProcessList*>(&source))
+        Assign(*list);
+}
+
+void TProcessList::Assign(const TProcessList& source) {
+    CopyItems<TProcessItem>(*this, source);
+}
+
+bool TProcessList::FitsTBarSpindles() const {
+    return std::all_of(begin(), end(), [](const auto& p) {
+        return RPMCodeToValue(p->RPMStart) <= 12.0 && RPMCodeToValue(p->RPMEnd) <= 12.0;
+    });
+}
+
+void TMeasurementList::Assign(const TDocumentObject& source) {
+    if (const auto* list = dynamic_cast<const TMeasurementList*>(&source))
+        Assign(*list);
+}
+
+void TMeasurementList::Assign(const TMeasurementList& source) {
+    CopyItems<TMeasurementItem>(*this, source);
+}
+
+double TMeasurementList::StartDateTime() const {
+    // The first of equal values wins; with plain "<" that is the first one found.
+    const TMeasurementItem* earliest = nullptr;
+    for (const auto& m : m_items)
+        if (!earliest || m->DateTime < earliest->DateTime)
+            earliest = m.get();
+    return earliest ? earliest->DateTime : 0.0;
+}
+
+double TMeasurementList::ElapsedSecondsBetween(double start, double dateTime) {
+    constexpr double msPerDay = 86400000.0;
+    // Day numbers near 40000 carry about 1e-3 ms of rounding noise; without the
+    // allowance readings taken exactly 1.5 s apart would come out as 1.499 s.
+    constexpr double noiseMs = 5e-3;
+    const double ms = std::fabs(dateTime - start) * msPerDay;
+    if (!std::isfinite(ms))
+        return 0.0;
+    return std::trunc(ms + noiseMs) / 1000.0;
+}
+
+double TMeasurementList::ElapsedSeconds(int index) const {
+    const TMeasurementItem* reading = Items(index);
+    return ElapsedSecondsBetween(StartDateTime(), reading->DateTime);
+}
+
+void TMeasurementList::Sort(int kind, int model, int spindle) {
+    if (kind < 0 || kind > 6)
+        throw EBramblexError(Tr("Invalid sort type"));
+
+    // Keys are computed once, from the reading and the arguments only.
+    std::vector<std::pair<double, size_t>> keys;
+    keys.reserve(m_items.size());
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        const TMeasurementItem& m = *m_items[i];
+        double key = 0.0;
+        switch (kind) {
+        case 0:
+            key = m.DateTime;
+            break;
+        case 1:
+            key = m.Viscosity;
+            break;
+        case 2:
+            key = PercentFullScale(model, spindle, m.RPMCode, m.Viscosity);
+            break;
+        case 3:
+            key = m.Temperature;
+            break;
+        case 4:
+            key = RPMCodeToValue(m.RPMCode);
+            break;
+        case 5:
+            key = m.SheerStress;
+            break;
+        case 6:
+            key = m.SheerRate;
+            break;
+        }
+        // NaN would break the ordering that the sort relies on; it goes first.
+        if (std::isnan(key))
+            key = -std::numeric_limits<double>::infinity();
+        keys.emplace_back(key, i);
+    }
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+
+    std::vector<std::unique_ptr<TMeasurementItem>> sorted;
+    sorted.reserve(std::max<size_t>(1024, m_items.size()));
+    for (const auto& key : keys)
+        sorted.push_back(std::move(m_items[key.second]));
+    m_items = std::move(sorted);
+}
+
+void TBatchList::Assign(const TDocumentObject& source) {
+    if (const auto* list = dynamic_cast<const TBatchList*>(&source))
+        Assign(*list);
+}
+
+void TBatchList::Assign(const TBatchList& source) {
+    CopyItems<TBatchItem>(*this, source);
+}
+
+// ---------------------------------------------------------------------------
+// Batch
+
+void TBatchItem::Assign(const TDocumentObject& source) {
+    const auto* batch = dynamic_cast<const TBatchItem*>(&source);
+    if (!batch)
+        throw EBramblexError(Tr("Cannot assign object to Batch item"));
+    Assign(*batch);
+}
+
+void TBatchItem::Assign(const TBatchItem& source) {
+    if (&source == this)
+        return;
+    FileTitle = source.FileTitle;
+    FolderPath = source.FolderPath;
+    Company = source.Company;
+    Operator = source.Operator;
+    ModelType = source.ModelType;
+    SpindleType = source.SpindleType;
+    Note = source.Note;
+    Identifier = source.Identifier;
+    SelectedXAxis = source.SelectedXAxis;
+    SelectedYAxis = source.SelectedYAxis;
+    Processes.Assign(source.Processes);
+    Measurements.Assign(source.Measurements);
+}
+
+void TBatchItem::SaveToNodes(TGmXmlNodeList& list) const {
+    TGmXmlNode* batch = list.Add("Batch");
+    TGmXmlNodeList& header = batch->Children();
+    header.Add("Company")->SetText(FileText(Company));
+    header.Add("Operator")->SetText(FileText(Operator));
+    header.Add("ModelType")->SetInteger(ModelType);
+    header.Add("SpindleType")->SetInteger(SpindleType);
+    header.Add("Note")->SetText(FileText(Note));
+    header.Add("Identifier")->SetText(FileText(Identifier));
+    header.Add("SelectedXAxis")->SetInteger(SelectedXAxis);
+    header.Add("SelectedYAxis")->SetText(FileText(SelectedYAxis));
+
+    TGmXmlNodeList& processes = header.Add("Processes")->Children();
+    for (const auto& p : Processes) {
+        TGmXmlNodeList& fields = processes.Add("Process")->Children();
+        fields.Add("Identifier")->SetText(FileText(p->Identifier));
+        fields.Add("RPMStart")->SetInteger(p->RPMStart);
+        fields.Add("RPMEnd")->SetInteger(p->RPMEnd);
+        fields.Add("Time")->SetInteger(p->Time);
+        fields.Add("UseStartTemperature")->SetBoolean(p->UseStartTemperature);
+        fields.Add("UseStartDelay")->SetBoolean(p->UseStartDelay);
+        fields.Add("StartTemperature")->SetFloat(p->StartTemperature);
+        fields.Add("StartTemperatureType")->SetInteger(p->StartTemperatureType);
+        fields.Add("StartDelay")->SetInteger(p->StartDelay);
+        fields.Add("Measurements")->SetInteger(p->MeasurementCount);
+    }
+
+    TGmXmlNodeList& readings = header.Add("Measurements")->Children();
+    for (const auto& m : Measurements) {
+        TGmXmlNodeList& fields = readings.Add("Measurement")->Children();
+        fields.Add("DateTime")->SetFloat(m->DateTime);
+        fields.Add("Viscosity")->SetFloat(m->Viscosity);
+        fields.Add("Temperature")->SetFloat(m->Temperature);
+        fields.Add("RPMCode")->SetInteger(m->RPMCode);
+        fields.Add("SheerStress")->SetFloat(m->SheerStress);
+        fields.Add("SheerRate")->SetFloat(m->SheerRate);
+    }
+}
+
+void TBatchItem::LoadFromNodes(const TGmXmlNodeList& list) {
+    // Absent elements read through the missing node as empty values, so a document
+    // without "Batch" loads as an empty batch.
+    const TGmXmlNodeList& header = list.Find("Batch").Children();
+    Company = header.Find("Company").GetText();
+    Operator = header.Find("Operator").GetText();
+    ModelType = static_cast<uint8_t>(header.Find("ModelType").GetInteger());
+    SpindleType = static_cast<uint8_t>(header.Find("SpindleType").GetInteger());
+    Note = header.Find("Note").GetText();
+    Identifier = header.Find("Identifier").GetText();
+    SelectedXAxis = header.Find("SelectedXAxis").GetInteger();
+    SelectedYAxis = header.Find("SelectedYAxis").GetText();
+
+    Processes.Clear();
+    for (const auto& node : header.Find("Processes").Children()) {
+        const TGmXmlNodeList& fields = node->Children();
+        TProcessItem* p = Processes.Add();
+        p->Identifier = fields.Find("Identifier").GetText();
+        p->RPMStart = fields.Find("RPMStart").GetInteger();
+        p->RPMEnd = fields.Find("RPMEnd").GetInteger();
+        p->Time = fields.Find("Time").GetInteger();
+        p->UseStartTemperature = fields.Find("UseStartTemperature").GetBoolean();
+        p->UseStartDelay = fields.Find("UseStartDelay").GetBoolean();
+        p->StartTemperature = fields.Find("StartTemperature").GetFloat();
+        p->StartTemperatureType = static_cast<uint8_t>(fields.Find("StartTemperatureType").GetInteger());
+        p->StartDelay = fields.Find("StartDelay").GetInteger();
+        p->MeasurementCount = fields.Find("Measurements").GetInteger();
+    }
+
+    Measurements.Clear();
+    for (const auto& node : header.Find("Measurements").Children()) {
+        const TGmXmlNodeList& fields = node->Children();
+        TMeasurementItem* m = Measurements.Add();
+        m->DateTime = fields.Find("DateTime").GetFloat();
+        m->Viscosity = fields.Find("Viscosity").GetFloat();
+        m->Temperature = fields.Find("Temperature").GetFloat();
+        m->RPMCode = fields.Find("RPMCode").GetInteger();
+        m->SheerStress = fields.Find("SheerStress").GetFloat();
+        m->SheerRate = fields.Find("SheerRate").GetFloat();
+    }
+}
+
+void TBatchItem::SaveToFile(const QString& path) const {
+    TGmXML document;
+    SaveToNodes(document.Nodes());
+    document.SaveToFile(path);
+}
+
+void TBatchItem::LoadFromFile(const QString& path) {
+    TGmXML document;
+    document.LoadFromFile(path);
+    LoadFromNodes(document.Nodes());
+    const QFileInfo info(path);
+    FileTitle = info.completeBaseName();
+    FolderPath = info.absolutePath();
+    if (!FolderPath.endsWith(QLatin1Char('/')))
+        FolderPath += QLatin1Char('/');
+}
+
+void ApplyNewBatchDefaults(TBatchItem& batch, TSettings& settings) {
+    int model = settings.Item("DefaultViscoMeter").GetInteger();
+    // -1 (no model chosen yet) or a damaged value: the first model, as the
+    // preferences dialog would show it.
+    if (model < 0 || model >= ModelTypeCount)
+        model = 0;
+    int spindle = settings.Item("DefaultSpindle").GetInteger();
+    if (!IsSpindleValid(model, spindle))
+        spindle = SpindleFromIndex(model, 0);
+    batch.ModelType = static_cast<uint8_t>(model);
+    batch.SpindleType = static_cast<uint8_t>(spindle);
+    batch.Company = settings.Item("DefaultCompany").GetString();
+    batch.Operator = settings.Item("DefaultOperator").GetString();
+    batch.SelectedXAxis = 0;
+    batch.SelectedYAxis = QStringLiteral("0");
+}
+
+QString StartTemperatureTypeName(int type) {
+    switch (type) {
+    case 0:
+        return Tr("When Above");
+    case 1:
+        return Tr("When Below");
+    default:
+        throw EBramblexError(Tr("Invalid Start Temperature Type"));
+    }
+}
