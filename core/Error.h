@@ -9,7 +9,9 @@
 
 // Looks up a user-visible text in the loaded translation; without one the English
 // text comes back unchanged. Every message an operator may read goes through here.
-inline QString Tr(const char* text) { return QCoreApplication::translate("Bramblex", text); }
+inline QString Tr(const char* text) {
+    return QCoreApplication::translate("Bramblex", text);
+}
 
 // A failure the operator may see. The message is already the text an error box shows,
 // so lower layers raise it and windows only display it.

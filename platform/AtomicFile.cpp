@@ -13,7 +13,9 @@
 
 namespace {
 
-QString Reason(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
+QString Reason(int err) {
+    return QString::fromLocal8Bit(std::strerror(err));
+}
 
 [[noreturn]] void FailCreate(const QString& path, const QString& message, int err) {
     const QString text = message.isEmpty() ? Tr("Cannot create file \"%1\". %2") : message;

@@ -37,6 +37,7 @@ public:
     // Creates a child of the cursor node (or of the list's level when the cursor is
     // none), appends it and returns it; the cursor does not move.
     TGmXmlNode* Add(std::string_view name);
+    TGmXmlNode* Add(const char* name) { return Add(std::string_view(name)); }
     TGmXmlNode* Add(const QString& name);
 
     // Parser primitives: OpenChild makes a node from an opening tag's text
@@ -51,6 +52,7 @@ public:
     // The first node named exactly name (case-sensitive), or the shared missing node,
     // which reads as empty values. Never null; never write into the result.
     const TGmXmlNode& Find(std::string_view name) const;
+    const TGmXmlNode& Find(const char* name) const { return Find(std::string_view(name)); }
     const TGmXmlNode& Find(const QString& name) const;
     // The first node named name for changing it, or nullptr.
     TGmXmlNode* FindNode(std::string_view name) const;
@@ -58,11 +60,15 @@ public:
     TGmXmlNode* Owner() const { return m_owner; }
     TGmXmlNode* Cursor() const { return m_cursor; }
     void Clear();
+    // Removes the node at index from the list and hands it to the caller.
+    std::unique_ptr<TGmXmlNode> Take(int index);
 
     auto begin() const { return m_items.begin(); }
     auto end() const { return m_items.end(); }
 
 private:
+    TGmXmlNode* Append(TGmXmlNode* parent);
+
     TGmXmlNode* m_owner;
     TGmXmlNode* m_cursor;
     std::vector<std::unique_ptr<TGmXmlNode>> m_items;
@@ -147,7 +153,7 @@ private:
 
 // Locale-independent number text used by the XML layer and the settings store.
 namespace GmXmlFormat {
-std::string FloatToText(double x);          // at most 15 significant digits, "1.7E308", "5E-5"
+std::string FloatToText(double x); // at most 15 significant digits, "1.7E308", "5E-5"
 bool TextToFloat(std::string_view text, double& out);
 bool TextToInteger(std::string_view text, int32_t& out);
 QString FloatToQString(double x);

@@ -1,0 +1,88 @@
+// bramblex-cli resave IN OUT: reads a document through its own class and writes it
+// back the same way, so that a file the program wrote comes back byte for byte.
+
+#include "CliCommand.h"
+#include "core/Error.h"
+#include "documents/BatchItem.h"
+#include "documents/Settings.h"
+#include "xml/GmXml.h"
+
+#include <QFileInfo>
+
+#include <functional>
+
+namespace {
+
+struct TDocumentKind {
+    const char* Name;
+    const char* TopElement;                                        // decides by content
+    std::function<bool(const QFileInfo&)> MatchesName;             // decides when the content does not
+    std::function<void(const QString& in, const QString& out)> Resave; // null: not handled yet
+};
+
+void ResaveBatch(const QString& in, const QString& out) {
+    TBatchItem batch;
+    batch.LoadFromFile(in);
+    batch.SaveToFile(out);
+}
+
+void ResaveSettings(const QString& in, const QString& out) {
+    TSettings settings;
+    settings.Load(in);
+    settings.FileName = out;
+    settings.Save();
+}
+
+const std::vector<TDocumentKind>& Kinds() {
+    static const std::vector<TDocumentKind> kinds{
+        {"settings", "Settings",
+         [](const QFileInfo& f) { return f.fileName().compare("settings.xml", Qt::CaseInsensitive) == 0; },
+         ResaveSettings},
+        {"batch", "Batch", [](const QFileInfo& f) { return f.suffix().compare("epb", Qt::CaseInsensitive) == 0; },
+         ResaveBatch},
+        // Report templates: fill in Resave with the report document's load and save.
+        {"report", "Report", [](const QFileInfo& f) { return f.suffix().compare("epr", Qt::CaseInsensitive) == 0; },
+         nullptr},
+    };
+    return kinds;
+}
+
+const TDocumentKind* DetectKind(const QString& path) {
+    TGmXML document;
+    document.LoadFromFile(path);
+    if (document.Nodes().Count() > 0) {
+        const QString top = document.Nodes().Items(0)->NameText();
+        for (const auto& kind : Kinds())
+            if (top == QLatin1String(kind.TopElement))
+                return &kind;
+    }
+    const QFileInfo info(path);
+    for (const auto& kind : Kinds())
+        if (kind.MatchesName(info))
+            return &kind;
+    return nullptr;
+}
+
+int Run(const QStringList& args) {
+    if (args.size() != 2) {
+        CliErr("usage: bramblex-cli resave IN OUT");
+        return 2;
+    }
+    const TDocumentKind* kind = DetectKind(args[0]);
+    if (!kind) {
+        CliErr(QStringLiteral("resave: \"%1\" is not a batch, settings or report file").arg(args[0]));
+        return 1;
+    }
+    if (!kind->Resave) {
+        CliErr(QStringLiteral("resave: %1 files are not supported yet").arg(kind->Name));
+        return 1;
+    }
+    kind->Resave(args[0], args[1]);
+    return 0;
+}
+
+static CliRegistrar reg{{"resave", "IN OUT",
+                         "load a batch (.epb) or settings file through its document class and write it to OUT",
+                         Run}};
+
+} // namespace
