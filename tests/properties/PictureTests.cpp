@@ -1,0 +1,286 @@
+#include "properties/KorvGraphic.h"
+
+#include "core/Error.h"
+#include "properties/JpegCodec.h"
+#include "properties/PictureText.h"
+#include "support/TempDir.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+#include <zlib.h>
+
+namespace {
+
+QByteArray Pattern(int n) {
+    QByteArray b(n, '\0');
+    quint32 x = 2463534242u;
+    for (int i = 0; i < n; ++i) {
+        x ^= x << 13, x ^= x >> 17, x ^= x << 5;
+        b[i] = static_cast<char>(x);
+    }
+    return b;
+}
+
+QImage TestImage(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, x < w / 2 ? qRgb(200, 30, 40) : qRgb(20, 60, 220));
+    return image;
+}
+
+QByteArray ZlibFrame(const QByteArray& framed) {
+    uLongf size = compressBound(static_cast<uLong>(framed.size()));
+    QByteArray out(static_cast<int>(size), '\0');
+    compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(framed.constData()),
+              static_cast<uLong>(framed.size()), 9);
+    out.resize(static_cast<int>(size));
+    return out;
+}
+
+QByteArray Le32(quint32 n) {
+    QByteArray b;
+    for (int s = 0; s < 32; s += 8)
+        b.append(static_cast<char>((n >> s) & 0xFF));
+    return b;
+}
+
+// ---------------------------------------------------------------------------
+// Packed text
+
+TEST(PictureText, KnownGoodStrings) {
+    // Produced by Python's zlib and base64 modules.
+    EXPECT_EQ(PackPictureText({}), "eNpjYGBgAAAABAAB");
+    EXPECT_EQ(PackPictureText("Hello picture"), "eNrjZWBg8EjNyclXKMhMLiktSgUAIwIFHg==");
+    EXPECT_EQ(UnpackPictureText("eNrjZWBg8EjNyclXKMhMLiktSgUAIwIFHg=="), "Hello picture");
+    // Line breaks, blanks and stray characters are skipped.
+    EXPECT_EQ(UnpackPictureText("eNrjZWBg8EjN\r\nyclXKMhM  LiktSg*UAIwIFHg=="), "Hello picture");
+    EXPECT_TRUE(UnpackPictureText("eNpjYGBgAAAABAAB").isEmpty());
+}
+
+TEST(PictureText, LineBreakAfterEveryFullLineOnly) {
+    EXPECT_EQ(Base64EncodeLines(QByteArray(57, 'x')).size(), 78);
+    EXPECT_TRUE(Base64EncodeLines(QByteArray(57, 'x')).endsWith("\r\n"));
+    const QByteArray two = Base64EncodeLines(QByteArray(58, 'x'));
+    EXPECT_EQ(two.size(), 76 + 2 + 4);
+    EXPECT_EQ(two.indexOf("\r\n"), 76);
+    EXPECT_FALSE(two.endsWith("\r\n"));
+    EXPECT_EQ(Base64EncodeLines(QByteArray(114, 'x')).count("\r\n"), 2);
+    EXPECT_EQ(Base64EncodeLines(QByteArray(1, 'x')), "eA==");
+}
+
+// An independent implementation in Python checks our text both ways, over sizes
+// that end on and off the 76-character boundary.
+TEST(PictureText, AgreesWithPython) {
+    const QString python = QStandardPaths::findExecutable("python3");
+    if (python.isEmpty())
+        GTEST_SKIP() << "python3 not installed";
+    const char* script = R"(
+import sys, zlib, base64, struct
+for line in sys.stdin.read().split():
+    payload_hex, ours = line.split(':')
+    p = bytes.fromhex(payload_hex)
+    ours = base64.b64decode(ours.encode()).decode()
+    b = base64.b64encode(zlib.compress(struct.pack('<I', len(p)) + p, 9)).decode()
+    expect = ''.join(b[i:i+76] + ('\r\n' if len(b[i:i+76]) == 76 else '') for i in range(0, len(b), 76))
+    raw = zlib.decompress(base64.b64decode(ours.replace('\r\n', '')))
+    ok = ours == expect and struct.unpack('<I', raw[:4])[0] == len(p) and raw[4:] == p
+    print('ok' if ok else 'FAIL %d' % len(p))
+)";
+    QByteArray input;
+    int boundaryCases = 0;
+    for (int n : {0, 1, 2, 3, 40, 45, 52, 53, 60, 100, 110, 160, 500, 3000}) {
+        const QByteArray p = Pattern(n);
+        const QByteArray packed = PackPictureText(p);
+        if (packed.endsWith("\r\n"))
+            ++boundaryCases;
+        // The text itself travels base64-wrapped so its CR LF survive the pipe.
+        input += p.toHex() + ":" + packed.toBase64() + "\n";
+    }
+    QProcess proc;
+    proc.start(python, {"-c", script});
+    ASSERT_TRUE(proc.waitForStarted());
+    proc.write(input);
+    proc.closeWriteChannel();
+    ASSERT_TRUE(proc.waitForFinished(30000));
+    const QString out = QString::fromUtf8(proc.readAllStandardOutput());
+    EXPECT_EQ(out.split('\n', Qt::SkipEmptyParts), QStringList(14, "ok"))
+        << proc.readAllStandardError().constData();
+    EXPECT_GT(boundaryCases, 0) << "no size ended exactly on a 76-character line";
+}
+
+TEST(PictureText, DamagedOrHostileTextGivesNoPicture) {
+    const QByteArray good = PackPictureText(Pattern(300));
+    ASSERT_EQ(UnpackPictureText(good), Pattern(300));
+
+    QByteArray flipped = good;
+    flipped[20] = flipped[20] == 'A' ? 'B' : 'A';
+    const QByteArray truncated = good.left(good.size() / 2);
+    // A stated length far beyond what the stream holds, one beyond the cap, and the
+    // largest a 32-bit length can say.
+    const QByteArray shortStream = Base64EncodeLines(ZlibFrame(Le32(200u * 1024 * 1024) + "abc"));
+    const QByteArray overCap = Base64EncodeLines(ZlibFrame(Le32(MaxPictureBytes + 1) + "abc"));
+    const QByteArray huge = Base64EncodeLines(ZlibFrame(Le32(0xFFFFFFFFu) + "abc"));
+    const QByteArray rows[] = {
+        "",          "!!!!",  "====", Base64EncodeLines(Pattern(64)),    flipped, truncated,
+        shortStream, overCap, huge,   Base64EncodeLines(ZlibFrame("ab"))};
+    for (const QByteArray& text : rows)
+        EXPECT_TRUE(UnpackPictureText(text).isEmpty()) << text.left(40).constData();
+
+    // Bytes after the stated length are not part of the value.
+    EXPECT_EQ(UnpackPictureText(Base64EncodeLines(ZlibFrame(Le32(3) + "abcdef"))), "abc");
+}
+
+// ---------------------------------------------------------------------------
+// Graphics
+
+class Graphic : public ::testing::Test {
+protected:
+    QString WriteImage(const QString& name, const char* format, const QImage& image) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        EXPECT_TRUE(image.save(&buffer, format));
+        Dir.Write(name, bytes);
+        return Dir.File(name);
+    }
+
+    static QImage Render(const TKorvGraphic& g, QSize size) {
+        QImage canvas(size, QImage::Format_RGB32);
+        canvas.fill(Qt::white);
+        QPainter painter(&canvas);
+        g.Draw(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        return canvas;
+    }
+
+    // Stores the graphic the way a property does and reads it back.
+    static TKorvGraphic ThroughPackedText(const TKorvGraphic& g) {
+        TKorvGraphic back;
+        EXPECT_TRUE(back.LoadFromString(UnpackPictureText(PackPictureText(g.SaveToString()))));
+        return back;
+    }
+
+    TempDir Dir;
+};
+
+TEST_F(Graphic, BitmapRoundTrip) {
+    const QImage image = TestImage(9, 7);
+    TKorvGraphic g;
+    g.LoadFromFile(WriteImage("pic.bmp", "BMP", image));
+    EXPECT_EQ(g.Kind, TKorvGraphic::KindBitmap);
+    const QByteArray stored = g.SaveToString();
+    EXPECT_EQ(stored.at(0), 0);
+    EXPECT_EQ(stored.mid(1, 2), "BM");
+
+    const TKorvGraphic back = ThroughPackedText(g);
+    EXPECT_EQ(back.Kind, TKorvGraphic::KindBitmap);
+    EXPECT_EQ(back.Bitmap().convertToFormat(QImage::Format_RGB32), image);
+    EXPECT_EQ(back.SaveToString(), stored);
+    EXPECT_EQ(Render(back, {18, 14}).pixel(17, 13), qRgb(20, 60, 220)); // drawn stretched
+}
+
+TEST_F(Graphic, JpegKeepsItsFileBytes) {
+    const QByteArray jpeg = EncodeJpeg(TestImage(32, 16), 95);
+    ASSERT_FALSE(jpeg.isEmpty());
+    Dir.Write("photo.JPG", jpeg);
+    TKorvGraphic g;
+    g.LoadFromFile(Dir.File("photo.JPG"));
+    EXPECT_EQ(g.Kind, TKorvGraphic::KindJpeg);
+    EXPECT_EQ(g.Jpeg(), jpeg);
+    EXPECT_EQ(g.SaveToString(), QByteArray(1, '\1') + jpeg);
+
+    const TKorvGraphic back = ThroughPackedText(g);
+    EXPECT_EQ(back.Kind, TKorvGraphic::KindJpeg);
+    EXPECT_EQ(back.NaturalSize(), QSize(32, 16));
+    EXPECT_EQ(back.SaveToString(), g.SaveToString());
+    const QRgb left = back.Bitmap().pixel(4, 8), right = back.Bitmap().pixel(28, 8);
+    EXPECT_NEAR(qRed(left), 200, 12);
+    EXPECT_NEAR(qBlue(right), 220, 12);
+}
+
+TEST_F(Graphic, SvgIsAVectorMetafile) {
+    const QByteArray svg = R"(<svg xmlns="http://www.w3.org/2000/svg" width="40" height="20">)"
+                           R"(<rect x="0" y="0" width="20" height="20" fill="#ff0000"/></svg>)";
+    Dir.Write("logo.svg", svg);
+    TKorvGraphic g;
+    g.LoadFromFile(Dir.File("logo.svg"));
+    EXPECT_EQ(g.Kind, TKorvGraphic::KindMetafile);
+    EXPECT_TRUE(g.IsVector());
+    EXPECT_EQ(g.SaveToString(), QByteArray(1, '\2') + svg);
+
+    const TKorvGraphic back = ThroughPackedText(g);
+    EXPECT_TRUE(back.IsVector());
+    EXPECT_EQ(back.NaturalSize(), QSize(40, 20));
+    const QImage drawn = Render(back, {80, 40});
+    EXPECT_EQ(drawn.pixel(30, 20), qRgb(255, 0, 0));
+    EXPECT_EQ(drawn.pixel(70, 20), qRgb(255, 255, 255));
+}
+
+TEST_F(Graphic, PngIsARasterMetafile) {
+    const QImage image = TestImage(6, 6);
+    const QString path = WriteImage("pic.png", "PNG", image);
+    TKorvGraphic g;
+    g.LoadFromFile(path);
+    EXPECT_EQ(g.Kind, TKorvGraphic::KindMetafile);
+    EXPECT_FALSE(g.IsVector());
+    EXPECT_EQ(g.SaveToString().mid(1), Dir.Read("pic.png"));
+    const TKorvGraphic back = ThroughPackedText(g);
+    EXPECT_EQ(back.Kind, TKorvGraphic::KindMetafile);
+    EXPECT_EQ(back.Bitmap().convertToFormat(QImage::Format_RGB32), image);
+}
+
+TEST_F(Graphic, UnreadableFilesRaiseAndLeaveThePicture) {
+    TKorvGraphic g;
+    g.LoadFromImage(TestImage(3, 3));
+    const QByteArray before = g.SaveToString();
+    Dir.Write("bad.jpg", "not a jpeg at all");
+    Dir.Write("bad.emf", Pattern(200));
+    for (const char* name : {"bad.jpg", "bad.emf", "absent.bmp"}) {
+        EXPECT_THROW(g.LoadFromFile(Dir.File(name)), EBramblexError) << name;
+        EXPECT_EQ(g.SaveToString(), before);
+    }
+}
+
+TEST_F(Graphic, BadStoredBytesGiveAnEmptyPicture) {
+    const QByteArray jpeg = EncodeJpeg(TestImage(16, 16));
+    QByteArray hugeJpeg = jpeg;
+    // Rewrite the frame header to claim 65000 x 65000 pixels.
+    const int sof = hugeJpeg.indexOf("\xFF\xC0");
+    ASSERT_GT(sof, 0);
+    for (int i : {5, 7}) {
+        hugeJpeg[sof + i] = static_cast<char>(0xFD);
+        hugeJpeg[sof + i + 1] = static_cast<char>(0xE8);
+    }
+    const QByteArray rows[] = {
+        QByteArray(1, '\0') + "BMgarbage", QByteArray(1, '\1') + jpeg.left(jpeg.size() / 3),
+        QByteArray(1, '\1') + hugeJpeg, QByteArray(1, '\2') + Pattern(100), QByteArray(1, '\7') + jpeg};
+    for (const QByteArray& bytes : rows) {
+        TKorvGraphic g;
+        g.LoadFromImage(TestImage(2, 2));
+        EXPECT_FALSE(g.LoadFromString(bytes));
+        EXPECT_TRUE(g.IsEmpty());
+        EXPECT_TRUE(g.SaveToString().isEmpty());
+    }
+    EXPECT_TRUE(DecodeJpeg(hugeJpeg).isNull());
+}
+
+TEST_F(Graphic, AssignCopiesAndRejectsNothing) {
+    TKorvGraphic a, b;
+    a.LoadFromImage(TestImage(4, 2));
+    b.Assign(&a);
+    EXPECT_EQ(b.SaveToString(), a.SaveToString());
+    try {
+        b.Assign(nullptr);
+        FAIL();
+    } catch (const EBramblexError& e) {
+        EXPECT_EQ(e.Message(), "Cannot assign object to KorvGraphic");
+    }
+    EXPECT_TRUE(b.LoadFromString({}));
+    EXPECT_TRUE(b.IsEmpty());
+}
+
+} // namespace
