@@ -43,6 +43,15 @@ QString OpenFailure(const QString& device, int error) {
 }
 
 // Pseudo-terminals and some adapters have no modem lines; that is not a failure.
+// A hung-up or unplugged device answers every call with EIO.
+QString TransferFailure(const QString& device, int error, bool writing) {
+    if (error == EIO || error == ENXIO || error == ENODEV)
+        return Tr("The connection on the port %1 was lost (the device hung up or was unplugged).")
+            .arg(device);
+    return (writing ? Tr("Writing to the port %1 failed: %2") : Tr("Reading from the port %1 failed: %2"))
+        .arg(device, Reason(error));
+}
+
 bool ModemControlUnsupported(int error) {
     return error == ENOTTY || error == EINVAL || error == EIO;
 }
@@ -83,7 +92,7 @@ public:
         RequireOpen();
         int count = 0;
         if (::ioctl(m_fd, FIONREAD, &count) < 0)
-            throw EBramblexError(Tr("Reading from the port %1 failed: %2").arg(m_device, Reason(errno)));
+            throw EBramblexError(TransferFailure(m_device, errno, false));
         return count;
     }
 
@@ -99,7 +108,7 @@ public:
                 continue;
             if (errno == EAGAIN || errno == EWOULDBLOCK)
                 return 0;
-            throw EBramblexError(Tr("Reading from the port %1 failed: %2").arg(m_device, Reason(errno)));
+            throw EBramblexError(TransferFailure(m_device, errno, false));
         }
     }
 
@@ -121,7 +130,7 @@ public:
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK)
-                throw EBramblexError(Tr("Writing to the port %1 failed: %2").arg(m_device, Reason(errno)));
+                throw EBramblexError(TransferFailure(m_device, errno, true));
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
             if (left.count() <= 0)
                 return;
