@@ -76,7 +76,11 @@ std::int32_t IntegerFromText(const QString& text) {
 double FloatFromText(const QString& text) {
     const QString t = text.trimmed();
     bool ok = false;
-    double x = QLocale().toDouble(t, &ok);
+    // No thousands separators: in a locale with "," as decimal separator "1.500" must
+    // not turn into fifteen hundred before the "." reading gets its turn.
+    QLocale user;
+    user.setNumberOptions(QLocale::RejectGroupSeparator);
+    double x = user.toDouble(t, &ok);
     if (!ok)
         x = QLocale::c().toDouble(t, &ok);
     if (!ok || !std::isfinite(x))

@@ -3,6 +3,7 @@
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
 
+#include <QLocale>
 #include <gtest/gtest.h>
 
 namespace {
@@ -47,6 +48,22 @@ TEST_F(PropertyText, LengthInMillimetresAndInches) {
 
     ExpectRejected(p, "two", "'two' is not a valid floating point value");
     ExpectRejected(p, "nan", "'nan' is not a valid floating point value");
+}
+
+TEST_F(PropertyText, LengthInputFollowsTheUserLocale) {
+    struct TRestore {
+        QLocale Saved;
+        ~TRestore() { QLocale::setDefault(Saved); }
+    } restore;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    TProperty* p = Make(ptLength);
+    SetReportUnits(1);
+    p->SetFloat(38.1);
+    EXPECT_EQ(p->DisplayText(), "1,50");
+    p->SetDisplayText(p->DisplayText());
+    EXPECT_DOUBLE_EQ(p->GetFloat(), 38.1);
+    p->SetDisplayText("1.500"); // a "." still reads as the decimal point
+    EXPECT_DOUBLE_EQ(p->GetFloat(), 38.1);
 }
 
 TEST_F(PropertyText, LongLengthInMetresAndFeet) {
