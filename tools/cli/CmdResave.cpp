@@ -15,8 +15,8 @@ namespace {
 
 struct TDocumentKind {
     const char* Name;
-    const char* TopElement;                                        // decides by content
-    std::function<bool(const QFileInfo&)> MatchesName;             // decides when the content does not
+    const char* TopElement;                                            // decides by content
+    std::function<bool(const QFileInfo&)> MatchesName;                 // decides when the content does not
     std::function<void(const QString& in, const QString& out)> Resave; // null: not handled yet
 };
 
@@ -38,11 +38,11 @@ const std::vector<TDocumentKind>& Kinds() {
         {"settings", "Settings",
          [](const QFileInfo& f) { return f.fileName().compare("settings.xml", Qt::CaseInsensitive) == 0; },
          ResaveSettings},
-        {"batch", "Batch", [](const QFileInfo& f) { return f.suffix().compare("epb", Qt::CaseInsensitive) == 0; },
-         ResaveBatch},
+        {"batch", "Batch",
+         [](const QFileInfo& f) { return f.suffix().compare("epb", Qt::CaseInsensitive) == 0; }, ResaveBatch},
         // Report templates: fill in Resave with the report document's load and save.
-        {"report", "Report", [](const QFileInfo& f) { return f.suffix().compare("epr", Qt::CaseInsensitive) == 0; },
-         nullptr},
+        {"report", "Report",
+         [](const QFileInfo& f) { return f.suffix().compare("epr", Qt::CaseInsensitive) == 0; }, nullptr},
     };
     return kinds;
 }
@@ -81,8 +81,8 @@ int Run(const QStringList& args) {
     return 0;
 }
 
-static CliRegistrar reg{{"resave", "IN OUT",
-                         "load a batch (.epb) or settings file through its document class and write it to OUT",
-                         Run}};
+static CliRegistrar reg{
+    {"resave", "IN OUT",
+     "load a batch (.epb) or settings file through its document class and write it to OUT", Run}};
 
 } // namespace

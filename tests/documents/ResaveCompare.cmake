@@ -1,0 +1,12 @@
+# cmake -DCLI=... -DIN=... -DOUT=... -P ResaveCompare.cmake
+get_filename_component(out_dir ${OUT} DIRECTORY)
+file(MAKE_DIRECTORY ${out_dir})
+file(REMOVE ${OUT})
+execute_process(COMMAND ${CLI} resave ${IN} ${OUT} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "bramblex-cli resave ${IN} failed: ${rc}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${IN} ${OUT} RESULT_VARIABLE same)
+if(NOT same EQUAL 0)
+  message(FATAL_ERROR "${OUT} differs from ${IN}")
+endif()
