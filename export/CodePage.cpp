@@ -23,12 +23,13 @@ inline int Cp1252Byte(char16_t c) {
     return -1;
 }
 
-QStringEncoder* EncoderFor(int codePage) {
-    // ICU converters are costly to open and the single-byte ones keep no state between
-    // calls, so one per code page and thread is enough.
+// ICU converters are costly to open and the single-byte ones keep no state between
+// calls, so one per code page and thread is enough. After a character it could not
+// encode, an encoder keeps reporting the error, so it is replaced (fresh = true).
+QStringEncoder* EncoderFor(int codePage, bool fresh = false) {
     thread_local std::map<int, std::unique_ptr<QStringEncoder>> encoders;
     auto& slot = encoders[codePage];
-    if (!slot)
+    if (!slot || fresh)
         slot = std::make_unique<QStringEncoder>(QByteArray("windows-") + QByteArray::number(codePage));
     return slot->isValid() ? slot.get() : nullptr;
 }
@@ -89,7 +90,7 @@ bool AppendCodePage(QByteArray& out, QStringView text, int codePage) {
         // A character without a byte comes back as the substitute byte with the error
         // flag set; a single-byte code page never gives more than one byte.
         if (encoder->hasError() || bytes.size() != 1) {
-            encoder->resetState();
+            encoder = EncoderFor(codePage, true);
             out += '?';
             ok = false;
         } else {
