@@ -71,31 +71,6 @@ int DecodeUtf8(const std::string& s, size_t i, char32_t& c) {
     return 0;
 }
 
-// The document text as Windows-1252 bytes when every character has one; false leaves
-// out alone and means the text must be written as UTF-8.
-bool Utf8ToCp1252(const std::string& text, QByteArray& out) {
-    out.resize(static_cast<qsizetype>(text.size()));
-    char* dst = out.data();
-    size_t n = 0;
-    for (size_t i = 0; i < text.size();) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        if (b < 0x80) {
-            dst[n++] = static_cast<char>(b);
-            ++i;
-            continue;
-        }
-        char32_t c = 0;
-        const int len = DecodeUtf8(text, i, c);
-        const int mapped = len ? UnicodeToCp1252(c) : -1;
-        if (mapped < 0)
-            return false;
-        dst[n++] = static_cast<char>(mapped);
-        i += static_cast<size_t>(len);
-    }
-    out.resize(static_cast<qsizetype>(n));
-    return true;
-}
-
 bool IsAscii(const std::string& s) {
     return std::all_of(s.begin(), s.end(), [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
 }
@@ -150,6 +125,46 @@ std::string NormaliseText(const QByteArray& bytes) {
     if (!out.empty() && out.back() != '\n')
         out.append("\r\n");
     return out;
+}
+
+// True when the bytes need no conversion: ASCII only (or declared UTF-8), every line
+// break already CR LF, and the text ends with one.
+bool IsParserReady(std::string_view text) {
+    const size_t n = text.size();
+    if (n < 2 || text[n - 2] != '\r' || text[n - 1] != '\n')
+        return false;
+    const char* data = text.data();
+    if (!DeclaresUtf8(data, n)) {
+        uint64_t high = 0;
+        size_t i = 0;
+        for (; i + 8 <= n; i += 8) {
+            uint64_t word;
+            std::memcpy(&word, data + i, 8);
+            high |= word;
+        }
+        for (; i < n; ++i)
+            high |= static_cast<unsigned char>(data[i]);
+        if (high & 0x8080808080808080ULL)
+            return false;
+    } else if (n >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0) {
+        return false;
+    }
+    // Every line feed follows a carriage return, and there are as many of each: then
+    // every carriage return is followed by a line feed as well.
+    size_t lfs = 0;
+    for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '\n', data + n - p))); ++p) {
+        if (p == data || p[-1] != '\r')
+            return false;
+        ++lfs;
+    }
+    return static_cast<size_t>(std::count(data, data + n, '\r')) == lfs;
+}
+
+bool IsBlank(const char* p, size_t n) {
+    for (size_t i = 0; i < n; ++i)
+        if (p[i] != ' ' && p[i] != '\r' && p[i] != '\n' && p[i] != '\t')
+            return false;
+    return true;
 }
 
 std::string EscapeText(const QString& text) {
@@ -226,61 +241,82 @@ std::string_view Trim(std::string_view s) {
 
 namespace GmXmlFormat {
 
-std::string FloatToText(double x) {
-    if (std::isnan(x))
-        return "NAN";
-    if (std::isinf(x))
-        return x < 0 ? "-INF" : "INF";
-    if (x == 0.0)
-        return "0";
-    // 15 significant digits in scientific form, then laid out plain or scientific.
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14);
-    std::string_view sci(buf, static_cast<size_t>(res.ptr - buf));
-    std::string out;
-    if (sci.front() == '-') {
-        out.push_back('-');
-        sci.remove_prefix(1);
+size_t FloatToChars(double x, char* out) {
+    char* o = out;
+    auto put = [&](std::string_view t) {
+        std::memcpy(o, t.data(), t.size());
+        o += t.size();
+    };
+    if (std::isnan(x)) {
+        put("NAN");
+        return static_cast<size_t>(o - out);
     }
-    const size_t ePos = sci.find('e');
-    std::string digits;
-    for (char c : sci.substr(0, ePos))
-        if (c != '.')
-            digits.push_back(c);
+    if (std::isinf(x)) {
+        put(x < 0 ? "-INF" : "INF");
+        return static_cast<size_t>(o - out);
+    }
+    if (x == 0.0) {
+        *o++ = '0';
+        return 1;
+    }
+    // 15 significant digits in scientific form ("d.dddddddddddddde+XX"), then laid out
+    // plain or scientific without trailing zeros.
+    char sci[40];
+    const auto res = std::to_chars(sci, sci + sizeof sci, x, std::chars_format::scientific, 14);
+    const char* p = sci;
+    if (*p == '-') {
+        *o++ = '-';
+        ++p;
+    }
+    char digits[16];
+    int nd = 0;
+    digits[nd++] = *p++;
+    if (*p == '.')
+        ++p;
+    while (*p != 'e')
+        digits[nd++] = *p++;
+    ++p;
     int exponent = 0;
-    std::string_view expText = sci.substr(ePos + 1);
-    if (!expText.empty() && expText.front() == '+')
-        expText.remove_prefix(1);
-    std::from_chars(expText.data(), expText.data() + expText.size(), exponent);
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    if (*p == '+')
+        ++p;
+    std::from_chars(p, res.ptr, exponent);
+    while (nd > 1 && digits[nd - 1] == '0')
+        --nd;
 
     if (exponent >= -4 && exponent < 15) {
         if (exponent < 0) {
-            out.append("0.");
-            out.append(static_cast<size_t>(-exponent - 1), '0');
-            out.append(digits);
+            *o++ = '0';
+            *o++ = '.';
+            for (int i = 0; i < -exponent - 1; ++i)
+                *o++ = '0';
+            std::memcpy(o, digits, static_cast<size_t>(nd));
+            o += nd;
         } else {
-            const size_t intDigits = static_cast<size_t>(exponent) + 1;
-            if (digits.size() <= intDigits) {
-                out.append(digits);
-                out.append(intDigits - digits.size(), '0');
-            } else {
-                out.append(digits, 0, intDigits);
-                out.push_back('.');
-                out.append(digits, intDigits, std::string::npos);
+            const int intDigits = exponent + 1;
+            for (int i = 0; i < intDigits; ++i)
+                *o++ = i < nd ? digits[i] : '0';
+            if (nd > intDigits) {
+                *o++ = '.';
+                std::memcpy(o, digits + intDigits, static_cast<size_t>(nd - intDigits));
+                o += nd - intDigits;
             }
         }
     } else {
-        out.push_back(digits[0]);
-        if (digits.size() > 1) {
-            out.push_back('.');
-            out.append(digits, 1, std::string::npos);
+        *o++ = digits[0];
+        if (nd > 1) {
+            *o++ = '.';
+            std::memcpy(o, digits + 1, static_cast<size_t>(nd - 1));
+            o += nd - 1;
         }
-        out.push_back('E');
-        out.append(std::to_string(exponent));
+        *o++ = 'E';
+        o = std::to_chars(o, o + 8, exponent).ptr;
     }
-    return out;
+    return static_cast<size_t>(o - out);
+}
+
+std::string FloatToText(double x) {
+    char buf[48];
+    return std::string(buf, FloatToChars(x, buf));
 }
 
 QString FloatToQString(double x) {
@@ -324,36 +360,28 @@ bool TextToInteger(std::string_view text, int32_t& out) {
 // ---------------------------------------------------------------------------
 // Node lists
 
-namespace {
-
-// Frees a subtree without recursion, so that a hostile file nested a million deep
-// cannot overflow the stack when its document is destroyed.
-void DestroyIteratively(std::vector<std::unique_ptr<TGmXmlNode>>& items) {
-    std::vector<std::unique_ptr<TGmXmlNode>> pending;
-    while (!items.empty()) {
-        pending.push_back(std::move(items.back()));
-        items.pop_back();
-    }
-    while (!pending.empty()) {
-        std::unique_ptr<TGmXmlNode> node = std::move(pending.back());
-        pending.pop_back();
-        TGmXmlNodeList& children = node->Children();
-        for (int i = children.Count() - 1; i >= 0; --i)
-            pending.push_back(children.Take(i));
-    }
-}
-
-} // namespace
-
 TGmXmlNodeList::TGmXmlNodeList(TGmXmlNode* owner) : m_owner(owner), m_cursor(owner) {}
 
 TGmXmlNodeList::~TGmXmlNodeList() {
     Clear();
 }
 
+// Frees the subtrees without recursion, so that a hostile file nested a million deep
+// cannot overflow the stack when its document is destroyed.
 void TGmXmlNodeList::Clear() {
-    DestroyIteratively(m_items);
     m_cursor = m_owner;
+    if (m_items.empty())
+        return;
+    std::vector<std::unique_ptr<TGmXmlNode>> pending = std::move(m_items);
+    m_items.clear();
+    while (!pending.empty()) {
+        std::unique_ptr<TGmXmlNode> node = std::move(pending.back());
+        pending.pop_back();
+        auto& children = node->m_children.m_items;
+        for (auto& child : children)
+            pending.push_back(std::move(child));
+        children.clear();
+    }
 }
 
 std::unique_ptr<TGmXmlNode> TGmXmlNodeList::Take(int index) {
@@ -364,6 +392,8 @@ std::unique_ptr<TGmXmlNode> TGmXmlNodeList::Take(int index) {
 
 TGmXmlNode* TGmXmlNodeList::Append(TGmXmlNode* parent) {
     auto& items = parent ? parent->Children().m_items : m_items;
+    if (items.capacity() == 0)
+        items.reserve(8); // most elements hold a handful of children
     items.push_back(std::make_unique<TGmXmlNode>(parent));
     return items.back().get();
 }
@@ -392,14 +422,15 @@ TGmXmlNode* TGmXmlNodeList::OpenChild(std::string_view tagText) {
     } else {
         node->Name.assign(tagText.substr(0, space));
         const std::string_view attr = tagText.substr(space);
-        node->Attribute.Name.assign(Trim(attr.substr(0, attr.find('='))));
+        TGmXmlNodeAttribute& attribute = node->MutableAttribute();
+        attribute.Name.assign(Trim(attr.substr(0, attr.find('='))));
         const size_t quote = attr.find('"');
         if (quote != std::string_view::npos) {
             std::string value;
             for (char c : attr.substr(quote))
                 if (c != '"')
                     value.push_back(c);
-            node->Attribute.Value.assign(Trim(value));
+            attribute.Value.assign(Trim(value));
         }
     }
     m_cursor = node;
@@ -436,6 +467,62 @@ TGmXmlNode::TGmXmlNode(TGmXmlNode* parent) : m_parent(parent), m_children(this) 
 TGmXmlNode::TGmXmlNode(MissingTag) : m_parent(nullptr), m_missing(true), m_children(this) {}
 
 TGmXmlNode::~TGmXmlNode() = default;
+
+const TGmXmlNodeAttribute& TGmXmlNode::Attribute() const {
+    static const TGmXmlNodeAttribute none;
+    return m_attribute ? *m_attribute : none;
+}
+
+TGmXmlNodeAttribute& TGmXmlNode::MutableAttribute() {
+    if (!m_attribute)
+        m_attribute = std::make_unique<TGmXmlNodeAttribute>();
+    return *m_attribute;
+}
+
+namespace {
+
+// A free list of node-sized blocks per thread. Blocks are never returned to the
+// system, only reused: a node freed on another thread simply joins that thread's list.
+struct NodePool {
+    struct Block {
+        Block* next;
+    };
+    Block* free = nullptr;
+
+    void* Take() {
+        if (!free)
+            Grow();
+        Block* b = free;
+        free = b->next;
+        return b;
+    }
+    void Give(void* p) {
+        auto* b = static_cast<Block*>(p);
+        b->next = free;
+        free = b;
+    }
+    void Grow() {
+        constexpr size_t kPerChunk = 512;
+        auto* chunk = static_cast<char*>(::operator new(kPerChunk * sizeof(TGmXmlNode)));
+        for (size_t i = kPerChunk; i-- > 0;)
+            Give(chunk + i * sizeof(TGmXmlNode));
+    }
+};
+
+thread_local NodePool t_nodePool;
+
+} // namespace
+
+void* TGmXmlNode::operator new(size_t size) {
+    return size == sizeof(TGmXmlNode) ? t_nodePool.Take() : ::operator new(size);
+}
+
+void TGmXmlNode::operator delete(void* p, size_t size) {
+    if (size == sizeof(TGmXmlNode))
+        t_nodePool.Give(p);
+    else
+        ::operator delete(p);
+}
 
 const TGmXmlNode& TGmXmlNode::MissingNode() {
     static const TGmXmlNode missing{MissingTag{}};
@@ -496,83 +583,129 @@ QString TGmXML::About() const {
 
 namespace {
 
-void WriteNodes(const TGmXmlNodeList& top, bool indent, std::string& out) {
+// Visits every node in document order without recursion; enter(node, depth) before a
+// node's children, leave(node, depth) after them (leaves get both, back to back).
+template <class Enter, class Leave> void Walk(const TGmXmlNodeList& top, Enter enter, Leave leave) {
     struct Frame {
         const TGmXmlNode* node;
-        int next; // index of the next child to write
+        int next;
     };
     std::vector<Frame> stack;
-    auto openTag = [&](const TGmXmlNode& n, size_t depth) {
-        if (indent)
-            out.append(depth * 2, ' ');
-        out.push_back('<');
-        out.append(n.Name);
-        if (!n.Attribute.Name.empty()) {
-            out.push_back(' ');
-            out.append(n.Attribute.Name);
-            out.append("=\"");
-            out.append(n.Attribute.Value);
-            out.push_back('"');
-        }
-        out.push_back('>');
-    };
-    auto closeTag = [&](const TGmXmlNode& n) {
-        out.append("</");
-        out.append(n.Name);
-        out.append(">\r\n");
-    };
     for (const auto& root : top) {
         stack.push_back({root.get(), 0});
-        openTag(*root, 0);
-        if (root->IsLeaf()) {
-            out.append(root->Value);
-            closeTag(*root);
-            stack.pop_back();
-            continue;
-        }
-        out.append("\r\n");
+        enter(*root, size_t{0});
         while (!stack.empty()) {
             Frame& f = stack.back();
             const TGmXmlNodeList& children = f.node->Children();
             if (f.next == children.Count()) {
-                if (indent)
-                    out.append((stack.size() - 1) * 2, ' ');
-                closeTag(*f.node);
+                leave(*f.node, stack.size() - 1);
                 stack.pop_back();
                 continue;
             }
             const TGmXmlNode* child = children.Items(f.next++);
-            openTag(*child, stack.size());
-            if (child->IsLeaf()) {
-                out.append(child->Value);
-                closeTag(*child);
-            } else {
-                out.append("\r\n");
-                stack.push_back({child, 0});
-            }
+            enter(*child, stack.size());
+            stack.push_back({child, 0});
         }
     }
 }
+
+enum class TextKind { Ascii, Cp1252, Utf8 };
+
+TextKind KindOf(const std::string& s) {
+    if (IsAscii(s))
+        return TextKind::Ascii;
+    for (size_t i = 0; i < s.size();) {
+        char32_t c = 0;
+        const int len = DecodeUtf8(s, i, c);
+        if (!len || UnicodeToCp1252(c) < 0)
+            return TextKind::Utf8;
+        i += static_cast<size_t>(len);
+    }
+    return TextKind::Cp1252;
+}
+
+// Writes the document text into a buffer sized exactly beforehand: documents of
+// tens of megabytes are composed without a single reallocation.
+class TextWriter {
+public:
+    TextWriter(char* out, bool toCp1252) : m_out(out), m_cp1252(toCp1252) {}
+    void Raw(std::string_view t) {
+        std::memcpy(m_out, t.data(), t.size());
+        m_out += t.size();
+    }
+    void Text(const std::string& t) {
+        if (!m_cp1252) {
+            Raw(t);
+            return;
+        }
+        for (size_t i = 0; i < t.size();) {
+            const auto b = static_cast<unsigned char>(t[i]);
+            if (b < 0x80) {
+                *m_out++ = static_cast<char>(b);
+                ++i;
+                continue;
+            }
+            char32_t c = 0;
+            const int len = DecodeUtf8(t, i, c);
+            *m_out++ = static_cast<char>(UnicodeToCp1252(c));
+            i += static_cast<size_t>(len);
+        }
+    }
+    void Spaces(size_t n) {
+        std::memset(m_out, ' ', n);
+        m_out += n;
+    }
+    char* Position() const { return m_out; }
+
+private:
+    char* m_out;
+    bool m_cp1252;
+};
 
 } // namespace
 
 QByteArray TGmXML::SaveToBytes() const {
     if (m_nodes.Count() == 0)
         return {};
-    std::string body;
-    WriteNodes(m_nodes, AutoIndent, body);
+
+    // First pass: the exact size in UTF-8 and whether the text needs more than
+    // Windows-1252. Second pass: the text itself.
+    const bool indent = AutoIndent;
+    size_t size = 0;
+    TextKind kind = TextKind::Ascii;
+    auto note = [&kind](const std::string& t) {
+        if (kind != TextKind::Utf8) {
+            const TextKind k = KindOf(t);
+            if (k > kind)
+                kind = k;
+        }
+    };
+    Walk(
+        m_nodes,
+        [&](const TGmXmlNode& n, size_t depth) {
+            size += (indent ? depth * 2 : 0) + n.Name.size() + 2;
+            note(n.Name);
+            const TGmXmlNodeAttribute& a = n.Attribute();
+            if (!a.Name.empty()) {
+                size += a.Name.size() + a.Value.size() + 4;
+                note(a.Name);
+                note(a.Value);
+            }
+            if (n.IsLeaf()) {
+                size += n.Value.size();
+                note(n.Value);
+            } else {
+                size += 2;
+            }
+        },
+        [&](const TGmXmlNode& n, size_t depth) {
+            size += (!n.IsLeaf() && indent ? depth * 2 : 0) + n.Name.size() + 5;
+        });
 
     // Windows-1252 whenever it holds every character, as other installations write;
     // otherwise UTF-8, declared in the header so that nothing is lost.
-    QByteArray bytes;
-    bool utf8 = Encoding.compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0;
-    if (!utf8 && !IsAscii(body))
-        utf8 = !Utf8ToCp1252(body, bytes);
-    else if (!utf8)
-        bytes = QByteArray(body.data(), static_cast<qsizetype>(body.size()));
-    if (utf8)
-        bytes = QByteArray(body.data(), static_cast<qsizetype>(body.size()));
-
+    const bool utf8 =
+        kind == TextKind::Utf8 || Encoding.compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0;
     QByteArray header;
     if (IncludeHeader) {
         const QString encoding = utf8 ? QStringLiteral("UTF-8") : Encoding;
@@ -581,7 +714,41 @@ QByteArray TGmXML::SaveToBytes() const {
             header += " encoding=\"" + encoding.toLatin1() + "\"";
         header += "?>\r\n";
     }
-    return header + bytes;
+
+    QByteArray bytes(static_cast<qsizetype>(header.size() + size), Qt::Uninitialized);
+    std::memcpy(bytes.data(), header.constData(), static_cast<size_t>(header.size()));
+    TextWriter w(bytes.data() + header.size(), !utf8 && kind == TextKind::Cp1252);
+    Walk(
+        m_nodes,
+        [&](const TGmXmlNode& n, size_t depth) {
+            if (indent)
+                w.Spaces(depth * 2);
+            w.Raw("<");
+            w.Text(n.Name);
+            const TGmXmlNodeAttribute& a = n.Attribute();
+            if (!a.Name.empty()) {
+                w.Raw(" ");
+                w.Text(a.Name);
+                w.Raw("=\"");
+                w.Text(a.Value);
+                w.Raw("\"");
+            }
+            w.Raw(">");
+            if (n.IsLeaf())
+                w.Text(n.Value);
+            else
+                w.Raw("\r\n");
+        },
+        [&](const TGmXmlNode& n, size_t depth) {
+            if (!n.IsLeaf() && indent)
+                w.Spaces(depth * 2);
+            w.Raw("</");
+            w.Text(n.Name);
+            w.Raw(">\r\n");
+        });
+    // Windows-1252 takes fewer bytes than the UTF-8 the size was counted in.
+    bytes.truncate(static_cast<qsizetype>(w.Position() - bytes.constData()));
+    return bytes;
 }
 
 void TGmXML::SaveToStream(QIODevice& stream) const {
@@ -597,7 +764,13 @@ void TGmXML::SaveToFile(const QString& path) const {
 void TGmXML::LoadFromBytes(const QByteArray& bytes) {
     if (bytes.isEmpty())
         return;
-    const std::string text = NormaliseText(bytes);
+    // Our own files already are what the parser wants: parse them where they stand.
+    std::string converted;
+    std::string_view text(bytes.constData(), static_cast<size_t>(bytes.size()));
+    if (!IsParserReady(text)) {
+        converted = NormaliseText(bytes);
+        text = converted;
+    }
     const char* s = text.data();
     const size_t last = text.size() - 1; // the final line feed, never part of anything
 
@@ -612,10 +785,11 @@ void TGmXML::LoadFromBytes(const QByteArray& bytes) {
     size_t p = 0;
     while (p < last) {
         if (s[p] == '<') {
-            const void* close = std::memchr(s + p, '>', text.size() - p);
-            if (!close)
+            size_t end = p + 1;
+            while (end < text.size() && s[end] != '>')
+                ++end;
+            if (end == text.size())
                 break; // the text ends in the middle of a tag
-            const size_t end = static_cast<size_t>(static_cast<const char*>(close) - s);
             const std::string_view tag(s + p, end - p + 1);
             if (tag.size() >= 2 && tag[1] == '/') {
                 if (skipped > 0) {
@@ -639,10 +813,13 @@ void TGmXML::LoadFromBytes(const QByteArray& bytes) {
             }
             p = end + 1;
         } else {
-            const void* lt = std::memchr(s + p, '<', last - p);
-            const size_t end = lt ? static_cast<size_t>(static_cast<const char*>(lt) - s) : last;
+            size_t end = p + 1;
+            while (end < last && s[end] != '<')
+                ++end;
+            // Line breaks and indentation between the children of a container are its
+            // text too, but nothing reads or writes a container's text: skip copying them.
             TGmXmlNode* cursor = m_nodes.Cursor();
-            if (cursor && skipped == 0)
+            if (cursor && skipped == 0 && !(cursor->m_children.Count() > 0 && IsBlank(s + p, end - p)))
                 cursor->Value.assign(s + p, end - p);
             p = end;
         }

@@ -75,6 +75,9 @@ private:
 };
 
 class TGmXmlNode {
+    friend class TGmXmlNodeList;
+    friend class TGmXML;
+
 public:
     explicit TGmXmlNode(TGmXmlNode* parent = nullptr);
     ~TGmXmlNode();
@@ -83,7 +86,11 @@ public:
 
     std::string Name;  // UTF-8
     std::string Value; // UTF-8, exactly as in the file (escaped)
-    TGmXmlNodeAttribute Attribute;
+
+    // The one optional attribute (both texts empty when there is none). Only the
+    // parser creates attributes; most nodes never have one, so it is kept aside.
+    const TGmXmlNodeAttribute& Attribute() const;
+    TGmXmlNodeAttribute& MutableAttribute();
 
     TGmXmlNodeList& Children() { return m_children; }
     const TGmXmlNodeList& Children() const { return m_children; }
@@ -108,11 +115,16 @@ public:
     // The process-wide node that Find returns for absent elements.
     static const TGmXmlNode& MissingNode();
 
+    // Documents hold hundreds of thousands of nodes; they come from a per-thread pool.
+    static void* operator new(size_t size);
+    static void operator delete(void* p, size_t size);
+
 private:
     struct MissingTag {};
     explicit TGmXmlNode(MissingTag);
 
     TGmXmlNode* m_parent;
+    std::unique_ptr<TGmXmlNodeAttribute> m_attribute;
     bool m_missing = false;
     TGmXmlNodeList m_children;
 };

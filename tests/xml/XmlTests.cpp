@@ -188,15 +188,15 @@ TEST(XmlParser, ReadsOneAttributeAndWritesItBack) {
     const QByteArray text = QByteArray(kHeader) + "<Item Kind=\"A\">5</Item>\r\n";
     auto doc = Load(text);
     const TGmXmlNode& item = doc->Nodes().Find("Item");
-    EXPECT_EQ(item.Attribute.Name, "Kind");
-    EXPECT_EQ(item.Attribute.Value, "A");
+    EXPECT_EQ(item.Attribute().Name, "Kind");
+    EXPECT_EQ(item.Attribute().Value, "A");
     EXPECT_EQ(item.GetInteger(), 5);
     EXPECT_EQ(Save(*doc), text);
 
     // Several attributes: the first name survives, the value absorbs the rest.
     auto many = Load("<E a=\"1\" b=\"2\">x</E>");
-    EXPECT_EQ(many->Nodes().Find("E").Attribute.Name, "a");
-    EXPECT_EQ(many->Nodes().Find("E").Attribute.Value, "1 b=2");
+    EXPECT_EQ(many->Nodes().Find("E").Attribute().Name, "a");
+    EXPECT_EQ(many->Nodes().Find("E").Attribute().Value, "1 b=2");
     // A name with spaces but no "=" is kept whole.
     EXPECT_FALSE(Load("<Two words>x</Two words>")->Nodes().Find("Two words").IsMissing());
 }
