@@ -220,6 +220,15 @@ TEST_F(SimulatorTest, ManualBlocksOfShearSpindlesHaveFiveLines) {
     EXPECT_EQ(sim.ReadingsServed(), 1);
 }
 
+TEST_F(SimulatorTest, ComputerModeHoldsBackManualBlocks) {
+    sim.SetRPMCode(4);
+    EXPECT_EQ(Ask("CCC"), "$\r");
+    sim.StartManual(10);
+    EXPECT_EQ(Quiet(60), "");
+    EXPECT_EQ(Ask("III"), "$\r");
+    EXPECT_EQ(BlockLines(ReceiveBlock(3)).size(), 4);
+}
+
 TEST_F(SimulatorTest, SilenceStopsAllReplies) {
     Ask("CCC");
     sim.SetFault(TSimFault::Silence);

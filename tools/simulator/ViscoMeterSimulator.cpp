@@ -684,7 +684,8 @@ void TViscoMeterSimulator::Serve() {
             std::lock_guard lock(d->Mutex);
             if (d->ManualInterval > 0 && d->Master >= 0 && Clock::now() >= d->NextBlock) {
                 d->NextBlock += std::chrono::milliseconds(d->ManualInterval);
-                action = faultAction(nullptr);
+                // Under computer control the instrument prints nothing by itself.
+                action = d->Computer ? TAction::Nothing : faultAction(nullptr);
                 if (action != TAction::Nothing && action != TAction::HangUp)
                     block = ManualBlock();
                 d->Changed.notify_all();

@@ -33,7 +33,8 @@
 //                               0.00 for spindles without shear data)
 //   anything else -> "?"
 //
-// Manual mode (StartManual): every interval the instrument prints one reading block.
+// Manual mode (StartManual): every interval the instrument prints one reading block,
+// except while it is in computer mode (after CCC, until III).
 // Lines end with CR LF, so from line 2 on the first character of a line (counting from
 // the byte after the previous CR) is the line feed:
 //   line 1: chars 1-16 "SPINDLE", 17-26 spindle name (left aligned), 27-30 "RPM:",
