@@ -83,6 +83,9 @@ public:
             return;
         // Flushing first keeps close from waiting on output that can never drain.
         ::tcflush(m_fd, TCIOFLUSH);
+        // The exclusive flag belongs to the device, not to this handle: it would
+        // outlive us while anything else (a pseudo-terminal's owner) keeps it open.
+        ::ioctl(m_fd, TIOCNXCL);
         CloseQuietly();
     }
 

@@ -165,6 +165,33 @@ TEST(SerialLine, IsExclusiveUntilClosed) {
     EXPECT_TRUE(second->IsOpen());
 }
 
+TEST(SerialLine, CloseReleasesTheDeviceForOrdinaryUsers) {
+    Pty pty;
+    // Something else keeps the device open, as the simulator does.
+    const int keeper = ::open(pty.Path().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(keeper, 0);
+    ::fchmod(keeper, 0666);
+    auto line = CreateSerialLine();
+    line->Open(pty.Path(), true);
+    line->Close();
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::seteuid(65534), 0);
+    }
+    QString message;
+    try {
+        line->Open(pty.Path(), false);
+    } catch (const EBramblexError& e) {
+        message = e.Message();
+    }
+    line->Close();
+    if (root) {
+        ASSERT_EQ(::seteuid(0), 0);
+    }
+    ::close(keeper);
+    EXPECT_TRUE(message.isEmpty()) << message.toStdString();
+}
+
 TEST(SerialLine, HangUpIsReportedNotWaitedFor) {
     Pty pty;
     auto line = CreateSerialLine();
