@@ -60,6 +60,9 @@ int RunSimulate(const QStringList& args) {
     TSimFault fault = TSimFault::None;
     int faultAfter = 0;
     bool quiet = false;
+    bool drift = false;
+    double setPoint = 0.0;
+    double rate = 0.1;
     for (int i = 0; i < args.size(); ++i) {
         const QString& option = args[i];
         if (option == QLatin1String("--quiet")) {
@@ -93,14 +96,19 @@ int RunSimulate(const QStringList& args) {
             sim.SetFluidViscosity(ParseNumber(option, value));
         else if (option == QLatin1String("--temperature"))
             sim.SetTemperature(ParseNumber(option, value));
-        else if (option == QLatin1String("--set-point"))
-            sim.SetTemperatureSetPoint(ParseNumber(option, value), 0.1);
+        else if (option == QLatin1String("--set-point")) {
+            setPoint = ParseNumber(option, value);
+            drift = true;
+        } else if (option == QLatin1String("--rate"))
+            rate = ParseNumber(option, value);
         else {
             CliErr(QStringLiteral("Unknown option %1.").arg(option));
             return 2;
         }
     }
     sim.SetFault(fault, faultAfter);
+    if (drift)
+        sim.SetTemperatureSetPoint(setPoint, rate);
 
     struct sigaction action {};
     action.sa_handler = OnStopSignal;
@@ -140,7 +148,8 @@ int RunSimulate(const QStringList& args) {
 static CliRegistrar reg{
     {"simulate",
      "[--model V2-L] [--link PATH] [--manual SECONDS] [--fault NAME [--after N]] [--spindle L2] "
-     "[--rpm 10] [--viscosity MPAS] [--temperature C] [--set-point C] [--fahrenheit] [--quiet]",
+     "[--rpm 10] [--viscosity MPAS] [--temperature C] [--set-point C [--rate C_PER_S]] [--fahrenheit] "
+     "[--quiet]",
      "runs a simulated viscometer on a pseudo-terminal and prints its device (faults: none, "
      "silence, half-reply, garbage, wrong-model, hangup)",
      RunSimulate}};
