@@ -146,6 +146,7 @@ void TCommViscoMeterThread::Execute() {
     ProgressPosition = 0;
     ProgressMax = 0;
     TKorvaneViscoMeterInterface& vm = *m_viscoMeter;
+    vm.TraceFolder = TraceFolder;
     try {
         if (!ComDevice.isEmpty())
             vm.Open(ComDevice, Tracing);
@@ -159,7 +160,10 @@ void TCommViscoMeterThread::Execute() {
             else
                 throw EBramblexError(Tr("Invalid thread operation"));
         } catch (...) {
-            vm.Close();
+            try {
+                vm.Close();
+            } catch (...) {
+            }
             throw;
         }
         vm.Close();

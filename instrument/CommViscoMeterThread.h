@@ -54,6 +54,7 @@ public:
     QString ComDevice;
     uint8_t Mode = ModeManual;
     bool Tracing = TracingRequestedOnCommandLine();
+    QString TraceFolder; // where the trace file goes; empty: the current directory
 
     QString StatusText;
     int ProgressPosition = 0; // milliseconds done in the current phase
