@@ -323,39 +323,48 @@ QString ExportTimeText(double dayNumber) {
 
 QByteArray BatchToCsv(TBatchItem& batch) {
     TBatchGrid grid(batch, true);
-    const int bottom = grid.BottomRow();
-    std::vector<std::array<QString, ColumnCount>> rows(static_cast<size_t>(bottom));
-    auto cell = [&rows](int row, int column) -> QString& {
-        return rows[static_cast<size_t>(row - 1)][static_cast<size_t>(column - 1)];
-    };
-
-    for (const auto& line : grid.HeaderBlock()) {
-        cell(line.Row, ColA) = line.Label;
-        if (line.HasValue)
-            cell(line.Row, ColB) = line.Value;
-    }
-    cell(1, ColD) = TBatchGrid::ProcessesTitle();
+    const auto header = grid.HeaderBlock();
     const auto processHeadings = grid.ProcessHeadings();
-    for (int c = 0; c < ProcessColumns; ++c)
-        cell(3, ColD + c) = processHeadings[static_cast<size_t>(c)];
-    for (int k = 0; k < grid.ProcessCount(); ++k) {
-        const auto cells = grid.ProcessCells(k);
-        for (int c = 0; c < ProcessColumns; ++c)
-            cell(FirstDataRow + k, ColD + c) = cells[static_cast<size_t>(c)].Shown;
-    }
-    cell(1, ColN) = TBatchGrid::ReadingsTitle();
     const auto readingHeadings = grid.ReadingHeadings();
-    for (int c = 0; c < ReadingColumns; ++c)
-        cell(3, ColN + c) = readingHeadings[static_cast<size_t>(c)];
-    for (int j = 0; j < grid.ReadingCount(); ++j) {
-        auto cells = grid.ReadingCells(j);
-        for (int c = 0; c < ReadingColumns; ++c)
-            cell(FirstDataRow + j, ColN + c) = std::move(cells[static_cast<size_t>(c)].Shown);
-    }
+    const int bottom = grid.BottomRow();
 
+    // Row by row: a long run has hundreds of thousands of readings, and a whole grid
+    // of cells in memory would cost more than writing them.
     QString text;
-    text.reserve(static_cast<qsizetype>(bottom) * 128);
-    for (const auto& row : rows) {
+    text.reserve(static_cast<qsizetype>(bottom) * 112);
+    std::array<QString, ColumnCount> row;
+    for (int r = 1; r <= bottom; ++r) {
+        for (QString& c : row)
+            c.clear();
+        auto cell = [&row](int column) -> QString& { return row[static_cast<size_t>(column - 1)]; };
+        for (const auto& line : header) {
+            if (line.Row != r)
+                continue;
+            cell(ColA) = line.Label;
+            if (line.HasValue)
+                cell(ColB) = line.Value;
+        }
+        if (r == 1) {
+            cell(ColD) = TBatchGrid::ProcessesTitle();
+            cell(ColN) = TBatchGrid::ReadingsTitle();
+        } else if (r == 3) {
+            for (int c = 0; c < ProcessColumns; ++c)
+                cell(ColD + c) = processHeadings[static_cast<size_t>(c)];
+            for (int c = 0; c < ReadingColumns; ++c)
+                cell(ColN + c) = readingHeadings[static_cast<size_t>(c)];
+        } else if (r >= FirstDataRow) {
+            const int index = r - FirstDataRow;
+            if (index < grid.ProcessCount()) {
+                auto cells = grid.ProcessCells(index);
+                for (int c = 0; c < ProcessColumns; ++c)
+                    cell(ColD + c) = std::move(cells[static_cast<size_t>(c)].Shown);
+            }
+            if (index < grid.ReadingCount()) {
+                auto cells = grid.ReadingCells(index);
+                for (int c = 0; c < ReadingColumns; ++c)
+                    cell(ColN + c) = std::move(cells[static_cast<size_t>(c)].Shown);
+            }
+        }
         for (int c = 0; c < ColumnCount; ++c) {
             if (c > 0)
                 text += u',';

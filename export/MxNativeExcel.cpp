@@ -46,9 +46,11 @@ void TmxNativeExcel::Begin() {
     PutWord(0x0200);
     PutWord(0x0010); // worksheet
     PutWord(0);
+    EndRecord();
     if (m_codePage != DefaultCodePage) {
         StartRecord(RecordCodePage, 2);
         PutWord(static_cast<uint16_t>(m_codePage));
+        EndRecord();
     }
     StartRecord(RecordDimensions, 10);
     PutWord(0);
@@ -56,10 +58,12 @@ void TmxNativeExcel::Begin() {
     PutWord(0);
     PutWord(static_cast<uint16_t>(LastColumn));
     PutWord(0);
+    EndRecord();
 }
 
 void TmxNativeExcel::Finish() {
     StartRecord(RecordEof, 0);
+    EndRecord();
     m_finished = true;
 }
 
@@ -85,14 +89,16 @@ void TmxNativeExcel::SetPageHeader(const QString& text) {
     const QByteArray bytes = Encode(text.left(MaxTextLength));
     StartRecord(RecordHeader, static_cast<uint16_t>(1 + bytes.size()));
     PutByte(static_cast<uint8_t>(bytes.size()));
-    m_records += bytes;
+    PutBytes(bytes);
+    EndRecord();
 }
 
 void TmxNativeExcel::SetPageFooter(const QString& text) {
     const QByteArray bytes = Encode(text.left(MaxTextLength));
     StartRecord(RecordFooter, static_cast<uint16_t>(1 + bytes.size()));
     PutByte(static_cast<uint8_t>(bytes.size()));
-    m_records += bytes;
+    PutBytes(bytes);
+    EndRecord();
 }
 
 bool TmxNativeExcel::AddFont(const TmxFontSpec& font) {
@@ -105,7 +111,8 @@ bool TmxNativeExcel::AddFont(const TmxFontSpec& font) {
     PutWord(static_cast<uint16_t>((font.Bold ? 1 : 0) | (font.Italic ? 2 : 0) | (font.Underline ? 4 : 0) |
                                   (font.StrikeOut ? 8 : 0)));
     PutByte(static_cast<uint8_t>(name.size()));
-    m_records += name;
+    PutBytes(name);
+    EndRecord();
     ++m_fontCount;
     return true;
 }
@@ -124,13 +131,15 @@ void TmxNativeExcel::SetColumnWidths(int first, int last, double width) {
     PutByte(static_cast<uint8_t>(first - 1));
     PutByte(static_cast<uint8_t>(last - 1));
     PutWord(static_cast<uint16_t>(std::clamp(std::round(width * 256.0), 0.0, 65535.0)));
+    EndRecord();
 }
 
 void TmxNativeExcel::WriteText(int row, int column, const QString& text) {
     const QByteArray bytes = Encode(text.left(MaxTextLength));
     BeginCell(RecordLabel, static_cast<uint16_t>(8 + bytes.size()), row, column);
     PutByte(static_cast<uint8_t>(bytes.size()));
-    m_records += bytes;
+    PutBytes(bytes);
+    EndRecord();
     AdvanceCursor();
 }
 
@@ -139,17 +148,20 @@ void TmxNativeExcel::WriteNumber(int row, int column, double value) {
     const uint64_t bits = std::bit_cast<uint64_t>(value);
     for (int i = 0; i < 8; ++i)
         PutByte(static_cast<uint8_t>(bits >> (8 * i)));
+    EndRecord();
     AdvanceCursor();
 }
 
 void TmxNativeExcel::WriteBlank(int row, int column) {
     BeginCell(RecordBlank, 7, row, column);
+    EndRecord();
     AdvanceCursor();
 }
 
 void TmxNativeExcel::WriteInteger(int row, int column, uint16_t value) {
     BeginCell(RecordInteger, 9, row, column);
     PutWord(value);
+    EndRecord();
     AdvanceCursor();
 }
 
@@ -157,6 +169,7 @@ void TmxNativeExcel::WriteBoolean(int row, int column, bool value) {
     BeginCell(RecordBoolErr, 9, row, column);
     PutByte(value ? 1 : 0);
     PutByte(0); // a boolean, not an error
+    EndRecord();
     AdvanceCursor();
 }
 
@@ -164,6 +177,7 @@ void TmxNativeExcel::WriteError(int row, int column, uint8_t errorCode) {
     BeginCell(RecordBoolErr, 9, row, column);
     PutByte(errorCode);
     PutByte(1);
+    EndRecord();
     AdvanceCursor();
 }
 
@@ -186,17 +200,27 @@ void TmxNativeExcel::StartRecord(uint16_t id, uint16_t length) {
     // Records after EOF open a new stream rather than trailing the finished one.
     if (m_finished)
         Begin();
+    m_staged.clear();
     PutWord(id);
     PutWord(length);
 }
 
+void TmxNativeExcel::EndRecord() {
+    m_records.append(m_staged.data(), static_cast<qsizetype>(m_staged.size()));
+    m_staged.clear();
+}
+
 void TmxNativeExcel::PutWord(uint16_t w) {
-    const char bytes[2] = {static_cast<char>(w & 0xFF), static_cast<char>(w >> 8)};
-    m_records.append(bytes, 2);
+    m_staged.push_back(static_cast<char>(w & 0xFF));
+    m_staged.push_back(static_cast<char>(w >> 8));
 }
 
 void TmxNativeExcel::PutByte(uint8_t b) {
-    m_records.append(static_cast<char>(b));
+    m_staged.push_back(static_cast<char>(b));
+}
+
+void TmxNativeExcel::PutBytes(const QByteArray& bytes) {
+    m_staged.append(bytes.constData(), bytes.size());
 }
 
 void TmxNativeExcel::BeginCell(uint16_t id, uint16_t dataLength, int row, int column) {

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <string>
 
 // A font as the FONT record holds it.
 struct TmxFontSpec {
@@ -88,9 +89,12 @@ public:
     static QByteArray EncodeText(const QString& text, int codePage, bool* ok = nullptr);
 
 private:
+    // A record is put together in m_staged and appended whole by EndRecord.
     void StartRecord(uint16_t id, uint16_t length);
+    void EndRecord();
     void PutWord(uint16_t w);
     void PutByte(uint8_t b);
+    void PutBytes(const QByteArray& bytes);
     void PutShortText(const QString& text); // length byte + at most 255 bytes
     void BeginCell(uint16_t id, uint16_t dataLength, int row, int column);
     void AdvanceCursor();
@@ -98,6 +102,7 @@ private:
 
     QString m_fileName;
     QByteArray m_records;
+    std::string m_staged;
     bool m_finished = false;
     int m_row = 1;
     int m_column = 1;
