@@ -27,7 +27,8 @@ public:
     // Elsewhere the chart draws nothing, so it never asks for more pages.
     void Advance() override;
 
-    // "ReadingsPerPage" as used for the blocks: 1 to 1000 whatever a file holds.
+    // "ReadingsPerPage" as used for the blocks, at least 1 whatever a file holds (a
+    // block of no readings would repeat the page forever).
     int ReadingsPerPage() const;
 
     // Index (in the readings sorted by the X quantity) of this page's first reading.

@@ -32,8 +32,8 @@ public:
     // example batch once and is done.
     void Advance() override;
 
-    // "RowsPerPage" as drawn and advanced: 1 to 1000 even when a file holds another
-    // value (a value below 1 would repeat a page forever).
+    // "RowsPerPage" as drawn and advanced, at least 1 even when a file holds less (a
+    // block of no rows would repeat the page forever).
     int RowsPerPage() const;
     // 8 columns when the batch's spindle delivers shear data, otherwise 6.
     static int ColumnCount(const TBatchItem& batch);
@@ -55,8 +55,4 @@ public:
 
     // Index in the batch's readings of the first row this copy of the page shows.
     std::int32_t FirstRow = 0;
-
-private:
-    void DrawCell(const TDeviceRect& cell, const QString& text, const TDeviceRect& itemRect, int spaceWidth,
-                  double em);
 };

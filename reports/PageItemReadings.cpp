@@ -1,0 +1,304 @@
+#include "reports/PageItemReadings.h"
+
+#include "catalogue/Catalogue.h"
+#include "core/Error.h"
+#include "documents/BatchItem.h"
+#include "reports/Page.h"
+#include "reports/PageItemMemo.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QPainter>
+#include <QTime>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int ColumnsWithoutShear = 6;
+constexpr int ColumnsWithShear = 8;
+constexpr int RowsPerPageMin = 1;
+constexpr int RowsPerPageMax = 1000;
+
+// Width properties, left to right.
+const char* const ColumnWidthNames[ColumnsWithShear] = {
+    "ColumnWidthDate",        "ColumnWidthTime", "ColumnWidthViscosity",   "ColumnWidthPercentFS",
+    "ColumnWidthTemperature", "ColumnWidthRPM",  "ColumnWidthSheerStress", "ColumnWidthSheerRate"};
+
+// The long time format names a time zone, which a reading does not have.
+QString WithoutTimeZone(const QString& format) {
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c == u'\'') {
+            quoted = !quoted;
+        } else if (!quoted && c == u't') {
+            while (!out.isEmpty() && out.back().isSpace())
+                out.chop(1);
+            while (i + 1 < format.size() && format[i + 1] == u't')
+                ++i;
+            continue;
+        }
+        out += c;
+    }
+    return out.trimmed();
+}
+
+// Cell texts of readings; the locale's formats are looked up once per table.
+class TRowFormatter {
+public:
+    explicit TRowFormatter(const TBatchItem& batch)
+        : m_batch(batch), m_dateFormat(m_locale.dateFormat(QLocale::ShortFormat)),
+          m_timeFormat(WithoutTimeZone(m_locale.timeFormat(QLocale::LongFormat))),
+          m_columns(TPageItemReadings::ColumnCount(batch)) {}
+
+    QStringList Texts(const TMeasurementItem& reading) {
+        QStringList cells;
+        cells.reserve(m_columns);
+        QDate date;
+        QTime time;
+        if (SplitDayNumber(reading.DateTime, date, time)) {
+            if (date != m_lastDate) {
+                m_lastDate = date;
+                m_lastDateText = m_locale.toString(date, m_dateFormat);
+            }
+            cells << m_lastDateText << m_locale.toString(time, m_timeFormat);
+        } else {
+            cells << QString() << QString();
+        }
+        const int model = m_batch.ModelType;
+        const int spindle = m_batch.SpindleType;
+        const bool over = IsOverScale(model, spindle, reading.RPMCode, reading.Viscosity);
+        if (over) {
+            cells << OverScaleText() << OverScaleText();
+        } else {
+            cells << FormatViscosity(reading.Viscosity)
+                  << FormatLocaleFixed(PercentFullScale(model, spindle, reading.RPMCode, reading.Viscosity),
+                                       1);
+        }
+        cells << FormatTemperature(reading.Temperature)
+              << FormatLocaleFixed(RPMCodeToValue(reading.RPMCode), 1);
+        if (m_columns == ColumnsWithShear) {
+            if (over)
+                cells << QString() << QString();
+            else
+                cells << FormatLocaleFixed(reading.SheerStress, 1) << FormatLocaleFixed(reading.SheerRate, 1);
+        }
+        return cells;
+    }
+
+private:
+    // Day numbers count from 30 December 1899; for negative ones the fraction still
+    // runs forward from midnight. Values no calendar holds give empty cells.
+    static bool SplitDayNumber(double dayNumber, QDate& date, QTime& time) {
+        constexpr qint64 msecsPerDay = 86400000;
+        if (!std::isfinite(dayNumber) || std::fabs(dayNumber) > 3.0e6)
+            return false;
+        double day = std::trunc(dayNumber);
+        qint64 ms = std::llround(std::fabs(dayNumber - day) * static_cast<double>(msecsPerDay));
+        if (ms >= msecsPerDay) {
+            ms -= msecsPerDay;
+            day += dayNumber < 0 ? -1 : 1;
+        }
+        date = QDate(1899, 12, 30).addDays(static_cast<qint64>(day));
+        time = QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms));
+        return true;
+    }
+
+    const TBatchItem& m_batch;
+    QLocale m_locale;
+    QString m_dateFormat;
+    QString m_timeFormat;
+    int m_columns;
+    QDate m_lastDate;
+    QString m_lastDateText;
+};
+
+TDeviceRect Intersected(const TDeviceRect& a, const TDeviceRect& b) {
+    return {std::clamp(a.Left, b.Left, b.Right), std::clamp(a.Top, b.Top, b.Bottom),
+            std::clamp(a.Right, b.Left, b.Right), std::clamp(a.Bottom, b.Top, b.Bottom)};
+}
+
+// One cell: the outline clipped to the item, then the text wrapped inside the cell
+// less a space's width on either side, vertically centred and left aligned.
+void DrawCell(QPainter& canvas, const TDeviceRect& cell, const QString& text, const TDeviceRect& itemRect,
+              const QPen& textPen, const QPen& framePen, int spaceWidth, double em) {
+    const TDeviceRect outline = Intersected(cell, itemRect);
+    if (outline.IsEmpty())
+        return;
+    canvas.setPen(framePen);
+    CanvasFrame(canvas, outline);
+    if (text.isEmpty())
+        return;
+    const TDeviceRect inner{cell.Left + spaceWidth, cell.Top, cell.Right - spaceWidth, cell.Bottom};
+    if (inner.Width() < 0)
+        return;
+    canvas.setPen(textPen);
+    const TTextLines lines = BreakLines(canvas, text, inner, true);
+    const TDeviceRect block = AlignBlock(3, inner, lines.Width, lines.Height);
+    DrawLines(canvas, lines.Lines, Intersected(inner, itemRect), block, em, 3);
+}
+
+void DrawTableRow(QPainter& canvas, const std::vector<int>& edges, int top, int bottom,
+                  const QStringList& texts, const TDeviceRect& itemRect, const QPen& textPen,
+                  const QPen& framePen, int spaceWidth, double em) {
+    for (size_t c = 0; c + 1 < edges.size(); ++c) {
+        const TDeviceRect cell{edges[c], top, edges[c + 1], bottom};
+        const qsizetype i = static_cast<qsizetype>(c);
+        DrawCell(canvas, cell, i < texts.size() ? texts[i] : QString(), itemRect, textPen, framePen,
+                 spaceWidth, em);
+    }
+}
+
+} // namespace
+
+TPageItemReadings::TPageItemReadings(TPage& page) : TPageItem(page) {
+    Properties.Add(QStringLiteral("FontName"), Tr("FontName"), ptFontName)
+        ->SetString(QStringLiteral("Arial"));
+    TProperty* fontSize = Properties.Add(QStringLiteral("FontSize"), Tr("FontSize"), ptInteger);
+    for (int size = 2; size <= 72; ++size)
+        fontSize->Choices << QString::number(size);
+    fontSize->SetInteger(8);
+    Properties.Add(QStringLiteral("FontColor"), Tr("FontColour"), ptColour)->SetInteger(0);
+    const double widths[ColumnsWithShear] = {20, 20, 25, 25, 25, 25, 25, 25};
+    const char* const captions[ColumnsWithShear] = {
+        "ColumnWidthDate",        "ColumnWidthTime", "ColumnWidthViscosity",   "ColumnWidthPercentFS",
+        "ColumnWidthTemperature", "ColumnWidthRPM",  "ColumnWidthShearStress", "ColumnWidthShearRate"};
+    for (int i = 0; i < ColumnsWithShear; ++i)
+        Properties.Add(QLatin1String(ColumnWidthNames[i]), Tr(captions[i]), ptLength)->SetFloat(widths[i]);
+    TProperty* rows = Properties.Add(QStringLiteral("RowsPerPage"), Tr("RowsPerPage"), ptInteger);
+    rows->SetInteger(20);
+    rows->OnChanging = [](TProperty&, TPropertyValue& value) {
+        double n = 0.0;
+        if (const auto* i = std::get_if<std::int32_t>(&value))
+            n = *i;
+        else if (const auto* d = std::get_if<double>(&value))
+            n = std::isnan(*d) ? RowsPerPageMin : *d;
+        else if (const auto* b = std::get_if<std::uint8_t>(&value))
+            n = *b;
+        else
+            return;
+        value = static_cast<std::int32_t>(std::clamp(n, double(RowsPerPageMin), double(RowsPerPageMax)));
+    };
+    Properties.Add(QStringLiteral("ShowColumnHeader"), Tr("ShowColumnHeader"), ptBoolean)->SetBoolean(true);
+    Property(QStringLiteral("Name")).SetString(page.UniqueItemName(Tr("Readings")));
+    Properties.Sort();
+}
+
+void TPageItemReadings::Assign(const TDocumentObject& source) {
+    TPageItem::Assign(source);
+    if (const auto* table = dynamic_cast<const TPageItemReadings*>(&source))
+        FirstRow = table->FirstRow;
+}
+
+void TPageItemReadings::ResetPagination() {
+    TPageItem::ResetPagination();
+    FirstRow = 0;
+}
+
+void TPageItemReadings::Advance() {
+    TPageItem::Advance();
+    // Opening and closing pages show the template's example batch; continuing it
+    // over further copies of such a page would only repeat sample data.
+    if (Page.PageType() != PageTypeInner)
+        return;
+    const int rows = RowsPerPage();
+    if (static_cast<qint64>(FirstRow) + rows < Page.Batch.Measurements.Count()) {
+        FirstRow += rows;
+        Done = false;
+    }
+}
+
+int TPageItemReadings::RowsPerPage() const {
+    return std::max(RowsPerPageMin, GetInteger(QStringLiteral("RowsPerPage")));
+}
+
+int TPageItemReadings::ColumnCount(const TBatchItem& batch) {
+    return SpindleHasShear(batch.SpindleType) ? ColumnsWithShear : ColumnsWithoutShear;
+}
+
+QStringList TPageItemReadings::HeaderTexts(const TBatchItem& batch) {
+    const QString pair = QStringLiteral("%1 (%2)");
+    QStringList texts{Tr("Date"),
+                      Tr("Time"),
+                      pair.arg(Tr("Viscosity"), ViscosityUnitsName()),
+                      Tr("% Full Scale"),
+                      pair.arg(Tr("Temperature"), TemperatureUnitsName()),
+                      Tr("RPM")};
+    if (ColumnCount(batch) == ColumnsWithShear)
+        texts << Tr("Shear Stress") << Tr("Shear Rate");
+    return texts;
+}
+
+QStringList TPageItemReadings::RowTexts(const TBatchItem& batch, const TMeasurementItem& reading) {
+    TRowFormatter formatter(batch);
+    return formatter.Texts(reading);
+}
+
+std::vector<int> TPageItemReadings::ColumnEdges() const {
+    const TDeviceRect rect = DeviceRect();
+    const int columns = ColumnCount(Page.Batch);
+    std::vector<int> edges;
+    edges.reserve(static_cast<size_t>(columns) + 1);
+    int x = rect.Left;
+    edges.push_back(x);
+    for (int i = 0; i < columns; ++i) {
+        x += Page.LengthToDeviceX(GetFloat(QLatin1String(ColumnWidthNames[i])));
+        edges.push_back(x);
+    }
+    edges.back() = std::max(edges.back(), rect.Right);
+    return edges;
+}
+
+double TPageItemReadings::EmHeight() const {
+    return Page.DevicePixelsPerInch() * GetInteger(QStringLiteral("FontSize")) / 72.0;
+}
+
+int TPageItemReadings::HeaderRows() const {
+    return GetBoolean(QStringLiteral("ShowColumnHeader")) ? 2 : 0;
+}
+
+int TPageItemReadings::RowTop(int row) const {
+    return DeviceRect().Top + static_cast<int>(RoundHalfUp(row * RowHeight()));
+}
+
+void TPageItemReadings::Draw() {
+    TPageItem::Draw();
+    if (!Page.Canvas || GetFloat(QStringLiteral("Width")) <= 0 || GetFloat(QStringLiteral("Height")) <= 0)
+        return;
+    QPainter& canvas = *Page.Canvas;
+    const TDeviceRect itemRect = DeviceRect();
+    const double em = EmHeight();
+    const double rowH = 1.5 * em;
+    canvas.setBrush(Qt::NoBrush);
+    SetCanvasFont(canvas, GetString(QStringLiteral("FontName")), static_cast<int>(std::max(1.0, em)),
+                  GetInteger(QStringLiteral("FontColor")));
+    // The font's colour is the painter's pen, but cell outlines keep the black,
+    // 1-pixel pen of a fresh canvas.
+    const QPen textPen = canvas.pen();
+    const QPen framePen = DevicePen(Qt::black);
+    const int spaceWidth = CanvasTextWidth(canvas, QStringLiteral(" "));
+    const std::vector<int> edges = ColumnEdges();
+    const auto rowTop = [&](int row) { return itemRect.Top + static_cast<int>(RoundHalfUp(row * rowH)); };
+
+    const int headerRows = HeaderRows();
+    if (headerRows > 0)
+        DrawTableRow(canvas, edges, rowTop(0), rowTop(headerRows), HeaderTexts(Page.Batch), itemRect, textPen,
+                     framePen, spaceWidth, em);
+
+    const TMeasurementList& readings = Page.Batch.Measurements;
+    const int count = readings.Count();
+    const qint64 end = std::min<qint64>(count, static_cast<qint64>(FirstRow) + RowsPerPage());
+    TRowFormatter formatter(Page.Batch);
+    for (qint64 s = std::max<qint64>(0, FirstRow); s < end; ++s) {
+        const int r = static_cast<int>(s - FirstRow) + headerRows;
+        const int top = rowTop(r);
+        // Rows below the item's bottom edge are cut off entirely.
+        if (top >= itemRect.Bottom)
+            break;
+        DrawTableRow(canvas, edges, top, rowTop(r + 1), formatter.Texts(*readings.Items(static_cast<int>(s))),
+                     itemRect, textPen, framePen, spaceWidth, em);
+    }
+}
