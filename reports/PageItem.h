@@ -62,7 +62,8 @@ public:
     virtual QString TypeName() const { return QStringLiteral("TPageItem"); }
 
     // Copies Done and every property value both items have, by name, without
-    // reactions. A source that is not a page item raises "Cannot assign a %1 to a %2".
+    // reactions. A source that is not a page item raises "Cannot assign object to %1"
+    // with this item's type name.
     // Subclasses with pagination state override it, call the base, then copy their
     // state when the source is of their kind.
     void Assign(const TDocumentObject& source) override;
@@ -152,14 +153,15 @@ void CanvasFillWhite(QPainter& canvas, const TDeviceRect& rect);
 void CanvasInvertRect(QPainter& canvas, const TDeviceRect& rect);
 
 // Sets the painter's font: family (with the report substitutions), em height in
-// device pixels (at least 1), colour (pen) and style.
+// device pixels (at least 1), text colour (as the pen) and style.
 void SetCanvasFont(QPainter& canvas, const QString& family, int emPixels, std::int32_t colour,
                    bool bold = false, bool italic = false, bool underline = false, bool strikeout = false);
 // Text extents with the painter's font on the painter's device, in whole pixels
 // (rounded up). Height is the font's full line height (ascent + descent).
 int CanvasTextWidth(const QPainter& canvas, const QString& text);
 int CanvasTextHeight(const QPainter& canvas);
-// Draws text with its top-left corner at (x, y), clipped to clip.
+// Draws text with its top-left corner at (x, y), clipped to clip, in the painter's
+// pen colour (SetCanvasFont sets it: set the pen again before drawing lines).
 void CanvasTextOut(QPainter& canvas, int x, int y, const QString& text, const TDeviceRect& clip);
 
 // Makes "Arial" resolve to "Liberation Sans" (same metrics) where Arial is not

@@ -1,0 +1,286 @@
+#include "reports/PageItemMemo.h"
+
+#include "catalogue/Catalogue.h"
+#include "core/Error.h"
+#include "reports/Page.h"
+
+#include <QDate>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPainter>
+
+#include <array>
+#include <cmath>
+#include <mutex>
+
+namespace {
+
+constexpr std::array<const char*, 10> FieldNames = {"BatchID",    "FilePath",  "TodaysDate", "Company",
+                                                    "Operator",   "Note",      "ModelType",  "SpindleType",
+                                                    "Identifier", "PageNumber"};
+
+// The order in which fields are replaced while drawing.
+constexpr std::array<int, 10> SubstitutionOrder = {0, 1, 2, 9, 3, 8, 4, 5, 6, 7};
+
+QString Token(const QString& name) {
+    return QLatin1Char('[') + name + QLatin1Char(']');
+}
+
+QString FieldValue(int field, const TPage& page) {
+    const TBatchItem& batch = page.Batch;
+    switch (field) {
+    case 0:
+        return batch.FileTitle;
+    case 1:
+        return batch.FolderPath;
+    case 2:
+        return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    case 3:
+        return batch.Company;
+    case 4:
+        return batch.Operator;
+    case 5:
+        return batch.Note;
+    case 6:
+        // An index outside the tables prints nothing rather than a wrong name.
+        return batch.ModelType < ModelTypeCount ? QString::fromLatin1(ModelNames[batch.ModelType])
+                                                : QString();
+    case 7:
+        return batch.SpindleType < SpindleTypeCount ? QString::fromLatin1(SpindleNames[batch.SpindleType])
+                                                    : QString();
+    case 8:
+        return batch.Identifier;
+    case 9:
+        return QString::number(page.PageNumber);
+    default:
+        return {};
+    }
+}
+
+bool IsLeftColumn(int alignment) {
+    return alignment == 0 || alignment == 3 || alignment == 6;
+}
+
+bool IsCentreColumn(int alignment) {
+    return alignment == 1 || alignment == 4 || alignment == 7;
+}
+
+} // namespace
+
+QStringList AlignmentNames() {
+    return {Tr("Top Left"),    Tr("Top Middle"),    Tr("Top Right"),
+            Tr("Middle Left"), Tr("Middle Middle"), Tr("Middle Right"),
+            Tr("Bottom Left"), Tr("Bottom Middle"), Tr("Bottom Right")};
+}
+
+QStringList ReportFieldNames() {
+    QStringList names;
+    for (const char* name : FieldNames)
+        names << QString::fromLatin1(name);
+    return names;
+}
+
+QStringList ReportFieldDisplayNames() {
+    QStringList names;
+    for (const char* name : FieldNames)
+        names << Tr(name);
+    return names;
+}
+
+QString ReportFieldNotice() {
+    return Tr("Data values only available on inner pages");
+}
+
+// ---------------------------------------------------------------------------
+// Layout routines
+
+TDeviceRect AlignBlock(int alignment, const TDeviceRect& rect, int w, int h) {
+    const int cx = rect.Left + (rect.Right - rect.Left) / 2;
+    const int cy = rect.Top + (rect.Bottom - rect.Top) / 2;
+    TDeviceRect r;
+    switch (alignment % 3) {
+    case 0:
+        r.Left = rect.Left;
+        r.Right = rect.Left + w;
+        break;
+    case 1:
+        r.Left = cx - w / 2;
+        r.Right = cx + w / 2;
+        break;
+    default:
+        r.Left = rect.Right - w;
+        r.Right = rect.Right;
+        break;
+    }
+    switch (alignment / 3) {
+    case 0:
+        r.Top = rect.Top;
+        r.Bottom = rect.Top + h;
+        break;
+    case 1:
+        r.Top = cy - h / 2;
+        r.Bottom = cy + h / 2;
+        break;
+    default:
+        r.Top = rect.Bottom - h;
+        r.Bottom = rect.Bottom;
+        break;
+    }
+    // Values outside 0 to 8 fall back to the top left corner.
+    if (alignment < 0 || alignment > 8)
+        r = {rect.Left, rect.Top, rect.Left + w, rect.Top + h};
+    return r;
+}
+
+TTextLines BreakLines(const QPainter& canvas, const QString& text, const TDeviceRect& rect, bool wordWrap) {
+    const QFontMetricsF metrics(canvas.font(), canvas.device());
+    const auto widthOf = [&](const QString& s) {
+        return static_cast<int>(std::ceil(metrics.horizontalAdvance(s)));
+    };
+
+    TTextLines result;
+    QString current;
+    int running = 0;
+    qsizetype start = 0;
+    const qsizetype length = text.size();
+    while (start < length) {
+        qsizetype end = start;
+        while (end < length && text[end] != QLatin1Char(' ') && text[end] != QLatin1Char('\n'))
+            ++end;
+        const bool endsWithLineFeed = end < length && text[end] == QLatin1Char('\n');
+        if (end < length)
+            ++end; // the space or line feed belongs to the word
+        QString word = text.mid(start, end - start);
+        start = end;
+        word.removeIf([](QChar c) { return c.unicode() < 32; });
+
+        const int wordWidth = widthOf(word);
+        if (wordWrap && running > 0 && rect.Width() < running + wordWidth) {
+            result.Lines << current;
+            current.clear();
+            running = 0;
+        }
+        current += word;
+        if (endsWithLineFeed) {
+            result.Lines << current;
+            current.clear();
+            running = 0;
+        } else {
+            running += wordWidth;
+        }
+    }
+    if (!current.isEmpty())
+        result.Lines << current;
+
+    const int lineHeight = static_cast<int>(std::ceil(metrics.height()));
+    for (const QString& line : result.Lines) {
+        result.Height += lineHeight;
+        result.Width = std::max(result.Width, widthOf(line));
+    }
+    return result;
+}
+
+void DrawLines(QPainter& canvas, const QStringList& lines, const TDeviceRect& clipRect,
+               const TDeviceRect& blockRect, double lineStep, int alignment) {
+    if (clipRect.IsEmpty())
+        return;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        if (line.isEmpty())
+            continue;
+        const int y = blockRect.Top + static_cast<int>(RoundHalfUp(lineStep * static_cast<double>(i)));
+        int x = blockRect.Left;
+        if (!IsLeftColumn(alignment)) {
+            const int width = CanvasTextWidth(canvas, line);
+            x = IsCentreColumn(alignment)
+                    ? blockRect.Left + (blockRect.Right - blockRect.Left) / 2 - width / 2
+                    : blockRect.Right - width;
+        }
+        CanvasTextOut(canvas, x, y, line, clipRect);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// TPageItemMemo
+
+TPageItemMemo::TPageItemMemo(TPage& page) : TPageItem(page) {
+    InstallMemoTextConverters();
+
+    Properties.Add(QStringLiteral("FontName"), Tr("FontName"), ptFontName)
+        ->SetString(QStringLiteral("Arial"));
+    TProperty* size = Properties.Add(QStringLiteral("FontSize"), Tr("FontSize"), ptInteger);
+    for (int points = 2; points <= 72; ++points)
+        size->Choices << QString::number(points);
+    size->SetInteger(8);
+    Properties.Add(QStringLiteral("FontColor"), Tr("FontColour"), ptColour)->SetInteger(0);
+    Properties.Add(QStringLiteral("Bold"), Tr("Bold"), ptBoolean)->SetBoolean(false);
+    Properties.Add(QStringLiteral("Italic"), Tr("Italic"), ptBoolean)->SetBoolean(false);
+    Properties.Add(QStringLiteral("Underline"), Tr("Underline"), ptBoolean)->SetBoolean(false);
+    Properties.Add(QStringLiteral("Strikeout"), Tr("Strikeout"), ptBoolean)->SetBoolean(false);
+    Properties.Add(QStringLiteral("WordWrap"), Tr("WordWrap"), ptBoolean)->SetBoolean(false);
+    TProperty* text = Properties.Add(QStringLiteral("Text"), Tr("Text"), ptMemoText);
+    text->TextEditable = true;
+    TProperty* alignment = Properties.Add(QStringLiteral("Alignment"), Tr("Alignment"), ptChoice);
+    alignment->Choices = AlignmentNames();
+    alignment->SetInteger(0);
+
+    const QString name = page.UniqueItemName(Tr("Memo"));
+    Property(QStringLiteral("Name")).SetString(name);
+    text->SetString(name);
+    Properties.Sort();
+}
+
+void TPageItemMemo::Draw() {
+    TPageItem::Draw();
+    if (!Page.Canvas)
+        return;
+    if (GetFloat(QStringLiteral("Width")) <= 0.0 || GetFloat(QStringLiteral("Height")) <= 0.0)
+        return;
+    QPainter& canvas = *Page.Canvas;
+    const TDeviceRect rect = DeviceRect();
+    const QString text = SubstituteFields(GetString(QStringLiteral("Text")), Page);
+
+    canvas.setBrush(Qt::NoBrush);
+    const double em = Page.DevicePixelsPerInch() * GetInteger(QStringLiteral("FontSize")) / 72.0;
+    SetCanvasFont(canvas, GetString(QStringLiteral("FontName")), static_cast<int>(std::max(1.0, em)),
+                  GetInteger(QStringLiteral("FontColor")), GetBoolean(QStringLiteral("Bold")),
+                  GetBoolean(QStringLiteral("Italic")), GetBoolean(QStringLiteral("Underline")),
+                  GetBoolean(QStringLiteral("Strikeout")));
+
+    const int alignment = GetInteger(QStringLiteral("Alignment"));
+    const TTextLines lines = BreakLines(canvas, text, rect, GetBoolean(QStringLiteral("WordWrap")));
+    const TDeviceRect block = AlignBlock(alignment, rect, lines.Width, lines.Height);
+    DrawLines(canvas, lines.Lines, rect, block, em, alignment);
+}
+
+QString TPageItemMemo::SubstituteFields(const QString& text, const TPage& page) {
+    const bool inner = page.PageType() == PageTypeInner;
+    QString result = text;
+    for (const int field : SubstitutionOrder) {
+        const QString token = Token(QString::fromLatin1(FieldNames[static_cast<size_t>(field)]));
+        if (result.contains(token))
+            result.replace(token, inner ? FieldValue(field, page) : ReportFieldNotice());
+    }
+    return result;
+}
+
+QString TPageItemMemo::FieldsToDisplay(const QString& text) {
+    QString result = text;
+    for (const char* name : FieldNames)
+        result.replace(Token(QString::fromLatin1(name)), Token(Tr(name)));
+    return result;
+}
+
+QString TPageItemMemo::FieldsToStorage(const QString& text) {
+    QString result = text;
+    for (const char* name : FieldNames)
+        result.replace(Token(Tr(name)), Token(QString::fromLatin1(name)));
+    return result;
+}
+
+void TPageItemMemo::InstallMemoTextConverters() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        TProperty::SetMemoTextConverters(&TPageItemMemo::FieldsToDisplay, &TPageItemMemo::FieldsToStorage);
+    });
+}
