@@ -2,6 +2,7 @@
 // (xlrd, Python's csv module, json). Usage: export_write_samples OUTDIR
 #include "SampleBatches.h"
 #include "catalogue/Catalogue.h"
+#include "documents/Settings.h"
 #include "export/BatchExport.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,12 @@ int main(int argc, char** argv) {
 
     TBatchItem sample;
     FillSampleBatch(sample);
+    // For the command-line exports: the batch as a file and settings choosing °F.
+    sample.SaveToFile(file("Sample.epb"));
+    TSettings settings;
+    settings.FileName = file("fahrenheit-settings.xml");
+    settings.Item("TemperatureUnits").SetInteger(1);
+    settings.Save();
     ExportBatchToJson(sample, file("sample.json")); // stored order: the others sort
     ExportBatchToExcel(sample, file("sample.xls"));
     ExportBatchToCsv(sample, file("sample.csv"));

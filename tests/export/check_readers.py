@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Reads the sample exports back with real readers: xlrd for the .xls files,
 the csv module for the CSV files and json for the JSON export.
-Usage: check_readers.py WRITE_SAMPLES_EXECUTABLE"""
+Usage: check_readers.py WRITE_SAMPLES_EXECUTABLE [BRAMBLEX_CLI]"""
 import csv
 import io
 import json
@@ -14,6 +14,7 @@ import unittest
 import xlrd
 
 OUT = None
+CLI = None
 
 
 def read_xls(name, encoding="cp1252"):
@@ -176,8 +177,36 @@ class Json(unittest.TestCase):
         self.assertEqual((doc["processes"], doc["readings"]), ([], []))
 
 
+class CommandLine(unittest.TestCase):
+    def setUp(self):
+        if not os.environ.get("BRAMBLEX_CLI"):
+            self.skipTest("bramblex-cli not given")
+
+    def run_cli(self, *args):
+        subprocess.run([os.environ["BRAMBLEX_CLI"], *args], check=True, capture_output=True)
+
+    def test_exports_with_settings(self):
+        batch = os.path.join(OUT, "Sample.epb")
+        settings = os.path.join(OUT, "fahrenheit-settings.xml")
+        self.run_cli("export-csv", batch, os.path.join(OUT, "cli.csv"), "--settings", settings)
+        rows = read_csv("cli.csv")
+        self.assertEqual(rows[2][17], "Temperature (°F)")
+        self.assertEqual(rows[3][17], "5.0")
+        self.assertEqual(rows[2][1], "Sample")  # the batch name is the file's name
+        self.run_cli("export-xls", batch, os.path.join(OUT, "cli.txt"))
+        _, s = read_xls("cli.XLS")
+        self.assertEqual(cell(s, "R3"), "Temperature (°C)")
+        self.assertEqual(cell(s, "P5"), 150)
+        self.run_cli("export-json", batch, os.path.join(OUT, "cli.json"))
+        doc = json.loads(read_bytes("cli.json"))
+        self.assertEqual(doc["header"]["name"], "Sample")
+        self.assertEqual(len(doc["readings"]), 3)
+
+
 if __name__ == "__main__":
     writer = sys.argv.pop(1)
+    if len(sys.argv) > 1:
+        os.environ["BRAMBLEX_CLI"] = sys.argv.pop(1)
     with tempfile.TemporaryDirectory() as tmp:
         OUT = tmp
         subprocess.run([writer, tmp], check=True)
