@@ -36,7 +36,6 @@ TPageItemGraphic::TPageItemGraphic(TPage& page) : TPageItem(page) {
     alignment->SetInteger(0);
     Property(QStringLiteral("Name")).SetString(page.UniqueItemName(Tr("Graphic")));
     Properties.Sort();
-    Properties.Modified = false;
 }
 
 void TPageItemGraphic::Draw() {

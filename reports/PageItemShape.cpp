@@ -23,7 +23,6 @@ TPageItemShape::TPageItemShape(TPage& page) : TPageItem(page) {
     shape->SetInteger(ShapeRectangle);
     Property(QStringLiteral("Name")).SetString(page.UniqueItemName(Tr("Shape")));
     Properties.Sort();
-    Properties.Modified = false;
 }
 
 namespace {
