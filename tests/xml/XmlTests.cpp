@@ -6,7 +6,9 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <clocale>
+#include <ostream>
 #include <random>
 
 namespace {
@@ -93,6 +95,17 @@ struct FloatCase {
     double value;
     const char* text;
 };
+
+void PrintTo(const FloatCase& c, std::ostream* os) {
+    *os << c.text;
+}
+
+std::string FloatCaseName(const ::testing::TestParamInfo<FloatCase>& info) {
+    std::string name;
+    for (const char* p = info.param.text; *p; ++p)
+        name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+    return name;
+}
 
 class XmlFloatFormat : public ::testing::TestWithParam<FloatCase> {};
 
