@@ -124,7 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FloatCase{1e15, "1E15"}, FloatCase{999999999999999.0, "999999999999999"},
                       FloatCase{1.7e308, "1.7E308"}, FloatCase{1.0 / 3.0, "0.333333333333333"},
                       FloatCase{123456.789, "123456.789"}, FloatCase{-1.5e-7, "-1.5E-7"},
-                      FloatCase{100.0, "100"}, FloatCase{2.5e20, "2.5E20"}));
+                      FloatCase{100.0, "100"}, FloatCase{2.5e20, "2.5E20"}),
+    FloatCaseName);
 
 TEST(XmlNumbers, IgnoreTheProcessLocale) {
     // A German C locale and Qt default would both use a decimal comma.
