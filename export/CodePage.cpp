@@ -1,5 +1,7 @@
 #include "export/CodePage.h"
 
+#include "core/Windows1252.h"
+
 #include <QStringEncoder>
 
 #include <array>
@@ -8,19 +10,8 @@
 
 namespace {
 
-// Unicode code points of the bytes 0x80 to 0x9F; 0 where the code page has none.
-constexpr std::array<char16_t, 32> Cp1252High = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 inline int Cp1252Byte(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return c;
-    for (int i = 0; i < 32; ++i)
-        if (Cp1252High[static_cast<size_t>(i)] == c && c != 0)
-            return 0x80 + i;
-    return -1;
+    return Windows1252::FromUnicode(c);
 }
 
 // ICU converters are costly to open and the single-byte ones keep no state between

@@ -1,6 +1,7 @@
 #include "xml/GmXml.h"
 
 #include "core/Error.h"
+#include "core/Windows1252.h"
 #include "platform/AtomicFile.h"
 
 #include <algorithm>
@@ -11,27 +12,11 @@
 
 namespace {
 
-// ---------------------------------------------------------------------------
-// Windows-1252 <-> UTF-8. The five bytes that Windows-1252 leaves undefined map to
-// the C1 controls of the same value so that every byte survives a load and save.
-
-constexpr char16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 char32_t Cp1252ToUnicode(unsigned char b) {
-    return (b >= 0x80 && b < 0xA0) ? kCp1252High[b - 0x80] : b;
+    return Windows1252::ToUnicode(b);
 }
-
-// Returns the Windows-1252 byte for a code point, or -1 when it has none.
 int UnicodeToCp1252(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<int>(c);
-    for (int i = 0; i < 32; ++i)
-        if (kCp1252High[i] == c)
-            return 0x80 + i;
-    return -1;
+    return Windows1252::FromUnicode(c);
 }
 
 void AppendUtf8(std::string& out, char32_t c) {
