@@ -1,0 +1,323 @@
+// Report documents and their ".epr" files: structure, round trips byte for byte, the
+// known-good sample, the clipboard-sized page document and copying.
+
+#include "catalogue/Catalogue.h"
+#include "core/Error.h"
+#include "platform/AtomicFile.h"
+#include "platform/Printers.h"
+#include "reports/Page.h"
+#include "reports/PageItemMemo.h"
+#include "reports/PageItemReadings.h"
+#include "reports/PageItemShape.h"
+#include "reports/Report.h"
+#include "support/TempDir.h"
+#include "xml/GmXml.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TNoPrinters : public TPrinterServices {
+public:
+    QStringList InstalledPrinters() const override { return {}; }
+    QString CurrentPrinter() const override { return {}; }
+    void SelectPrinter(const QString&) override {}
+    int CurrentOrientation() const override { return 0; }
+    TPrinterPaper CurrentPaper() const override { return {}; }
+};
+
+class ReportFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetPrinterServices(&m_printers);
+        SetReportUnits(0);
+    }
+    void TearDown() override { SetPrinterServices(nullptr); }
+
+    TNoPrinters m_printers;
+    TempDir Dir;
+};
+
+QString SamplePath() {
+    return QStringLiteral(BRAMBLEX_TEST_DATA_DIR "/reports/sample.epr");
+}
+
+// Three pages, one of each type, with memo, shape and table items and a few values
+// that exercise escaping, reals and the paper reactions.
+void BuildSample(TReport& report) {
+    TPage* opening = report.AddPage();
+    auto* title = opening->AddItem<TPageItemMemo>();
+    title->Property("Left").SetFloat(20.0);
+    title->Property("Top").SetFloat(15.5);
+    title->Property("Width").SetFloat(170.0);
+    title->Property("Height").SetFloat(12.25);
+    title->Property("FontSize").SetInteger(18);
+    title->Property("Bold").SetBoolean(true);
+    title->Property("Alignment").SetInteger(1);
+    title->Property("Text").SetString("Viscosity report <\"Tidemark\"> & Co's\r\nPage [PageNumber]");
+    auto* frame = opening->AddItem<TPageItemShape>();
+    frame->Property("Left").SetFloat(10.0);
+    frame->Property("Top").SetFloat(10.0);
+    frame->Property("Width").SetFloat(190.0);
+    frame->Property("Height").SetFloat(30.0);
+    frame->Property("Anchor").SetInteger(AnchorLeft | AnchorTop | AnchorRight);
+
+    TPage* inner = report.AddPage();
+    inner->Property("PageType").SetInteger(PageTypeInner);
+    inner->Property("PageOrientation").SetInteger(PageOrientationLandscape);
+    auto* header = inner->AddItem<TPageItemMemo>();
+    header->Property("Left").SetFloat(10.0);
+    header->Property("Top").SetFloat(10.0);
+    header->Property("Width").SetFloat(120.0);
+    header->Property("Height").SetFloat(20.0);
+    header->Property("WordWrap").SetBoolean(true);
+    header->Property("FontColor").SetInteger(0x0000FF);
+    header->Property("Text").SetString("Batch: [BatchID]\r\nCompany: [Company]\r\nOperator: [Operator]");
+    auto* table = inner->AddItem<TPageItemReadings>();
+    table->Property("Left").SetFloat(10.0);
+    table->Property("Top").SetFloat(35.0);
+    table->Property("Width").SetFloat(277.0);
+    table->Property("Height").SetFloat(160.0);
+
+    TPage* closing = report.AddPage();
+    closing->Property("PageType").SetInteger(PageTypeClosing);
+    closing->Property("PaperSize").SetInteger(0);
+    closing->Property("PageWidth").SetFloat(100.0);
+    closing->Property("PageHeight").SetFloat(150.3);
+    auto* note = closing->AddItem<TPageItemMemo>();
+    note->Property("Width").SetFloat(80.0);
+    note->Property("Height").SetFloat(10.0);
+    note->Property("Text").SetString(QString::fromUtf8("Thank you \xc3\xa9\xc3\xa0"));
+}
+
+TEST_F(ReportFile, EmptyReportWritesReadOnlyAndEmptyPages) {
+    TReport report;
+    report.SaveToFile(Dir.File("empty.epr"));
+    EXPECT_EQ(report.Name, "empty");
+
+    TGmXML doc;
+    doc.LoadFromFile(Dir.File("empty.epr"));
+    ASSERT_EQ(doc.Nodes().Count(), 1);
+    const TGmXmlNode& root = *doc.Nodes().Items(0);
+    EXPECT_EQ(root.NameText(), "Report");
+    ASSERT_EQ(root.Children().Count(), 2);
+    EXPECT_EQ(root.Children().Items(0)->NameText(), "ReadOnly");
+    EXPECT_EQ(root.Children().Items(0)->Value, "0");
+    EXPECT_EQ(root.Children().Items(1)->NameText(), "Pages");
+    EXPECT_EQ(root.Children().Items(1)->Children().Count(), 0);
+
+    TReport back;
+    back.AddPage();
+    back.LoadFromFile(Dir.File("empty.epr"));
+    EXPECT_EQ(back.PageCount(), 0);
+    EXPECT_FALSE(back.ReadOnly);
+}
+
+TEST_F(ReportFile, BuiltReportRoundTripsByteForByteAndMatchesTheKeptSample) {
+    TReport report;
+    BuildSample(report);
+    report.ReadOnly = true;
+    report.SaveToFile(Dir.File("first.epr"));
+    const QByteArray first = ReadWholeFile(Dir.File("first.epr"));
+
+    TReport back;
+    back.LoadFromFile(Dir.File("first.epr"));
+    EXPECT_EQ(back.Name, "first");
+    EXPECT_TRUE(back.ReadOnly);
+    ASSERT_EQ(back.PageCount(), 3);
+    EXPECT_EQ(back.Page(1)->PageType(), PageTypeInner);
+    EXPECT_DOUBLE_EQ(back.Page(1)->PageWidth(), 297.0);
+    EXPECT_DOUBLE_EQ(back.Page(2)->PageHeight(), 150.3);
+    EXPECT_EQ(back.Page(0)->Item(0)->GetString("Text"),
+              "Viscosity report <\"Tidemark\"> & Co's\r\nPage [PageNumber]");
+    EXPECT_EQ(back.Page(2)->Item(0)->GetString("Text"), QString::fromUtf8("Thank you \xc3\xa9\xc3\xa0"));
+    for (int i = 0; i < back.PageCount(); ++i) {
+        EXPECT_EQ(back.Page(i)->PageNumber, 1);
+        EXPECT_FALSE(back.Page(i)->Item(0)->Selected);
+    }
+    back.SaveToFile(Dir.File("second.epr"));
+    EXPECT_EQ(ReadWholeFile(Dir.File("second.epr")), first);
+    EXPECT_EQ(back.Name, "second");
+
+    if (qEnvironmentVariableIsSet("BRAMBLEX_WRITE_SAMPLES"))
+        WriteFileAtomically(SamplePath(), first);
+    ASSERT_TRUE(QFile::exists(SamplePath()));
+    EXPECT_EQ(ReadWholeFile(SamplePath()), first) << "the writer no longer writes the kept sample";
+}
+
+TEST_F(ReportFile, KeptSampleComesBackByteForByte) {
+    TReport report;
+    report.LoadFromFile(SamplePath());
+    EXPECT_EQ(report.Name, "sample");
+    EXPECT_TRUE(report.ReadOnly);
+    ASSERT_EQ(report.PageCount(), 3);
+    report.SaveToFile(Dir.File("sample.epr"));
+    EXPECT_EQ(Dir.Read("sample.epr"), ReadWholeFile(SamplePath()));
+}
+
+TEST_F(ReportFile, ElementOrderOfAPageAndItsItems) {
+    TReport report;
+    TPage* page = report.AddPage();
+    auto* shape = page->AddItem<TPageItemShape>();
+    shape->Property("Left").SetFloat(10);
+    shape->Property("Top").SetFloat(10);
+    shape->Property("Width").SetFloat(50);
+    shape->Property("Height").SetFloat(20);
+    page->AddItem<TPageItemMemo>();
+    TGmXML doc;
+    report.SaveToXml(doc.Nodes());
+
+    const TGmXmlNode& xmlPage = *doc.Nodes().Find("Report").Children().Find("Pages").Children().Items(0);
+    EXPECT_EQ(xmlPage.NameText(), "Page");
+    QStringList props;
+    for (const auto& n : xmlPage.Children().Find("Properties").Children())
+        props << n->NameText() + "=" + QString::fromStdString(n->Value);
+    EXPECT_EQ(props.join(','), "PageWidth=210,PageHeight=297,PageType=0,PageOrientation=0,PaperSize=1");
+
+    const TGmXmlNodeList& items = xmlPage.Children().Find("PageItems").Children();
+    ASSERT_EQ(items.Count(), 2);
+    EXPECT_EQ(items.Items(0)->Children().Find("PageItemType").GetText(), "TPageItemShape");
+    QStringList details;
+    for (const auto& n : items.Items(0)->Children().Find("PageItemDetails").Children())
+        details << n->NameText() + "=" + QString::fromStdString(n->Value);
+    EXPECT_EQ(details.join(','), "Anchor=3,FillColor=16777215,FillStyle=0,Height=20,Left=10,LineColor=0,"
+                                 "LineStyle=0,LineWidth=1,Name=Shape1,Shape=0,Top=10,Width=50");
+    QStringList memo;
+    for (const auto& n : items.Items(1)->Children().Find("PageItemDetails").Children())
+        memo << n->NameText();
+    EXPECT_EQ(memo.join(','), "Alignment,Anchor,Bold,FontColor,FontName,FontSize,Height,Italic,Left,Name,"
+                              "Strikeout,Text,Top,Underline,Width,WordWrap");
+}
+
+TEST_F(ReportFile, PagesAreReadWhateverTheirElementNamesAndReadOnlyNeedsOne) {
+    const QByteArray text = "<?xml version=\"1.0\"?>\r\n"
+                            "<Report>\r\n  <ReadOnly>2</ReadOnly>\r\n  <Pages>\r\n"
+                            "    <Sheet>\r\n      <Properties>\r\n        <PageType>1</PageType>\r\n"
+                            "      </Properties>\r\n    </Sheet>\r\n"
+                            "    <Page>\r\n    </Page>\r\n"
+                            "  </Pages>\r\n</Report>\r\n";
+    Dir.Write("odd.epr", text);
+    TReport report;
+    report.LoadFromFile(Dir.File("odd.epr"));
+    ASSERT_EQ(report.PageCount(), 2);
+    EXPECT_EQ(report.Page(0)->PageType(), 1);
+    EXPECT_FALSE(report.ReadOnly);
+
+    // A second load replaces the pages of the first.
+    TReport other;
+    BuildSample(other);
+    other.SaveToFile(Dir.File("three.epr"));
+    report.LoadFromFile(Dir.File("three.epr"));
+    EXPECT_EQ(report.PageCount(), 3);
+    EXPECT_EQ(report.Name, "three");
+}
+
+TEST_F(ReportFile, MissingFileFailsAndNonXmlGivesNoPages) {
+    TReport report;
+    report.Name = "kept";
+    EXPECT_THROW(report.LoadFromFile(Dir.File("absent.epr")), EFileError);
+    EXPECT_EQ(report.Name, "kept");
+    Dir.Write("junk.epr", "this is not xml at all");
+    report.LoadFromFile(Dir.File("junk.epr"));
+    EXPECT_EQ(report.PageCount(), 0);
+}
+
+TEST_F(ReportFile, UnknownItemTypeKeepsThePagesReadSoFar) {
+    TReport source;
+    BuildSample(source);
+    source.SaveToFile(Dir.File("s.epr"));
+    QByteArray text = Dir.Read("s.epr");
+    const int at = text.lastIndexOf("TPageItemMemo");
+    text.replace(at, 13, "TPageItemWave");
+    Dir.Write("bad.epr", text);
+    TReport report;
+    try {
+        report.LoadFromFile(Dir.File("bad.epr"));
+        FAIL() << "no error";
+    } catch (const EBramblexError& e) {
+        EXPECT_EQ(e.Message(), "Class TPageItemWave not found");
+    }
+    EXPECT_EQ(report.PageCount(), 3);
+    EXPECT_EQ(report.Page(2)->ItemCount(), 0);
+}
+
+TEST_F(ReportFile, ClipboardDocumentOfSelectedItemsRoundTrips) {
+    TReport report;
+    BuildSample(report);
+    TPage* page = report.Page(0);
+    page->SetSelected(page->Item(1), true);
+    TGmXML clip;
+    page->SaveToXml(clip.Nodes(), true);
+    EXPECT_TRUE(clip.Nodes().Find("Properties").IsMissing());
+    EXPECT_EQ(clip.Nodes().Find("PageItems").Children().Count(), 1);
+    const QByteArray bytes = clip.SaveToBytes();
+
+    TGmXML read;
+    read.LoadFromBytes(bytes);
+    TPage target;
+    target.LoadFromXml(read.Nodes(), false, true);
+    ASSERT_EQ(target.ItemCount(), 1);
+    EXPECT_EQ(target.Item(0)->TypeName(), "TPageItemShape");
+    TGmXML again;
+    target.SaveToXml(again.Nodes(), true);
+    EXPECT_EQ(again.SaveToBytes(), bytes);
+
+    // A whole page on the clipboard also carries its properties.
+    TGmXML whole;
+    report.Page(2)->SaveToXml(whole.Nodes(), false);
+    TPage pasted;
+    pasted.LoadFromXml(whole.Nodes(), false, true);
+    EXPECT_DOUBLE_EQ(pasted.PageHeight(), 150.3);
+}
+
+TEST_F(ReportFile, PageListOperationsAndAssign) {
+    TReport report;
+    report.AddPage()->Property("PageType").SetInteger(0);
+    report.AddPage()->Property("PageType").SetInteger(2);
+    report.InsertPage(1)->Property("PageType").SetInteger(1);
+    EXPECT_EQ(report.Page(1)->PageType(), 1);
+    EXPECT_THROW(report.InsertPage(5), EBramblexError);
+    EXPECT_THROW(report.Page(3), EBramblexError);
+    report.RenumberPages();
+    EXPECT_EQ(report.Page(2)->PageNumber, 3);
+    report.Name = "Mine";
+    report.ReadOnly = true;
+
+    TReport copy;
+    copy.Assign(report);
+    EXPECT_EQ(copy.Name, "Mine");
+    EXPECT_TRUE(copy.ReadOnly);
+    ASSERT_EQ(copy.PageCount(), 3);
+    EXPECT_EQ(copy.Page(2)->PageType(), 2);
+    EXPECT_EQ(copy.Page(2)->PageNumber, 3);
+
+    TPage notAReport;
+    copy.Assign(notAReport); // ignored
+    EXPECT_EQ(copy.PageCount(), 3);
+
+    copy.MovePage(2, 0);
+    EXPECT_EQ(copy.Page(0)->PageType(), 2);
+    copy.DeletePage(0);
+    EXPECT_EQ(copy.PageCount(), 2);
+    copy.Clear();
+    EXPECT_EQ(copy.PageCount(), 0);
+}
+
+TEST_F(ReportFile, PaginateRepeatsPagesWhoseItemsAreNotDone) {
+    TReport report;
+    report.AddPage()->AddItem<TPageItemMemo>();
+    TPage* inner = report.AddPage();
+    inner->Property("PageType").SetInteger(PageTypeInner);
+    inner->AddItem<TPageItemReadings>(); // 60 example readings, 20 a page
+    report.AddPage();
+    report.Paginate();
+    ASSERT_EQ(report.PageCount(), 5);
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(report.Page(i)->PageType(), PageTypeInner);
+    report.RenumberPages();
+    EXPECT_EQ(report.Page(4)->PageNumber, 5);
+}
+
+} // namespace
