@@ -5,6 +5,7 @@
 #include "core/Error.h"
 #include "documents/BatchItem.h"
 #include "documents/Settings.h"
+#include "reports/Report.h"
 #include "xml/GmXml.h"
 
 #include <QFileInfo>
@@ -26,6 +27,12 @@ void ResaveBatch(const QString& in, const QString& out) {
     batch.SaveToFile(out);
 }
 
+void ResaveReport(const QString& in, const QString& out) {
+    TReport report;
+    report.LoadFromFile(in);
+    report.SaveToFile(out);
+}
+
 void ResaveSettings(const QString& in, const QString& out) {
     TSettings settings;
     settings.Load(in);
@@ -40,9 +47,9 @@ const std::vector<TDocumentKind>& Kinds() {
          ResaveSettings},
         {"batch", "Batch",
          [](const QFileInfo& f) { return f.suffix().compare("epb", Qt::CaseInsensitive) == 0; }, ResaveBatch},
-        // Report templates: fill in Resave with the report document's load and save.
         {"report", "Report",
-         [](const QFileInfo& f) { return f.suffix().compare("epr", Qt::CaseInsensitive) == 0; }, nullptr},
+         [](const QFileInfo& f) { return f.suffix().compare("epr", Qt::CaseInsensitive) == 0; },
+         ResaveReport},
     };
     return kinds;
 }
@@ -83,6 +90,7 @@ int Run(const QStringList& args) {
 
 static CliRegistrar reg{
     {"resave", "IN OUT",
-     "load a batch (.epb) or settings file through its document class and write it to OUT", Run}};
+     "load a batch (.epb), report (.epr) or settings file through its document class and write it to OUT",
+     Run}};
 
 } // namespace
