@@ -1,0 +1,50 @@
+#pragma once
+
+// The system clipboard for the application's private formats. A block on the clipboard
+// is the data's length as 4 bytes little-endian followed by the data, so that copies of
+// the application on other systems exchange the same bytes.
+//
+// Formats are named as on Windows ("Tidemark ReportItem"); on the clipboard they travel
+// under the MIME type Qt gives a Windows format of that name, so that Qt builds on all
+// systems meet under one type.
+
+#include <QByteArray>
+#include <QString>
+
+// Report pages and page items as an XML document.
+inline constexpr const char* ReportItemClipboardFormat = "Tidemark ReportItem";
+
+// 'application/x-qt-windows-mime;value="<format>"'.
+QString ClipboardMimeType(const QString& format);
+
+// One process-wide instance (Instance()), used on the GUI thread only. Nested Open and
+// Close calls keep the clipboard "open"; the first write while it is open replaces
+// whatever the clipboard held, later writes add formats to it.
+class TfocClipboard {
+public:
+    static TfocClipboard& Instance();
+
+    // Raise "Cannot open clipboard" when there is no clipboard (no GUI application).
+    void Open();
+    void Close();
+
+    // Puts length + stream under format.
+    void WriteStream(const QByteArray& stream, const QString& format);
+    // The data after the length field when the clipboard holds format, else empty (also
+    // when the block is shorter than its length field says).
+    void ReadStream(QByteArray& stream, const QString& format);
+    bool HasFormat(const QString& format);
+    // Empties the clipboard (after a move of files, for instance).
+    void Clear();
+
+private:
+    TfocClipboard() = default;
+
+    int m_openCount = 0;
+    bool m_emptyOnWrite = false;
+};
+
+// The bytes of a clipboard block: 4-byte little-endian length, then data.
+QByteArray PackClipboardBlock(const QByteArray& data);
+// The data of a block; empty for a block that is too short for its length field.
+QByteArray UnpackClipboardBlock(const QByteArray& block);

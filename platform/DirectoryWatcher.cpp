@@ -1,0 +1,264 @@
+#include "platform/DirectoryWatcher.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QMetaObject>
+
+#include <condition_variable>
+#include <cstring>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/inotify.h>
+#include <unistd.h>
+
+namespace {
+
+// Changes of entry names and of last-write times in the folder itself.
+constexpr uint32_t kWatchMask = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_MODIFY | IN_ATTRIB |
+                                IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR | IN_EXCL_UNLINK;
+
+// Changes arriving within this time of each other are one burst.
+constexpr int kBurstGapMs = 50;
+// A run of re-points within this time of each other is followed only by the last.
+constexpr int kRepointGapMs = 100;
+
+bool IsHousekeepingName(const char* name) {
+    static const char* const kNames[] = {"cache.epc", ".hidden"};
+    for (const char* own : kNames) {
+        if (std::strcmp(name, own) == 0)
+            return true;
+        // The temporary file an atomic write of it goes through: ".cache.epc.XXXXXX".
+        const size_t n = std::strlen(own);
+        if (name[0] == '.' && std::strncmp(name + 1, own, n) == 0 && name[n + 1] == '.')
+            return true;
+    }
+    return false;
+}
+
+struct TDrainResult {
+    bool Relevant = false;
+    bool WatchGone = false;
+};
+
+TDrainResult Drain(int fd) {
+    TDrainResult result;
+    alignas(inotify_event) char buffer[8192];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        for (ssize_t offset = 0; offset < n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + offset);
+            if (event->mask & (IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT)) {
+                result.WatchGone = true;
+                result.Relevant = true;
+            } else if (event->mask & IN_Q_OVERFLOW) {
+                result.Relevant = true;
+            } else if (event->len == 0 || !IsHousekeepingName(event->name)) {
+                result.Relevant = true;
+            }
+            offset += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    }
+    return result;
+}
+
+bool Readable(int fd, int timeoutMs) {
+    pollfd p{fd, POLLIN, 0};
+    for (;;) {
+        const int r = ::poll(&p, 1, timeoutMs);
+        if (r < 0 && errno == EINTR)
+            continue;
+        return r > 0 && (p.revents & POLLIN);
+    }
+}
+
+} // namespace
+
+struct TThreadDirectory::TPendingCall {
+    std::mutex Lock;
+    std::condition_variable Done;
+    bool Finished = false;
+    bool Cancelled = false;
+};
+
+TThreadDirectory::TThreadDirectory(const QString& folder, int pauseMs)
+    : m_folder(folder), m_pauseMs(pauseMs < 0 ? 0 : pauseMs) {
+    m_wakeFd = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+}
+
+TThreadDirectory::~TThreadDirectory() {
+    Stop();
+    if (m_wakeFd >= 0)
+        ::close(m_wakeFd);
+}
+
+void TThreadDirectory::Start() {
+    if (!isRunning())
+        start(QThread::LowestPriority);
+}
+
+void TThreadDirectory::Stop() {
+    m_terminated = true;
+    std::shared_ptr<TPendingCall> call;
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        call = m_pendingCall;
+    }
+    if (call) {
+        std::lock_guard<std::mutex> guard(call->Lock);
+        call->Cancelled = true;
+        call->Done.notify_all();
+    }
+    Wake();
+    if (QThread::currentThread() != this)
+        wait();
+}
+
+void TThreadDirectory::SetFolder(const QString& folder) {
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_folder = folder;
+    }
+    Wake();
+}
+
+QString TThreadDirectory::GetFolder() const {
+    std::lock_guard<std::mutex> guard(m_lock);
+    return m_folder;
+}
+
+void TThreadDirectory::Wake() {
+    if (m_wakeFd >= 0) {
+        const uint64_t one = 1;
+        [[maybe_unused]] const ssize_t n = ::write(m_wakeFd, &one, sizeof one);
+    }
+}
+
+QString TThreadDirectory::WatchedFolder() const {
+    std::lock_guard<std::mutex> guard(m_lock);
+    return m_watchedFolder;
+}
+
+void TThreadDirectory::SetWatchedFolder(const QString& folder) {
+    std::lock_guard<std::mutex> guard(m_lock);
+    m_watchedFolder = folder;
+}
+
+bool TThreadDirectory::WaitForWake(int timeoutMs) {
+    if (!Readable(m_wakeFd, timeoutMs))
+        return false;
+    uint64_t count = 0;
+    [[maybe_unused]] const ssize_t n = ::read(m_wakeFd, &count, sizeof count);
+    return true;
+}
+
+void TThreadDirectory::run() {
+    while (!m_terminated) {
+        const QString folder = GetFolder();
+        const int notifyFd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        const bool watching =
+            notifyFd >= 0 && !folder.isEmpty() &&
+            ::inotify_add_watch(notifyFd, QFile::encodeName(folder).constData(), kWatchMask) >= 0;
+        if (!watching) {
+            if (notifyFd >= 0)
+                ::close(notifyFd);
+            SetWatchedFolder({});
+            WaitForWake(-1);
+            continue;
+        }
+        SetWatchedFolder(folder);
+        WaitLoop(notifyFd, folder);
+        ::close(notifyFd);
+    }
+    SetWatchedFolder({});
+}
+
+void TThreadDirectory::WaitLoop(int notifyFd, const QString& folder) {
+    // A wake for a new folder or a stop; re-points in quick succession are taken
+    // together, and a wake that changed nothing keeps watching.
+    const auto leaveForWake = [&]() {
+        if (m_terminated)
+            return true;
+        if (GetFolder() == folder)
+            return false;
+        while (!m_terminated && WaitForWake(kRepointGapMs)) {
+        }
+        return true;
+    };
+
+    for (;;) {
+        if (WaitForWake(m_pauseMs) && leaveForWake())
+            return;
+        if (m_terminated)
+            return;
+
+        pollfd fds[2] = {{m_wakeFd, POLLIN, 0}, {notifyFd, POLLIN, 0}};
+        int r;
+        do {
+            r = ::poll(fds, 2, -1);
+        } while (r < 0 && errno == EINTR);
+        if (r < 0)
+            return;
+        if (fds[0].revents & POLLIN) {
+            WaitForWake(0);
+            if (leaveForWake())
+                return;
+            continue;
+        }
+        if (!(fds[1].revents & POLLIN))
+            return; // the notification broke; start again with the folder
+
+        TDrainResult drained = Drain(notifyFd);
+        while (!m_terminated && !drained.WatchGone && Readable(notifyFd, kBurstGapMs)) {
+            const TDrainResult more = Drain(notifyFd);
+            drained.Relevant |= more.Relevant;
+            drained.WatchGone |= more.WatchGone;
+        }
+        if (m_terminated)
+            return;
+        if (drained.Relevant)
+            RunOnChange();
+        if (drained.WatchGone)
+            return; // the folder went away: watch it again, or park
+    }
+}
+
+void TThreadDirectory::RunOnChange() {
+    if (!OnChange || m_terminated)
+        return;
+    QCoreApplication* app = QCoreApplication::instance();
+    if (app == nullptr) {
+        OnChange();
+        return;
+    }
+    auto call = std::make_shared<TPendingCall>();
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_pendingCall = call;
+    }
+    // The handler is copied so that it may destroy this watcher while it runs.
+    std::function<void()> handler = OnChange;
+    QMetaObject::invokeMethod(
+        app,
+        [call, handler]() {
+            {
+                std::lock_guard<std::mutex> guard(call->Lock);
+                if (call->Cancelled)
+                    return;
+            }
+            handler();
+            std::lock_guard<std::mutex> guard(call->Lock);
+            call->Finished = true;
+            call->Done.notify_all();
+        },
+        Qt::QueuedConnection);
+    {
+        std::unique_lock<std::mutex> lock(call->Lock);
+        call->Done.wait(lock, [&]() { return call->Finished || call->Cancelled || m_terminated.load(); });
+        // A call not yet run is dropped when the thread is leaving.
+        call->Cancelled = call->Cancelled || !call->Finished;
+    }
+    std::lock_guard<std::mutex> guard(m_lock);
+    m_pendingCall.reset();
+}

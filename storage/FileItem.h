@@ -1,0 +1,144 @@
+#pragma once
+
+// The in-memory form of a folder's entries: file items (with the batch or report they
+// hold once loaded) and file lists, which keep a per-folder cache "cache.epc" so that a
+// folder can be listed without opening every batch in it.
+
+#include "documents/DocumentObject.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class TBatchItem;
+class TFileList;
+class TReport;
+
+// FileType values; FileTypeAny is only a search filter and is never stored.
+enum : uint8_t {
+    FileTypeFolder = 0,
+    FileTypeBatch = 1,    // ".epb"
+    FileTypeTemplate = 2, // ".ept"
+    FileTypeReport = 3,   // ".epr"
+    FileTypeOther = 4,
+    FileTypeAny = 5,
+};
+
+// The type of a file (not a folder) by its extension, ignoring letter case.
+uint8_t FileTypeOfName(const QString& name);
+
+// LoadState values.
+enum : uint8_t {
+    LoadStateNone = 0,
+    LoadStateTitle = 1, // only the batch's FileTitle and FolderPath, from a cache
+    LoadStateLoaded = 2,
+};
+
+inline constexpr const char* FolderCacheFileName = "cache.epc";
+
+class TFileItem : public TDocumentObject {
+public:
+    TFileItem();
+    ~TFileItem() override;
+
+    uint8_t FileType = FileTypeOther;
+    QString FilePath;
+    void* TreeNode = nullptr; // the tree's node for a folder; not owned, transient
+    // Last-write time in the packed DOS format (platform/FileSystem.h); -1 not taken yet.
+    int32_t FileModifiedTime = -1;
+    uint8_t LoadState = LoadStateNone;
+    std::unique_ptr<TBatchItem> Batch; // FileType batch
+    std::unique_ptr<TReport> Report;   // FileType report
+    int32_t IconIndex = -1;
+    TFileList* Owner = nullptr; // not owned
+
+    // Loads the batch or report (other types only take the file's time) and marks the
+    // owner Modified. False, with LoadState 0, on any error; nothing is reported.
+    bool Load();
+    // Writes the loaded batch or report and takes the new time. False on any error,
+    // including an item that is not loaded.
+    bool Save();
+    // True when the file's last-write time differs from FileModifiedTime or the file is
+    // gone.
+    bool IsChanged() const;
+    // What the folder list does before showing an entry: LoadState 0 or changed on disk.
+    bool NeedsLoad() const { return LoadState == LoadStateNone || IsChanged(); }
+    QString FileName() const;
+
+    // The batch, created empty on first use.
+    TBatchItem& BatchItem();
+
+    // Raises "Cannot assign object to File item" for another kind.
+    void Assign(const TDocumentObject& source) override;
+    void Assign(const TFileItem& source);
+};
+
+class TFileList {
+public:
+    TFileList();
+    ~TFileList();
+    TFileList(const TFileList&) = delete;
+    TFileList& operator=(const TFileList&) = delete;
+
+    QString Folder;        // the folder whose cache was last opened
+    bool Modified = false; // an item loaded its document since the cache was read/written
+
+    TFileItem* Add(); // owned by the list, Owner set
+    void Delete(int index);
+    TFileItem* Items(int index) const; // raises "List index out of bounds (%1)"
+    int Count() const { return static_cast<int>(m_items.size()); }
+    void Clear();
+
+    // The first item with exactly this path and type (FileTypeAny: any type), or -1.
+    int IndexOf(const QString& path, uint8_t type) const;
+    // By FileType, then by FilePath ignoring case in the user's locale.
+    void Sort();
+    void Reverse();
+    void DeleteType(uint8_t type);
+    void DeleteName(const QString& name);
+
+    // A different folder with a cache replaces the items by the cache's; in every case
+    // Folder becomes folder.
+    void OpenFolder(const QString& folder);
+    // Writes Folder's "cache.epc" and marks it hidden; errors are ignored.
+    void SaveCache();
+    void WriteCache(const QString& path);
+    void ReadCache(const QString& path);
+
+    // Brings the list in line with the disk: opens folder's cache, keeps the items whose
+    // entry still exists unchanged, drops the others, appends new entries with time -1,
+    // links folders (linkFolder, for those without a tree node), sorts, and saves the
+    // cache when anything changed. True when something changed.
+    bool Refresh(const QString& folder, const std::function<void(TFileItem&)>& linkFolder = {});
+
+    // Loads the entries first to last (clamped) that NeedsLoad, then saves the cache
+    // when that loaded anything: what the folder list does for the rows it shows.
+    void LoadRange(int first, int last);
+
+    auto begin() const { return m_items.begin(); }
+    auto end() const { return m_items.end(); }
+
+private:
+    friend void ScanFolder(const QString& folder, TFileList& list);
+    TFileItem* Append(std::unique_ptr<TFileItem> item);
+    // Removes the items for which drop is true, keeping the order of the others.
+    void RemoveIf(const std::function<bool(const TFileItem&)>& drop);
+
+    std::vector<std::unique_ptr<TFileItem>> m_items;
+};
+
+// Replaces list's items by one per entry of folder (hidden ones included, the folder's
+// hidden-file list excepted), in the system's order, with their times, LoadState 0.
+void ScanFolder(const QString& folder, TFileList& list);
+
+// The report list window's refresh of a report folder (no cache): keeps the reports it
+// has whose file still exists, drops the others, appends new report files, sorts, and
+// loads every report that is not loaded or has changed.
+void RefreshReportList(TFileList& list, const QString& folder);
+
+// The batch view's report tabs: the report files of folder, sorted, loaded, in
+// descending order of their paths.
+void LoadTabReports(TFileList& list, const QString& folder);

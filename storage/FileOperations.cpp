@@ -1,0 +1,360 @@
+#include "storage/FileOperations.h"
+
+#include "core/Error.h"
+#include "platform/BusyCursor.h"
+#include "platform/FileSystem.h"
+#include "platform/ShellFolders.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cerrno>
+
+namespace {
+
+TConflictQuestion& DefaultQuestion() {
+    static TConflictQuestion question;
+    return question;
+}
+
+// Without a trailing separator (except for "/" itself).
+QString Trimmed(const QString& path) {
+    QString p = path;
+    while (p.size() > 1 && p.endsWith(QLatin1Char('/')))
+        p.chop(1);
+    return p;
+}
+
+QString Join(const QString& folder, const QString& name) {
+    return IncludeTrailingSeparator(folder) + name;
+}
+
+// The folder's own housekeeping files: the cache and the hidden-file list describe the
+// folder they are in, so a conflict over them is never put to the operator; the
+// destination keeps its own (its cache is checked against the disk when shown).
+bool IsHousekeepingFile(const QString& path) {
+    const QString name = ExtractFileName(path);
+    return name == QLatin1String("cache.epc") || name == QLatin1String(HiddenListFileName);
+}
+
+// The absolute path with links resolved as far as it exists, with a trailing separator,
+// so that two spellings of one folder compare equal.
+QString UniversalFolderPath(const QString& path) {
+    QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    QString rest;
+    QString existing = absolute;
+    while (!existing.isEmpty() && !QFileInfo::exists(existing)) {
+        const int slash = existing.lastIndexOf(QLatin1Char('/'));
+        if (slash <= 0) {
+            existing = QStringLiteral("/");
+            break;
+        }
+        rest = existing.mid(slash) + rest;
+        existing = existing.left(slash);
+    }
+    const QString canonical = QFileInfo(existing).canonicalFilePath();
+    return IncludeTrailingSeparator(QDir::cleanPath((canonical.isEmpty() ? existing : canonical) + rest));
+}
+
+class TTransfer {
+public:
+    TTransfer(bool& replaceAll, const TConflictQuestion& ask)
+        : ReplaceAll(replaceAll), m_ask(ask ? ask : ConflictQuestion()) {}
+
+    bool& ReplaceAll;
+    QString SkippedName; // files of this name are left out of copies
+
+    // Cancel raises; Yes to All sets ReplaceAll. True for Yes and Yes to All.
+    bool Confirm(const QString& message) {
+        const TConflictAnswer answer = m_ask ? m_ask(message) : TConflictAnswer::Cancel;
+        switch (answer) {
+        case TConflictAnswer::Cancel:
+            throw EBramblexError(Tr("Copy of file and folders canceled"));
+        case TConflictAnswer::No:
+            return false;
+        case TConflictAnswer::YesToAll:
+            ReplaceAll = true;
+            return true;
+        case TConflictAnswer::Yes:
+            break;
+        }
+        return true;
+    }
+
+    // False when the operator skips the folder.
+    bool ConfirmFolder(const QString& source, const QString& destination) {
+        if (UniversalFolderPath(destination).startsWith(UniversalFolderPath(source)))
+            throw EBramblexError(Tr("Destination same as source folder"));
+        if (!PathExists(destination) || ReplaceAll)
+            return true;
+        return Confirm(
+            Tr("The folder already contains a folder named '%1'\r\n\r\nIf the files in the existing "
+               "folder have the same name as the files in the\r\nfolder you are moving or copying, "
+               "they will be replaced.  Do you still\r\nwant to move or copy the folder?")
+                .arg(ExtractFileName(destination)));
+    }
+
+    bool ConfirmFile(const QString& destination) {
+        return Confirm(
+            Tr("The folder already contains a file named '%1'\r\n\r\nWould you like to replace the "
+               "existing file?")
+                .arg(ExtractFileName(destination)));
+    }
+
+    void Copy(const QString& source, const QString& destination) {
+        if (IsRealFolder(source))
+            CopyFolder(source, destination);
+        else
+            CopyFile(source, destination);
+    }
+
+    void Move(const QString& source, const QString& destination) {
+        if (IsRealFolder(source))
+            MoveFolder(source, destination);
+        else
+            MoveFile(source, destination);
+    }
+
+private:
+    static void SplitEntries(const QString& folder, QStringList& folders, QStringList& files) {
+        for (const TDirectoryEntry& entry : ListDirectory(folder))
+            (entry.IsFolder ? folders : files).append(entry.Name);
+    }
+
+    void CopyFolder(const QString& source, const QString& destination) {
+        if (!ConfirmFolder(source, destination))
+            return;
+        QStringList folders, files;
+        SplitEntries(source, folders, files);
+        for (const QString& name : folders)
+            CopyFolder(Join(source, name), Join(destination, name));
+        if (!MakeFolders(destination))
+            throw EBramblexError(Tr("Unable to create directories"));
+        for (const QString& name : files)
+            CopyFile(Join(source, name), Join(destination, name));
+    }
+
+    void CopyFile(const QString& source, const QString& destination) {
+        if (!SkippedName.isEmpty() && ExtractFileName(source) == SkippedName)
+            return;
+        if (!EntryExists(source))
+            throw EBramblexError(Tr("Cannot read from the source file or disk"));
+        const bool exists = EntryExists(destination);
+        if (exists && IsHousekeepingFile(destination))
+            return;
+        if (exists && !ReplaceAll && !ConfirmFile(destination))
+            return;
+        if (!CopyFileEntry(source, destination, false))
+            throw EBramblexError(Tr("Unable to copy file %1").arg(destination));
+    }
+
+    void MoveFolder(const QString& source, const QString& destination) {
+        if (!ConfirmFolder(source, destination))
+            return;
+        // The whole folder at once when nothing is in the way and both are on one filesystem.
+        if (!PathExists(destination) && RenameEntry(source, destination) == 0)
+            return;
+        if (!MakeFolders(destination))
+            throw EBramblexError(Tr("Unable to create directories"));
+        QStringList folders, files;
+        SplitEntries(source, folders, files);
+        for (const QString& name : folders)
+            MoveFolder(Join(source, name), Join(destination, name));
+        for (const QString& name : files)
+            MoveFile(Join(source, name), Join(destination, name));
+        // What the operator chose to keep is still in the source; then it stays.
+        if (ListDirectory(source).empty() && !RemoveEmptyFolder(source))
+            throw EBramblexError(Tr("Unable to delete directory %1").arg(IncludeTrailingSeparator(source)));
+    }
+
+    void MoveFile(const QString& source, const QString& destination) {
+        if (!EntryExists(source))
+            throw EBramblexError(Tr("Cannot read from the source file or disk"));
+        if (Trimmed(source) == Trimmed(destination) || IsSameEntry(source, destination))
+            return; // moving a file onto itself must not delete it
+        if (EntryExists(destination)) {
+            if (IsHousekeepingFile(destination)) {
+                RemoveFileEntry(source);
+                return;
+            }
+            if (!ReplaceAll && !ConfirmFile(destination))
+                return;
+            if (IsRealFolder(destination))
+                throw EBramblexError(Tr("Unable to delete file %1").arg(destination));
+        }
+        // rename replaces the destination in one step, so it is never lost on a failure.
+        const int err = RenameEntry(source, destination);
+        if (err == 0)
+            return;
+        if (err != EXDEV)
+            throw EBramblexError(Tr("Unable to move file %1").arg(destination));
+        if (!CopyFileEntry(source, destination, false))
+            throw EBramblexError(Tr("Unable to move file %1").arg(destination));
+        if (!RemoveFileEntry(source))
+            throw EBramblexError(Tr("Unable to delete file %1").arg(source));
+    }
+
+    TConflictQuestion m_ask;
+};
+
+void DeleteEntry(const QString& path) {
+    if (!IsRealFolder(path)) {
+        if (!RemoveFileEntry(path))
+            throw EBramblexError(Tr("Unable to delete file %1").arg(path));
+        return;
+    }
+    const QString folder = IncludeTrailingSeparator(path);
+    const std::vector<TDirectoryEntry> entries = ListDirectory(folder);
+    for (const TDirectoryEntry& entry : entries)
+        if (entry.IsFolder)
+            DeleteEntry(folder + entry.Name);
+    for (const TDirectoryEntry& entry : entries)
+        if (!entry.IsFolder)
+            DeleteEntry(folder + entry.Name);
+    if (!RemoveEmptyFolder(folder))
+        throw EBramblexError(Tr("Unable to delete directory %1").arg(folder));
+}
+
+QString Extension(const QString& path) {
+    const QString name = ExtractFileName(path);
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : name.mid(dot);
+}
+
+} // namespace
+
+void SetConflictQuestion(TConflictQuestion question) {
+    DefaultQuestion() = std::move(question);
+}
+
+const TConflictQuestion& ConflictQuestion() {
+    return DefaultQuestion();
+}
+
+void DeleteTree(const QString& path) {
+    TBusyCursor busy;
+    DeleteEntry(Trimmed(path));
+}
+
+void CopyTree(const QString& source, const QString& destination, bool& replaceAll,
+              const TConflictQuestion& ask) {
+    TBusyCursor busy;
+    TTransfer(replaceAll, ask).Copy(Trimmed(source), Trimmed(destination));
+}
+
+void MoveTree(const QString& source, const QString& destination, bool& replaceAll,
+              const TConflictQuestion& ask) {
+    TBusyCursor busy;
+    TTransfer(replaceAll, ask).Move(Trimmed(source), Trimmed(destination));
+}
+
+void SeedTree(const QString& source, const QString& destination) {
+    TBusyCursor busy;
+    bool replaceAll = false;
+    TTransfer transfer(replaceAll, {});
+    transfer.SkippedName = QStringLiteral(".keep");
+    transfer.Copy(Trimmed(source), Trimmed(destination));
+}
+
+void TransferFiles(const QStringList& sources, const QStringList& targetNames,
+                   const QString& destinationFolder, TDropEffect effect, const TConflictQuestion& ask) {
+    TBusyCursor busy;
+    bool replaceAll = false;
+    TTransfer transfer(replaceAll, ask);
+    for (int i = 0; i < sources.size(); ++i) {
+        const QString source = QDir::cleanPath(QFileInfo(Trimmed(sources[i])).absoluteFilePath());
+        const QString name =
+            i < targetNames.size() && !targetNames[i].isEmpty() ? targetNames[i] : ExtractFileName(source);
+        QString target = QDir::cleanPath(QFileInfo(Join(destinationFolder, name)).absoluteFilePath());
+        if (effect == TDropEffect::Move) {
+            if (target != source)
+                transfer.Move(source, target);
+        } else {
+            if (target == source)
+                target = CopyName(source);
+            transfer.Copy(source, target);
+        }
+    }
+}
+
+QString CopyName(const QString& path) {
+    const QString trimmed = Trimmed(path);
+    const QString folder = IncludeTrailingSeparator(QFileInfo(trimmed).path());
+    const QString name = ExtractFileName(trimmed);
+    QString candidate = folder + Tr("Copy of %1").arg(name);
+    if (!PathExists(candidate))
+        return candidate;
+    for (int i = 2; i <= 200; ++i) {
+        candidate = folder + Tr("Copy (%1) of %2").arg(QString::number(i), name);
+        if (!PathExists(candidate))
+            return candidate;
+    }
+    throw EBramblexError(Tr("Unable to copy, too many \"Copy of\" files"));
+}
+
+QString DefaultName(const QString& folder, const QString& base, const QString& extension) {
+    const QString prefix = IncludeTrailingSeparator(folder) + base;
+    QString candidate = prefix + extension;
+    if (!PathExists(candidate))
+        return candidate;
+    for (int i = 2; i <= 200; ++i) {
+        candidate = prefix + QStringLiteral(" (%1)").arg(i) + extension;
+        if (!PathExists(candidate))
+            return candidate;
+    }
+    throw EBramblexError(Tr("Unable to create file/folder, too many default named items."));
+}
+
+bool IsNameCharAllowed(QChar c) {
+    switch (c.unicode()) {
+    case '"':
+    case '*':
+    case '/':
+    case ':':
+    case '<':
+    case '>':
+    case '?':
+    case '\\':
+    case '|':
+        return false;
+    default:
+        return true;
+    }
+}
+
+bool PathExists(const QString& path) {
+    return EntryExists(Trimmed(path));
+}
+
+QString FileTitle(const QString& path) {
+    const QString name = ExtractFileName(path);
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? name : name.left(dot);
+}
+
+bool IsImageFile(const QString& path) {
+    const QString ext = Extension(path);
+    for (const char* image : {".jpg", ".bmp", ".wmf", ".emf"})
+        if (ext.compare(QLatin1String(image), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+bool IsPdfFile(const QString& path) {
+    return Extension(path).compare(QLatin1String(".pdf"), Qt::CaseInsensitive) == 0;
+}
+
+QString TempFolder() {
+    return UserTempFolder();
+}
+
+QString IncludeTrailingSeparator(const QString& folder) {
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder;
+    return folder + QLatin1Char('/');
+}
+
+QString ExtractFileName(const QString& path) {
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? path : path.mid(slash + 1);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+// Delete, copy and move of files and folder trees inside the storage tree, with the
+// operator's answers to conflicts, and the naming of copies and new items.
+//
+// A folder move never deletes what the operator chose to keep: entries skipped with No
+// stay in the source folder, which is removed only when it ends up empty. Moving to
+// another filesystem copies and then deletes, and a failed copy leaves the source as it
+// was. Links are copied as links and never followed.
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+enum class TConflictAnswer { Yes, No, Cancel, YesToAll };
+
+// Asked with the full question text; the windows answer with a message box (Yes, No,
+// Cancel, Yes to All), tests from a script.
+using TConflictQuestion = std::function<TConflictAnswer(const QString& message)>;
+
+// The question used when an operation is given none. Without one every conflict is
+// answered Cancel, so nothing is replaced behind the operator's back.
+void SetConflictQuestion(TConflictQuestion question);
+const TConflictQuestion& ConflictQuestion();
+
+// A file, or a folder with everything in it. Raises "Unable to delete file %1" or
+// "Unable to delete directory %1".
+void DeleteTree(const QString& path);
+
+// A file to the destination path, or a folder tree into the destination folder path.
+// replaceAll is the transfer's Yes to All, set by that answer.
+void CopyTree(const QString& source, const QString& destination, bool& replaceAll,
+              const TConflictQuestion& ask = {});
+void MoveTree(const QString& source, const QString& destination, bool& replaceAll,
+              const TConflictQuestion& ask = {});
+
+// Copies a template folder tree to a destination that does not exist yet, leaving out
+// the ".keep" placeholders that keep empty folders in version control.
+void SeedTree(const QString& source, const QString& destination);
+
+enum class TDropEffect { Copy, Move };
+
+// Drop or paste of sources into destinationFolder; targetNames[i], when given and not
+// empty, is the name the source program chose for sources[i]. One Yes to All serves the
+// whole transfer; an error or Cancel stops it at that entry.
+void TransferFiles(const QStringList& sources, const QStringList& targetNames,
+                   const QString& destinationFolder, TDropEffect effect, const TConflictQuestion& ask = {});
+
+// "Copy of N", then "Copy (2) of N" ... "Copy (200) of N" in the folder of path.
+QString CopyName(const QString& path);
+// folder + base + extension, then base + " (2)" ... " (200)".
+QString DefaultName(const QString& folder, const QString& base, const QString& extension);
+
+// False for " * / : < > ? \ |, true for everything else.
+bool IsNameCharAllowed(QChar c);
+// True when anything (file, folder or link) is at path.
+bool PathExists(const QString& path);
+// The name without folder and extension (from the last "."), e.g. "My.Batch".
+QString FileTitle(const QString& path);
+bool IsImageFile(const QString& path); // .jpg .bmp .wmf .emf, any case
+bool IsPdfFile(const QString& path);
+// The user's temporary folder with a trailing separator.
+QString TempFolder();
+
+// A folder path with exactly one trailing "/".
+QString IncludeTrailingSeparator(const QString& folder);
+// The last component of a path ("" for a path ending in "/").
+QString ExtractFileName(const QString& path);

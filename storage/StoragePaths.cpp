@@ -1,0 +1,127 @@
+#include "storage/StoragePaths.h"
+
+#include "core/Error.h"
+#include "platform/FileSystem.h"
+#include "platform/InterfaceLanguage.h"
+#include "platform/Registry.h"
+#include "platform/ShellFolders.h"
+#include "storage/FileOperations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+const char* const kStorageRootVariable = "BRAMBLEX_STORAGE_ROOT";
+
+QString AbsoluteFolder(const QString& path) {
+    return IncludeTrailingSeparator(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+}
+
+QString TemplateTreeRelative() {
+    return QStringLiteral("bramblex/Template/") + InterfaceLanguageTag();
+}
+
+bool IsInside(const QString& path, const QString& folder) {
+    return !folder.isEmpty() && IncludeTrailingSeparator(QDir::cleanPath(path))
+                                    .startsWith(IncludeTrailingSeparator(QDir::cleanPath(folder)));
+}
+
+} // namespace
+
+QString StorageRootValueName() {
+    return QStringLiteral("ViscoMeterData") + InterfaceLanguageTag();
+}
+
+QString StorageRoot() {
+    const QString session = qEnvironmentVariable(kStorageRootVariable);
+    if (!session.isEmpty())
+        return AbsoluteFolder(session);
+    const QString recorded = ReadRegistryValue(QStringLiteral("Settings"), StorageRootValueName()).toString();
+    if (!recorded.isEmpty())
+        return IncludeTrailingSeparator(recorded);
+    return DocumentsFolder() + Tr("My ViscoMeter Data") + QLatin1Char('/');
+}
+
+QString LocalFolder() {
+    return StorageRoot() + QStringLiteral("Local/");
+}
+
+QString ReportsFolder() {
+    return StorageRoot() + QStringLiteral("Reports/");
+}
+
+QString SettingsFolder() {
+    return StorageRoot() + QStringLiteral("Settings/");
+}
+
+QString TemplatesFolder() {
+    return StorageRoot() + QStringLiteral("Templates/");
+}
+
+QStringList TemplateFolderCandidates() {
+    const QString tag = InterfaceLanguageTag();
+    QStringList candidates;
+    const QString overrideDir = qEnvironmentVariable("BRAMBLEX_TEMPLATE_DIR");
+    if (!overrideDir.isEmpty())
+        candidates << AbsoluteFolder(IncludeTrailingSeparator(overrideDir) + tag);
+
+    QStringList installed;
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        installed << AbsoluteFolder(IncludeTrailingSeparator(data) + TemplateTreeRelative());
+    QString appDir;
+    if (QCoreApplication::instance() != nullptr) {
+        appDir = QCoreApplication::applicationDirPath();
+        installed << AbsoluteFolder(appDir + QStringLiteral("/../share/") + TemplateTreeRelative());
+    }
+#ifdef BRAMBLEX_INSTALL_DATADIR
+    installed << AbsoluteFolder(QStringLiteral(BRAMBLEX_INSTALL_DATADIR "/") + TemplateTreeRelative());
+#endif
+#ifdef BRAMBLEX_SOURCE_TEMPLATE_DIR
+    const QString source = AbsoluteFolder(QStringLiteral(BRAMBLEX_SOURCE_TEMPLATE_DIR "/") + tag);
+#ifdef BRAMBLEX_BUILD_DIR
+    // A program run from the build tree uses the tree it was built from.
+    if (IsInside(appDir, QStringLiteral(BRAMBLEX_BUILD_DIR)))
+        candidates << source;
+#endif
+    candidates << installed << source;
+#else
+    candidates << installed;
+#endif
+    candidates.removeDuplicates();
+    return candidates;
+}
+
+QString TemplateFolder() {
+    for (const QString& candidate : TemplateFolderCandidates())
+        if (IsRealFolder(candidate) || QFileInfo(candidate).isDir())
+            return candidate;
+    return {};
+}
+
+void PrepareStorage() {
+    const QString root = StorageRoot();
+    if (!MakeFolders(root))
+        throw EBramblexError(Tr("Unable to create directories"));
+    const QString templates = TemplateFolder();
+    if (templates.isEmpty())
+        return;
+    for (const char* name : {"Templates", "Reports", "Local", "Settings"}) {
+        const QString target = root + QLatin1String(name);
+        const QString source = templates + QLatin1String(name);
+        if (PathExists(target) || !QFileInfo(source).isDir())
+            continue;
+        SeedTree(source, target);
+    }
+}
+
+void ChangeStorageRoot(const QString& path) {
+    const QString root = IncludeTrailingSeparator(path);
+    if (!qEnvironmentVariableIsEmpty(kStorageRootVariable))
+        qputenv(kStorageRootVariable, QFile::encodeName(root));
+    else
+        WriteRegistryValue(QStringLiteral("Settings"), StorageRootValueName(), root);
+    PrepareStorage();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+// Where the storage tree lives: one root per user and interface language, recorded as
+// the value "ViscoMeterData" + language tag (subkey "Settings"), defaulting to
+// "My ViscoMeter Data" in the documents folder; and the installation's template tree
+// that seeds a new root.
+//
+// BRAMBLEX_STORAGE_ROOT, when set, is the root for the whole session (and a root change
+// moves that variable, not the recorded value); BRAMBLEX_TEMPLATE_DIR is the folder
+// that holds the language folders of the template tree.
+
+#include <QString>
+#include <QStringList>
+
+// "ViscoMeterData" + the interface language's tag, e.g. "ViscoMeterDataENU".
+QString StorageRootValueName();
+
+// Every path below ends with "/".
+QString StorageRoot();
+QString LocalFolder();
+QString ReportsFolder();
+QString SettingsFolder();
+QString TemplatesFolder();
+
+// The installation's template folder of the interface language
+// (share/bramblex/Template/<tag>/), or empty when there is none.
+QString TemplateFolder();
+// The places searched for it, in order of preference (for diagnostics).
+QStringList TemplateFolderCandidates();
+
+// Creates the root with its parents, then copies "Templates", "Reports", "Local" and
+// "Settings" from the template tree where the root lacks them. Never touches a folder
+// that exists; a missing template folder is skipped. Raises the file operations'
+// errors when the root cannot be created or a copy fails.
+void PrepareStorage();
+
+// Records path (with a trailing separator) as the root and prepares it. The windows then
+// reload the report lists, the tree and the settings.
+void ChangeStorageRoot(const QString& path);

@@ -1,0 +1,340 @@
+// File items, file lists, the folder cache and the refresh against the disk.
+
+#include "StorageFixture.h"
+
+#include "core/Error.h"
+#include "platform/FileSystem.h"
+#include "reports/Report.h"
+#include "storage/FileItem.h"
+#include "xml/GmXml.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QDateTime kOld(QDate(2023, 5, 4), QTime(10, 20, 30), Qt::LocalTime);
+const QDateTime kNew(QDate(2024, 1, 2), QTime(3, 4, 6), Qt::LocalTime);
+
+// A folder with three batches, a template, a report, another file and a subfolder.
+class FolderTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    QString folder;
+
+    void SetUp() override {
+        folder = dir.Path() + "/";
+        for (const char* name : {"Beta.epb", "alpha.epb", "Gamma.EPB"}) {
+            WriteBatch(folder + name);
+            SetFileTime(folder + name, kOld);
+        }
+        WriteFile(folder + "Form.ept", "t");
+        TReport report;
+        report.SaveToFile(folder + "Summary.epr");
+        WriteFile(folder + "notes.txt", "n");
+        QDir(dir.Path()).mkdir("Sub");
+    }
+
+    // The folder list's first showing of the folder: refresh, then every row shown.
+    static void Show(TFileList& list, const QString& folder) {
+        list.Refresh(folder);
+        list.LoadRange(0, list.Count() - 1);
+    }
+
+    static QStringList Names(const TFileList& list) {
+        QStringList names;
+        for (const auto& item : list)
+            names << item->FileName();
+        return names;
+    }
+};
+
+} // namespace
+
+TEST(FileTypes, ByExtensionIgnoringCase) {
+    const struct {
+        const char* Name;
+        uint8_t Type;
+    } cases[] = {{"a.epb", FileTypeBatch},     {"A.EPB", FileTypeBatch},  {"a.Ept", FileTypeTemplate},
+                 {"a.epr", FileTypeReport},    {"a.epc", FileTypeOther},  {"epb", FileTypeOther},
+                 {"a.epb.bak", FileTypeOther}, {"x.y.epb", FileTypeBatch}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FileTypeOfName(c.Name), c.Type) << c.Name;
+}
+
+TEST_F(FolderTest, ScanListsEveryEntryWithItsTypeAndTimeButNotTheHiddenList) {
+    WriteFile(folder + ".hidden", "cache.epc\n");
+    WriteFile(folder + ".dotfile", "");
+    TFileList list;
+    ScanFolder(dir.Path(), list);
+    ASSERT_EQ(list.Count(), 8);
+    const int gamma = list.IndexOf(folder + "Gamma.EPB", FileTypeBatch);
+    ASSERT_GE(gamma, 0);
+    EXPECT_EQ(list.Items(gamma)->FileModifiedTime, PackDosDateTime(kOld));
+    EXPECT_EQ(list.Items(gamma)->LoadState, LoadStateNone);
+    EXPECT_EQ(list.Items(gamma)->IconIndex, -1);
+    EXPECT_EQ(list.Items(gamma)->Owner, &list);
+    EXPECT_GE(list.IndexOf(folder + "Sub", FileTypeFolder), 0);
+    EXPECT_GE(list.IndexOf(folder + ".dotfile", FileTypeOther), 0);
+    EXPECT_EQ(list.IndexOf(folder + ".hidden", FileTypeAny), -1);
+    EXPECT_EQ(list.IndexOf(folder + "Sub", FileTypeBatch), -1);
+}
+
+TEST_F(FolderTest, SortPutsFoldersFirstThenTypesEachInPathOrderIgnoringCase) {
+    WriteFile(folder + "zeta", "");
+    QDir(dir.Path()).mkdir("another");
+    TFileList list;
+    ScanFolder(dir.Path(), list);
+    list.Sort();
+    EXPECT_EQ(Names(list), QStringList({"another", "Sub", "alpha.epb", "Beta.epb", "Gamma.EPB", "Form.ept",
+                                        "Summary.epr", "notes.txt", "zeta"}));
+}
+
+TEST_F(FolderTest, FirstShowingLoadsEachBatchAndWritesAHiddenCache) {
+    TFileList list;
+    Show(list, folder);
+    ASSERT_EQ(list.Count(), 7);
+    EXPECT_EQ(list.IndexOf(folder + "cache.epc", FileTypeAny), -1);
+    const TFileItem& alpha = *list.Items(list.IndexOf(folder + "alpha.epb", FileTypeBatch));
+    EXPECT_EQ(alpha.LoadState, LoadStateLoaded);
+    ASSERT_TRUE(alpha.Batch);
+    EXPECT_EQ(alpha.Batch->Company, QStringLiteral("Korvane"));
+    EXPECT_EQ(alpha.Batch->FileTitle, QStringLiteral("alpha"));
+    EXPECT_EQ(alpha.FileModifiedTime, PackDosDateTime(kOld));
+    const TFileItem& report = *list.Items(list.IndexOf(folder + "Summary.epr", FileTypeReport));
+    EXPECT_EQ(report.LoadState, LoadStateLoaded);
+    ASSERT_TRUE(report.Report);
+    EXPECT_EQ(report.Report->Name, QStringLiteral("Summary"));
+
+    EXPECT_TRUE(QFileInfo(folder + "cache.epc").isFile());
+    EXPECT_TRUE(IsFileHidden(folder + "cache.epc"));
+    EXPECT_FALSE(list.Modified);
+
+    // The cache holds every entry by name with its current time.
+    TGmXML cache;
+    cache.LoadFromFile(folder + "cache.epc");
+    const TGmXmlNodeList& data = cache.Nodes().Find("FileList").Children().Find("Data").Children();
+    ASSERT_EQ(data.Count(), 7);
+    bool sawAlpha = false;
+    for (const auto& file : data) {
+        if (file->Children().Find("FileName").GetText() != "alpha.epb")
+            continue;
+        sawAlpha = true;
+        EXPECT_EQ(file->Children().Find("FileType").GetInteger(), FileTypeBatch);
+        EXPECT_EQ(file->Children().Find("FileModifiedTime").GetInteger(), PackDosDateTime(kOld));
+    }
+    EXPECT_TRUE(sawAlpha);
+}
+
+TEST_F(FolderTest, UpToDateCacheListsBatchesByTitleWithoutOpeningThem) {
+    {
+        TFileList first;
+        Show(first, folder);
+    }
+    // Were a batch opened now, it would read as a default batch with no company.
+    for (const char* name : {"Beta.epb", "alpha.epb", "Gamma.EPB"}) {
+        WriteFile(folder + name, "<Batch></Batch>");
+        SetFileTime(folder + name, kOld);
+    }
+    const QByteArray cacheBefore = ReadFile(folder + "cache.epc");
+
+    TFileList list;
+    EXPECT_FALSE(list.Refresh(folder));
+    for (int i = 0; i < list.Count(); ++i) {
+        const TFileItem& item = *list.Items(i);
+        if (item.FileType != FileTypeBatch)
+            continue;
+        EXPECT_EQ(item.LoadState, LoadStateTitle) << item.FileName();
+        EXPECT_FALSE(item.NeedsLoad()) << item.FileName();
+        ASSERT_TRUE(item.Batch);
+        EXPECT_EQ(item.Batch->FolderPath, folder);
+        EXPECT_TRUE(item.Batch->Company.isEmpty());
+    }
+    EXPECT_EQ(list.Items(list.IndexOf(folder + "Gamma.EPB", FileTypeBatch))->Batch->FileTitle,
+              QStringLiteral("Gamma"));
+    // Only the entries without a document (folder, template, other) take their time again.
+    list.LoadRange(0, list.Count() - 1);
+    for (const auto& item : list) {
+        if (item->FileType == FileTypeBatch) {
+            EXPECT_EQ(item->LoadState, LoadStateTitle) << item->FileName();
+        }
+    }
+    EXPECT_EQ(ReadFile(folder + "cache.epc").size(), cacheBefore.size());
+}
+
+TEST_F(FolderTest, TouchedDeletedAndAddedFilesAreFoundByTheRefresh) {
+    TFileList list;
+    Show(list, folder);
+
+    WriteBatch(folder + "Beta.epb", "Touched");
+    SetFileTime(folder + "Beta.epb", kNew);
+    QFile::remove(folder + "Gamma.EPB");
+    WriteBatch(folder + "Delta.epb", "Added");
+
+    TFileList again; // a fresh list reads the cache first
+    EXPECT_TRUE(again.Refresh(folder));
+    EXPECT_EQ(again.IndexOf(folder + "Gamma.EPB", FileTypeAny), -1);
+    QStringList needLoad;
+    for (const auto& item : again)
+        if (item->FileType == FileTypeBatch && item->NeedsLoad())
+            needLoad << item->FileName();
+    EXPECT_EQ(needLoad, QStringList({"Beta.epb", "Delta.epb"}));
+    again.LoadRange(0, again.Count() - 1);
+    EXPECT_EQ(again.Items(again.IndexOf(folder + "Beta.epb", FileTypeBatch))->Batch->Company,
+              QStringLiteral("Touched"));
+
+    // The cache now holds the new time and the added batch, and not the deleted one.
+    TFileList fromCache;
+    fromCache.ReadCache(folder + "cache.epc");
+    EXPECT_EQ(fromCache.IndexOf(folder + "Gamma.EPB", FileTypeAny), -1);
+    const int beta = fromCache.IndexOf(folder + "Beta.epb", FileTypeBatch);
+    ASSERT_GE(beta, 0);
+    EXPECT_EQ(fromCache.Items(beta)->FileModifiedTime, PackDosDateTime(kNew));
+    EXPECT_GE(fromCache.IndexOf(folder + "Delta.epb", FileTypeBatch), 0);
+}
+
+TEST_F(FolderTest, TheSameListFollowsChangesToo) {
+    TFileList list;
+    Show(list, folder);
+    QFile::remove(folder + "notes.txt");
+    EXPECT_TRUE(list.Refresh(folder));
+    EXPECT_EQ(list.IndexOf(folder + "notes.txt", FileTypeAny), -1);
+    EXPECT_FALSE(list.Refresh(folder));
+}
+
+TEST_F(FolderTest, CacheRoundTripKeepsOrderTypesNamesAndTimes) {
+    TFileList list;
+    ScanFolder(folder, list);
+    list.Sort();
+    list.Modified = true;
+    list.WriteCache(dir.File("copy.epc"));
+    EXPECT_FALSE(list.Modified);
+
+    TFileList back;
+    back.Modified = true;
+    back.ReadCache(dir.File("copy.epc"));
+    EXPECT_FALSE(back.Modified);
+    ASSERT_EQ(back.Count(), list.Count());
+    for (int i = 0; i < list.Count(); ++i) {
+        EXPECT_EQ(back.Items(i)->FilePath, list.Items(i)->FilePath);
+        EXPECT_EQ(back.Items(i)->FileType, list.Items(i)->FileType);
+        EXPECT_EQ(back.Items(i)->FileModifiedTime, list.Items(i)->FileModifiedTime);
+        EXPECT_EQ(back.Items(i)->LoadState, list.Items(i)->FileType == FileTypeBatch ? 1 : 0);
+    }
+}
+
+TEST_F(FolderTest, CacheEntriesThatLeadOutOfTheFolderAreIgnored) {
+    WriteFile(folder + "cache.epc", "<FileList><Data>"
+                                    "<File><FileType>1</FileType><FileName>../../etc/x.epb</FileName></File>"
+                                    "<File><FileType>9</FileType><FileName>odd</FileName></File>"
+                                    "<Entry><FileType>1</FileType><FileName>ok.epb</"
+                                    "FileName><FileModifiedTime>7</FileModifiedTime></Entry>"
+                                    "</Data></FileList>");
+    TFileList list;
+    list.OpenFolder(folder);
+    EXPECT_EQ(list.Folder, folder);
+    ASSERT_EQ(list.Count(), 1);
+    EXPECT_EQ(list.Items(0)->FilePath, folder + "ok.epb");
+    EXPECT_EQ(list.Items(0)->FileModifiedTime, 7);
+
+    // An unreadable cache is simply not used, and the refresh rewrites it.
+    WriteFile(folder + "cache.epc", "\xff\xfe garbage");
+    TFileList fresh;
+    EXPECT_TRUE(fresh.Refresh(folder));
+    EXPECT_EQ(fresh.Count(), 7);
+}
+
+TEST_F(FolderTest, OpenFolderKeepsTheListWhenThereIsNoCacheOrTheFolderIsTheSame) {
+    TFileList list;
+    list.Add()->FilePath = "kept";
+    list.OpenFolder(folder);
+    EXPECT_EQ(list.Count(), 1);
+    Show(list, folder);
+    list.Add()->FilePath = "also kept";
+    list.OpenFolder(folder);
+    EXPECT_EQ(list.IndexOf("also kept", FileTypeAny), list.Count() - 1);
+}
+
+TEST_F(FolderTest, ItemLoadSaveAndChangeDetection) {
+    TFileList list;
+    TFileItem& item = *list.Add();
+    item.FileType = FileTypeBatch;
+    item.FilePath = folder + "alpha.epb";
+    EXPECT_TRUE(item.IsChanged());
+    const QByteArray before = ReadFile(item.FilePath);
+    EXPECT_FALSE(item.Save()); // not loaded
+    EXPECT_EQ(ReadFile(item.FilePath), before);
+
+    ASSERT_TRUE(item.Load());
+    EXPECT_TRUE(list.Modified);
+    EXPECT_FALSE(item.IsChanged());
+    item.Batch->Company = "Saved";
+    ASSERT_TRUE(item.Save());
+    EXPECT_FALSE(item.IsChanged());
+    SetFileTime(item.FilePath, kNew);
+    EXPECT_TRUE(item.IsChanged());
+
+    TFileItem missing;
+    missing.FileType = FileTypeBatch;
+    missing.FilePath = folder + "missing.epb";
+    EXPECT_FALSE(missing.Load());
+    EXPECT_EQ(missing.LoadState, LoadStateNone);
+    EXPECT_EQ(missing.FileModifiedTime, -1);
+    EXPECT_TRUE(missing.IsChanged());
+}
+
+TEST_F(FolderTest, AssignCopiesTheEntryAndItsDocument) {
+    TFileItem source;
+    source.FileType = FileTypeBatch;
+    source.FilePath = folder + "alpha.epb";
+    ASSERT_TRUE(source.Load());
+    source.IconIndex = 3;
+    TFileItem copy;
+    copy.Assign(static_cast<const TDocumentObject&>(source));
+    EXPECT_EQ(copy.FilePath, source.FilePath);
+    EXPECT_EQ(copy.LoadState, LoadStateLoaded);
+    EXPECT_EQ(copy.IconIndex, 3);
+    EXPECT_EQ(copy.FileModifiedTime, source.FileModifiedTime);
+    ASSERT_TRUE(copy.Batch);
+    EXPECT_NE(copy.Batch.get(), source.Batch.get());
+    EXPECT_EQ(copy.Batch->Company, QStringLiteral("Korvane"));
+
+    TReport notAnItem;
+    try {
+        copy.Assign(notAnItem);
+        FAIL();
+    } catch (const EBramblexError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("Cannot assign object to File item"));
+    }
+}
+
+TEST_F(FolderTest, ListOperations) {
+    TFileList list;
+    ScanFolder(folder, list);
+    list.DeleteType(FileTypeBatch);
+    EXPECT_EQ(list.Count(), 4);
+    list.DeleteName("Form.ept");
+    EXPECT_EQ(list.IndexOf(folder + "Form.ept", FileTypeAny), -1);
+    EXPECT_THROW(list.Items(10), EBramblexError);
+    EXPECT_THROW(list.Delete(-1), EBramblexError);
+}
+
+TEST_F(FolderTest, ReportListsKeepLoadedReportsAndTabsComeInDescendingOrder) {
+    for (const char* name : {"A.epr", "C.epr", "B.epr"}) {
+        TReport report;
+        report.SaveToFile(folder + name);
+    }
+    TFileList reports;
+    RefreshReportList(reports, folder);
+    EXPECT_EQ(Names(reports), QStringList({"A.epr", "B.epr", "C.epr", "Summary.epr"}));
+    for (const auto& item : reports)
+        EXPECT_EQ(item->LoadState, LoadStateLoaded);
+    const TReport* kept = reports.Items(0)->Report.get();
+    QFile::remove(folder + "B.epr");
+    RefreshReportList(reports, folder);
+    EXPECT_EQ(Names(reports), QStringList({"A.epr", "C.epr", "Summary.epr"}));
+    EXPECT_EQ(reports.Items(0)->Report.get(), kept);
+
+    TFileList tabs;
+    LoadTabReports(tabs, folder);
+    EXPECT_EQ(Names(tabs), QStringList({"Summary.epr", "C.epr", "A.epr"}));
+}
