@@ -368,6 +368,7 @@ double TPage::DevicePixelsPerInch() const {
 void TPage::Draw() {
     if (!Canvas)
         return;
+    InstallReportFontSubstitutes();
     QPainter& canvas = *Canvas;
     TPainterState page(canvas);
     PrepareForItem(canvas);

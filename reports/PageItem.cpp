@@ -282,6 +282,12 @@ void CanvasInvertRect(QPainter& canvas, const TDeviceRect& rect) {
 void InstallReportFontSubstitutes() {
     static std::once_flag once;
     std::call_once(once, [] {
+        // The raster engine draws glyphs above 64 pixels as paths, ten times slower
+        // than from its glyph cache; at printer resolution nearly all text is that
+        // large. Qt reads the limit once, at the first text it draws, so programs
+        // that draw other text first should set it at start-up as well.
+        if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE"))
+            qputenv("QT_MAX_CACHED_GLYPH_SIZE", "640");
         if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
             return;
         if (!QFontDatabase::hasFamily(QStringLiteral("Arial")) &&

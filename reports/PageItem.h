@@ -165,5 +165,7 @@ int CanvasTextHeight(const QPainter& canvas);
 void CanvasTextOut(QPainter& canvas, int x, int y, const QString& text, const TDeviceRect& clip);
 
 // Makes "Arial" resolve to "Liberation Sans" (same metrics) where Arial is not
-// installed, so pages lay out alike everywhere. Runs once; needs a QGuiApplication.
+// installed, so pages lay out alike everywhere, and lets the raster engine cache the
+// large glyphs of printer resolutions (QT_MAX_CACHED_GLYPH_SIZE, unless set). Runs
+// once; TPage::Draw and SetCanvasFont call it. Needs a QGuiApplication.
 void InstallReportFontSubstitutes();
