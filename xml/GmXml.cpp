@@ -112,37 +112,45 @@ std::string NormaliseText(const QByteArray& bytes) {
     return out;
 }
 
+// True when a 64-bit word holds the byte b somewhere.
+inline bool HasByte(uint64_t word, unsigned char b) {
+    const uint64_t x = word ^ (0x0101010101010101ULL * b);
+    return ((x - 0x0101010101010101ULL) & ~x & 0x8080808080808080ULL) != 0;
+}
+
 // True when the bytes need no conversion: ASCII only (or declared UTF-8), every line
-// break already CR LF, and the text ends with one.
+// break already CR LF, and the text ends with one. Eight bytes at a time, since most
+// words of a document hold no line break at all.
 bool IsParserReady(std::string_view text) {
     const size_t n = text.size();
     if (n < 2 || text[n - 2] != '\r' || text[n - 1] != '\n')
         return false;
     const char* data = text.data();
-    if (!DeclaresUtf8(data, n)) {
-        uint64_t high = 0;
-        size_t i = 0;
-        for (; i + 8 <= n; i += 8) {
-            uint64_t word;
-            std::memcpy(&word, data + i, 8);
-            high |= word;
-        }
-        for (; i < n; ++i)
-            high |= static_cast<unsigned char>(data[i]);
-        if (high & 0x8080808080808080ULL)
-            return false;
-    } else if (n >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0) {
+    const bool utf8 = DeclaresUtf8(data, n);
+    if (utf8 && n >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0)
         return false;
+    const uint64_t highMask = utf8 ? 0 : 0x8080808080808080ULL;
+    auto bytesOk = [&](size_t from, size_t to) {
+        for (size_t i = from; i < to; ++i) {
+            const char c = data[i];
+            if ((static_cast<unsigned char>(c) & 0x80) && !utf8)
+                return false;
+            if (c == '\r' && (i + 1 == n || data[i + 1] != '\n'))
+                return false;
+            if (c == '\n' && (i == 0 || data[i - 1] != '\r'))
+                return false;
+        }
+        return true;
+    };
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t word;
+        std::memcpy(&word, data + i, 8);
+        if ((word & highMask) || HasByte(word, '\r') || HasByte(word, '\n'))
+            if (!bytesOk(i, i + 8))
+                return false;
     }
-    // Every line feed follows a carriage return, and there are as many of each: then
-    // every carriage return is followed by a line feed as well.
-    size_t lfs = 0;
-    for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '\n', data + n - p))); ++p) {
-        if (p == data || p[-1] != '\r')
-            return false;
-        ++lfs;
-    }
-    return static_cast<size_t>(std::count(data, data + n, '\r')) == lfs;
+    return bytesOk(i, n);
 }
 
 bool IsBlank(const char* p, size_t n) {
