@@ -3,24 +3,11 @@
 
 #include "core/Error.h"
 #include "reports/PageItem.h"
-#include "reports/PageItemMemo.h"
-
-#if __has_include("reports/PageItemShape.h") && __has_include("reports/PageItemShape.cpp")
-#include "reports/PageItemShape.h"
-#define BRAMBLEX_HAVE_SHAPE 1
-#endif
-#if __has_include("reports/PageItemGraphic.h") && __has_include("reports/PageItemGraphic.cpp")
-#include "reports/PageItemGraphic.h"
-#define BRAMBLEX_HAVE_GRAPHIC 1
-#endif
-#if __has_include("reports/PageItemReadings.h") && __has_include("reports/PageItemReadings.cpp")
-#include "reports/PageItemReadings.h"
-#define BRAMBLEX_HAVE_READINGS 1
-#endif
-#if __has_include("reports/PageItemChartRun.h") && __has_include("reports/PageItemChartRun.cpp")
 #include "reports/PageItemChartRun.h"
-#define BRAMBLEX_HAVE_CHARTRUN 1
-#endif
+#include "reports/PageItemGraphic.h"
+#include "reports/PageItemMemo.h"
+#include "reports/PageItemReadings.h"
+#include "reports/PageItemShape.h"
 
 #include <array>
 
@@ -32,33 +19,17 @@ template <class T> TPageItem* Construct(TPage& page) {
 
 struct TPageItemClass {
     const char* Name;
-    TPageItemConstructor Create; // null while the module is not part of the build
+    TPageItemConstructor Create;
 };
 
 const std::array<TPageItemClass, 6>& Classes() {
     static const std::array<TPageItemClass, 6> classes{{
         {"TPageItem", Construct<TPageItem>},
         {"TPageItemMemo", Construct<TPageItemMemo>},
-#ifdef BRAMBLEX_HAVE_SHAPE
         {"TPageItemShape", Construct<TPageItemShape>},
-#else
-        {"TPageItemShape", nullptr},
-#endif
-#ifdef BRAMBLEX_HAVE_GRAPHIC
         {"TPageItemGraphic", Construct<TPageItemGraphic>},
-#else
-        {"TPageItemGraphic", nullptr},
-#endif
-#ifdef BRAMBLEX_HAVE_READINGS
         {"TPageItemReadings", Construct<TPageItemReadings>},
-#else
-        {"TPageItemReadings", nullptr},
-#endif
-#ifdef BRAMBLEX_HAVE_CHARTRUN
         {"TPageItemChartRun", Construct<TPageItemChartRun>},
-#else
-        {"TPageItemChartRun", nullptr},
-#endif
     }};
     return classes;
 }
