@@ -1,0 +1,90 @@
+// One page, several devices: the drawing code paints the same page on a PDF writer
+// and an SVG generator as on images, selection handles included.
+
+#include "catalogue/Catalogue.h"
+#include "platform/Printers.h"
+#include "reports/Page.h"
+#include "reports/Report.h"
+
+#include <QBuffer>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TNoPrinter : public TPrinterServices {
+public:
+    QStringList InstalledPrinters() const override { return {}; }
+    QString CurrentPrinter() const override { return {}; }
+    void SelectPrinter(const QString&) override {}
+    int CurrentOrientation() const override { return 0; }
+    TPrinterPaper CurrentPaper() const override { return {}; }
+};
+
+class PageDevices : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetPrinterServices(&m_printer);
+        SetReportUnits(0);
+        report.LoadFromFile(QStringLiteral(BRAMBLEX_TEST_DATA_DIR "/reports/sample.epr"));
+        for (int i = 0; i < report.PageCount(); ++i)
+            report.Page(i)->SelectOnly(report.Page(i)->Item(0));
+    }
+    void TearDown() override { SetPrinterServices(nullptr); }
+
+    TNoPrinter m_printer;
+    TReport report;
+};
+
+TEST_F(PageDevices, PdfPagesAtPrinterResolution) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setResolution(600);
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter* painter = nullptr;
+    for (int i = 0; i < report.PageCount(); ++i) {
+        TPage& page = *report.Page(i);
+        pdf.setPageSize(QPageSize(QSizeF(page.PageWidth(), page.PageHeight()), QPageSize::Millimeter));
+        if (!painter)
+            painter = new QPainter(&pdf);
+        else
+            pdf.newPage();
+        page.Canvas = painter;
+        page.OutputRect = {0, 0, pdf.width(), pdf.height()};
+        EXPECT_NEAR(page.DevicePixelsPerInch(), 600.0, 1.0);
+        page.Draw();
+        page.Canvas = nullptr;
+    }
+    painter->end();
+    delete painter;
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r\n") + bytes.count("/Type /Page "), 3)
+        << "one PDF page per report page";
+}
+
+TEST_F(PageDevices, SvgPageWithTextAndHandles) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(1123, 794));
+    svg.setResolution(96);
+    QPainter painter(&svg);
+    TPage& page = *report.Page(1);
+    page.Canvas = &painter;
+    page.OutputRect = {0, 0, 1123, 794};
+    page.Draw();
+    page.Canvas = nullptr;
+    painter.end();
+    EXPECT_TRUE(bytes.contains("<svg"));
+    EXPECT_TRUE(bytes.contains("Example Batch"));
+}
+
+} // namespace
