@@ -4,6 +4,8 @@
 #include "catalogue/Catalogue.h"
 #include "reports/Page.h"
 #include "reports/PageItemMemo.h"
+#include "reports/PageItemReadings.h"
+#include "reports/PageItemShape.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -83,8 +85,29 @@ void BM_BlankPage600dpi(benchmark::State& state) {
 }
 BENCHMARK(BM_BlankPage600dpi)->Unit(benchmark::kMillisecond);
 
-// Further item kinds (the 20-row readings table and the others) are added here: build
-// the page with MakeInnerPage and AddHeaderMemos, add the items, and call DrawPage.
+// Further item kinds are added here: build the page with MakeInnerPage and
+// AddHeaderMemos, add the items, and call DrawPage.
+
+// The usual inner page: header memos, a frame and a 20-row table of the example batch
+// (eight columns, as its spindle has shear data).
+void BM_InnerPageMemosTable600dpi(benchmark::State& state) {
+    auto page = MakeInnerPage();
+    AddHeaderMemos(*page);
+    auto* frame = page->AddItem<TPageItemShape>();
+    frame->Property("Left").SetFloat(10.0);
+    frame->Property("Top").SetFloat(10.0);
+    frame->Property("Width").SetFloat(190.0);
+    frame->Property("Height").SetFloat(277.0);
+    frame->Property("FillStyle").SetStyle(1);
+    auto* table = page->AddItem<TPageItemReadings>();
+    table->Property("Left").SetFloat(15.0);
+    table->Property("Top").SetFloat(70.0);
+    table->Property("Width").SetFloat(180.0);
+    table->Property("Height").SetFloat(150.0);
+    table->Property("RowsPerPage").SetInteger(20);
+    DrawPage(state, *page);
+}
+BENCHMARK(BM_InnerPageMemosTable600dpi)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
