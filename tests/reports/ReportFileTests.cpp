@@ -63,6 +63,7 @@ void BuildSample(TReport& report) {
     frame->Property("Width").SetFloat(190.0);
     frame->Property("Height").SetFloat(30.0);
     frame->Property("Anchor").SetInteger(AnchorLeft | AnchorTop | AnchorRight);
+    frame->Property("FillStyle").SetStyle(1); // drawn after the title: no fill to cover it
 
     TPage* inner = report.AddPage();
     inner->Property("PageType").SetInteger(PageTypeInner);
