@@ -66,12 +66,12 @@ const QString& Folder() {
 int ShowFolder(const QString& folder) {
     TFileList list;
     list.Refresh(folder);
+    list.LoadRange(0, list.Count() - 1);
+    // A fresh list holds a loaded batch only when it read the file.
     int read = 0;
     for (const auto& item : list)
-        if (item->FileType == FileTypeBatch && item->NeedsLoad())
+        if (item->FileType == FileTypeBatch && item->LoadState == LoadStateLoaded)
             ++read;
-    list.LoadRange(0, list.Count() - 1);
-    benchmark::DoNotOptimize(list.Count());
     return read;
 }
 

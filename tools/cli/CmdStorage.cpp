@@ -41,12 +41,13 @@ int ListFolder(const QStringList& args) {
     const QString folder = IncludeTrailingSeparator(info.absoluteFilePath());
     TFileList list;
     list.Refresh(folder);
-    int read = 0;
-    for (const auto& item : list)
-        if (item->FileType == FileTypeBatch && item->NeedsLoad())
-            ++read;
     // Every row is shown, so every entry gets what its row needs.
     list.LoadRange(0, list.Count() - 1);
+    // A fresh list holds a loaded batch only when it read the file.
+    int read = 0;
+    for (const auto& item : list)
+        if (item->FileType == FileTypeBatch && item->LoadState == LoadStateLoaded)
+            ++read;
 
     for (const auto& item : list) {
         QString name = item->FileName();
