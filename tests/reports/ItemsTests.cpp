@@ -13,10 +13,13 @@
 #include "reports/Report.h"
 #include "xml/GmXml.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
 
 #include <gtest/gtest.h>
 
@@ -715,6 +718,69 @@ TEST(ChartItem, PropertiesAndPageTypes) {
     EXPECT_EQ(copy->FirstReading, 7);
     copy->ResetPagination();
     EXPECT_EQ(copy->FirstReading, 0);
+}
+
+// ---------------------------------------------------------------------------
+// Other devices
+
+// The same page drawn onto vector devices: texts arrive as text, and the drawing
+// runs to the end on each.
+TEST(ItemDevices, TablesShapesAndPicturesDrawOnSvgAndPdf) {
+    TPage page;
+    SetUpPage(page, 127, 127, 1, 1);
+    page.Batch.SpindleType = 7;
+    FillReadings(page.Batch, 3);
+    page.Batch.Measurements.Items(2)->Viscosity = 1.0e12;
+    auto* table = page.AddItem<TPageItemReadings>();
+    table->Property("Width").SetFloat(127);
+    table->Property("Height").SetFloat(60);
+    auto* shape = page.AddItem<TPageItemShape>();
+    shape->Property("Top").SetFloat(70);
+    shape->Property("Width").SetFloat(50);
+    shape->Property("Height").SetFloat(20);
+    shape->Property("FillStyle").SetStyle(7);
+    auto* graphic = page.AddItem<TPageItemGraphic>();
+    graphic->Property("Top").SetFloat(100);
+    graphic->Property("Width").SetFloat(20);
+    graphic->Property("Height").SetFloat(20);
+    TKorvGraphic picture;
+    picture.LoadFromImage(Picture(20, 10));
+    graphic->Property("Graphic").SetGraphic(picture);
+
+    QBuffer svg;
+    svg.open(QIODevice::WriteOnly);
+    {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&svg);
+        generator.setSize(QSize(500, 500));
+        generator.setResolution(100);
+        QPainter painter(&generator);
+        page.Canvas = &painter;
+        page.OutputRect = {0, 0, 500, 500};
+        page.Draw();
+        page.Canvas = nullptr;
+    }
+    const QByteArray svgText = svg.data();
+    EXPECT_TRUE(svgText.contains("% Full Scale"));
+    EXPECT_TRUE(svgText.contains("Over scale"));
+    EXPECT_TRUE(svgText.contains("<image"));
+
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setResolution(1200);
+        writer.setPageSize(QPageSize(QSizeF(127, 127), QPageSize::Millimeter));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter(&writer);
+        const QRect r = painter.viewport();
+        page.Canvas = &painter;
+        page.OutputRect = {0, 0, r.width(), r.height()};
+        page.Draw();
+        page.Canvas = nullptr;
+    }
+    EXPECT_TRUE(pdf.data().startsWith("%PDF"));
+    EXPECT_GT(pdf.data().size(), 2000);
 }
 
 // ---------------------------------------------------------------------------
