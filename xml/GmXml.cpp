@@ -5,6 +5,7 @@
 #include "platform/AtomicFile.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -112,10 +113,32 @@ std::string NormaliseText(const QByteArray& bytes) {
     return out;
 }
 
-// True when a 64-bit word holds the byte b somewhere.
-inline bool HasByte(uint64_t word, unsigned char b) {
+// The high bit of every byte of word that equals b. The lowest bit set is exact; bits
+// above it may be false alarms, so only the first match may be taken from it.
+inline uint64_t ByteMatches(uint64_t word, unsigned char b) {
     const uint64_t x = word ^ (0x0101010101010101ULL * b);
-    return ((x - 0x0101010101010101ULL) & ~x & 0x8080808080808080ULL) != 0;
+    return (x - 0x0101010101010101ULL) & ~x & 0x8080808080808080ULL;
+}
+
+inline bool HasByte(uint64_t word, unsigned char b) {
+    return ByteMatches(word, b) != 0;
+}
+
+static_assert(std::endian::native == std::endian::little, "the byte scans read words little-endian");
+
+// Position of the first byte b in [from, to), or to. Tags and values are short but
+// documents are long, so eight bytes are looked at together.
+inline size_t FindByte(const char* s, size_t from, size_t to, unsigned char b) {
+    size_t i = from;
+    for (; i + 8 <= to; i += 8) {
+        uint64_t word;
+        std::memcpy(&word, s + i, 8);
+        if (const uint64_t m = ByteMatches(word, b))
+            return i + static_cast<size_t>(__builtin_ctzll(m) >> 3);
+    }
+    while (i < to && static_cast<unsigned char>(s[i]) != b)
+        ++i;
+    return i;
 }
 
 // True when the bytes need no conversion: ASCII only (or declared UTF-8), every line
@@ -365,7 +388,17 @@ void TGmXmlNodeList::Clear() {
     m_cursor = m_owner;
     if (m_items.empty())
         return;
-    std::vector<std::unique_ptr<TGmXmlNode>> pending = std::move(m_items);
+    // The work list keeps its capacity from one document to the next on this thread:
+    // growing it to a hundred thousand entries for every large document costs more
+    // than the freeing itself.
+    thread_local std::vector<std::unique_ptr<TGmXmlNode>> scratch;
+    thread_local bool scratchInUse = false;
+    std::vector<std::unique_ptr<TGmXmlNode>> local;
+    const bool useScratch = !scratchInUse;
+    std::vector<std::unique_ptr<TGmXmlNode>>& pending = useScratch ? scratch : local;
+    scratchInUse = true;
+    for (auto& item : m_items)
+        pending.push_back(std::move(item));
     m_items.clear();
     while (!pending.empty()) {
         std::unique_ptr<TGmXmlNode> node = std::move(pending.back());
@@ -375,6 +408,8 @@ void TGmXmlNodeList::Clear() {
             pending.push_back(std::move(child));
         children.clear();
     }
+    if (useScratch)
+        scratchInUse = false;
 }
 
 std::unique_ptr<TGmXmlNode> TGmXmlNodeList::Take(int index) {
@@ -778,9 +813,7 @@ void TGmXML::LoadFromBytes(const QByteArray& bytes) {
     size_t p = 0;
     while (p < last) {
         if (s[p] == '<') {
-            size_t end = p + 1;
-            while (end < text.size() && s[end] != '>')
-                ++end;
+            const size_t end = FindByte(s, p + 1, text.size(), '>');
             if (end == text.size())
                 break; // the text ends in the middle of a tag
             const std::string_view tag(s + p, end - p + 1);
@@ -806,9 +839,7 @@ void TGmXML::LoadFromBytes(const QByteArray& bytes) {
             }
             p = end + 1;
         } else {
-            size_t end = p + 1;
-            while (end < last && s[end] != '<')
-                ++end;
+            const size_t end = FindByte(s, p + 1, last, '<');
             // Line breaks and indentation between the children of a container are its
             // text too, but nothing reads or writes a container's text: skip copying them.
             TGmXmlNode* cursor = m_nodes.Cursor();
