@@ -66,7 +66,7 @@ template <class T, class List> void CopyItems(List& target, const List& source) 
     if (&target == &source)
         return;
     std::vector<std::unique_ptr<T>> copies;
-    copies.reserve(std::max<size_t>(1024, static_cast<size_t>(source.Count())));
+    copies.reserve(static_cast<size_t>(source.Count()));
     for (const auto& item : source) {
         auto copy = std::make_unique<T>();
         copy->Assign(*item);
@@ -170,7 +170,7 @@ void TMeasurementList::Sort(int kind, int model, int spindle) {
                      [](const auto& a, const auto& b) { return a.first < b.first; });
 
     std::vector<std::unique_ptr<TMeasurementItem>> sorted;
-    sorted.reserve(std::max<size_t>(1024, m_items.size()));
+    sorted.reserve(m_items.size());
     for (const auto& key : keys)
         sorted.push_back(std::move(m_items[key.second]));
     m_items = std::move(sorted);

@@ -21,7 +21,7 @@ class TSettings;
 // lock/unlock are the same, so std::lock_guard and std::scoped_lock work on it.
 template <class T> class TOwningList {
 public:
-    TOwningList() { m_items.reserve(1024); }
+    TOwningList() = default;
     ~TOwningList() {
         std::lock_guard<std::mutex> guard(m_lock);
         m_items.clear();
@@ -30,7 +30,12 @@ public:
     TOwningList& operator=(const TOwningList&) = delete;
 
     // Creates an empty item, appends it and returns it (owned by the list).
+    // Room for kReserve items is made on the first Add, not at creation: a folder
+    // listing holds thousands of batches whose lists stay empty.
+    static constexpr size_t kReserve = 1024;
     T* Add() {
+        if (m_items.capacity() == 0)
+            m_items.reserve(kReserve);
         m_items.push_back(std::make_unique<T>());
         return m_items.back().get();
     }
