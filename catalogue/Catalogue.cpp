@@ -464,7 +464,9 @@ double YAxisValue(int index, const TReadingQuantities& r) {
 
 QString FormatLocaleFixed(double value, int decimals) {
     // Locale-free digits first (printf's rounding of the exact binary value), then
-    // the user's decimal separator and minus sign. 1.7e308 needs 309 digits.
+    // the user's decimal separator. The minus stays "-": some locales use U+2212,
+    // which spreadsheets do not read as a sign and Windows-1252 cannot hold.
+    // 1.7e308 needs 309 digits.
     char buffer[400];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
                                       decimals < 0 ? 0 : decimals);
@@ -477,8 +479,6 @@ QString FormatLocaleFixed(double value, int decimals) {
     for (const QChar ch : text) {
         if (ch == u'.')
             shown += locale.decimalPoint();
-        else if (ch == u'-')
-            shown += locale.negativeSign();
         else
             shown += ch;
     }

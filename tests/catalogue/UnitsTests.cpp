@@ -126,6 +126,11 @@ TEST_F(Units, DisplayNumbersFollowTheUserLocale) {
     EXPECT_EQ(FormatTemperature(-12.25), "-12,2");
     SetReportUnits(0);
     EXPECT_EQ(FormatReportUnits(123456.7), "123457");
+
+    // Swedish writes its minus as U+2212; "%.1f" keeps the plain "-" in every locale.
+    QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
+    EXPECT_EQ(FormatTemperature(-12.25), "-12,2");
+    EXPECT_EQ(FormatReportUnits(-3), "-3");
 }
 
 TEST_F(Units, FixedFormatRoundsLikePrintf) {

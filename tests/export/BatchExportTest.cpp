@@ -148,6 +148,12 @@ TEST_F(BatchExport, CsvCommaDecimalLocaleQuotesNumbers) {
                                   "\"When Below\",10,5,,05.03.24,12:00:02,\"12,0\",\"0,6\",\"-15,0\","
                                   "\"0,3\",\"1,5\",\"2,5\""));
     EXPECT_EQ(CsvCells(lines[4])[15], "150,0");
+
+    // A locale whose own minus is U+2212 still gets "-", and the file stays Windows-1252.
+    UseLocale("sv_SE");
+    const QByteArray swedish = BatchToCsv(batch);
+    EXPECT_FALSE(swedish.startsWith("\xEF\xBB\xBF"));
+    EXPECT_EQ(CsvCells(CsvLines(swedish)[3])[17], "-15,0");
 }
 
 TEST_F(BatchExport, FahrenheitHeadingsAndValues) {
