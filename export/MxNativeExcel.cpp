@@ -74,10 +74,11 @@ void TmxNativeExcel::SetFileName(const QString& path) {
         m_fileName = path;
         return;
     }
-    // Replace the extension of the file name only; a dot in a folder name is no extension.
+    // Replace the extension of the file name only; a dot in a folder name is no
+    // extension, a trailing dot is an empty one ("report." becomes "report.XLS").
     const qsizetype nameStart = path.size() - info.fileName().size();
     const qsizetype dot = path.lastIndexOf('.');
-    const bool hasExtension = !suffix.isEmpty() && dot > nameStart;
+    const bool hasExtension = dot >= nameStart;
     m_fileName = (hasExtension ? path.left(dot) : path) + QLatin1String(".XLS");
 }
 

@@ -76,6 +76,7 @@ TEST(MxNativeExcel, FileNameGetsTheXlsExtension) {
         {"/tmp/export.txt", "/tmp/export.XLS"},   {"/tmp/data.xls", "/tmp/data.xls"},
         {"/tmp/data.XlS", "/tmp/data.XlS"},       {"/tmp/data", "/tmp/data.XLS"},
         {"/tmp/v1.2/data", "/tmp/v1.2/data.XLS"}, {"/tmp/a.tar.gz", "/tmp/a.tar.XLS"},
+        {"/tmp/report.", "/tmp/report.XLS"},
     };
     for (const auto& c : cases) {
         TmxNativeExcel x;
