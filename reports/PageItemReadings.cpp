@@ -116,6 +116,13 @@ private:
     QString m_lastDateText;
 };
 
+// Device coordinates from sizes a file may hold in any magnitude, kept where int
+// arithmetic stays defined.
+int ToDevice(double x) {
+    constexpr double limit = 1.0e9;
+    return static_cast<int>(std::clamp(x, -limit, limit));
+}
+
 TDeviceRect Intersected(const TDeviceRect& a, const TDeviceRect& b) {
     return {std::clamp(a.Left, b.Left, b.Right), std::clamp(a.Top, b.Top, b.Bottom),
             std::clamp(a.Right, b.Left, b.Right), std::clamp(a.Bottom, b.Top, b.Bottom)};
@@ -242,11 +249,11 @@ std::vector<int> TPageItemReadings::ColumnEdges() const {
     const int columns = ColumnCount(Page.Batch);
     std::vector<int> edges;
     edges.reserve(static_cast<size_t>(columns) + 1);
-    int x = rect.Left;
-    edges.push_back(x);
+    double x = rect.Left;
+    edges.push_back(rect.Left);
     for (int i = 0; i < columns; ++i) {
         x += Page.LengthToDeviceX(GetFloat(QLatin1String(ColumnWidthNames[i])));
-        edges.push_back(x);
+        edges.push_back(ToDevice(x));
     }
     edges.back() = std::max(edges.back(), rect.Right);
     return edges;
@@ -261,7 +268,7 @@ int TPageItemReadings::HeaderRows() const {
 }
 
 int TPageItemReadings::RowTop(int row) const {
-    return DeviceRect().Top + static_cast<int>(RoundHalfUp(row * RowHeight()));
+    return ToDevice(DeviceRect().Top + static_cast<double>(RoundHalfUp(row * RowHeight())));
 }
 
 void TPageItemReadings::Draw() {
@@ -273,7 +280,7 @@ void TPageItemReadings::Draw() {
     const double em = EmHeight();
     const double rowH = 1.5 * em;
     canvas.setBrush(Qt::NoBrush);
-    SetCanvasFont(canvas, GetString(QStringLiteral("FontName")), static_cast<int>(std::max(1.0, em)),
+    SetCanvasFont(canvas, GetString(QStringLiteral("FontName")), ToDevice(std::max(1.0, em)),
                   GetInteger(QStringLiteral("FontColor")));
     // The font's colour is the painter's pen, but cell outlines keep the black,
     // 1-pixel pen of a fresh canvas.
@@ -281,7 +288,9 @@ void TPageItemReadings::Draw() {
     const QPen framePen = DevicePen(Qt::black);
     const int spaceWidth = CanvasTextWidth(canvas, QStringLiteral(" "));
     const std::vector<int> edges = ColumnEdges();
-    const auto rowTop = [&](int row) { return itemRect.Top + static_cast<int>(RoundHalfUp(row * rowH)); };
+    const auto rowTop = [&](int row) {
+        return ToDevice(itemRect.Top + static_cast<double>(RoundHalfUp(row * rowH)));
+    };
 
     const int headerRows = HeaderRows();
     if (headerRows > 0)
