@@ -8,6 +8,10 @@
 #include <QPainter>
 #include <QRectF>
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 QStringList AspectRatioNames() {
     return {Tr("True"), Tr("False")};
 }
@@ -19,8 +23,13 @@ TDeviceRect FitPicture(const TDeviceRect& rect, QSize pictureSize, bool keepAspe
         return rect;
     const int rw = rect.Width();
     const int rh = rect.Height();
-    const auto hFit = static_cast<int>(RoundHalfUp(static_cast<double>(ph) * rw / pw));
-    const auto wFit = static_cast<int>(RoundHalfUp(static_cast<double>(pw) * rh / ph));
+    // A picture of extreme proportions may ask for more than an int holds along the
+    // side that is not used; that side is then simply too long.
+    const auto fit = [](double x) {
+        return static_cast<int>(std::min<std::int64_t>(RoundHalfUp(x), INT_MAX));
+    };
+    const int hFit = fit(static_cast<double>(ph) * rw / pw);
+    const int wFit = fit(static_cast<double>(pw) * rh / ph);
     if (hFit < rh)
         return AlignBlock(alignment, rect, rw, hFit);
     return AlignBlock(alignment, rect, wFit, rh);
