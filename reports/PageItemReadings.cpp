@@ -227,7 +227,7 @@ int TPageItemReadings::ColumnCount(const TBatchItem& batch) {
 }
 
 QStringList TPageItemReadings::HeaderTexts(const TBatchItem& batch) {
-    const QString pair = QStringLiteral("%1 (%2)");
+    const QString pair = Tr("%1 (%2)");
     QStringList texts{Tr("Date"),
                       Tr("Time"),
                       pair.arg(Tr("Viscosity"), ViscosityUnitsName()),
