@@ -107,7 +107,7 @@ public:
     void SetFloat(double x);
     double GetFloat() const; // 0.0 when Value is not a number
     void SetBoolean(bool b);
-    bool GetBoolean() const; // true only for the integer 1
+    bool GetBoolean() const; // true for any integer but 0
 
     int Depth() const;
     bool IsLeaf() const { return m_children.Count() == 0; }
