@@ -4,7 +4,10 @@
 #include <QGuiApplication>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -23,6 +26,13 @@ int main(int argc, char** argv) {
     // Pictures and page rendering need a GUI application, never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Outside a desktop session (a service, a build machine) there is no runtime
+    // folder; give Qt a private one rather than a warning on every call.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray dir = QByteArray("/tmp/bramblex-runtime-") + QByteArray::number(::getuid());
+        if (::mkdir(dir.constData(), 0700) == 0 || errno == EEXIST)
+            qputenv("XDG_RUNTIME_DIR", dir);
+    }
     QGuiApplication app(argc, argv);
     QGuiApplication::setOrganizationName("Korvane");
     QGuiApplication::setApplicationName("Bramblex");
