@@ -587,8 +587,9 @@ void TGmXmlNode::SetBoolean(bool b) {
     Value = b ? "1" : "0";
 }
 
+// Any integer but 0 is true, as property lists and other installations read flags.
 bool TGmXmlNode::GetBoolean() const {
-    return GetInteger() == 1;
+    return GetInteger() != 0;
 }
 
 int TGmXmlNode::Depth() const {

@@ -151,7 +151,7 @@ struct ReadCase {
 
 TEST(XmlNumbers, ReadBackOrFallToZero) {
     const ReadCase cases[] = {
-        {"12", 12, 12.0, false},  {"12x", 0, 0.0, false}, {"", 0, 0.0, false},
+        {"12", 12, 12.0, true},  {"12x", 0, 0.0, false}, {"", 0, 0.0, false},
         {"1", 1, 1.0, true},      {"5", 5, 5.0, true},   {" -3 ", -3, -3.0, true},
         {"abc", 0, 0.0, false},   {"1.5", 0, 1.5, false}, {"2.5e3", 0, 2500.0, false},
         {"1E-2", 0, 0.01, false}, {"inf", 0, 0.0, false}, {"nan", 0, 0.0, false},
