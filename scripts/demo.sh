@@ -15,7 +15,7 @@ export BRAMBLEX_CONFIG_DIR="$demo/config"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 port="$demo/viscometer"
 
-"$cli" simulate --model V2-L --spindle L2 --viscosity 2400 --temperature 22 --link "$port" --quiet &
+"$cli" simulate --model V2-L --spindle L2 --viscosity 800 --temperature 22 --link "$port" --quiet &
 sim=$!
 trap 'kill $sim 2>/dev/null || true; wait $sim 2>/dev/null || true' EXIT
 for _ in $(seq 50); do [ -e "$port" ] && break; sleep 0.1; done
