@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <exception>
+#include <limits>
 
 namespace {
 
@@ -20,6 +21,12 @@ constexpr int64_t NotDue = 2147483647;
 
 void SleepMs(int ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+// Progress is shown in int milliseconds; a process or delay of 25 days or more (the
+// time fields take up to seven digits) must not wrap into a negative bar.
+int ProgressMs(int64_t ms) {
+    return static_cast<int>(std::clamp<int64_t>(ms, 0, std::numeric_limits<int>::max()));
 }
 
 QString ErrorMessage(const std::exception& e) {
@@ -266,7 +273,7 @@ void TCommViscoMeterThread::RunProcesses() {
     bool triggerPending = false;
     double trigger = 0.0;
     int tendency = 0;
-    int startDelayMs = 0;
+    int64_t startDelayMs = 0;
     int64_t lastStatus = 0;
     ProgressPosition = 0;
     ProgressMax = 0;
@@ -304,12 +311,12 @@ void TCommViscoMeterThread::RunProcesses() {
         if (index >= 0 && InstrumentTick() - lastStatus > 1000) {
             lastStatus = InstrumentTick();
             if (elapsed >= 0) {
-                ProgressMax = static_cast<int>(duration);
-                ProgressPosition = static_cast<int>(elapsed);
+                ProgressMax = ProgressMs(duration);
+                ProgressPosition = ProgressMs(elapsed);
                 Status(Tr("Processing Item %1 of %2").arg(index + 1).arg(processCount));
             } else {
-                ProgressMax = startDelayMs;
-                ProgressPosition = static_cast<int>(ProgressMax + elapsed);
+                ProgressMax = ProgressMs(startDelayMs);
+                ProgressPosition = ProgressMs(startDelayMs + elapsed);
                 Status(Tr("Delaying ... %1 seconds remaining").arg(-elapsed / 1000));
             }
         }
@@ -366,7 +373,8 @@ void TCommViscoMeterThread::RunProcesses() {
             nextReading = readingInterval;
             startDelayMs = 0;
             if (p.UseStartDelay) {
-                startDelayMs = std::max(0, p.StartDelay) * 1000;
+                // In 64 bits: seven digits of seconds overflow an int of milliseconds.
+                startDelayMs = int64_t{std::max(0, p.StartDelay)} * 1000;
                 start += startDelayMs;
             }
             triggerPending = p.UseStartTemperature;

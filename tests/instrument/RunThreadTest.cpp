@@ -254,6 +254,24 @@ TEST_F(RunThreadTest, DelayThenTemperatureTriggerRestartsTheClock) {
     EXPECT_NEAR(vvv[1] - vvv[0], 1000, Slack);
 }
 
+TEST_F(RunThreadTest, DelayOfSevenDigitSecondsIsWaitedFor) {
+    // 3000000 s (about 35 days) fits the delay field but not an int of milliseconds.
+    auto t = MakeThread(TCommViscoMeterThread::ModeAutomatic);
+    AddProcess(t->Batch, {.Start = 1, .End = 1, .Time = 1, .Count = 1, .Delay = 3000000});
+    onStatus = [&](TCommViscoMeterThread& th) {
+        if (th.StatusText != "Begining Process....")
+            th.Terminate();
+    };
+    ASSERT_TRUE(RunToEnd(*t, 15000));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("|").toStdString();
+    ASSERT_EQ(statuses.size(), 2);
+    EXPECT_EQ(statuses[1], "Delaying ... 2999999 seconds remaining");
+    EXPECT_GT(progress[1].second, 0);
+    EXPECT_GE(progress[1].first, 0);
+    EXPECT_FALSE(Texts().contains("VVV"));
+    EXPECT_EQ(t->Batch.Measurements.Count(), 0);
+}
+
 TEST_F(RunThreadTest, StopDuringATemperatureWaitEndsWithoutAMessage) {
     auto t = MakeThread(TCommViscoMeterThread::ModeAutomatic);
     AddProcess(t->Batch, {.Start = 1, .End = 1, .Time = 90, .Count = 9, .UseTrigger = true, .Trigger = 90.0});
@@ -305,6 +323,11 @@ void RunThreadTest::FailMidway(TSimFault fault, const QByteArray& onCommand, boo
     } else {
         // The clean-up could not reach the instrument either; that is said once more.
         EXPECT_EQ(errors.size(), 2) << errors.join("|").toStdString();
+    }
+    if (fault == TSimFault::Hangup) {
+        // The line reports the hang-up itself rather than running into the read time-out.
+        ASSERT_EQ(errors.size(), 2);
+        EXPECT_TRUE(errors[1].contains("was lost")) << errors[1].toStdString();
     }
 }
 
