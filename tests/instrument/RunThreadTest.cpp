@@ -314,6 +314,8 @@ void RunThreadTest::FailMidway(TSimFault fault, const QByteArray& onCommand, boo
     auto t = MakeThread(TCommViscoMeterThread::ModeAutomatic);
     AddProcess(t->Batch, {.Start = 1, .End = 1, .Time = 4, .Count = 8});
     ASSERT_TRUE(RunToEnd(*t, 20000));
+    const double endedAt =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - sim.StartTime()).count();
     ASSERT_FALSE(errors.isEmpty());
     EXPECT_EQ(errors[0], "An error occured while requesting a measurement");
     EXPECT_EQ(t->Batch.Measurements.Count(), 3);
@@ -325,9 +327,10 @@ void RunThreadTest::FailMidway(TSimFault fault, const QByteArray& onCommand, boo
         EXPECT_EQ(errors.size(), 2) << errors.join("|").toStdString();
     }
     if (fault == TSimFault::Hangup) {
-        // The line reports the hang-up itself rather than running into the read time-out.
+        // The line reports the hang-up at once instead of running into the 2 s read time-out.
         ASSERT_EQ(errors.size(), 2);
         EXPECT_TRUE(errors[1].contains("was lost")) << errors[1].toStdString();
+        EXPECT_LT(endedAt - sim.Commands().back().ElapsedMs, 1500.0);
     }
 }
 
