@@ -413,6 +413,17 @@ TEST_F(RunThreadTest, ManualCollectionEndsOnGarbageKeepingReadings) {
     EXPECT_EQ(t->Batch.Measurements.Count(), 2);
 }
 
+TEST_F(RunThreadTest, ManualCollectionEndsOnAHangUpKeepingReadings) {
+    // Waiting for the next block must not take a hung-up line for a quiet instrument.
+    sim.SetFault(TSimFault::Hangup, 2);
+    auto t = MakeThread(TCommViscoMeterThread::ModeManual);
+    StartBlocksWhenListening(100);
+    ASSERT_TRUE(RunToEnd(*t, 15000));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("was lost")) << errors[0].toStdString();
+    EXPECT_EQ(t->Batch.Measurements.Count(), 2);
+}
+
 TEST_F(RunThreadTest, OwnerGoingAwayMidRunDoesNotHang) {
     auto t = MakeThread(TCommViscoMeterThread::ModeManual);
     sim.StartManual(50);
