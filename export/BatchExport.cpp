@@ -1,6 +1,7 @@
 #include "export/BatchExport.h"
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/DateTimeTexts.h"
 #include "core/Error.h"
 #include "documents/BatchItem.h"
 #include "export/CodePage.h"
@@ -10,88 +11,12 @@
 #include <QDate>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QLocale>
-#include <QTime>
 
 #include <array>
 #include <charconv>
 #include <cmath>
 
 namespace {
-
-// ---------------------------------------------------------------------------
-// Dates and times
-
-constexpr qint64 MSecsPerDay = 86400000;
-
-// Day numbers count from 30 December 1899; for negative ones the fraction still runs
-// forward from midnight (-1.25 is 29 December 1899, 06:00).
-bool SplitDayNumber(double dayNumber, QDate& date, QTime& time) {
-    if (!std::isfinite(dayNumber) || std::fabs(dayNumber) > 3.0e6)
-        return false;
-    double day = std::trunc(dayNumber);
-    qint64 ms = std::llround(std::fabs(dayNumber - day) * static_cast<double>(MSecsPerDay));
-    if (ms >= MSecsPerDay) {
-        ms -= MSecsPerDay;
-        day += dayNumber < 0 ? -1 : 1;
-    }
-    date = QDate(1899, 12, 30).addDays(static_cast<qint64>(day));
-    time = QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms));
-    return true;
-}
-
-// The locale's long time format names the time zone, which a reading does not have.
-QString WithoutTimeZone(const QString& format) {
-    QString out;
-    bool quoted = false;
-    for (qsizetype i = 0; i < format.size(); ++i) {
-        const QChar c = format[i];
-        if (c == u'\'') {
-            quoted = !quoted;
-        } else if (!quoted && c == u't') {
-            while (!out.isEmpty() && out.back().isSpace())
-                out.chop(1);
-            while (i + 1 < format.size() && format[i + 1] == u't')
-                ++i;
-            continue;
-        }
-        out += c;
-    }
-    return out.trimmed();
-}
-
-// Date and time texts for many readings: formats looked up once, and the date text of
-// the previous reading reused (a run rarely crosses midnight).
-class TDateTimeTexts {
-public:
-    TDateTimeTexts()
-        : m_dateFormat(m_locale.dateFormat(QLocale::ShortFormat)),
-          m_timeFormat(WithoutTimeZone(m_locale.timeFormat(QLocale::LongFormat))) {}
-
-    void Set(double dayNumber) {
-        QDate date;
-        if (!SplitDayNumber(dayNumber, date, m_time)) {
-            m_valid = false;
-            return;
-        }
-        m_valid = true;
-        if (date != m_lastDate) {
-            m_lastDate = date;
-            m_dateText = m_locale.toString(date, m_dateFormat);
-        }
-    }
-    QString Date() const { return m_valid ? m_dateText : QString(); }
-    QString Time() const { return m_valid ? m_locale.toString(m_time, m_timeFormat) : QString(); }
-
-private:
-    QLocale m_locale;
-    QString m_dateFormat;
-    QString m_timeFormat;
-    QDate m_lastDate;
-    QString m_dateText;
-    QTime m_time;
-    bool m_valid = false;
-};
 
 // ---------------------------------------------------------------------------
 // Numbers

@@ -1,18 +1,15 @@
 #include "reports/PageItemReadings.h"
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/DateTimeTexts.h"
 #include "core/Error.h"
 #include "documents/BatchItem.h"
 #include "reports/Page.h"
 #include "reports/PageItemMemo.h"
 
-#include <QDate>
-#include <QLocale>
 #include <QPainter>
-#include <QTime>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -26,48 +23,17 @@ const char* const ColumnWidthNames[ColumnsWithShear] = {
     "ColumnWidthDate",        "ColumnWidthTime", "ColumnWidthViscosity",   "ColumnWidthPercentFS",
     "ColumnWidthTemperature", "ColumnWidthRPM",  "ColumnWidthSheerStress", "ColumnWidthSheerRate"};
 
-// The long time format names a time zone, which a reading does not have.
-QString WithoutTimeZone(const QString& format) {
-    QString out;
-    bool quoted = false;
-    for (qsizetype i = 0; i < format.size(); ++i) {
-        const QChar c = format[i];
-        if (c == u'\'') {
-            quoted = !quoted;
-        } else if (!quoted && c == u't') {
-            while (!out.isEmpty() && out.back().isSpace())
-                out.chop(1);
-            while (i + 1 < format.size() && format[i + 1] == u't')
-                ++i;
-            continue;
-        }
-        out += c;
-    }
-    return out.trimmed();
-}
-
 // Cell texts of readings; the locale's formats are looked up once per table.
 class TRowFormatter {
 public:
     explicit TRowFormatter(const TBatchItem& batch)
-        : m_batch(batch), m_dateFormat(m_locale.dateFormat(QLocale::ShortFormat)),
-          m_timeFormat(WithoutTimeZone(m_locale.timeFormat(QLocale::LongFormat))),
-          m_columns(TPageItemReadings::ColumnCount(batch)) {}
+        : m_batch(batch), m_columns(TPageItemReadings::ColumnCount(batch)) {}
 
     QStringList Texts(const TMeasurementItem& reading) {
         QStringList cells;
         cells.reserve(m_columns);
-        QDate date;
-        QTime time;
-        if (SplitDayNumber(reading.DateTime, date, time)) {
-            if (date != m_lastDate) {
-                m_lastDate = date;
-                m_lastDateText = m_locale.toString(date, m_dateFormat);
-            }
-            cells << m_lastDateText << m_locale.toString(time, m_timeFormat);
-        } else {
-            cells << QString() << QString();
-        }
+        m_times.Set(reading.DateTime);
+        cells << m_times.Date() << m_times.Time();
         const int model = m_batch.ModelType;
         const int spindle = m_batch.SpindleType;
         const bool over = IsOverScale(model, spindle, reading.RPMCode, reading.Viscosity);
@@ -90,30 +56,9 @@ public:
     }
 
 private:
-    // Day numbers count from 30 December 1899; for negative ones the fraction still
-    // runs forward from midnight. Values no calendar holds give empty cells.
-    static bool SplitDayNumber(double dayNumber, QDate& date, QTime& time) {
-        constexpr qint64 msecsPerDay = 86400000;
-        if (!std::isfinite(dayNumber) || std::fabs(dayNumber) > 3.0e6)
-            return false;
-        double day = std::trunc(dayNumber);
-        qint64 ms = std::llround(std::fabs(dayNumber - day) * static_cast<double>(msecsPerDay));
-        if (ms >= msecsPerDay) {
-            ms -= msecsPerDay;
-            day += dayNumber < 0 ? -1 : 1;
-        }
-        date = QDate(1899, 12, 30).addDays(static_cast<qint64>(day));
-        time = QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms));
-        return true;
-    }
-
     const TBatchItem& m_batch;
-    QLocale m_locale;
-    QString m_dateFormat;
-    QString m_timeFormat;
+    TDateTimeTexts m_times;
     int m_columns;
-    QDate m_lastDate;
-    QString m_lastDateText;
 };
 
 // Device coordinates from sizes a file may hold in any magnitude, kept where int
