@@ -1,40 +1,16 @@
 #include "catalogue/Catalogue.h"
 #include "platform/Printers.h"
+#include "support/FakePrinters.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// A printer the test describes completely.
-class TFakePrinters : public TPrinterServices {
-public:
-    QStringList Installed;
-    int Orientation = 0;
-    TPrinterPaper Paper;
-
-    QStringList InstalledPrinters() const override { return Installed; }
-    QString CurrentPrinter() const override { return Installed.value(0); }
-    void SelectPrinter(const QString&) override {}
-    int CurrentOrientation() const override { return Orientation; }
-    TPrinterPaper CurrentPaper() const override { return Paper; }
-};
-
-class PrinterPaper : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SetPrinterServices(&m_fake);
-        SetReportUnits(0);
-    }
-    void TearDown() override {
-        SetPrinterServices(nullptr);
-        SetReportUnits(0);
-    }
-    TFakePrinters m_fake;
-};
+class PrinterPaper : public FakePrintersTest {};
 
 TEST_F(PrinterPaper, WithoutPrinterTheDefaultPaperOfTheUnits) {
-    m_fake.Orientation = 1; // ignored without an installed printer
-    m_fake.Paper = {7016, 4961, 600, 600};
+    Printers.Orientation = 1; // ignored without an installed printer
+    Printers.Paper = {7016, 4961, 600, 600};
     struct Case {
         int units;
         double width;
@@ -54,7 +30,7 @@ TEST_F(PrinterPaper, WithoutPrinterTheDefaultPaperOfTheUnits) {
 }
 
 TEST_F(PrinterPaper, PrinterPaperIsShortAndLongSideInEitherOrientation) {
-    m_fake.Installed = {"Office"};
+    Printers.Installed = {"Office"};
     // Different resolutions per axis show which side is divided by which.
     struct Case {
         int orientation;
@@ -67,8 +43,8 @@ TEST_F(PrinterPaper, PrinterPaperIsShortAndLongSideInEitherOrientation) {
     const double shortSide = 2480.0 / 300 * 25.4;
     const double longSide = 7016.0 / 600 * 25.4;
     for (const Case& c : cases) {
-        m_fake.Orientation = c.orientation;
-        m_fake.Paper = c.paper;
+        Printers.Orientation = c.orientation;
+        Printers.Paper = c.paper;
         EXPECT_EQ(PrinterOrientation(), c.orientation);
         EXPECT_DOUBLE_EQ(PaperWidthMM(), shortSide) << c.orientation;
         EXPECT_DOUBLE_EQ(PaperHeightMM(), longSide) << c.orientation;
@@ -81,8 +57,8 @@ TEST_F(PrinterPaper, PrinterPaperIsShortAndLongSideInEitherOrientation) {
 }
 
 TEST_F(PrinterPaper, PrinterWithoutResolutionFallsBackToTheDefaultPaper) {
-    m_fake.Installed = {"Broken"};
-    m_fake.Paper = {2480, 3508, 0, 0};
+    Printers.Installed = {"Broken"};
+    Printers.Paper = {2480, 3508, 0, 0};
     EXPECT_DOUBLE_EQ(PaperWidthMM(), 210.0);
     EXPECT_DOUBLE_EQ(PaperHeightMM(), 297.0);
 }

@@ -2,9 +2,9 @@
 // text it draws.
 
 #include "catalogue/Catalogue.h"
-#include "platform/Printers.h"
 #include "reports/Page.h"
 #include "reports/PageItemMemo.h"
+#include "support/FakePrinters.h"
 
 #include <QDate>
 #include <QFontDatabase>
@@ -19,25 +19,7 @@
 
 namespace {
 
-class TMemoPrinters : public TPrinterServices {
-public:
-    QStringList InstalledPrinters() const override { return {}; }
-    QString CurrentPrinter() const override { return {}; }
-    void SelectPrinter(const QString&) override {}
-    int CurrentOrientation() const override { return 0; }
-    TPrinterPaper CurrentPaper() const override { return {}; }
-};
-
-class MemoTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SetPrinterServices(&m_printers);
-        SetReportUnits(0);
-    }
-    void TearDown() override { SetPrinterServices(nullptr); }
-
-    TMemoPrinters m_printers;
-};
+class MemoTest : public FakePrintersTest {};
 
 // The smallest rectangle holding every non-white pixel (right and bottom exclusive);
 // empty when the image is white.

@@ -2,9 +2,9 @@
 // and an SVG generator as on images, selection handles included.
 
 #include "catalogue/Catalogue.h"
-#include "platform/Printers.h"
 #include "reports/Page.h"
 #include "reports/Report.h"
+#include "support/FakePrinters.h"
 
 #include <QBuffer>
 #include <QPageSize>
@@ -16,27 +16,14 @@
 
 namespace {
 
-class TNoPrinter : public TPrinterServices {
-public:
-    QStringList InstalledPrinters() const override { return {}; }
-    QString CurrentPrinter() const override { return {}; }
-    void SelectPrinter(const QString&) override {}
-    int CurrentOrientation() const override { return 0; }
-    TPrinterPaper CurrentPaper() const override { return {}; }
-};
-
-class PageDevices : public ::testing::Test {
+class PageDevices : public FakePrintersTest {
 protected:
     void SetUp() override {
-        SetPrinterServices(&m_printer);
-        SetReportUnits(0);
+        FakePrintersTest::SetUp();
         report.LoadFromFile(QStringLiteral(BRAMBLEX_TEST_DATA_DIR "/reports/sample.epr"));
         for (int i = 0; i < report.PageCount(); ++i)
             report.Page(i)->SelectOnly(report.Page(i)->Item(0));
     }
-    void TearDown() override { SetPrinterServices(nullptr); }
-
-    TNoPrinter m_printer;
     TReport report;
 };
 

@@ -3,10 +3,10 @@
 
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
-#include "platform/Printers.h"
 #include "reports/Page.h"
 #include "reports/PageItemMemo.h"
 #include "reports/PageItemShape.h"
+#include "support/FakePrinters.h"
 #include "xml/GmXml.h"
 
 #include <QImage>
@@ -16,36 +16,13 @@
 
 namespace {
 
-class TPagePrinters : public TPrinterServices {
-public:
-    QStringList Installed;
-    int Orientation = 0;
-    TPrinterPaper Paper;
-
-    QStringList InstalledPrinters() const override { return Installed; }
-    QString CurrentPrinter() const override { return Installed.value(0); }
-    void SelectPrinter(const QString&) override {}
-    int CurrentOrientation() const override { return Orientation; }
-    TPrinterPaper CurrentPaper() const override { return Paper; }
-};
-
 // No printer and millimetres unless a test says otherwise.
-class PageTest : public ::testing::Test {
+class PageTest : public FakePrintersTest {
 protected:
-    void SetUp() override {
-        SetPrinterServices(&Printers);
-        SetReportUnits(0);
-    }
-    void TearDown() override {
-        SetPrinterServices(nullptr);
-        SetReportUnits(0);
-    }
     void UseLetterPrinter() {
         Printers.Installed = {"Letter printer"};
         Printers.Paper = {5100, 6600, 600, 600}; // 8.5 x 11 inches
     }
-
-    TPagePrinters Printers;
 };
 
 TPageItem* AddItem(TPage& page, double left, double top, double width, double height, int anchor = 3) {

@@ -4,12 +4,12 @@
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
 #include "platform/AtomicFile.h"
-#include "platform/Printers.h"
 #include "reports/Page.h"
 #include "reports/PageItemMemo.h"
 #include "reports/PageItemReadings.h"
 #include "reports/PageItemShape.h"
 #include "reports/Report.h"
+#include "support/FakePrinters.h"
 #include "support/TempDir.h"
 #include "xml/GmXml.h"
 
@@ -19,24 +19,8 @@
 
 namespace {
 
-class TNoPrinters : public TPrinterServices {
-public:
-    QStringList InstalledPrinters() const override { return {}; }
-    QString CurrentPrinter() const override { return {}; }
-    void SelectPrinter(const QString&) override {}
-    int CurrentOrientation() const override { return 0; }
-    TPrinterPaper CurrentPaper() const override { return {}; }
-};
-
-class ReportFile : public ::testing::Test {
+class ReportFile : public FakePrintersTest {
 protected:
-    void SetUp() override {
-        SetPrinterServices(&m_printers);
-        SetReportUnits(0);
-    }
-    void TearDown() override { SetPrinterServices(nullptr); }
-
-    TNoPrinters m_printers;
     TempDir Dir;
 };
 
