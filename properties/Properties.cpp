@@ -197,7 +197,7 @@ void TProperty::SetValue(TPropertyValue value) {
         Owner->OnChange(*Owner, Owner->IndexOf(this));
 }
 
-double TProperty::GetFloat() const {
+double ValueToFloat(const TPropertyValue& value) {
     return std::visit(TOverload{
                           [](std::monostate) { return 0.0; },
                           [](double x) { return x; },
@@ -211,10 +211,10 @@ double TProperty::GetFloat() const {
                           },
                           [](const QByteArray&) { return 0.0; },
                       },
-                      m_value);
+                      value);
 }
 
-std::int32_t TProperty::GetInteger() const {
+std::int32_t ValueToInteger(const TPropertyValue& value) {
     return std::visit(TOverload{
                           [](std::monostate) { return std::int32_t{0}; },
                           [](double x) { return DoubleToInteger(x); },
@@ -227,7 +227,15 @@ std::int32_t TProperty::GetInteger() const {
                           },
                           [](const QByteArray&) { return std::int32_t{0}; },
                       },
-                      m_value);
+                      value);
+}
+
+double TProperty::GetFloat() const {
+    return ValueToFloat(m_value);
+}
+
+std::int32_t TProperty::GetInteger() const {
+    return ValueToInteger(m_value);
 }
 
 bool TProperty::GetBoolean() const {

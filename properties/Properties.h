@@ -43,6 +43,11 @@ enum : std::uint8_t {
 using TPropertyValue =
     std::variant<std::monostate, double, std::int32_t, std::uint8_t, bool, QString, QByteArray>;
 
+// A value converted as TProperty's getters convert it, for handlers that see the old
+// or the new value before it is stored: 0 or 0.0 when unset or when it does not convert.
+double ValueToFloat(const TPropertyValue& value);
+std::int32_t ValueToInteger(const TPropertyValue& value);
+
 // Base of the dialogs that edit one property as a whole (anchors, memo texts). The
 // property editor sets Property and calls Execute, which returns true when the
 // dialog may have stored a new value.

@@ -13,22 +13,6 @@
 
 namespace {
 
-double ValueAsDouble(const TPropertyValue& value) {
-    if (const auto* x = std::get_if<double>(&value))
-        return *x;
-    if (const auto* n = std::get_if<std::int32_t>(&value))
-        return *n;
-    return 0.0;
-}
-
-int ValueAsInteger(const TPropertyValue& value) {
-    if (const auto* n = std::get_if<std::int32_t>(&value))
-        return *n;
-    if (const auto* x = std::get_if<double>(&value))
-        return static_cast<int>(*x);
-    return 0;
-}
-
 // Toward zero, saturating, so a degenerate page cannot overflow the device maths.
 int Trunc(double x) {
     if (std::isnan(x))
@@ -95,19 +79,19 @@ TPage::TPage() {
     // run them; loading and copying set Loading and skip them as well.
     width->OnChange = [this](TProperty& p, const TPropertyValue& old) {
         if (!p.Loading)
-            PageSizeChanged(true, ValueAsDouble(old));
+            PageSizeChanged(true, ValueToFloat(old));
     };
     height->OnChange = [this](TProperty& p, const TPropertyValue& old) {
         if (!p.Loading)
-            PageSizeChanged(false, ValueAsDouble(old));
+            PageSizeChanged(false, ValueToFloat(old));
     };
     orientation->OnChange = [this](TProperty& p, const TPropertyValue& old) {
         if (!p.Loading)
-            OrientationChanged(ValueAsInteger(old));
+            OrientationChanged(ValueToInteger(old));
     };
     paper->OnChange = [this](TProperty& p, const TPropertyValue& old) {
         if (!p.Loading)
-            PaperSizeChanged(ValueAsInteger(old));
+            PaperSizeChanged(ValueToInteger(old));
     };
 
     ApplyPaperSize();

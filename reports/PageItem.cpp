@@ -16,14 +16,6 @@
 
 namespace {
 
-double ValueAsDouble(const TPropertyValue& value) {
-    if (const auto* x = std::get_if<double>(&value))
-        return *x;
-    if (const auto* n = std::get_if<std::int32_t>(&value))
-        return *n;
-    return 0.0;
-}
-
 QStringList AnchorCaptions() {
     const QString sides[] = {Tr("Left"), Tr("Top"), Tr("Right"), Tr("Bottom")};
     QStringList captions;
@@ -75,7 +67,7 @@ TPageItem::~TPageItem() {
 TProperty* TPageItem::AddNonNegativeLength(const QString& name, const QString& caption, double value) {
     TProperty* p = Properties.Add(name, caption, ptLength);
     p->OnChanging = [](TProperty&, TPropertyValue& newValue) {
-        if (ValueAsDouble(newValue) < 0.0)
+        if (ValueToFloat(newValue) < 0.0)
             newValue = 0.0;
     };
     p->SetFloat(value);
