@@ -103,6 +103,14 @@ QString EntryAt(const QStringList& list, std::int32_t index) {
 template <class... F> struct TOverload : F... { using F::operator()...; };
 template <class... F> TOverload(F...) -> TOverload<F...>;
 
+// A brush or pen style typed by its name; raises invalid, its %1 the text, otherwise.
+std::uint8_t StyleFromText(const QStringList& names, const QString& text, const QString& invalid) {
+    const int i = IndexIgnoringCase(names, text.trimmed());
+    if (i < 0)
+        throw EBramblexError(invalid.arg(text));
+    return static_cast<std::uint8_t>(i);
+}
+
 std::int32_t DoubleToInteger(double x) {
     if (!std::isfinite(x))
         return 0;
@@ -380,20 +388,12 @@ void TProperty::SetDisplayText(const QString& text) {
     case ptColour:
         SetInteger(TextToColour(text));
         break;
-    case ptFillStyle: {
-        const int i = IndexIgnoringCase(BrushStyleNames(), text.trimmed());
-        if (i < 0)
-            throw EBramblexError(Tr("Invalid brush style '%1'").arg(text));
-        SetStyle(static_cast<std::uint8_t>(i));
+    case ptFillStyle:
+        SetStyle(StyleFromText(BrushStyleNames(), text, Tr("Invalid brush style '%1'")));
         break;
-    }
-    case ptLineStyle: {
-        const int i = IndexIgnoringCase(PenStyleNames(), text.trimmed());
-        if (i < 0)
-            throw EBramblexError(Tr("Invalid pen style '%1'").arg(text));
-        SetStyle(static_cast<std::uint8_t>(i));
+    case ptLineStyle:
+        SetStyle(StyleFromText(PenStyleNames(), text, Tr("Invalid pen style '%1'")));
         break;
-    }
     case ptMemoText: {
         const auto& convert = MemoToStorage();
         SetString(convert ? convert(text) : text);
