@@ -94,38 +94,34 @@ QString ReportFieldNotice() {
 // ---------------------------------------------------------------------------
 // Layout routines
 
+namespace {
+
+// One axis of a block's alignment: 0 at the low edge, 1 centred, else at the high edge.
+void AlignSpan(int where, int low, int high, int size, int& from, int& to) {
+    switch (where) {
+    case 0:
+        from = low;
+        to = low + size;
+        break;
+    case 1: {
+        const int centre = low + (high - low) / 2;
+        from = centre - size / 2;
+        to = centre + size / 2;
+        break;
+    }
+    default:
+        from = high - size;
+        to = high;
+        break;
+    }
+}
+
+} // namespace
+
 TDeviceRect AlignBlock(int alignment, const TDeviceRect& rect, int w, int h) {
-    const int cx = rect.Left + (rect.Right - rect.Left) / 2;
-    const int cy = rect.Top + (rect.Bottom - rect.Top) / 2;
     TDeviceRect r;
-    switch (alignment % 3) {
-    case 0:
-        r.Left = rect.Left;
-        r.Right = rect.Left + w;
-        break;
-    case 1:
-        r.Left = cx - w / 2;
-        r.Right = cx + w / 2;
-        break;
-    default:
-        r.Left = rect.Right - w;
-        r.Right = rect.Right;
-        break;
-    }
-    switch (alignment / 3) {
-    case 0:
-        r.Top = rect.Top;
-        r.Bottom = rect.Top + h;
-        break;
-    case 1:
-        r.Top = cy - h / 2;
-        r.Bottom = cy + h / 2;
-        break;
-    default:
-        r.Top = rect.Bottom - h;
-        r.Bottom = rect.Bottom;
-        break;
-    }
+    AlignSpan(alignment % 3, rect.Left, rect.Right, w, r.Left, r.Right);
+    AlignSpan(alignment / 3, rect.Top, rect.Bottom, h, r.Top, r.Bottom);
     // Values outside 0 to 8 fall back to the top left corner.
     if (alignment < 0 || alignment > 8)
         r = {rect.Left, rect.Top, rect.Left + w, rect.Top + h};
