@@ -342,6 +342,12 @@ void TFileList::LoadRange(int first, int last) {
         SaveCache();
 }
 
+int TFileList::LoadedBatchCount() const {
+    return static_cast<int>(std::count_if(m_items.begin(), m_items.end(), [](const auto& item) {
+        return item->FileType == FileTypeBatch && item->LoadState == LoadStateLoaded;
+    }));
+}
+
 // ---------------------------------------------------------------------------------------
 
 void ScanFolder(const QString& folder, TFileList& list) {

@@ -117,6 +117,9 @@ public:
     // Loads the entries first to last (clamped) that NeedsLoad, then saves the cache
     // when that loaded anything: what the folder list does for the rows it shows.
     void LoadRange(int first, int last);
+    // Batches whose file was read (LoadState loaded); on a list fresh from the cache,
+    // the batch files the last LoadRange read.
+    int LoadedBatchCount() const;
 
     auto begin() const { return m_items.begin(); }
     auto end() const { return m_items.end(); }

@@ -67,12 +67,7 @@ int ShowFolder(const QString& folder) {
     TFileList list;
     list.Refresh(folder);
     list.LoadRange(0, list.Count() - 1);
-    // A fresh list holds a loaded batch only when it read the file.
-    int read = 0;
-    for (const auto& item : list)
-        if (item->FileType == FileTypeBatch && item->LoadState == LoadStateLoaded)
-            ++read;
-    return read;
+    return list.LoadedBatchCount();
 }
 
 void BM_FirstListing(benchmark::State& state) {

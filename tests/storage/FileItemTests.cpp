@@ -179,6 +179,7 @@ TEST_F(FolderTest, TouchedDeletedAndAddedFilesAreFoundByTheRefresh) {
             needLoad << item->FileName();
     EXPECT_EQ(needLoad, QStringList({"Beta.epb", "Delta.epb"}));
     again.LoadRange(0, again.Count() - 1);
+    EXPECT_EQ(again.LoadedBatchCount(), 2);
     EXPECT_EQ(again.Items(again.IndexOf(folder + "Beta.epb", FileTypeBatch))->Batch->Company,
               QStringLiteral("Touched"));
 

@@ -43,11 +43,7 @@ int ListFolder(const QStringList& args) {
     list.Refresh(folder);
     // Every row is shown, so every entry gets what its row needs.
     list.LoadRange(0, list.Count() - 1);
-    // A fresh list holds a loaded batch only when it read the file.
-    int read = 0;
-    for (const auto& item : list)
-        if (item->FileType == FileTypeBatch && item->LoadState == LoadStateLoaded)
-            ++read;
+    const int read = list.LoadedBatchCount();
 
     for (const auto& item : list) {
         QString name = item->FileName();
