@@ -13,6 +13,8 @@
 #include "reports/Report.h"
 #include "xml/GmXml.h"
 
+#include "PageImage.h"
+
 #include <QBuffer>
 #include <QDate>
 #include <QImage>
@@ -36,17 +38,6 @@ void SetUpPage(TPage& page, double widthMM, double heightMM, int wPx, int hPx, i
     page.Property("PageHeight").SetFloat(heightMM);
     page.Property("PageType").SetInteger(type);
     page.OutputRect = {0, 0, wPx, hPx};
-}
-
-QImage Render(TPage& page) {
-    QImage image(page.OutputRect.Width(), page.OutputRect.Height(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    page.Canvas = &painter;
-    page.Draw();
-    painter.end();
-    page.Canvas = nullptr;
-    return image;
 }
 
 bool IsDark(const QImage& image, int x, int y) {
@@ -281,24 +272,24 @@ TEST_F(ReadingsTableTest, DrawsTheBlockOfThisPageOnly) {
         return -1;
     };
     table->FirstRow = 20;
-    EXPECT_EQ(lastDarkRow(Render(page)), 22 * 48 - 1); // header and 20 rows
+    EXPECT_EQ(lastDarkRow(DrawPageImage(page)), 22 * 48 - 1); // header and 20 rows
     table->FirstRow = 40;
-    EXPECT_EQ(lastDarkRow(Render(page)), 7 * 48 - 1); // header and 5 rows
+    EXPECT_EQ(lastDarkRow(DrawPageImage(page)), 7 * 48 - 1); // header and 5 rows
 
     page.Batch.Measurements.Clear();
-    EXPECT_EQ(lastDarkRow(Render(page)), 2 * 48 - 1); // the header alone
+    EXPECT_EQ(lastDarkRow(DrawPageImage(page)), 2 * 48 - 1); // the header alone
     table->Property("ShowColumnHeader").SetBoolean(false);
-    EXPECT_EQ(lastDarkRow(Render(page)), -1);
+    EXPECT_EQ(lastDarkRow(DrawPageImage(page)), -1);
 }
 
 TEST_F(ReadingsTableTest, WithoutHeaderTheFirstRowStartsAtTheTop) {
     FillReadings(page.Batch, 3);
-    QImage image = Render(page);
+    QImage image = DrawPageImage(page);
     EXPECT_TRUE(IsDark(image, 2, 0));
     EXPECT_FALSE(IsDark(image, 2, 48)); // inside the two-row header cell
     EXPECT_TRUE(IsDark(image, 2, 96));
     table->Property("ShowColumnHeader").SetBoolean(false);
-    image = Render(page);
+    image = DrawPageImage(page);
     EXPECT_TRUE(IsDark(image, 2, 0));
     EXPECT_TRUE(IsDark(image, 2, 48)); // first data row ends there
     // Text of the first reading inside the first row.
@@ -310,7 +301,7 @@ TEST_F(ReadingsTableTest, RowsBelowTheItemAreCutOff) {
     FillReadings(page.Batch, 20);
     table->Property("Height").SetFloat(30); // 340 pixels: header and about 5 rows
     const int bottom = table->DeviceRect().Bottom;
-    const QImage image = Render(page);
+    const QImage image = DrawPageImage(page);
     EXPECT_EQ(DarkPixels(image, 0, bottom, image.width(), image.height()), 0);
     EXPECT_TRUE(IsDark(image, 2, bottom - 1)); // the cut row's outline closes the item
 }
@@ -324,7 +315,7 @@ TEST_F(ReadingsTableTest, OverScaleRowsLeaveTheShearCellsEmpty) {
     FillReadings(page.Batch, 2);
     TMeasurementItem* over = page.Batch.Measurements.Items(1);
     over->Viscosity = FullScale(0, 7, over->RPMCode) * 2;
-    const QImage image = Render(page);
+    const QImage image = DrawPageImage(page);
     const std::vector<int> e = table->ColumnEdges();
     const auto interior = [&](int column, int row) {
         return DarkPixels(image, e[static_cast<size_t>(column)] + 3, table->RowTop(row) + 3,
@@ -342,7 +333,7 @@ TEST_F(ReadingsTableTest, OverScaleRowsLeaveTheShearCellsEmpty) {
 
 TEST_F(ReadingsTableTest, ANarrowViscosityHeaderWrapsInsideItsCell) {
     const auto textHeight = [&]() {
-        const QImage image = Render(page);
+        const QImage image = DrawPageImage(page);
         const std::vector<int> e = table->ColumnEdges();
         int top = -1, bottom = -1;
         for (int y = 2; y < table->RowTop(2) - 2; ++y) {
@@ -431,7 +422,7 @@ TEST(ReadingsPagination, AnOpeningPageShowsTheExampleBatchOnce) {
     auto* table = page.AddItem<TPageItemReadings>();
     table->Property("Width").SetFloat(127);
     table->Property("Height").SetFloat(127);
-    const QImage image = Render(page);
+    const QImage image = DrawPageImage(page);
     // Header and the first 20 of the 60 example readings.
     EXPECT_TRUE(IsDark(image, 2, 22 * 48 - 1));
     EXPECT_EQ(DarkPixels(image, 0, 22 * 48, image.width(), image.height()), 0);
@@ -478,7 +469,7 @@ TFillPattern ShapeFill(int fillStyle) {
     shape->Property("LineStyle").SetStyle(5); // no outline
     shape->Property("FillStyle").SetStyle(static_cast<std::uint8_t>(fillStyle));
     shape->Property("FillColor").SetInteger(0x0000FF); // red
-    const QImage image = Render(page);
+    const QImage image = DrawPageImage(page);
     const auto filled = [&](int x, int y) { return image.pixel(100 + x, 100 + y) == qRgb(255, 0, 0); };
     TFillPattern p;
     for (int y = 0; y < 100; ++y) {
@@ -572,12 +563,12 @@ TEST_F(ShapeDrawing, NewShapeIsABlackOutlinedWhiteRectangle) {
 
 TEST_F(ShapeDrawing, LinesRunThroughTheMiddle) {
     shape->Property("Shape").SetInteger(ShapeHorizontalLine);
-    QImage image = Render(page);
+    QImage image = DrawPageImage(page);
     EXPECT_EQ(DarkPixels(image, 0, 150, 1000, 151), 301); // 100 to 400, end point included
     EXPECT_EQ(DarkPixels(image, 0, 0, 1000, 1000), 301);
 
     shape->Property("Shape").SetInteger(ShapeVerticalLine);
-    image = Render(page);
+    image = DrawPageImage(page);
     EXPECT_EQ(DarkPixels(image, 250, 0, 251, 1000), 101);
     EXPECT_EQ(DarkPixels(image, 0, 0, 1000, 1000), 101);
 }
@@ -585,12 +576,12 @@ TEST_F(ShapeDrawing, LinesRunThroughTheMiddle) {
 TEST_F(ShapeDrawing, LineWidthIsInDevicePixelsAndInsideFrameStaysInside) {
     shape->Property("LineWidth").SetInteger(5);
     shape->Property("FillStyle").SetStyle(1);
-    QImage image = Render(page);
+    QImage image = DrawPageImage(page);
     EXPECT_EQ(DarkPixels(image, 250, 90, 251, 120), 5);
     EXPECT_GT(DarkPixels(image, 250, 90, 251, 100), 0); // centred on the edge: partly outside
 
     shape->Property("LineStyle").SetStyle(6);
-    image = Render(page);
+    image = DrawPageImage(page);
     EXPECT_EQ(DarkPixels(image, 250, 90, 251, 120), 5);
     EXPECT_EQ(DarkPixels(image, 0, 0, 1000, 100), 0);
     EXPECT_EQ(DarkPixels(image, 0, 0, 100, 1000), 0);
@@ -598,7 +589,7 @@ TEST_F(ShapeDrawing, LineWidthIsInDevicePixelsAndInsideFrameStaysInside) {
     EXPECT_EQ(DarkPixels(image, 0, 200, 1000, 1000), 0);
 
     shape->Property("LineStyle").SetStyle(5);
-    EXPECT_EQ(DarkPixels(Render(page), 0, 0, 1000, 1000), 0); // clear pen and clear fill
+    EXPECT_EQ(DarkPixels(DrawPageImage(page), 0, 0, 1000, 1000), 0); // clear pen and clear fill
 }
 
 TEST_F(ShapeDrawing, LeavesTheCanvasPenAndBrushAsItFoundThem) {
@@ -658,7 +649,7 @@ TEST(GraphicItem, FitAndAlignment) {
         EXPECT_EQ(fit, c.Expected) << c.PictureW << "x" << c.PictureH << " alignment " << c.Alignment;
 
         // Every pixel of the expected rectangle is the picture's, none outside it.
-        const QImage image = Render(page);
+        const QImage image = DrawPageImage(page);
         const TDeviceRect& r = c.Expected;
         int inside = 0, outside = 0;
         for (int y = 0; y < 1000; y += 1)
@@ -680,9 +671,9 @@ TEST(GraphicItem, WithoutPictureDrawsNothingButThePlacingOutline) {
     EXPECT_EQ(item->Name(), "Graphic1");
     item->Property("Width").SetFloat(40);
     item->Property("Height").SetFloat(40);
-    EXPECT_EQ(DarkPixels(Render(page), 0, 0, 1000, 1000), 0);
+    EXPECT_EQ(DarkPixels(DrawPageImage(page), 0, 0, 1000, 1000), 0);
     item->Placing = true;
-    EXPECT_GT(DarkPixels(Render(page), 0, 0, 1000, 1000), 0);
+    EXPECT_GT(DarkPixels(DrawPageImage(page), 0, 0, 1000, 1000), 0);
     EXPECT_TRUE(item->Done);
 }
 
@@ -707,9 +698,9 @@ TEST(ChartItem, PropertiesAndPageTypes) {
 
     chart->Property("Width").SetFloat(40);
     chart->Property("Height").SetFloat(40);
-    EXPECT_EQ(NonWhitePixels(Render(page)), 0); // nothing on an opening page
+    EXPECT_EQ(NonWhitePixels(DrawPageImage(page)), 0); // nothing on an opening page
     page.Property("PageType").SetInteger(PageTypeInner);
-    EXPECT_GT(NonWhitePixels(Render(page)), 0); // the frame of the chart's place
+    EXPECT_GT(NonWhitePixels(DrawPageImage(page)), 0); // the frame of the chart's place
 
     chart->FirstReading = 7;
     TPage other;

@@ -6,6 +6,8 @@
 #include "reports/PageItemMemo.h"
 #include "support/FakePrinters.h"
 
+#include "PageImage.h"
+
 #include <QDate>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -56,15 +58,7 @@ struct TMemoPage {
         memo->Property("Width").SetFloat(width);
         memo->Property("Height").SetFloat(height);
     }
-    QImage Render() {
-        QImage image(page.OutputRect.Width(), page.OutputRect.Height(), QImage::Format_RGB32);
-        QPainter painter(&image);
-        page.Canvas = &painter;
-        page.Draw();
-        painter.end();
-        page.Canvas = nullptr;
-        return image;
-    }
+    QImage Render() { return DrawPageImage(page); }
 
     TPage page;
     TPageItemMemo* memo = nullptr;

@@ -9,8 +9,9 @@
 #include "support/FakePrinters.h"
 #include "xml/GmXml.h"
 
+#include "PageImage.h"
+
 #include <QImage>
-#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -504,16 +505,8 @@ TEST_F(PageTest, UnknownItemTypeFailsAfterTheItemsBeforeIt) {
 
 class PageDrawing : public PageTest {
 protected:
-    QImage Render(TPage& page, int w, int h) {
-        QImage image(w, h, QImage::Format_RGB32);
-        image.fill(Qt::red); // anything the page does not paint stays red
-        QPainter painter(&image);
-        page.Canvas = &painter;
-        page.Draw();
-        painter.end();
-        page.Canvas = nullptr;
-        return image;
-    }
+    // Anything the page does not paint stays red.
+    QImage Render(TPage& page, int w, int h) { return DrawPageImage(page, w, h, qRgb(255, 0, 0)); }
 };
 
 TEST_F(PageDrawing, WhitePaperGridPlacingOutlineAndInvertedHandles) {
