@@ -1,20 +1,10 @@
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
-
-QString ErrorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const EBramblexError& e) {
-        return e.Message();
-    }
-    return QString();
-}
 
 // ---------------------------------------------------------------------------
 // Speed ladder

@@ -1,5 +1,6 @@
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
+#include "support/ErrorOf.h"
 
 #include <QLocale>
 
@@ -24,15 +25,6 @@ protected:
         SetTemperatureUnits(temperature);
     }
 };
-
-QString ErrorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const EBramblexError& e) {
-        return e.Message();
-    }
-    return QString();
-}
 
 TEST_F(Units, ReportLengths) {
     struct Case {

@@ -2,6 +2,7 @@
 #include "core/Error.h"
 #include "documents/BatchItem.h"
 #include "documents/Settings.h"
+#include "support/ErrorOf.h"
 #include "support/TempDir.h"
 #include "xml/GmXml.h"
 
@@ -18,15 +19,6 @@ namespace {
 
 QString DataFile(const char* name) {
     return QStringLiteral(BRAMBLEX_TEST_DATA_DIR "/documents/") + name;
-}
-
-template <class F> QString ErrorOf(F&& f) {
-    try {
-        f();
-    } catch (const EBramblexError& e) {
-        return e.Message();
-    }
-    return QStringLiteral("<no error>");
 }
 
 TMeasurementItem* AddReading(TMeasurementList& list, double dateTime, double viscosity = 0, int rpmCode = 0) {

@@ -2,6 +2,7 @@
 #include "core/Error.h"
 #include "documents/BatchItem.h"
 #include "documents/Settings.h"
+#include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -20,15 +21,6 @@ QByteArray SettingsFile(std::initializer_list<std::pair<const char*, const char*
     for (const auto& [name, value] : keys)
         text += QByteArray("  <") + name + ">" + value + "</" + name + ">\r\n";
     return text + "</Settings>\r\n";
-}
-
-template <class F> QString ErrorOf(F&& f) {
-    try {
-        f();
-    } catch (const EBramblexError& e) {
-        return e.Message();
-    }
-    return QStringLiteral("<no error>");
 }
 
 // Leaves the process-wide unit selections as every other test expects them.

@@ -4,6 +4,7 @@
 
 #include "core/Error.h"
 #include "storage/FileOperations.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -27,15 +28,6 @@ struct TScript {
         };
     }
 };
-
-QString ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const EBramblexError& e) {
-        return e.Message();
-    }
-    return {};
-}
 
 QString FileQuestion(const QString& name) {
     return QStringLiteral(
