@@ -13,7 +13,7 @@
 #include "reports/Report.h"
 #include "xml/GmXml.h"
 
-#include "PageImage.h"
+#include "ReportTestSupport.h"
 
 #include <QBuffer>
 #include <QDate>
@@ -106,10 +106,7 @@ protected:
 TEST_F(ReadingsTableTest, NewTableHasItsDefaultsAndPropertyOrder) {
     EXPECT_EQ(table->Name(), "Readings1");
     EXPECT_EQ(page.AddItem<TPageItemReadings>()->Name(), "Readings2");
-    QStringList names;
-    for (int i = 0; i < table->Properties.Count(); ++i)
-        names << table->Properties.Items(i)->Name;
-    EXPECT_EQ(names.join(","),
+    EXPECT_EQ(PropertyNames(table->Properties),
               "Anchor,ColumnWidthDate,ColumnWidthPercentFS,ColumnWidthRPM,ColumnWidthSheerRate,"
               "ColumnWidthSheerStress,ColumnWidthTemperature,ColumnWidthTime,"
               "ColumnWidthViscosity,FontColor,FontName,FontSize,Height,Left,Name,RowsPerPage,"
@@ -685,10 +682,7 @@ TEST(ChartItem, PropertiesAndPageTypes) {
     SetUpPage(page, 100, 100, 1000, 1000, PageTypeOpening);
     auto* chart = page.AddItem<TPageItemChartRun>();
     EXPECT_EQ(chart->Name(), "ChartRun1");
-    QStringList names;
-    for (int i = 0; i < chart->Properties.Count(); ++i)
-        names << chart->Properties.Items(i)->Name;
-    EXPECT_EQ(names.join(","),
+    EXPECT_EQ(PropertyNames(chart->Properties),
               "3D,Anchor,FontName,Grid,Height,Left,Name,ReadingsPerPage,ShowLegend,Top,Width");
     EXPECT_TRUE(chart->GetBoolean("3D"));
     EXPECT_TRUE(chart->GetBoolean("Grid"));
@@ -858,10 +852,8 @@ TEST(ItemXml, ShapeIsStoredWithItsTypeAndDetailsInNameOrder) {
 TEST(ItemXml, GraphicPropertiesInNameOrder) {
     TPage page;
     auto* graphic = page.AddItem<TPageItemGraphic>();
-    QStringList names;
-    for (int i = 0; i < graphic->Properties.Count(); ++i)
-        names << graphic->Properties.Items(i)->Name;
-    EXPECT_EQ(names.join(","), "Alignment,Anchor,AspectRatio,Graphic,Height,Left,Name,Top,Width");
+    EXPECT_EQ(PropertyNames(graphic->Properties),
+              "Alignment,Anchor,AspectRatio,Graphic,Height,Left,Name,Top,Width");
     EXPECT_EQ(graphic->Property("AspectRatio").DisplayText(), "True");
     EXPECT_EQ(graphic->GetInteger("AspectRatio"), 0);
     EXPECT_EQ(graphic->Property("Graphic").DisplayText(), "(None)");

@@ -6,7 +6,7 @@
 #include "reports/PageItemMemo.h"
 #include "support/FakePrinters.h"
 
-#include "PageImage.h"
+#include "ReportTestSupport.h"
 
 #include <QDate>
 #include <QFontDatabase>
@@ -73,11 +73,9 @@ TEST_F(MemoTest, NewMemoIsNamedAfterTheFreeNumberAndShowsItsName) {
     auto* memo = page.AddItem<TPageItemMemo>();
     EXPECT_EQ(memo->Name(), "Memo3");
     EXPECT_EQ(memo->GetString("Text"), "Memo3");
-    QStringList order;
-    for (int i = 0; i < memo->Properties.Count(); ++i)
-        order << memo->Properties.Items(i)->Name;
-    EXPECT_EQ(order.join(','), "Alignment,Anchor,Bold,FontColor,FontName,FontSize,Height,Italic,Left,Name,"
-                               "Strikeout,Text,Top,Underline,Width,WordWrap");
+    EXPECT_EQ(PropertyNames(memo->Properties),
+              "Alignment,Anchor,Bold,FontColor,FontName,FontSize,Height,Italic,Left,Name,"
+              "Strikeout,Text,Top,Underline,Width,WordWrap");
     EXPECT_EQ(memo->GetString("FontName"), "Arial");
     EXPECT_EQ(memo->GetInteger("FontSize"), 8);
     EXPECT_EQ(memo->Property("FontColor").Caption, "FontColour");

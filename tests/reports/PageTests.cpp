@@ -9,7 +9,7 @@
 #include "support/FakePrinters.h"
 #include "xml/GmXml.h"
 
-#include "PageImage.h"
+#include "ReportTestSupport.h"
 
 #include <QImage>
 
@@ -60,10 +60,7 @@ TEST_F(PageTest, NewPageTakesTheDefaultPaperOfTheUnits) {
     EXPECT_DOUBLE_EQ(letter.PageWidth(), 215.9);
     EXPECT_DOUBLE_EQ(letter.PageHeight(), 279.4);
 
-    QStringList order;
-    for (int i = 0; i < a4.Properties.Count(); ++i)
-        order << a4.Properties.Items(i)->Name;
-    EXPECT_EQ(order.join(','), "PageWidth,PageHeight,PageType,PageOrientation,PaperSize");
+    EXPECT_EQ(PropertyNames(a4.Properties), "PageWidth,PageHeight,PageType,PageOrientation,PaperSize");
 }
 
 TEST_F(PageTest, NewPageFollowsALandscapePrinter) {
@@ -295,10 +292,7 @@ TEST_F(PageTest, NegativeSizesAreStoredAsZero) {
 TEST_F(PageTest, BaseItemPropertiesAndAnchorCaptions) {
     TPage page;
     TPageItem* item = page.AddItem<TPageItem>();
-    QStringList order;
-    for (int i = 0; i < item->Properties.Count(); ++i)
-        order << item->Properties.Items(i)->Name;
-    EXPECT_EQ(order.join(','), "Anchor,Height,Left,Name,Top,Width");
+    EXPECT_EQ(PropertyNames(item->Properties), "Anchor,Height,Left,Name,Top,Width");
     const TProperty& anchor = item->Property("Anchor");
     ASSERT_EQ(anchor.Choices.size(), 16);
     EXPECT_EQ(anchor.Choices[0], "[]");
