@@ -273,7 +273,7 @@ INSTANTIATE_TEST_SUITE_P(
                      ASSERT_EQ(b.Processes.Count(), 1);
                      EXPECT_EQ(b.Processes.Items(0)->StartTemperatureType, 7);
                      EXPECT_EQ(b.Processes.Items(0)->RPMEnd, 55);
-                     EXPECT_FALSE(b.Processes.Items(0)->UseStartTemperature);
+                     EXPECT_TRUE(b.Processes.Items(0)->UseStartTemperature); // any non-zero flag
                  }},
         LoadCase{"FirstBatchElementWins",
                  "<Batch><Company>one</Company></Batch><Batch><Company>two</Company></Batch>",
