@@ -74,6 +74,16 @@ TProperty* TPageItem::AddNonNegativeLength(const QString& name, const QString& c
     return p;
 }
 
+void TPageItem::AddFontProperties() {
+    Properties.Add(QStringLiteral("FontName"), Tr("FontName"), ptFontName)
+        ->SetString(QStringLiteral("Arial"));
+    TProperty* size = Properties.Add(QStringLiteral("FontSize"), Tr("FontSize"), ptInteger);
+    for (int points = 2; points <= 72; ++points)
+        size->Choices << QString::number(points);
+    size->SetInteger(8);
+    Properties.Add(QStringLiteral("FontColor"), Tr("FontColour"), ptColour)->SetInteger(0);
+}
+
 void TPageItem::Assign(const TDocumentObject& source) {
     const auto* item = dynamic_cast<const TPageItem*>(&source);
     if (!item)

@@ -110,6 +110,9 @@ public:
 protected:
     // Adds a length property that refuses negative values (stored as 0).
     TProperty* AddNonNegativeLength(const QString& name, const QString& caption, double value);
+    // The font of an item that shows text: FontName "Arial", FontSize 2 to 72 points
+    // (8) and FontColor black.
+    void AddFontProperties();
 };
 
 // ---------------------------------------------------------------------------

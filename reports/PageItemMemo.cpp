@@ -202,13 +202,7 @@ void DrawLines(QPainter& canvas, const QStringList& lines, const TDeviceRect& cl
 TPageItemMemo::TPageItemMemo(TPage& page) : TPageItem(page) {
     InstallMemoTextConverters();
 
-    Properties.Add(QStringLiteral("FontName"), Tr("FontName"), ptFontName)
-        ->SetString(QStringLiteral("Arial"));
-    TProperty* size = Properties.Add(QStringLiteral("FontSize"), Tr("FontSize"), ptInteger);
-    for (int points = 2; points <= 72; ++points)
-        size->Choices << QString::number(points);
-    size->SetInteger(8);
-    Properties.Add(QStringLiteral("FontColor"), Tr("FontColour"), ptColour)->SetInteger(0);
+    AddFontProperties();
     Properties.Add(QStringLiteral("Bold"), Tr("Bold"), ptBoolean)->SetBoolean(false);
     Properties.Add(QStringLiteral("Italic"), Tr("Italic"), ptBoolean)->SetBoolean(false);
     Properties.Add(QStringLiteral("Underline"), Tr("Underline"), ptBoolean)->SetBoolean(false);

@@ -107,13 +107,7 @@ void DrawTableRow(QPainter& canvas, const std::vector<int>& edges, int top, int 
 } // namespace
 
 TPageItemReadings::TPageItemReadings(TPage& page) : TPageItem(page) {
-    Properties.Add(QStringLiteral("FontName"), Tr("FontName"), ptFontName)
-        ->SetString(QStringLiteral("Arial"));
-    TProperty* fontSize = Properties.Add(QStringLiteral("FontSize"), Tr("FontSize"), ptInteger);
-    for (int size = 2; size <= 72; ++size)
-        fontSize->Choices << QString::number(size);
-    fontSize->SetInteger(8);
-    Properties.Add(QStringLiteral("FontColor"), Tr("FontColour"), ptColour)->SetInteger(0);
+    AddFontProperties();
     const double widths[ColumnsWithShear] = {20, 20, 25, 25, 25, 25, 25, 25};
     const char* const captions[ColumnsWithShear] = {
         "ColumnWidthDate",        "ColumnWidthTime", "ColumnWidthViscosity",   "ColumnWidthPercentFS",
