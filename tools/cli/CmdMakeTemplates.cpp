@@ -1,0 +1,191 @@
+// bramblex-cli make-templates OUTDIR: builds the report templates that the
+// installation ships and writes them into OUTDIR/Reports (the report list) and
+// OUTDIR/Settings (the batch view's report tabs). data/Template/ENU holds the output;
+// a test keeps the two byte for byte alike.
+
+#include "CliCommand.h"
+#include "core/Error.h"
+#include "reports/Page.h"
+#include "reports/PageItemMemo.h"
+#include "reports/PageItemReadings.h"
+#include "reports/PageItemShape.h"
+#include "reports/Report.h"
+
+#include <QDir>
+
+namespace {
+
+// A4 portrait with 20 mm side margins.
+constexpr double kLeft = 20.0;
+constexpr double kWidth = 170.0;
+constexpr std::int32_t kBlack = 0x000000;
+constexpr std::int32_t kGrey = 0x808080;
+
+struct TBox {
+    double Left, Top, Width, Height;
+    int Anchor = AnchorLeft | AnchorTop;
+};
+
+void Place(TPageItem& item, const QString& name, const TBox& box) {
+    item.Property("Name").SetString(name);
+    item.Property("Left").SetFloat(box.Left);
+    item.Property("Top").SetFloat(box.Top);
+    item.Property("Width").SetFloat(box.Width);
+    item.Property("Height").SetFloat(box.Height);
+    item.Property("Anchor").SetInteger(box.Anchor);
+}
+
+struct TMemoStyle {
+    int FontSize = 10;
+    bool Bold = false;
+    bool Italic = false;
+    int Alignment = 0;
+    bool WordWrap = false;
+    std::int32_t Colour = kBlack;
+};
+
+TPageItemMemo& AddMemo(TPage& page, const QString& name, const TBox& box, const QString& text,
+                       const TMemoStyle& style) {
+    auto* memo = page.AddItem<TPageItemMemo>();
+    Place(*memo, name, box);
+    memo->Property("FontName").SetString(QStringLiteral("Arial"));
+    memo->Property("FontSize").SetInteger(style.FontSize);
+    memo->Property("FontColor").SetInteger(style.Colour);
+    memo->Property("Bold").SetBoolean(style.Bold);
+    memo->Property("Italic").SetBoolean(style.Italic);
+    memo->Property("WordWrap").SetBoolean(style.WordWrap);
+    memo->Property("Alignment").SetInteger(style.Alignment);
+    memo->Property("Text").SetString(text);
+    return *memo;
+}
+
+// A horizontal rule through the middle of a 1 mm high box at top.
+void AddRule(TPage& page, const QString& name, double left, double top, double width, std::int32_t colour,
+             int anchor = AnchorLeft | AnchorTop | AnchorRight) {
+    auto* rule = page.AddItem<TPageItemShape>();
+    Place(*rule, name, {left, top - 0.5, width, 1.0, anchor});
+    rule->Property("Shape").SetInteger(ShapeHorizontalLine);
+    rule->Property("LineColor").SetInteger(colour);
+    rule->Property("LineWidth").SetInteger(2);
+}
+
+void SetA4Portrait(TPage& page, int pageType) {
+    page.Property("PageType").SetInteger(pageType);
+    page.Property("PageOrientation").SetInteger(PageOrientationPortrait);
+    page.Property("PaperSize").SetInteger(4); // A4, whatever the printer holds
+}
+
+// Title line shared by the inner and the closing page.
+void AddTitle(TPage& page) {
+    AddMemo(page, QStringLiteral("Title"), {kLeft, 15, 120, 10}, QStringLiteral("Viscosity Report"),
+            {.FontSize = 18, .Bold = true, .Alignment = 6});
+    AddRule(page, QStringLiteral("TitleRule"), kLeft, 27, kWidth, kBlack);
+}
+
+void BuildInnerPage(TPage& page) {
+    SetA4Portrait(page, PageTypeInner);
+    AddTitle(page);
+    AddMemo(page, QStringLiteral("Date"), {130, 15, 60, 10, AnchorRight | AnchorTop},
+            QStringLiteral("[TodaysDate]"), {.FontSize = 10, .Alignment = 8});
+
+    // Batch header: captions and values in two columns that share one line step.
+    // Lines end in CR LF, as the file reader gives them back, so a loaded template
+    // saves to the same bytes.
+    AddMemo(page, QStringLiteral("HeaderCaptions"), {kLeft, 31, 28, 28},
+            QStringLiteral("Batch:\r\nCompany:\r\nOperator:\r\nModel:\r\nSpindle:\r\nIdentifier:\r\nNote:"),
+            {.FontSize = 10, .Bold = true});
+    AddMemo(
+        page, QStringLiteral("HeaderValues"),
+        {kLeft + 28, 31, kWidth - 28, 28, AnchorLeft | AnchorTop | AnchorRight},
+        QStringLiteral(
+            "[BatchID]\r\n[Company]\r\n[Operator]\r\n[ModelType]\r\n[SpindleType]\r\n[Identifier]\r\n[Note]"),
+        {.FontSize = 10, .WordWrap = true});
+    AddRule(page, QStringLiteral("HeaderRule"), kLeft, 61, kWidth, kGrey);
+
+    // The readings fill the rest of the page above the footer; eight columns
+    // (spindles with shear data) fit the width exactly.
+    auto* table = page.AddItem<TPageItemReadings>();
+    Place(*table, QStringLiteral("Readings"),
+          {kLeft, 64, kWidth, 213, AnchorLeft | AnchorTop | AnchorRight | AnchorBottom});
+    table->Property("FontName").SetString(QStringLiteral("Arial"));
+    table->Property("FontSize").SetInteger(8);
+    table->Property("FontColor").SetInteger(kBlack);
+    const std::pair<const char*, double> widths[] = {
+        {"ColumnWidthDate", 20},        {"ColumnWidthTime", 19},        {"ColumnWidthViscosity", 25},
+        {"ColumnWidthPercentFS", 19},   {"ColumnWidthTemperature", 25}, {"ColumnWidthRPM", 16},
+        {"ColumnWidthSheerStress", 23}, {"ColumnWidthSheerRate", 23},
+    };
+    for (const auto& [name, width] : widths)
+        table->Property(QLatin1String(name)).SetFloat(width);
+    table->Property("RowsPerPage").SetInteger(48);
+    table->Property("ShowColumnHeader").SetBoolean(true);
+
+    AddRule(page, QStringLiteral("FooterRule"), kLeft, 281, kWidth, kGrey,
+            AnchorLeft | AnchorRight | AnchorBottom);
+    AddMemo(page, QStringLiteral("FooterBatch"), {kLeft, 282, 120, 6, AnchorLeft | AnchorBottom},
+            QStringLiteral("[FilePath][BatchID]"), {.FontSize = 8, .Colour = kGrey});
+    AddMemo(page, QStringLiteral("FooterPage"), {150, 282, 40, 6, AnchorRight | AnchorBottom},
+            QStringLiteral("Page [PageNumber]"), {.FontSize = 8, .Alignment = 2, .Colour = kGrey});
+}
+
+// One signature block: caption, a line to sign on and a line for the date.
+void AddSignature(TPage& page, const QString& role, const QString& caption, double top) {
+    AddMemo(page, role + QStringLiteral("Caption"), {kLeft, top, 100, 6}, caption,
+            {.FontSize = 10, .Bold = true});
+    AddRule(page, role + QStringLiteral("SignatureLine"), kLeft, top + 20, 100, kBlack,
+            AnchorLeft | AnchorTop);
+    AddMemo(page, role + QStringLiteral("SignatureText"), {kLeft, top + 21, 100, 5},
+            QStringLiteral("Name and signature"), {.FontSize = 8, .Colour = kGrey});
+    AddRule(page, role + QStringLiteral("DateLine"), 140, top + 20, 50, kBlack, AnchorLeft | AnchorTop);
+    AddMemo(page, role + QStringLiteral("DateText"), {140, top + 21, 50, 5}, QStringLiteral("Date"),
+            {.FontSize = 8, .Colour = kGrey});
+}
+
+void BuildClosingPage(TPage& page) {
+    SetA4Portrait(page, PageTypeClosing);
+    AddTitle(page);
+    AddMemo(page, QStringLiteral("Approval"), {kLeft, 35, kWidth, 12, AnchorLeft | AnchorTop | AnchorRight},
+            QStringLiteral("The measurements in this report were taken and checked as recorded."),
+            {.FontSize = 10, .WordWrap = true});
+    AddSignature(page, QStringLiteral("Tested"), QStringLiteral("Tested by"), 55);
+    AddSignature(page, QStringLiteral("Approved"), QStringLiteral("Approved by"), 90);
+
+    AddMemo(page, QStringLiteral("RemarksCaption"), {kLeft, 125, 100, 6}, QStringLiteral("Remarks"),
+            {.FontSize = 10, .Bold = true});
+    auto* box = page.AddItem<TPageItemShape>();
+    Place(*box, QStringLiteral("RemarksBox"), {kLeft, 132, kWidth, 60, AnchorLeft | AnchorTop | AnchorRight});
+    box->Property("Shape").SetInteger(ShapeRectangle);
+    box->Property("LineColor").SetInteger(kGrey);
+    box->Property("LineWidth").SetInteger(1);
+    box->Property("FillStyle").SetStyle(1); // no fill
+}
+
+void BuildStandardReport(TReport& report) {
+    BuildInnerPage(*report.AddPage());
+    BuildClosingPage(*report.AddPage());
+}
+
+int Run(const QStringList& args) {
+    if (args.size() != 1) {
+        CliErr("usage: bramblex-cli make-templates OUTDIR");
+        return 2;
+    }
+    const QString out = QDir(args[0]).absolutePath();
+    TReport report;
+    BuildStandardReport(report);
+    // The same design lists in the report window and shows as a tab of the batch view.
+    for (const char* folder : {"Reports", "Settings"}) {
+        const QString dir = out + QLatin1Char('/') + QLatin1String(folder);
+        if (!QDir().mkpath(dir))
+            throw EBramblexError(Tr("Unable to create directories"));
+        const QString path = dir + QStringLiteral("/Standard Report.epr");
+        report.SaveToFile(path);
+        CliOut(path);
+    }
+    return 0;
+}
+
+static CliRegistrar reg{{"make-templates", "OUTDIR",
+                         "write the shipped report templates into OUTDIR/Reports and OUTDIR/Settings", Run}};
+
+} // namespace
