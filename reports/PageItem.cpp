@@ -284,12 +284,9 @@ void CanvasInvertRect(QPainter& canvas, const TDeviceRect& rect) {
 void InstallReportFontSubstitutes() {
     static std::once_flag once;
     std::call_once(once, [] {
-        // The raster engine draws glyphs above 64 pixels as paths, ten times slower
-        // than from its glyph cache; at printer resolution nearly all text is that
-        // large. Qt reads the limit once, at the first text it draws, so programs
-        // that draw other text first should set it at start-up as well.
-        if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE"))
-            qputenv("QT_MAX_CACHED_GLYPH_SIZE", "640");
+        // Glyphs above 64 pixels are drawn as paths, slower than from the glyph cache,
+        // but raising QT_MAX_CACHED_GLYPH_SIZE makes the raster engine drop such text
+        // altogether at printer resolution (Qt 6.4), so the limit stays Qt's own.
         if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
             return;
         if (!QFontDatabase::hasFamily(QStringLiteral("Arial")) &&

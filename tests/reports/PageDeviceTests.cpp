@@ -1,6 +1,7 @@
 // One page, several devices: the drawing code paints the same page on a PDF writer
 // and an SVG generator as on images, selection handles included.
 
+#include "ReportTestSupport.h"
 #include "catalogue/Catalogue.h"
 #include "reports/Page.h"
 #include "reports/Report.h"
@@ -75,3 +76,23 @@ TEST_F(PageDevices, SvgPageWithTextAndHandles) {
 }
 
 } // namespace
+
+// At printer resolution nearly every glyph is larger than Qt's glyph cache holds; the
+// text must still reach the image (raising the cache limit once made it vanish).
+TEST_F(PageDevices, TextReachesImagesAtPrinterResolution) {
+    TPage& page = *report.Page(1);
+    page.SelectOnly(nullptr);
+    for (const int dpi : {96, 600}) {
+        const int width = static_cast<int>(page.PageWidth() / 25.4 * dpi);
+        const int height = static_cast<int>(page.PageHeight() / 25.4 * dpi);
+        page.OutputRect = {0, 0, width, height};
+        const QImage image = DrawPageImage(page);
+        // The memo at the top left holds the only ink above the table.
+        int ink = 0;
+        for (int y = 0; y < height / 8; y += 2)
+            for (int x = 0; x < width / 2; x += 2)
+                if (image.pixel(x, y) != qRgb(255, 255, 255))
+                    ++ink;
+        EXPECT_GT(ink, dpi) << dpi << " dpi";
+    }
+}
