@@ -65,6 +65,8 @@ int ShowStorage(const QStringList& args) {
         CliErr("usage: bramblex-cli storage");
         return 2;
     }
+    // As at program start: a new root is created and seeded from the template tree.
+    PrepareStorage();
     const QString templates = TemplateFolder();
     CliOut(QStringLiteral("root\t%1").arg(StorageRoot()));
     CliOut(QStringLiteral("local\t%1").arg(LocalFolder()));
@@ -80,6 +82,6 @@ int ShowStorage(const QStringList& args) {
 CliRegistrar regLs{{"ls", "FOLDER",
                     "list a folder as the folder list does, through and updating its cache.epc", ListFolder}};
 CliRegistrar regStorage{
-    {"storage", "", "print the storage root, its four folders and the template tree in use", ShowStorage}};
+    {"storage", "", "prepare the storage tree as the program does at start, then print its root, four folders and template tree", ShowStorage}};
 
 } // namespace
