@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <mutex>
@@ -232,7 +233,8 @@ void TPageItemMemo::Draw() {
 
     canvas.setBrush(Qt::NoBrush);
     const double em = Page.DevicePixelsPerInch() * GetInteger(QStringLiteral("FontSize")) / 72.0;
-    SetCanvasFont(canvas, GetString(QStringLiteral("FontName")), static_cast<int>(std::max(1.0, em)),
+    // A damaged file may hold any font size; the pixel height must stay an int.
+    SetCanvasFont(canvas, GetString(QStringLiteral("FontName")), static_cast<int>(std::clamp(em, 1.0, 1.0e6)),
                   GetInteger(QStringLiteral("FontColor")), GetBoolean(QStringLiteral("Bold")),
                   GetBoolean(QStringLiteral("Italic")), GetBoolean(QStringLiteral("Underline")),
                   GetBoolean(QStringLiteral("Strikeout")));
