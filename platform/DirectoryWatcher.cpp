@@ -1,6 +1,7 @@
 #include "platform/DirectoryWatcher.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QMetaObject>
 
@@ -188,8 +189,11 @@ void TThreadDirectory::WaitLoop(int notifyFd, const QString& folder) {
     };
 
     for (;;) {
-        if (WaitForWake(m_pauseMs) && leaveForWake())
-            return;
+        // The pause; a wake that changed nothing must not cut it short.
+        const QDeadlineTimer pause(m_pauseMs);
+        while (WaitForWake(static_cast<int>(pause.remainingTime())))
+            if (leaveForWake())
+                return;
         if (m_terminated)
             return;
 

@@ -122,6 +122,22 @@ TEST(DirectoryWatcher, RePointingTakesEffectWithoutWaitingForThePause) {
     EXPECT_EQ(watcher.WatchedFolder(), QString());
 }
 
+TEST(DirectoryWatcher, RePointingToTheSameFolderKeepsThePause) {
+    TempDir dir;
+    TThreadDirectory watcher(dir.Path(), 60000);
+    TReports reports;
+    Watch(watcher, reports);
+    ASSERT_TRUE(WaitWatching(watcher, dir.Path()));
+    dir.Write("a.epb", "x");
+    // Selecting another folder with the same parent points the watcher at it again.
+    watcher.SetFolder(dir.Path());
+    watcher.Wake();
+    RunEventsFor(400);
+    EXPECT_EQ(reports.Count(), 0);
+    EXPECT_EQ(watcher.WatchedFolder(), dir.Path());
+    watcher.Stop();
+}
+
 TEST(DirectoryWatcher, FollowsTheNewFolderAfterARePoint) {
     TempDir a, b;
     TThreadDirectory watcher(a.Path(), 100);
