@@ -113,7 +113,17 @@ void PrepareStorage() {
         const QString source = templates + QLatin1String(name);
         if (PathExists(target) || !QFileInfo(source).isDir())
             continue;
-        SeedTree(source, target);
+        // Copied beside the target and renamed into place, so that a copy cut short
+        // (a full disk, a crash) is redone at the next start instead of being taken
+        // for a seeded folder.
+        const QString staging = root + QStringLiteral(".seeding-") + QLatin1String(name);
+        if (PathExists(staging))
+            DeleteTree(staging);
+        SeedTree(source, staging);
+        if (!QDir().rename(staging, target)) {
+            DeleteTree(staging);
+            throw EBramblexError(Tr("Unable to create directories"));
+        }
     }
 }
 

@@ -81,6 +81,19 @@ TEST_F(StorageRootTest, FirstStartSeedsAllFoldersWithoutPlaceholdersAndLaterStar
     EXPECT_EQ(ReadFile(root + "Settings/settings.xml"), QByteArray("<Settings/>"));
 }
 
+TEST_F(StorageRootTest, ASeedCutShortIsRedoneNotTakenForASeededFolder) {
+    MakeTemplate();
+    ScopedEnv session("BRAMBLEX_STORAGE_ROOT", home.File("root"));
+    // What a crash in the middle of copying "Reports" leaves behind.
+    WriteFile(home.File("root/.seeding-Reports/half.epr"), "h");
+    PrepareStorage();
+    const QString root = home.File("root/");
+    EXPECT_EQ(ReadFile(root + "Reports/Summary.epr"), QByteArray("r"));
+    EXPECT_FALSE(QFileInfo::exists(root + "Reports/half.epr"));
+    EXPECT_FALSE(QFileInfo::exists(root + ".seeding-Reports"));
+    EXPECT_EQ(QDir(root).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).count(), 4);
+}
+
 TEST_F(StorageRootTest, MissingTemplateFoldersAreSkipped) {
     ScopedEnv session("BRAMBLEX_STORAGE_ROOT", home.File("root"));
     PrepareStorage(); // no template tree at all
