@@ -13,13 +13,6 @@
 
 namespace {
 
-char32_t Cp1252ToUnicode(unsigned char b) {
-    return Windows1252::ToUnicode(b);
-}
-int UnicodeToCp1252(char32_t c) {
-    return Windows1252::FromUnicode(c);
-}
-
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out.push_back(static_cast<char>(c));
@@ -105,7 +98,7 @@ std::string NormaliseText(const QByteArray& bytes) {
         } else if (b < 0x80 || utf8) {
             out.push_back(static_cast<char>(b));
         } else {
-            AppendUtf8(out, Cp1252ToUnicode(b));
+            AppendUtf8(out, Windows1252::ToUnicode(b));
         }
     }
     if (!out.empty() && out.back() != '\n')
@@ -412,12 +405,6 @@ void TGmXmlNodeList::Clear() {
         scratchInUse = false;
 }
 
-std::unique_ptr<TGmXmlNode> TGmXmlNodeList::Take(int index) {
-    auto node = std::move(m_items[static_cast<size_t>(index)]);
-    m_items.erase(m_items.begin() + index);
-    return node;
-}
-
 TGmXmlNode* TGmXmlNodeList::Append(TGmXmlNode* parent) {
     auto& items = parent ? parent->Children().m_items : m_items;
     if (items.capacity() == 0)
@@ -646,7 +633,7 @@ TextKind KindOf(const std::string& s) {
     for (size_t i = 0; i < s.size();) {
         char32_t c = 0;
         const int len = DecodeUtf8(s, i, c);
-        if (!len || UnicodeToCp1252(c) < 0)
+        if (!len || Windows1252::FromUnicode(c) < 0)
             return TextKind::Utf8;
         i += static_cast<size_t>(len);
     }
@@ -676,7 +663,7 @@ public:
             }
             char32_t c = 0;
             const int len = DecodeUtf8(t, i, c);
-            *m_out++ = static_cast<char>(UnicodeToCp1252(c));
+            *m_out++ = static_cast<char>(Windows1252::FromUnicode(c));
             i += static_cast<size_t>(len);
         }
     }

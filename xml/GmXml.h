@@ -60,8 +60,6 @@ public:
     TGmXmlNode* Owner() const { return m_owner; }
     TGmXmlNode* Cursor() const { return m_cursor; }
     void Clear();
-    // Removes the node at index from the list and hands it to the caller.
-    std::unique_ptr<TGmXmlNode> Take(int index);
 
     auto begin() const { return m_items.begin(); }
     auto end() const { return m_items.end(); }
