@@ -7,6 +7,7 @@
 #include "xml/GmXml.h"
 
 #include <QFileInfo>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -325,6 +326,25 @@ void ApplyNewBatchDefaults(TBatchItem& batch, TSettings& settings) {
     batch.Operator = settings.Item("DefaultOperator").GetString();
     batch.SelectedXAxis = 0;
     batch.SelectedYAxis = QStringLiteral("0");
+}
+
+TSelectedYAxis ParseSelectedYAxis(const QString& text) {
+    TSelectedYAxis shown{};
+    for (const QStringView entry : QStringView(text).split(QLatin1Char(','))) {
+        bool ok = false;
+        const int index = entry.trimmed().toInt(&ok);
+        if (ok && index >= 0 && index < static_cast<int>(shown.size()))
+            shown[static_cast<size_t>(index)] = true;
+    }
+    return shown;
+}
+
+QString FormatSelectedYAxis(const TSelectedYAxis& shown) {
+    QStringList entries;
+    for (size_t i = 0; i < shown.size(); ++i)
+        if (shown[i])
+            entries.append(QString::number(i));
+    return entries.join(QLatin1Char(','));
 }
 
 QString StartTemperatureTypeName(int type) {

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -195,6 +196,14 @@ public:
     void Assign(const TDocumentObject& source) override;
     void Assign(const TBatchList& source);
 };
+
+// The Y quantities of "SelectedYAxis" (0 viscosity ... 5 shear rate) as six flags.
+// Lenient: entries that are empty, not decimal integers or outside 0 to 5 are
+// skipped, so one damaged entry never stops a view, a report or an export.
+using TSelectedYAxis = std::array<bool, 6>;
+TSelectedYAxis ParseSelectedYAxis(const QString& text);
+// The checked indexes in ascending order joined by commas ("0,2"; empty for none).
+QString FormatSelectedYAxis(const TSelectedYAxis& shown);
 
 // "When Above" (0) or "When Below" (1), localised; raises "Invalid Start Temperature
 // Type" for anything else.

@@ -545,3 +545,27 @@ TEST(BatchNewBatch, TakesDefaultsFromSettings) {
         EXPECT_EQ(batch.SelectedYAxis, QStringLiteral("0"));
     }
 }
+
+TEST(BatchSelectedYAxis, DamagedEntriesAreSkippedAndTheRestKept) {
+    struct Case {
+        const char* text;
+        TSelectedYAxis shown;
+    };
+    const Case cases[] = {
+        {"0,2", {true, false, true, false, false, false}},
+        {"", {}},
+        {"5,0", {true, false, false, false, false, true}},
+        {"0,x,2", {true, false, true, false, false, false}},
+        {"0,,3", {true, false, false, true, false, false}},
+        {"-1,6,99999999999,1", {false, true, false, false, false, false}},
+        {" 4 ", {false, false, false, false, true, false}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseSelectedYAxis(QString::fromLatin1(c.text)), c.shown) << c.text;
+}
+
+TEST(BatchSelectedYAxis, FormatsAscendingIndexesJoinedByCommas) {
+    EXPECT_EQ(FormatSelectedYAxis({true, false, true, false, false, false}), QStringLiteral("0,2"));
+    EXPECT_EQ(FormatSelectedYAxis({}), QString());
+    EXPECT_EQ(FormatSelectedYAxis({false, false, false, false, true, true}), QStringLiteral("4,5"));
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+// The tests' dialog service: records every box and chooser a window opened and
+// answers from what the test queued. A question or chooser nobody scripted fails the
+// test (and gets the default answer), so an unexpected prompt never goes unseen.
+
+#include "ui/DialogService.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include <deque>
+
+class TScriptedDialogs : public TDialogService {
+public:
+    struct Shown {
+        QString Kind; // "error", "warning", "information", "question", "open", "save", "folder", "beep"
+        QString Text; // message, question text or chooser caption
+    };
+
+    std::vector<Shown> Log;
+    std::deque<QMessageBox::StandardButton> Answers; // for Question, in order
+    std::deque<QString> Paths;                       // for the choosers, in order ("" = cancel)
+
+    void Error(QWidget*, const QString& message) override { Log.push_back({"error", message}); }
+    void Warning(QWidget*, const QString& message) override { Log.push_back({"warning", message}); }
+    void Information(QWidget*, const QString& message) override { Log.push_back({"information", message}); }
+    QMessageBox::StandardButton Question(QWidget*, const QString&, const QString& text,
+                                         QMessageBox::StandardButtons,
+                                         QMessageBox::StandardButton defaultButton) override {
+        Log.push_back({"question", text});
+        if (Answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << text.toStdString();
+            return defaultButton;
+        }
+        const auto answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+    QString OpenFileName(QWidget*, const QString& caption, const QString&, const QString&) override {
+        return Chosen("open", caption);
+    }
+    QString SaveFileName(QWidget*, const QString& caption, const QString&, const QString&) override {
+        return Chosen("save", caption);
+    }
+    QString ExistingFolder(QWidget*, const QString& caption, const QString&) override {
+        return Chosen("folder", caption);
+    }
+    void Beep() override { Log.push_back({"beep", QString()}); }
+
+    // The texts shown of one kind, in order.
+    QStringList Texts(const QString& kind) const {
+        QStringList texts;
+        for (const auto& shown : Log)
+            if (shown.Kind == kind)
+                texts.append(shown.Text);
+        return texts;
+    }
+    int Count(const QString& kind) const { return static_cast<int>(Texts(kind).size()); }
+
+private:
+    QString Chosen(const QString& kind, const QString& caption) {
+        Log.push_back({kind, caption});
+        if (Paths.empty()) {
+            ADD_FAILURE() << "unexpected " << kind.toStdString() << " chooser: " << caption.toStdString();
+            return QString();
+        }
+        QString path = Paths.front();
+        Paths.pop_front();
+        return path;
+    }
+};

@@ -1,0 +1,56 @@
+#include "ui/DialogService.h"
+
+#include <QApplication>
+#include <QFileDialog>
+
+namespace {
+
+QString BoxTitle() {
+    const QString name = QGuiApplication::applicationDisplayName();
+    return name.isEmpty() ? QStringLiteral("Korvane Bramblex") : name;
+}
+
+} // namespace
+
+bool TDialogService::AskYesNo(QWidget* parent, const QString& title, const QString& text) {
+    return Question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+           QMessageBox::Yes;
+}
+
+void TQtDialogService::Error(QWidget* parent, const QString& message) {
+    QMessageBox::critical(parent, BoxTitle(), message);
+}
+
+void TQtDialogService::Warning(QWidget* parent, const QString& message) {
+    QMessageBox::warning(parent, BoxTitle(), message);
+}
+
+void TQtDialogService::Information(QWidget* parent, const QString& message) {
+    QMessageBox::information(parent, BoxTitle(), message);
+}
+
+QMessageBox::StandardButton TQtDialogService::Question(QWidget* parent, const QString& title,
+                                                       const QString& text,
+                                                       QMessageBox::StandardButtons buttons,
+                                                       QMessageBox::StandardButton defaultButton) {
+    return QMessageBox::question(parent, title.isEmpty() ? BoxTitle() : title, text, buttons, defaultButton);
+}
+
+QString TQtDialogService::OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                       const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
+QString TQtDialogService::SaveFileName(QWidget* parent, const QString& caption, const QString& path,
+                                       const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, caption, path, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+QString TQtDialogService::ExistingFolder(QWidget* parent, const QString& caption, const QString& folder) {
+    return QFileDialog::getExistingDirectory(parent, caption, folder);
+}
+
+void TQtDialogService::Beep() {
+    QApplication::beep();
+}

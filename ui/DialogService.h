@@ -1,0 +1,56 @@
+#pragma once
+
+// Every message box and file or folder dialog that a window opens goes through one
+// of these, handed to the window when it is made. The program uses the Qt dialogs;
+// tests answer with a scripted one, so no test ever waits on a modal loop.
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+class TDialogService {
+public:
+    virtual ~TDialogService() = default;
+
+    // An error box with OK (the failed command's message).
+    virtual void Error(QWidget* parent, const QString& message) = 0;
+    virtual void Warning(QWidget* parent, const QString& message) = 0;
+    virtual void Information(QWidget* parent, const QString& message) = 0;
+    // A question box with the confirmation icon; returns the button pressed
+    // (the default one when the box was closed).
+    virtual QMessageBox::StandardButton Question(QWidget* parent, const QString& title, const QString& text,
+                                                 QMessageBox::StandardButtons buttons,
+                                                 QMessageBox::StandardButton defaultButton) = 0;
+    // Yes/No with Yes preselected, as most confirmations of the program are.
+    bool AskYesNo(QWidget* parent, const QString& title, const QString& text);
+
+    // File and folder choosers; an empty text when the operator cancelled. filter
+    // takes Qt's form ("Excel Files (*.xls);;All Files (*)"). The save chooser asks
+    // no replace question of its own: callers ask where the program wants one.
+    virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                 const QString& filter) = 0;
+    virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& path,
+                                 const QString& filter) = 0;
+    virtual QString ExistingFolder(QWidget* parent, const QString& caption, const QString& folder) = 0;
+
+    // The refusal sound of key filters and drops.
+    virtual void Beep() = 0;
+};
+
+// The real dialogs. Message boxes carry the application's title.
+class TQtDialogService : public TDialogService {
+public:
+    void Error(QWidget* parent, const QString& message) override;
+    void Warning(QWidget* parent, const QString& message) override;
+    void Information(QWidget* parent, const QString& message) override;
+    QMessageBox::StandardButton Question(QWidget* parent, const QString& title, const QString& text,
+                                         QMessageBox::StandardButtons buttons,
+                                         QMessageBox::StandardButton defaultButton) override;
+    QString OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
+                         const QString& filter) override;
+    QString SaveFileName(QWidget* parent, const QString& caption, const QString& path,
+                         const QString& filter) override;
+    QString ExistingFolder(QWidget* parent, const QString& caption, const QString& folder) override;
+    void Beep() override;
+};
