@@ -247,8 +247,14 @@ bool TCommViscoMeterThread::TakeReading(int rpmCode) {
     } catch (const std::exception&) {
         return false;
     }
-    std::lock_guard<TMeasurementList> guard(Batch.Measurements);
-    Batch.Measurements.Append(std::move(reading));
+    TMeasurementItem taken;
+    taken.Assign(*reading);
+    {
+        std::lock_guard<TMeasurementList> guard(Batch.Measurements);
+        Batch.Measurements.Append(std::move(reading));
+    }
+    if (OnReading)
+        OnReading(taken, Batch.ModelType, Batch.SpindleType);
     return true;
 }
 
@@ -422,8 +428,14 @@ void TCommViscoMeterThread::ManualCollection() {
             reading->Temperature = block.Temperature;
             reading->SheerStress = block.ShearStress;
             reading->SheerRate = block.ShearRate;
-            std::lock_guard<TMeasurementList> guard(Batch.Measurements);
-            Batch.Measurements.Append(std::move(reading));
+            TMeasurementItem taken;
+            taken.Assign(*reading);
+            {
+                std::lock_guard<TMeasurementList> guard(Batch.Measurements);
+                Batch.Measurements.Append(std::move(reading));
+            }
+            if (OnReading)
+                OnReading(taken, Batch.ModelType, Batch.SpindleType);
         }
         if (first) {
             first = false;

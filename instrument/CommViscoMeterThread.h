@@ -49,6 +49,10 @@ public:
     std::function<void()> OnStarted; // the first manual reading has arrived
     // Run on the owner's thread once the run has ended and the port is closed.
     std::function<void()> OnTerminate;
+    // Runs on the worker thread right after each reading was appended (outside the
+    // list's lock), with the model and spindle the run uses at that moment; it must
+    // not touch the owner's objects and should not take long. Set before Resume.
+    std::function<void(const TMeasurementItem& reading, int model, int spindle)> OnReading;
 
     int ComNumber = 0;
     QString ComDevice;

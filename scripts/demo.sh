@@ -1,58 +1,47 @@
 #!/usr/bin/env bash
-# Starts Bramblex on a demo storage tree whose default port is the simulated viscometer.
-# Until the main window exists this walks through what the command-line tool does with
-# that tree: seed it, run a measurement programme on the simulator, list, export, draw.
+# Starts the Bramblex window on a demo storage tree whose settings choose the simulated
+# viscometer: folders of batches with readings of a shear-thinning paint and a gear
+# oil, and batches ready for an Auto and a Manual run. Nothing of the user's own
+# storage tree, settings or run journals is touched: everything lives in the demo folder.
+#
+#   BRAMBLEX_DEMO_DIR    the demo folder (default: /tmp/bramblex-demo)
+#   BRAMBLEX_DEMO_FRESH  set to 1 to seed the demo tree again from scratch
 set -euo pipefail
 build=${1:-$(dirname "$0")/../build}
 build=$(cd "$build" && pwd)
-here=$(cd "$(dirname "$0")/.." && pwd)
 demo=${BRAMBLEX_DEMO_DIR:-${TMPDIR:-/tmp}/bramblex-demo}
 cli="$build/tools/cli/bramblex-cli"
+app="$build/app/bramblex"
 
-mkdir -p "$demo"
 export BRAMBLEX_STORAGE_ROOT="$demo/storage"
 export BRAMBLEX_CONFIG_DIR="$demo/config"
-export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
-port="$demo/viscometer"
+export XDG_STATE_HOME="$demo/state"
 
-"$cli" simulate --model V2-L --spindle L2 --viscosity 800 --temperature 22 --link "$port" --quiet &
-sim=$!
-trap 'kill $sim 2>/dev/null || true; wait $sim 2>/dev/null || true' EXIT
-for _ in $(seq 50); do [ -e "$port" ] && break; sleep 0.1; done
-
-if [ -x "$build/app/bramblex" ]; then
-    "$build/app/bramblex" --port "$port"
-    exit $?
+if [ "${BRAMBLEX_DEMO_FRESH:-0}" = 1 ]; then
+    rm -rf "$demo"
+fi
+if [ ! -d "$BRAMBLEX_STORAGE_ROOT/Local" ]; then
+    echo "Seeding the demo storage tree in $BRAMBLEX_STORAGE_ROOT"
+    mkdir -p "$demo"
+    QT_QPA_PLATFORM=offscreen "$cli" seed-demo
 fi
 
-step() { printf '\n== %s\n' "$*"; }
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    cat >&2 <<EOF
 
-step "Storage tree (seeded from the template tree on first use)"
-"$cli" storage
+There is no display to show the Bramblex window on (neither DISPLAY nor WAYLAND_DISPLAY
+is set). The demo tree is ready in $demo.
 
-local_dir="$BRAMBLEX_STORAGE_ROOT/Local"
-mkdir -p "$local_dir/Demo"
-batch="$local_dir/Demo/Demo run.epb"
-[ -e "$batch" ] && rm -f "$batch"
-cp "$here/data/demo/Demo.epb" "$batch"
-
-step "Running the batch's two processes on the simulated viscometer at $port"
-"$cli" run --port "$port" "$batch"
-
-step "The folder as the folder list shows it"
-"$cli" ls "$local_dir/Demo"
-
-step "Exports"
-"$cli" export-csv "$batch" "$demo/Demo run.csv"
-"$cli" export-xls "$batch" "$demo/Demo run.xls"
-"$cli" export-json "$batch" "$demo/Demo run.json"
-ls -l "$demo"/Demo\ run.*
-head -n 20 "$demo/Demo run.csv"
-
-template=$(find "$BRAMBLEX_STORAGE_ROOT" -name '*.epr' 2>/dev/null | head -n 1)
-if [ -n "$template" ]; then
-    step "First page of the report template $(basename "$template") for this batch"
-    "$cli" render-page "$template" 0 "$demo/page.png" --batch "$batch" && ls -l "$demo/page.png"
+Run the demo from a desktop session, or on a virtual display:
+    xvfb-run -a -s "-screen 0 1600x1000x24" ./dev.sh demo
+(and look at it with a VNC viewer or take screenshots with "import -window root shot.png"),
+or start the window yourself later with the same tree:
+    BRAMBLEX_STORAGE_ROOT="$BRAMBLEX_STORAGE_ROOT" BRAMBLEX_CONFIG_DIR="$BRAMBLEX_CONFIG_DIR" \\
+    XDG_STATE_HOME="$XDG_STATE_HOME" "$app"
+EOF
+    exit 1
 fi
 
-printf '\nDemo files are in %s\n' "$demo"
+echo "Starting Bramblex on $BRAMBLEX_STORAGE_ROOT (port: Simulated ViscoMeter)"
+echo "Try: Local > Training > \"Paint flow curve (Auto)\", then Auto."
+exec "$app" "$@"

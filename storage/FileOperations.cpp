@@ -263,8 +263,11 @@ void TransferFiles(const QStringList& sources, const QStringList& targetNames,
     TTransfer transfer(replaceAll, ask);
     for (int i = 0; i < sources.size(); ++i) {
         const QString source = QDir::cleanPath(QFileInfo(Trimmed(sources[i])).absoluteFilePath());
-        const QString name =
-            i < targetNames.size() && !targetNames[i].isEmpty() ? targetNames[i] : ExtractFileName(source);
+        // A name the dropping program chose is only a name: never a path that leads out
+        // of the destination folder.
+        QString name = i < targetNames.size() ? PlainEntryName(targetNames[i]) : QString();
+        if (name.isEmpty())
+            name = ExtractFileName(source);
         QString target = QDir::cleanPath(QFileInfo(Join(destinationFolder, name)).absoluteFilePath());
         if (effect == TDropEffect::Move) {
             if (target != source)
@@ -303,6 +306,22 @@ QString DefaultName(const QString& folder, const QString& base, const QString& e
             return candidate;
     }
     throw EBramblexError(Tr("Unable to create file/folder, too many default named items."));
+}
+
+bool IsValidEntryName(const QString& name) {
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    for (const QChar c : name)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
+            return false;
+    return true;
+}
+
+QString PlainEntryName(const QString& supplied) {
+    QString name = supplied;
+    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    name = name.section(QLatin1Char('/'), -1);
+    return IsValidEntryName(name) ? name : QString();
 }
 
 bool IsNameCharAllowed(QChar c) {

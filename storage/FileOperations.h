@@ -53,6 +53,13 @@ QString CopyName(const QString& path);
 // folder + base + extension, then base + " (2)" ... " (200)".
 QString DefaultName(const QString& folder, const QString& base, const QString& extension);
 
+// A whole name for a file or folder of the tree: not empty, not "." or "..", and
+// without "/", "\" or control characters.
+bool IsValidEntryName(const QString& name);
+// The last component of a name another program supplied ("a/../b" gives "b", "C:\x\y"
+// gives "y"); empty when that is no valid name.
+QString PlainEntryName(const QString& supplied);
+
 // False for " * / : < > ? \ |, true for everything else.
 bool IsNameCharAllowed(QChar c);
 // True when anything (file, folder or link) is at path.

@@ -101,8 +101,23 @@ QString TemplateFolder() {
     return {};
 }
 
+QString InstalledDataFile(const QString& relative) {
+    // Every candidate template folder is share/bramblex/Template/<tag>/ of some data
+    // folder (or data/Template/<tag>/ of the source tree): two levels up is the data.
+    for (const QString& candidate : TemplateFolderCandidates()) {
+        const QString file = QDir::cleanPath(candidate + QStringLiteral("../../") + relative);
+        if (QFileInfo(file).isFile())
+            return file;
+    }
+    return {};
+}
+
 void PrepareStorage() {
-    const QString root = StorageRoot();
+    PrepareStorageAt(StorageRoot());
+}
+
+void PrepareStorageAt(const QString& rootFolder) {
+    const QString root = IncludeTrailingSeparator(rootFolder);
     if (!MakeFolders(root))
         throw EBramblexError(Tr("Unable to create directories"));
     const QString templates = TemplateFolder();
@@ -128,10 +143,12 @@ void PrepareStorage() {
 }
 
 void ChangeStorageRoot(const QString& path) {
-    const QString root = IncludeTrailingSeparator(path);
+    const QString root = AbsoluteFolder(path);
+    // Prepared before it is recorded: a folder that cannot hold the tree never becomes
+    // the root the next start would fail on.
+    PrepareStorageAt(root);
     if (!qEnvironmentVariableIsEmpty(kStorageRootVariable))
         qputenv(kStorageRootVariable, QFile::encodeName(root));
     else
         WriteRegistryValue(QStringLiteral("Settings"), StorageRootValueName(), root);
-    PrepareStorage();
 }

@@ -28,12 +28,19 @@ QString TemplateFolder();
 // The places searched for it, in order of preference (for diagnostics).
 QStringList TemplateFolderCandidates();
 
+// A file the installation ships in share/bramblex/ (relative: "help/Bramblex.html"),
+// looked up where the template tree is; empty when there is none.
+QString InstalledDataFile(const QString& relative);
+
 // Creates the root with its parents, then copies "Templates", "Reports", "Local" and
 // "Settings" from the template tree where the root lacks them. Never touches a folder
 // that exists; a missing template folder is skipped. Raises the file operations'
 // errors when the root cannot be created or a copy fails.
 void PrepareStorage();
+// The same for another root than the current one.
+void PrepareStorageAt(const QString& root);
 
-// Records path (with a trailing separator) as the root and prepares it. The windows then
-// reload the report lists, the tree and the settings.
+// Prepares path as a root and, when that worked, records it (with a trailing separator)
+// as the root. Raises what PrepareStorage raises and records nothing then. The windows
+// then reload the report lists, the tree and the settings.
 void ChangeStorageRoot(const QString& path);

@@ -1,7 +1,9 @@
 #include "ui/DialogService.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QUrl>
 
 namespace {
 
@@ -15,6 +17,14 @@ QString BoxTitle() {
 bool TDialogService::AskYesNo(QWidget* parent, const QString& title, const QString& text) {
     return Question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
            QMessageBox::Yes;
+}
+
+void TDialogService::About(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox::about(parent, title, text);
+}
+
+bool TDialogService::OpenUrl(QWidget*, const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }
 
 void TQtDialogService::Error(QWidget* parent, const QString& message) {

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QString>
 
+class QUrl;
 class QWidget;
 
 class TDialogService {
@@ -36,6 +37,12 @@ public:
 
     // The refusal sound of key filters and drops.
     virtual void Beep() = 0;
+
+    // The about box: the program's name, version and notice.
+    virtual void About(QWidget* parent, const QString& title, const QString& text);
+    // Opens a file or address with the desktop's program for it (the help in the
+    // browser, a file with its default program); false when nothing could open it.
+    virtual bool OpenUrl(QWidget* parent, const QUrl& url);
 };
 
 // The real dialogs. Message boxes carry the application's title.

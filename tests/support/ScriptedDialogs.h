@@ -9,13 +9,15 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <QUrl>
 
 #include <deque>
 
 class TScriptedDialogs : public TDialogService {
 public:
     struct Shown {
-        QString Kind; // "error", "warning", "information", "question", "open", "save", "folder", "beep"
+        QString Kind; // "error", "warning", "information", "question", "open", "save", "folder", "beep",
+                      // "about", "open-url"
         QString Text; // message, question text or chooser caption
     };
 
@@ -48,6 +50,13 @@ public:
         return Chosen("folder", caption);
     }
     void Beep() override { Log.push_back({"beep", QString()}); }
+    void About(QWidget*, const QString&, const QString& text) override { Log.push_back({"about", text}); }
+    // Records the address; answers OpenUrlResult.
+    bool OpenUrl(QWidget*, const QUrl& url) override {
+        Log.push_back({"open-url", url.toString()});
+        return OpenUrlResult;
+    }
+    bool OpenUrlResult = true;
 
     // The texts shown of one kind, in order.
     QStringList Texts(const QString& kind) const {

@@ -5,6 +5,8 @@
 set -u
 cli=$1
 work=$(mktemp -d)
+# Run journals go to a scratch state folder, never the user's own.
+export XDG_STATE_HOME="$work/state"
 sims=()
 cleanup() {
     for pid in "${sims[@]}"; do kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done

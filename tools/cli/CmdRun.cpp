@@ -1,19 +1,16 @@
 // bramblex-cli run: runs a batch's processes on the viscometer (or collects readings
 // taken by hand), shows the status as it changes and saves the readings into the
-// batch file however the run ends.
+// batch file however the run ends. The run itself is the shared run session.
 
 #include "CliCommand.h"
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
 #include "documents/BatchItem.h"
 #include "instrument/CommViscoMeterThread.h"
-#include "instrument/ProcessRules.h"
-#include "platform/SerialPorts.h"
+#include "services/RunSession.h"
 
 #include <QEventLoop>
-#include <QRegularExpression>
 #include <QSocketNotifier>
-#include <QTimer>
 
 #include <csignal>
 #include <fcntl.h>
@@ -77,8 +74,8 @@ QString ReadingLine(int number, const TMeasurementItem& m, int spindle) {
 }
 
 int Usage() {
-    CliErr(
-        QStringLiteral("usage: bramblex-cli run --port DEVICE [--manual [--count N]] [--trace] BATCH.epb"));
+    CliErr(QStringLiteral(
+        "usage: bramblex-cli run --port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] BATCH.epb"));
     return 2;
 }
 
@@ -111,67 +108,43 @@ int RunBatch(const QStringList& args) {
     }
     if (port.isEmpty() || path.isEmpty() || (count > 0 && !manual))
         return Usage();
-    // A bare number is the "ComPort" setting's port number.
-    if (QRegularExpression(QStringLiteral("^\\d+$")).match(port).hasMatch())
-        port = PortDevicePath(port.toInt(), QString());
 
     TBatchItem batch;
     batch.LoadFromFile(path);
-    if (!manual) {
-        if (!ModelSupportsProcesses(batch.ModelType))
-            throw EBramblexError(ProcessesNotSupportedText());
-        TProcessRuleResult rule;
-        const int bad = FirstInvalidProcess(batch.Processes, batch.SpindleType, &rule);
-        if (bad >= 0)
-            throw EBramblexError(QStringLiteral("Process %1: %2").arg(bad + 1).arg(rule.Message));
-    }
     const int readingsBefore = batch.Measurements.Count();
 
-    TCommViscoMeterThread run(port, manual ? TCommViscoMeterThread::ModeManual
-                                           : TCommViscoMeterThread::ModeAutomatic);
-    run.Tracing = trace;
-    run.Batch.Assign(batch);
+    TRunSession::TOptions options;
+    options.Mode = manual ? TRunSession::TMode::Manual : TRunSession::TMode::Automatic;
+    options.Port = RunPortFromText(port);
+    options.Tracing = trace;
+    options.ReadingLimit = count;
+    // A terminal shows readings sooner than a window needs to.
+    options.MonitorIntervalMs = 200;
+    TRunSession run(batch, path, options);
 
     QEventLoop loop;
     QString lastLine;
-    QStringList errors;
     bool interrupted = false;
-    bool countReached = false;
+    int printed = readingsBefore;
 
-    // New readings of the run's batch beyond those the displayed batch holds.
-    auto copyNewReadings = [&] {
-        std::lock_guard<TMeasurementList> guard(run.Batch.Measurements);
-        const int limit = count > 0 ? readingsBefore + count : run.Batch.Measurements.Count();
-        for (int i = batch.Measurements.Count(); i < std::min(limit, run.Batch.Measurements.Count()); ++i) {
-            TMeasurementItem* m = batch.Measurements.Add();
-            m->Assign(*run.Batch.Measurements.Items(i));
-            CliOut(ReadingLine(i - readingsBefore + 1, *m, batch.SpindleType));
-        }
-        if (count > 0 && batch.Measurements.Count() >= readingsBefore + count && !countReached) {
-            countReached = true;
-            run.Terminate();
-        }
+    auto printNewReadings = [&] {
+        const TBatchItem& shown = run.Batch();
+        for (; printed < shown.Measurements.Count(); ++printed)
+            CliOut(ReadingLine(printed - readingsBefore + 1, *shown.Measurements.Items(printed),
+                               shown.SpindleType));
     };
-
-    run.OnStatus = [&] {
-        QString line = run.StatusText;
-        if (run.ProgressMax > 0)
-            line = QStringLiteral("[%1/%2 s] %3")
-                       .arg(FormatLocaleFixed(run.ProgressPosition / 1000.0, 0),
-                            FormatLocaleFixed(run.ProgressMax / 1000.0, 0), line);
+    run.OnStatus = [&](const QString& text, int position, int max) {
+        QString line = text;
+        if (max > 0)
+            line =
+                QStringLiteral("[%1/%2 s] %3")
+                    .arg(FormatLocaleFixed(position / 1000.0, 0), FormatLocaleFixed(max / 1000.0, 0), line);
         if (line != lastLine)
             CliOut(line);
         lastLine = line;
     };
-    run.OnError = [&] {
-        errors << run.ErrorText;
-        CliErr(run.ErrorText);
-    };
-    run.OnStarted = [&] {
-        // The instrument says which model and spindle it is using.
-        batch.ModelType = run.Batch.ModelType;
-        batch.SpindleType = run.Batch.SpindleType;
-    };
+    run.OnError = [&](const QString& message) { CliErr(message); };
+    run.OnReadings = [&](int) { printNewReadings(); };
     run.OnTerminate = [&] { loop.quit(); };
 
     TInterruptGuard interrupt;
@@ -181,25 +154,30 @@ int RunBatch(const QStringList& args) {
         if (!interrupted)
             CliOut(QStringLiteral("Stopping..."));
         interrupted = true;
-        run.Terminate();
+        run.Stop();
     });
-    QTimer monitor;
-    QObject::connect(&monitor, &QTimer::timeout, copyNewReadings);
-    monitor.start(200);
 
-    run.Resume();
+    run.Start();
     loop.exec();
-    monitor.stop();
-    copyNewReadings();
+    printNewReadings();
 
-    batch.SaveToFile(path);
-    const int added = batch.Measurements.Count() - readingsBefore;
-    CliOut(QStringLiteral("%1 reading(s) added to %2").arg(added).arg(path));
-    if (!run.TracePath().isEmpty())
-        CliOut(QStringLiteral("Communications trace: %1").arg(run.TracePath()));
-
-    if (!errors.isEmpty())
+    const TRunSession::TResult& result = run.Result();
+    if (!result.Saved) {
+        CliErr(result.SaveError);
+        CliErr(
+            QStringLiteral("The %1 reading(s) of this run are kept in %2; the program offers to recover them "
+                           "into the batch when it next starts.")
+                .arg(result.ReadingsAdded)
+                .arg(result.JournalPath));
         return 1;
+    }
+    CliOut(QStringLiteral("%1 reading(s) added to %2").arg(result.ReadingsAdded).arg(path));
+    if (!result.TracePath.isEmpty())
+        CliOut(QStringLiteral("Communications trace: %1").arg(result.TracePath));
+
+    if (!result.Errors.isEmpty())
+        return 1;
+    // A count reached is an end the operator asked for, not an interruption.
     if (interrupted && !manual) {
         CliErr(QStringLiteral("The run was stopped before it finished."));
         return 130;
@@ -208,7 +186,7 @@ int RunBatch(const QStringList& args) {
 }
 
 CliRegistrar reg{
-    {"run", "--port DEVICE [--manual [--count N]] [--trace] BATCH.epb",
+    {"run", "--port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] BATCH.epb",
      "run the batch's processes on the viscometer (or collect manual readings) and save the readings",
      RunBatch}};
 

@@ -94,6 +94,8 @@ int RunSimulate(const QStringList& args) {
             sim.SetRPMCode(ParseRPM(value));
         else if (option == QLatin1String("--viscosity"))
             sim.SetFluidViscosity(ParseNumber(option, value));
+        else if (option == QLatin1String("--fluid"))
+            sim.SetFluid(SimFluidFromName(value));
         else if (option == QLatin1String("--temperature"))
             sim.SetTemperature(ParseNumber(option, value));
         else if (option == QLatin1String("--set-point")) {
@@ -148,10 +150,12 @@ int RunSimulate(const QStringList& args) {
 static CliRegistrar reg{
     {"simulate",
      "[--model V2-L] [--link PATH] [--manual SECONDS] [--fault NAME [--after N]] [--spindle L2] "
-     "[--rpm 10] [--viscosity MPAS] [--temperature C] [--set-point C [--rate C_PER_S]] [--fahrenheit] "
+     "[--rpm 10] [--viscosity MPAS | --fluid paint|oil] [--temperature C] [--set-point C [--rate C_PER_S]] "
+     "[--fahrenheit] "
      "[--quiet]",
      "runs a simulated viscometer on a pseudo-terminal and prints its device (faults: none, "
-     "silence, half-reply, garbage, wrong-model, hangup)",
+     "silence, half-reply, garbage, wrong-model, hangup; fluids: a shear-thinning paint, a "
+     "Newtonian gear oil, both thinner when warm)",
      RunSimulate}};
 
 } // namespace

@@ -114,6 +114,41 @@ TSimFault SimFaultFromName(const QString& name) {
     return static_cast<TSimFault>(index);
 }
 
+double TSimFluid::ViscosityAt(double rpm, double celsius) const {
+    double viscosity = Viscosity25;
+    if (FlowIndex != 1.0 && rpm > 0.0 && ReferenceRPM > 0.0)
+        viscosity *= std::pow(rpm / ReferenceRPM, FlowIndex - 1.0);
+    if (ActivationK != 0.0)
+        viscosity *= std::exp(ActivationK * (1.0 / (celsius + 273.15) - 1.0 / 298.15));
+    return viscosity;
+}
+
+TSimFluid SimFluidShearThinning() {
+    TSimFluid paint;
+    paint.Viscosity25 = 4000.0;
+    paint.ReferenceRPM = 10.0;
+    paint.FlowIndex = 0.5;
+    paint.ActivationK = 3000.0;
+    return paint;
+}
+
+TSimFluid SimFluidNewtonianOil() {
+    TSimFluid oil;
+    oil.Viscosity25 = 520.0;
+    oil.FlowIndex = 1.0;
+    oil.ActivationK = 5950.0;
+    return oil;
+}
+
+TSimFluid SimFluidFromName(const QString& name) {
+    const QString key = name.trimmed().toLower();
+    if (key == QLatin1String("paint"))
+        return SimFluidShearThinning();
+    if (key == QLatin1String("oil"))
+        return SimFluidNewtonianOil();
+    throw EBramblexError(Tr("Unknown fluid \"%1\"; known fluids: paint, oil.").arg(name));
+}
+
 struct TViscoMeterSimulator::TState {
     mutable std::mutex Mutex;
     mutable std::condition_variable Changed;
@@ -131,7 +166,7 @@ struct TViscoMeterSimulator::TState {
     int Model = 2;
     int Spindle = 0;
     int RPMCode = 0;
-    double Fluid = 1000.0;
+    TSimFluid Fluid;
     double Temperature = 25.0; // at TemperatureAt
     double SetPoint = 25.0;
     double DriftRate = 0.0;
@@ -303,7 +338,22 @@ int TViscoMeterSimulator::RPMCode() const {
 
 void TViscoMeterSimulator::SetFluidViscosity(double mPas) {
     std::lock_guard lock(d->Mutex);
-    d->Fluid = mPas;
+    d->Fluid = TSimFluid();
+    d->Fluid.Viscosity25 = mPas;
+}
+
+void TViscoMeterSimulator::SetFluid(const TSimFluid& fluid) {
+    std::lock_guard lock(d->Mutex);
+    d->Fluid = fluid;
+}
+
+double TViscoMeterSimulator::FluidViscosityNow() const {
+    std::lock_guard lock(d->Mutex);
+    return FluidLocked();
+}
+
+double TViscoMeterSimulator::FluidLocked() const {
+    return d->Fluid.ViscosityAt(RPMCodeToValue(d->RPMCode), TemperatureLocked());
 }
 
 void TViscoMeterSimulator::SetTemperature(double celsius) {
@@ -490,16 +540,18 @@ QByteArray TViscoMeterSimulator::ReplyTo(const QByteArray& command) {
         reply = d->Fahrenheit ? Fixed(c * 9.0 / 5.0 + 32.0, 1) + "F\r" : Fixed(c, 1) + "C\r";
     } else if (command == "VVV") {
         ++d->Readings;
+        const double fluid = FluidLocked();
         if (d->RPMCode == 0)
             reply = "0.0\r";
-        else if (d->Fluid > FullScale(d->Model, d->Spindle, d->RPMCode))
+        else if (fluid > FullScale(d->Model, d->Spindle, d->RPMCode))
             reply = "E1\rOVER RANGE\r";
         else
-            reply = Fixed(d->Fluid, 1) + '\r';
+            reply = Fixed(fluid, 1) + '\r';
     } else if (command == "EEE") {
         const double rate = ShearRateFactor(d->Spindle) * RPMCodeToValue(d->RPMCode);
-        const bool over = d->Fluid > FullScale(d->Model, d->Spindle, d->RPMCode);
-        reply = "SS:" + Fixed(over ? 0.0 : d->Fluid / 100.0 * rate, 2) + '\r';
+        const double fluid = FluidLocked();
+        const bool over = fluid > FullScale(d->Model, d->Spindle, d->RPMCode);
+        reply = "SS:" + Fixed(over ? 0.0 : fluid / 100.0 * rate, 2) + '\r';
     } else if (command == "GGG") {
         reply = Fixed(ShearRateFactor(d->Spindle) * RPMCodeToValue(d->RPMCode), 2) + '\r';
     }
@@ -516,8 +568,9 @@ QByteArray TViscoMeterSimulator::ManualBlock() {
     const double c = TemperatureLocked();
     const double fullScale =
         spindle >= 0 && spindle < SpindleTypeCount ? FullScale(d->Model, spindle, d->RPMCode) : 0.0;
-    const bool over = d->RPMCode != 0 && d->Fluid > fullScale;
-    const double viscosity = d->RPMCode == 0 ? 0.0 : d->Fluid;
+    const double fluid = FluidLocked();
+    const bool over = d->RPMCode != 0 && fluid > fullScale;
+    const double viscosity = d->RPMCode == 0 ? 0.0 : fluid;
     const QByteArray name =
         spindle >= 0 && spindle < SpindleTypeCount ? QByteArray(SpindleNames[spindle]) : "?";
     const QByteArray temperature = d->Fahrenheit ? Fixed(c * 9.0 / 5.0 + 32.0, 1) + 'F' : Fixed(c, 1) + 'C';

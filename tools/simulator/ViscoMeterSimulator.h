@@ -66,6 +66,28 @@
 
 enum class TSimFault { None, Silence, HalfReply, Garbage, WrongModel, Hangup };
 
+// The sample in the simulated instrument. Its viscosity follows a power law in the
+// speed (FlowIndex 1: Newtonian; below 1: shear-thinning, thinner the faster the
+// spindle turns) and Andrade's law in the temperature: ln(viscosity) changes by
+// ActivationK x (1/T - 1/298.15 K), so a positive ActivationK thins it when warmed.
+struct TSimFluid {
+    double Viscosity25 = 1000.0; // mPas at 25 C and ReferenceRPM
+    double ReferenceRPM = 10.0;
+    double FlowIndex = 1.0;
+    double ActivationK = 0.0; // kelvin; 0: the same at every temperature
+
+    // mPas at the speed (above 0) and temperature.
+    double ViscosityAt(double rpm, double celsius) const;
+};
+
+// A water-based emulsion paint: shear-thinning (about 4000 mPas at 10 RPM, 1600 at
+// 60 RPM at 25 C) and thinner when warm.
+TSimFluid SimFluidShearThinning();
+// A gear oil (ISO VG 220 class): Newtonian, about 520 mPas at 25 C, 200 at 40 C.
+TSimFluid SimFluidNewtonianOil();
+// "paint" or "oil" (any case); raises EBramblexError for another name.
+TSimFluid SimFluidFromName(const QString& name);
+
 // "none", "silence", "half-reply", "garbage", "wrong-model", "hangup".
 QString SimFaultName(TSimFault fault);
 // Raises EBramblexError for a name not in the list above.
@@ -114,7 +136,11 @@ public:
     int Spindle() const;
     void SetRPMCode(int code);
     int RPMCode() const;
+    // A Newtonian sample of this viscosity at every temperature.
     void SetFluidViscosity(double mPas);
+    void SetFluid(const TSimFluid& fluid);
+    // What VVV reports now (the spindle turning at the current speed), mPas.
+    double FluidViscosityNow() const;
     // The temperature now; the set point moves with it (no drift).
     void SetTemperature(double celsius);
     // From now on the temperature moves towards setPoint at rate degrees C per second.
@@ -158,5 +184,6 @@ private:
     void Send(const QByteArray& bytes);            // serving thread only
     void HangUp();                                 // serving thread only
     double TemperatureLocked() const;
+    double FluidLocked() const; // the fluid at the current speed and temperature
     std::unique_ptr<TState> d;
 };

@@ -1,0 +1,239 @@
+#include "services/RunSession.h"
+
+#include "catalogue/Catalogue.h"
+#include "core/Error.h"
+#include "documents/Settings.h"
+#include "instrument/CommViscoMeterThread.h"
+#include "instrument/ProcessRules.h"
+#include "platform/SerialPorts.h"
+#include "services/RunJournal.h"
+#include "tools/simulator/ViscoMeterSimulator.h"
+
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <atomic>
+
+QString SimulatedPortText() {
+    return Tr("Simulated ViscoMeter");
+}
+
+TRunPort RunPortFromSettings(TSettings& settings) {
+    TRunPort port;
+    const QString device = settings.Item(QStringLiteral("ComPortDevice")).GetString().trimmed();
+    if (device == QLatin1String(SimulatedPortSetting)) {
+        port.Simulated = true;
+        return port;
+    }
+    port.Device = PortDevicePath(settings.Item(QStringLiteral("ComPort")).GetInteger(), device);
+    return port;
+}
+
+TRunPort RunPortFromText(const QString& text) {
+    TRunPort port;
+    const QString t = text.trimmed();
+    if (t.compare(QLatin1String(SimulatedPortSetting), Qt::CaseInsensitive) == 0) {
+        port.Simulated = true;
+    } else if (QRegularExpression(QStringLiteral("^\\d+$")).match(t).hasMatch()) {
+        port.Device = PortDevicePath(t.toInt(), QString());
+    } else {
+        port.Device = t;
+    }
+    return port;
+}
+
+TRunSession::TRunSession(const TBatchItem& batch, const QString& batchPath, const TOptions& options,
+                         QObject* parent)
+    : QObject(parent), m_batchPath(batchPath), m_options(options), m_journal(std::make_unique<TRunJournal>()),
+      m_journalFailed(std::make_shared<std::atomic<bool>>(false)) {
+    m_batch.Assign(batch);
+    m_readingsBefore = m_batch.Measurements.Count();
+    m_monitor = new QTimer(this);
+    m_monitor->setObjectName(QStringLiteral("TimerProcessMonitor"));
+    m_monitor->setSingleShot(true);
+    m_monitor->setInterval(m_options.MonitorIntervalMs);
+    connect(m_monitor, &QTimer::timeout, this, [this] { MonitorTick(); });
+}
+
+TRunSession::~TRunSession() {
+    // The thread first: it may still append to the journal and talk to the simulator.
+    m_thread.reset();
+    m_simulator.reset();
+}
+
+void TRunSession::Start() {
+    if (m_started)
+        return;
+    const bool automatic = m_options.Mode == TMode::Automatic;
+    if (automatic) {
+        if (!ModelSupportsProcesses(m_batch.ModelType))
+            throw EBramblexError(ProcessesNotSupportedText());
+        TProcessRuleResult rule;
+        const int bad = FirstInvalidProcess(m_batch.Processes, m_batch.SpindleType, &rule);
+        if (bad >= 0)
+            throw EBramblexError(Tr("Process %1: %2").arg(bad + 1).arg(rule.Message));
+    }
+
+    QString device = m_options.Port.Device;
+    if (m_options.Port.Simulated) {
+        auto simulator = std::make_unique<TViscoMeterSimulator>();
+        simulator->SetModel(m_batch.ModelType);
+        if (IsSpindleValid(m_batch.ModelType, m_batch.SpindleType))
+            simulator->SetSpindle(m_batch.SpindleType);
+        simulator->SetFluid(SimFluidShearThinning());
+        // The sample warms up slowly in the instrument's bath.
+        simulator->SetTemperature(22.0);
+        simulator->SetTemperatureSetPoint(25.0, 0.02);
+        simulator->Start();
+        if (!automatic) {
+            // A technician working the instrument by hand: a steady middle speed.
+            int code = RPMIndexToCode(RPMTableCount / 2);
+            for (int i = RPMTableCount / 2; i >= 0; --i) {
+                const int c = RPMIndexToCode(i);
+                if (FullScale(m_batch.ModelType, simulator->Spindle(), c) >
+                    simulator->FluidViscosityNow() * 1.2) {
+                    code = c;
+                    break;
+                }
+            }
+            simulator->SetRPMCode(code);
+            simulator->StartManual(m_options.SimulatorManualIntervalMs);
+        }
+        device = simulator->SlavePath();
+        m_simulator = std::move(simulator);
+    }
+    if (device.isEmpty())
+        throw EBramblexError(Tr("Invalid Communications Port"));
+
+    const QString journalFolder =
+        m_options.JournalFolder.isEmpty() ? TRunJournal::DefaultFolder() : m_options.JournalFolder;
+    m_journal->Begin(journalFolder, m_batchPath, automatic, m_batch);
+
+    m_thread = std::make_unique<TCommViscoMeterThread>(
+        device, automatic ? TCommViscoMeterThread::ModeAutomatic : TCommViscoMeterThread::ModeManual);
+    TCommViscoMeterThread& run = *m_thread;
+    run.Tracing = m_options.Tracing;
+    run.TraceFolder = m_options.TraceFolder;
+    run.Batch.Assign(m_batch);
+
+    run.OnStatus = [this] {
+        if (OnStatus)
+            OnStatus(m_thread->StatusText, m_thread->ProgressPosition, m_thread->ProgressMax);
+    };
+    run.OnError = [this] {
+        m_result.Errors << m_thread->ErrorText;
+        if (OnError)
+            OnError(m_thread->ErrorText);
+    };
+    run.OnStarted = [this] {
+        // The instrument says which model and spindle it is using; everything else of
+        // the batch (a note typed since the run began) stays the front end's.
+        m_batch.ModelType = m_thread->Batch.ModelType;
+        m_batch.SpindleType = m_thread->Batch.SpindleType;
+        const int copied = CopyNewReadings();
+        if (OnStarted)
+            OnStarted();
+        if (copied > 0 && OnReadings)
+            OnReadings(copied);
+    };
+    run.OnTerminate = [this] { Terminated(); };
+    // The journal and the reading limit are served on the run thread, as each reading
+    // arrives, so that a crash loses at most the reading being taken.
+    TRunJournal* journal = m_journal.get();
+    auto failed = m_journalFailed;
+    auto taken = std::make_shared<std::atomic<int>>(0);
+    const int limit = m_options.ReadingLimit;
+    TCommViscoMeterThread* thread = m_thread.get();
+    run.OnReading = [journal, failed, taken, limit, thread](const TMeasurementItem& reading, int model,
+                                                            int spindle) {
+        try {
+            journal->Append(reading, model, spindle);
+        } catch (const std::exception&) {
+            failed->store(true);
+        }
+        if (limit > 0 && ++*taken >= limit)
+            thread->Terminate();
+    };
+
+    m_started = true;
+    run.Resume();
+    m_monitor->start();
+}
+
+void TRunSession::Stop() {
+    m_stopRequested = true;
+    if (m_thread)
+        m_thread->Terminate();
+}
+
+int TRunSession::CopyNewReadings() {
+    if (!m_thread)
+        return 0;
+    TMeasurementList& source = m_thread->Batch.Measurements;
+    std::lock_guard<TMeasurementList> guard(source);
+    int end = source.Count();
+    if (m_options.ReadingLimit > 0)
+        end = std::min(end, m_readingsBefore + m_options.ReadingLimit);
+    int copied = 0;
+    for (int i = m_batch.Measurements.Count(); i < end; ++i) {
+        m_batch.Measurements.Add()->Assign(*source.Items(i));
+        ++copied;
+    }
+    return copied;
+}
+
+void TRunSession::MonitorTick() {
+    if (m_finished)
+        return;
+    int copied = 0;
+    try {
+        copied = CopyNewReadings();
+        if (m_journalFailed->exchange(false) && OnError)
+            OnError(
+                Tr("The readings cannot be written to the run journal \"%1\". They are still collected and "
+                   "saved when the run ends.")
+                    .arg(m_journal->Path()));
+        if (copied > 0 && OnReadings)
+            OnReadings(copied);
+    } catch (...) {
+        // The next tick tries again.
+    }
+    if (!m_finished)
+        m_monitor->start();
+}
+
+void TRunSession::Terminated() {
+    m_monitor->stop();
+    CopyNewReadings();
+    m_finished = true;
+    m_result.ReadingsAdded = m_batch.Measurements.Count() - m_readingsBefore;
+    m_result.Stopped = m_stopRequested;
+    m_result.TracePath = m_thread->TracePath();
+    try {
+        m_batch.SaveToFile(m_batchPath);
+        m_result.Saved = true;
+        m_journal->Remove();
+    } catch (const EBramblexError& e) {
+        m_result.Saved = false;
+        m_result.SaveError = e.Message();
+        m_result.JournalPath = m_journal->Path();
+        // Left for recovery: the readings must survive whatever the front end does next.
+        m_journal->Release();
+    }
+    if (m_simulator)
+        m_simulator->Stop();
+    if (OnTerminate)
+        OnTerminate();
+}
+
+void TRunSession::SaveTo(const QString& path) {
+    m_batch.SaveToFile(path);
+    m_result.Saved = true;
+    m_result.SaveError.clear();
+    if (!m_result.JournalPath.isEmpty()) {
+        TOrphanJournal journal;
+        if (ReadOrphanJournal(m_result.JournalPath, journal))
+            DiscardJournal(journal);
+        m_result.JournalPath.clear();
+    }
+}

@@ -1,0 +1,205 @@
+#pragma once
+
+// The main window: the folder tree of the storage tree on the left, and on the right
+// the folder list (for "Local" and its folders) or the report list (for "Reports").
+// It owns the settings, the tab reports, the two directory watchers and, during a run,
+// the run session; its commands work on folders and batch files and start, watch and
+// stop runs.
+
+#include "storage/FileItem.h"
+
+#include <QMainWindow>
+#include <QSet>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QSplitter;
+class QStackedWidget;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QMimeData;
+class TDialogService;
+struct TOrphanJournal;
+class TExportCommands;
+class TFormLocal;
+class TFormViewBatch;
+class TRunSession;
+class TSettings;
+class TThreadDirectory;
+
+class TFormMain : public QMainWindow {
+    Q_OBJECT
+public:
+    enum TNodeKind { NodeRoot = 0, NodeReports = 1, NodeLocal = 2, NodeFolder = 3 };
+
+    explicit TFormMain(TDialogService& dialogs, QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    // The creation step: prepares the storage tree, loads the settings with their
+    // defaults and the tab reports. Shows the error and returns false when the storage
+    // tree cannot be prepared.
+    bool Create();
+    // Menus, tool bar and tree; the show step runs it on the first show, a program
+    // started for automation calls it without showing the window.
+    void BuildInterface();
+    // Rebuilds the tree from disk and selects "Local".
+    void BuildTree();
+
+    TSettings& Settings() { return *m_settings; }
+    TFileList& TabReports() { return *m_tabReports; }
+    TFormLocal* FormLocal() const { return m_formLocal; }
+    TFormViewBatch* FormViewBatch() const { return m_viewBatch; }
+    QTreeWidget* TreeViewMain() const { return m_tree; }
+    QToolBar* ToolBarMain() const { return m_toolBar; }
+    QLabel* LabelSelectedFolder() const { return m_labelFolder; }
+    // The host of the report list window for the "Reports" node.
+    QWidget* PanelReports() const { return m_panelReports; }
+    QAction* Action(const QString& objectName) const;
+
+    QTreeWidgetItem* RootNode() const { return m_rootNode; }
+    QTreeWidgetItem* ReportsNode() const { return m_reportsNode; }
+    QTreeWidgetItem* LocalNode() const { return m_localNode; }
+    // The node of a folder of the "Local" subtree (with or without a trailing
+    // separator), creating the missing nodes on the way; nullptr outside it.
+    QTreeWidgetItem* NodeOfFolder(const QString& folder);
+    // The folder of a node of the "Local" subtree with a trailing separator; empty
+    // for other nodes.
+    QString FolderOfNode(const QTreeWidgetItem* node) const;
+    TNodeKind NodeKind(const QTreeWidgetItem* node) const;
+    QTreeWidgetItem* SelectedNode() const;
+    void SelectNode(QTreeWidgetItem* node);
+    // Makes the children of node mirror the folders on disk (all expanded descendants
+    // too when recursive).
+    void RefreshNode(QTreeWidgetItem* node, bool recursive = false);
+    // RefreshNode on the node of folder, when it has one.
+    void RefreshTreeUnder(const QString& folder);
+
+    bool RunInProgress() const { return m_run != nullptr; }
+    TRunSession* Run() const { return m_run.get(); }
+    // Whether the navigation panes (tree and folder list) are visible.
+    bool NavigationVisible() const { return m_navigationVisible; }
+    void SetNavigationVisible(bool visible);
+
+    // Re-evaluates every action's enabled state (also done after every focus,
+    // selection, clipboard and run change).
+    void UpdateActions();
+
+    // The report list window for the "Reports" node (none yet: the pane stays empty).
+    std::function<void()> LoadMyReports;
+
+    // Stops both directory watchers (before a file operation the window starts) and
+    // points them again at the selected node.
+    void StopWatchers();
+    void StartWatchers();
+    TThreadDirectory* ParentWatcher() const { return m_parentWatcher.get(); }
+    TThreadDirectory* FolderWatcher() const { return m_folderWatcher.get(); }
+
+    // Time from the first show to the tree being built, for the start-up figure.
+    qint64 ShowMilliseconds() const { return m_showMs; }
+
+    // The drop effect the tree offers for a file list dragged over node (Qt::IgnoreAction
+    // for none), from the source's allowed effects and the Shift and Ctrl keys.
+    Qt::DropAction TreeDropEffect(const QStringList& paths, const QTreeWidgetItem* node,
+                                  Qt::DropActions allowed, Qt::KeyboardModifiers keys) const;
+    // Drops (or pastes) paths into folder with effect: the watchers stop, the files are
+    // copied or moved, the tree and the list refresh, the watchers restart. Errors are
+    // shown.
+    void DropFiles(const QStringList& paths, const QString& folder, Qt::DropAction effect);
+
+    // Offers the recovery of the journals of runs that ended without saving their
+    // readings: every one left (at start), or the one of batchPath.
+    void OfferJournalRecovery();
+    void OfferJournalRecovery(const QString& batchPath);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateActions();
+    void BuildMenu();
+    void BuildToolBar();
+    void ApplyToolbarLabelStyle();
+    void ShowToolBarSet(TNodeKind kind);
+    void TreeViewMainChange();
+    void TreeNodeEdited(QTreeWidgetItem* node);
+    void ShowFolder(QTreeWidgetItem* node);
+    void ReloadTabReports();
+    void ReadSettings();
+
+    // Commands.
+    void ActionHelpExecute();
+    void ActionAboutExecute();
+    void ActionPreferencesExecute();
+    void ActionChangeStorageDirectoryExecute();
+    void ActionNewFolderExecute();
+    void ActionNewBatchExecute();
+    void ActionDeleteFolderFileExecute();
+    void ActionRenameFolderFileExecute();
+    void ActionCutFolderFileExecute();
+    void ActionCopyFolderFileExecute();
+    void ActionPasteFolderFileExecute();
+    void ActionSelectAllExecute();
+    void ActionBackExecute();
+    void ActionStartExecute(bool automatic);
+    void ActionStopExecute();
+    void ActionClearExecute();
+    void ActionExportExecute(bool excel);
+    void TimerStartupPreferencesTimer();
+
+    bool OfferRecovery(const TOrphanJournal& journal);
+    void RefreshRunView(bool force);
+    void RunTerminated();
+    void SaveRunElsewhere();
+    void StorageChanged();
+
+    bool TreeFocused() const;
+    bool ListVisible() const;
+    // The folder list's only selected entry when it is a loaded batch.
+    TFileItem* SelectedBatch() const;
+
+    TDialogService& m_dialogs;
+    std::unique_ptr<TSettings> m_settings;
+    std::unique_ptr<TFileList> m_tabReports;
+    std::unique_ptr<TExportCommands> m_exports;
+    std::unique_ptr<TThreadDirectory> m_parentWatcher;
+    std::unique_ptr<TThreadDirectory> m_folderWatcher;
+    std::unique_ptr<TRunSession> m_run;
+
+    QSplitter* m_splitter = nullptr;
+    QWidget* m_panelTree = nullptr;
+    QTreeWidget* m_tree = nullptr; // a TTreeViewMain
+    QWidget* m_panelRight = nullptr;
+    QToolButton* m_backButton = nullptr;
+    QLabel* m_imageFolder = nullptr;
+    QLabel* m_labelFolder = nullptr;
+    QStackedWidget* m_rightStack = nullptr;
+    QWidget* m_panelEmpty = nullptr;
+    QWidget* m_panelReports = nullptr;
+    TFormViewBatch* m_viewBatch = nullptr;
+    TFormLocal* m_formLocal = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QMenu* m_treeMenu = nullptr;
+    QMenu* m_listMenu = nullptr;
+    QTimer* m_timerStartupPreferences = nullptr;
+    QTimer* m_timerProcessMonitor = nullptr;
+    QTimer* m_updateTimer = nullptr;
+
+    QTreeWidgetItem* m_rootNode = nullptr;
+    QTreeWidgetItem* m_reportsNode = nullptr;
+    QTreeWidgetItem* m_localNode = nullptr;
+
+    bool m_interfaceBuilt = false;
+    bool m_navigationVisible = true;
+    qint64 m_showMs = -1;
+    QSet<QString> m_offeredJournals; // asked about in this program run
+    bool m_checkingJournals = false;
+};

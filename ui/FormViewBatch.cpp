@@ -1,0 +1,255 @@
+#include "ui/FormViewBatch.h"
+
+#include "documents/BatchItem.h"
+#include "documents/Settings.h"
+#include "reports/Report.h"
+#include "storage/FileOperations.h"
+#include "ui/FormViewHeader.h"
+#include "ui/FormViewMeasurements.h"
+#include "ui/FormViewProcesses.h"
+#include "ui/FormViewReport.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QProgressBar>
+#include <QStackedLayout>
+#include <QStyle>
+#include <QTabBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Glyph 0 points left (hide the panes), glyph 1 right (show them again).
+QIcon ToggleGlyph(bool navigationVisible, const QStyle* style) {
+    return style->standardIcon(navigationVisible ? QStyle::SP_ArrowLeft : QStyle::SP_ArrowRight);
+}
+
+} // namespace
+
+TFormViewBatch::TFormViewBatch(TSettings& settings, const TFileList& tabReports, QWidget* parent)
+    : QWidget(parent), m_settings(settings), m_tabReports(tabReports) {
+    setObjectName(QStringLiteral("FormViewBatch"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+
+    m_processPanel = new QFrame(this);
+    m_processPanel->setObjectName(QStringLiteral("PanelProcessPanel"));
+    m_processPanel->setAccessibleName(tr("Process"));
+    static_cast<QFrame*>(m_processPanel)->setFrameShape(QFrame::StyledPanel);
+    auto* panelLayout = new QVBoxLayout(m_processPanel);
+    m_processInfo = new QLabel(m_processPanel);
+    m_processInfo->setObjectName(QStringLiteral("LabelProcessInfo"));
+    QFont bold = m_processInfo->font();
+    bold.setBold(true);
+    m_processInfo->setFont(bold);
+    m_processInfo->setWordWrap(true);
+    m_progress = new QProgressBar(m_processPanel);
+    m_progress->setObjectName(QStringLiteral("ProgressBarProcess"));
+    m_progress->setAccessibleName(tr("Progress"));
+    m_progress->setTextVisible(false);
+    panelLayout->addWidget(m_processInfo);
+    panelLayout->addWidget(m_progress);
+    m_processPanel->hide();
+    layout->addWidget(m_processPanel);
+
+    auto* strip = new QHBoxLayout;
+    strip->setSpacing(2);
+    m_toggle = new QToolButton(this);
+    m_toggle->setObjectName(QStringLiteral("SpeedButtonToggleView"));
+    m_toggle->setAccessibleName(tr("Show or hide the folders"));
+    m_toggle->setToolTip(m_toggle->accessibleName());
+    m_toggle->setAutoRaise(true);
+    m_toggle->setIcon(ToggleGlyph(true, style()));
+    connect(m_toggle, &QToolButton::clicked, this, [this] {
+        if (OnToggleView)
+            OnToggleView();
+    });
+    m_tabs = new QTabBar(this);
+    m_tabs->setObjectName(QStringLiteral("KorvTabPreview"));
+    m_tabs->setAccessibleName(tr("Batch view"));
+    m_tabs->setExpanding(false);
+    m_tabs->setDrawBase(true);
+    connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
+        if (!m_building)
+            KorvTabPreviewChange(index);
+    });
+    strip->addWidget(m_toggle);
+    strip->addWidget(m_tabs, 1);
+    layout->addLayout(strip);
+
+    m_dock = new QWidget(this);
+    m_dock->setObjectName(QStringLiteral("PanelPreviewDock"));
+    m_dockLayout = new QStackedLayout(m_dock);
+    m_dockCaption = new QLabel(tr("Unable to modify multiple batch items."), m_dock);
+    m_dockCaption->setObjectName(QStringLiteral("LabelPreviewDock"));
+    m_dockCaption->setAlignment(Qt::AlignCenter);
+    m_dockLayout->addWidget(m_dockCaption);
+    layout->addWidget(m_dock, 1);
+
+    m_header = new TFormViewHeader(m_dock);
+    m_processes = new TFormViewProcesses(m_dock);
+    m_measurements = new TFormViewMeasurements(m_dock);
+    m_report = new TFormViewReport(m_dock);
+    for (QWidget* view : {static_cast<QWidget*>(m_header), static_cast<QWidget*>(m_processes),
+                          static_cast<QWidget*>(m_measurements), static_cast<QWidget*>(m_report)}) {
+        m_dockLayout->addWidget(view);
+        view->hide();
+    }
+    for (TBatchSubView* view :
+         {static_cast<TBatchSubView*>(m_header), static_cast<TBatchSubView*>(m_processes),
+          static_cast<TBatchSubView*>(m_measurements)})
+        view->OnBatchChanged = [this](TBatchSubView* sender, TFileItem& entry) {
+            BatchEdited(sender, entry);
+        };
+    m_dockLayout->setCurrentWidget(m_dockCaption);
+}
+
+TFormViewBatch::~TFormViewBatch() = default;
+
+void TFormViewBatch::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    BuildTabs();
+    if (StoredTab() >= m_tabs->count())
+        SetTabIndex(m_tabs->count() - 1);
+    else
+        KorvTabPreviewChange(m_tabs->currentIndex());
+}
+
+int TFormViewBatch::StoredTab() {
+    return m_settings.Item(QStringLiteral("BatchTab")).GetInteger();
+}
+
+void TFormViewBatch::BuildTabs() {
+    m_building = true;
+    const int current = m_tabs->currentIndex();
+    QStringList texts{tr("Header"), tr("Processes"), tr("Measurements")};
+    for (const auto& entry : m_tabReports)
+        texts << FileTitle(entry->FilePath);
+    texts << tr("My Reports");
+    while (m_tabs->count() > texts.size())
+        m_tabs->removeTab(m_tabs->count() - 1);
+    for (int i = 0; i < texts.size(); ++i) {
+        if (i < m_tabs->count())
+            m_tabs->setTabText(i, texts[i]);
+        else
+            m_tabs->addTab(texts[i]);
+    }
+    m_tabs->setCurrentIndex(std::clamp(current, 0, static_cast<int>(texts.size()) - 1));
+    m_building = false;
+}
+
+void TFormViewBatch::SetTabIndex(int index) {
+    m_building = true;
+    m_tabs->setCurrentIndex(index);
+    m_building = false;
+    KorvTabPreviewChange(m_tabs->currentIndex());
+}
+
+void TFormViewBatch::SelectStoredTab() {
+    SetTabIndex(std::min(StoredTab(), m_tabs->count() - 1));
+}
+
+void TFormViewBatch::KorvTabPreviewChange(int index) {
+    if (index < 0)
+        return;
+    setUpdatesEnabled(false);
+    const int last = m_tabs->count() - 1;
+    if (index <= 2) {
+        QWidget* views[] = {m_header, m_processes, m_measurements};
+        DockView(SelectedFiles.Count() == 1 ? views[index] : nullptr);
+    } else if (index == last) {
+        DockView(m_report);
+        m_report->SetReportMode(false);
+    } else {
+        DockView(m_report);
+        const int report = index - 3;
+        if (report < m_tabReports.Count() && m_tabReports.Items(report)->Report)
+            m_report->StandardReport.Assign(*m_tabReports.Items(report)->Report);
+        m_report->SetReportMode(true);
+    }
+    if (StoredTab() != index || m_settings.Item(QStringLiteral("BatchTab")).IsUnset())
+        m_settings.Item(QStringLiteral("BatchTab")).SetInteger(index);
+    setUpdatesEnabled(true);
+}
+
+void TFormViewBatch::DockView(QWidget* view) {
+    if (view == m_docked && view != nullptr)
+        return;
+    if (m_docked)
+        m_docked->hide();
+    m_docked = view;
+    if (view) {
+        m_dockLayout->setCurrentWidget(view);
+        view->show();
+    } else {
+        m_dockLayout->setCurrentWidget(m_dockCaption);
+    }
+}
+
+void TFormViewBatch::ShowSelection(bool force) {
+    BuildTabs();
+    SelectStoredTab();
+    LoadSubViews(force);
+}
+
+void TFormViewBatch::LoadSubViews(bool force) {
+    if (SelectedFiles.Count() == 1) {
+        const TFileItem& entry = *SelectedFiles.Items(0);
+        m_header->LoadFileItem(entry, force);
+        m_processes->LoadFileItem(entry, force);
+        m_measurements->LoadFileItem(entry, force);
+    }
+    m_report->PreviewBatches.Clear();
+    for (const auto& entry : SelectedFiles)
+        if (entry->Batch)
+            m_report->PreviewBatches.Add()->Assign(*entry->Batch);
+    if (m_report->isVisible())
+        m_report->RefreshPreview();
+}
+
+void TFormViewBatch::ForgetFileItems() {
+    m_header->ForgetFileItem();
+    m_processes->ForgetFileItem();
+    m_measurements->ForgetFileItem();
+}
+
+void TFormViewBatch::BatchEdited(TBatchSubView*, TFileItem& entry) {
+    const bool saved = entry.Save();
+    const int index = SelectedFiles.IndexOf(entry.FilePath, FileTypeBatch);
+    if (index >= 0)
+        SelectedFiles.Items(index)->Assign(entry);
+    if (OnBatchSaved)
+        OnBatchSaved(entry, saved);
+    LoadSubViews(false);
+}
+
+void TFormViewBatch::SetRunActive(bool active) {
+    if (active) {
+        m_processInfo->setText(tr("Please Wait..."));
+        m_progress->hide();
+        m_toggle->hide();
+        m_processPanel->show();
+    } else {
+        m_processPanel->hide();
+        m_toggle->show();
+    }
+    m_header->SetRunActive(active);
+    m_processes->SetRunActive(active);
+    m_measurements->SetRunActive(active);
+}
+
+void TFormViewBatch::ShowRunStatus(const QString& text, int position, int max) {
+    m_processInfo->setText(text);
+    if (max > 0) {
+        m_progress->setMaximum(max);
+        m_progress->setValue(std::clamp(position, 0, max));
+    }
+    m_progress->setVisible(max > 0);
+}
+
+void TFormViewBatch::UpdateToggleGlyph(bool navigationVisible) {
+    m_toggle->setIcon(ToggleGlyph(navigationVisible, style()));
+}

@@ -1,0 +1,107 @@
+#pragma once
+
+// The batch view: a tab strip over a docking pane. The folder list fills SelectedFiles
+// with copies of the selected batch entries and calls ShowSelection; the first three
+// tabs dock the header, processes and measurements views for a single batch, then one
+// tab per tab report and "My Reports" dock the report preview for all of them.
+//
+// During a run the main window drives the run panel at the top (status label and
+// progress bar) and hides the toggle button that shows or hides its navigation panes.
+
+#include "storage/FileItem.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QProgressBar;
+class QTabBar;
+class QToolButton;
+class QStackedLayout;
+class TBatchSubView;
+class TFormViewHeader;
+class TFormViewMeasurements;
+class TFormViewProcesses;
+class TFormViewReport;
+class TSettings;
+
+class TFormViewBatch : public QWidget {
+    Q_OBJECT
+public:
+    // settings and tabReports belong to the main window and outlive the view.
+    TFormViewBatch(TSettings& settings, const TFileList& tabReports, QWidget* parent = nullptr);
+    ~TFormViewBatch() override;
+
+    // Copies of the selected, loaded batch entries in list order.
+    TFileList SelectedFiles;
+
+    // Rebuilds the tabs, selects the stored tab and loads the sub-views.
+    void ShowSelection(bool force);
+    // Loads the single selected entry into the three batch views (force: also when
+    // unchanged) and recomposes the report preview.
+    void LoadSubViews(bool force);
+    // Marks the three batch views stale so that they reload with new display units.
+    void ForgetFileItems();
+
+    // The tab strip; setting the index always runs the tab change.
+    QTabBar* KorvTabPreview() const { return m_tabs; }
+    void SetTabIndex(int index);
+    QWidget* PanelPreviewDock() const { return m_dock; }
+    QWidget* DockedView() const { return m_docked; }
+
+    // The run panel and the toggle button (driven by the main window).
+    QWidget* PanelProcessPanel() const { return m_processPanel; }
+    QLabel* LabelProcessInfo() const { return m_processInfo; }
+    QProgressBar* ProgressBarProcess() const { return m_progress; }
+    QToolButton* SpeedButtonToggleView() const { return m_toggle; }
+    // Shows the run panel with "Please Wait..." (run start) or hides it (run end); the
+    // toggle button is hidden while the panel shows. The batch views lock their fields.
+    void SetRunActive(bool active);
+    // The run thread's status: text, and progress when max is above 0.
+    void ShowRunStatus(const QString& text, int position, int max);
+    // Glyph of the toggle button: the navigation panes are visible or hidden.
+    void UpdateToggleGlyph(bool navigationVisible);
+
+    TFormViewHeader* FormViewHeader() const { return m_header; }
+    TFormViewProcesses* FormViewProcesses() const { return m_processes; }
+    TFormViewMeasurements* FormViewMeasurements() const { return m_measurements; }
+    TFormViewReport* FormViewReport() const { return m_report; }
+
+    // The toggle button was pressed: the main window shows or hides its panes.
+    std::function<void()> OnToggleView;
+    // A batch view changed its copy of entry; the view saved it (result of the save in
+    // saved) and copied it into SelectedFiles. The main window brings the folder list's
+    // entry and a run's batch up to date.
+    std::function<void(TFileItem& entry, bool saved)> OnBatchSaved;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildTabs();
+    void SelectStoredTab();
+    void KorvTabPreviewChange(int index);
+    void DockView(QWidget* view);
+    void BatchEdited(TBatchSubView* sender, TFileItem& entry);
+    int StoredTab();
+
+    TSettings& m_settings;
+    const TFileList& m_tabReports;
+
+    QTabBar* m_tabs;
+    QToolButton* m_toggle;
+    QWidget* m_dock;
+    QStackedLayout* m_dockLayout;
+    QLabel* m_dockCaption;
+    QWidget* m_docked = nullptr;
+    QWidget* m_processPanel;
+    QLabel* m_processInfo;
+    QProgressBar* m_progress;
+
+    TFormViewHeader* m_header;
+    TFormViewProcesses* m_processes;
+    TFormViewMeasurements* m_measurements;
+    TFormViewReport* m_report;
+    bool m_building = false;
+};
