@@ -17,13 +17,15 @@ class TScriptedDialogs : public TDialogService {
 public:
     struct Shown {
         QString Kind; // "error", "warning", "information", "question", "open", "save", "folder", "beep",
-                      // "about", "open-url"
+                      // "about", "open-url",
+                      // "colour" (Text: the preset colour)
         QString Text; // message, question text or chooser caption
     };
 
     std::vector<Shown> Log;
     std::deque<QMessageBox::StandardButton> Answers; // for Question, in order
     std::deque<QString> Paths;                       // for the choosers, in order ("" = cancel)
+    std::deque<QColor> Colours;                      // for ChooseColour (invalid = cancel)
 
     void Error(QWidget*, const QString& message) override { Log.push_back({"error", message}); }
     void Warning(QWidget*, const QString& message) override { Log.push_back({"warning", message}); }
@@ -57,6 +59,19 @@ public:
         return OpenUrlResult;
     }
     bool OpenUrlResult = true;
+    bool ChooseColour(QWidget*, QColor& colour) override {
+        Log.push_back({"colour", colour.name()});
+        if (Colours.empty()) {
+            ADD_FAILURE() << "unexpected colour dialog";
+            return false;
+        }
+        const QColor chosen = Colours.front();
+        Colours.pop_front();
+        if (!chosen.isValid())
+            return false;
+        colour = chosen;
+        return true;
+    }
 
     // The texts shown of one kind, in order.
     QStringList Texts(const QString& kind) const {
