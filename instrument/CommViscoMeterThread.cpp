@@ -247,14 +247,12 @@ bool TCommViscoMeterThread::TakeReading(int rpmCode) {
     } catch (const std::exception&) {
         return false;
     }
-    TMeasurementItem taken;
-    taken.Assign(*reading);
     {
         std::lock_guard<TMeasurementList> guard(Batch.Measurements);
-        Batch.Measurements.Append(std::move(reading));
+        Batch.Measurements.Append(*reading);
     }
     if (OnReading)
-        OnReading(taken, Batch.ModelType, Batch.SpindleType);
+        OnReading(*reading, Batch.ModelType, Batch.SpindleType);
     return true;
 }
 
@@ -428,14 +426,12 @@ void TCommViscoMeterThread::ManualCollection() {
             reading->Temperature = block.Temperature;
             reading->SheerStress = block.ShearStress;
             reading->SheerRate = block.ShearRate;
-            TMeasurementItem taken;
-            taken.Assign(*reading);
             {
                 std::lock_guard<TMeasurementList> guard(Batch.Measurements);
-                Batch.Measurements.Append(std::move(reading));
+                Batch.Measurements.Append(*reading);
             }
             if (OnReading)
-                OnReading(taken, Batch.ModelType, Batch.SpindleType);
+                OnReading(*reading, Batch.ModelType, Batch.SpindleType);
         }
         if (first) {
             first = false;

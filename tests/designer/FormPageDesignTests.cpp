@@ -31,6 +31,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -462,6 +463,31 @@ TEST_F(PageDesignTest, UndoAndRedoOfAPropertyEdit) {
     EXPECT_EQ(Page().PaperSize(), 1);
     EXPECT_EQ(Page().Item(1)->GetFloat("Left"), 20.0);
     EXPECT_EQ(Page().OutputRect, TPageEditor::PageRectFor(Editor().width(), Editor().height(), 210, 297));
+}
+
+TEST_F(PageDesignTest, ExecuteShowsTheDialogModallyOrTellsWhyItCannot) {
+    TFileItem missing;
+    missing.FilePath = Dir.File(QStringLiteral("Gone.epr"));
+    missing.FileType = FileTypeReport;
+    EXPECT_EQ(Dialog->Execute(missing, 0), QDialog::Rejected);
+    ASSERT_EQ(Dialogs.Count("error"), 1);
+    EXPECT_TRUE(Dialogs.Texts("error").first().contains(QStringLiteral("Gone.epr")));
+
+    QTimer::singleShot(0, Dialog.get(), [this] {
+        EXPECT_TRUE(Dialog->isModal());
+        EXPECT_EQ(ItemNames(Page()), QStringLiteral("Close,Shape1"));
+        Action("ActionAbandonAndExit")->trigger();
+    });
+    EXPECT_EQ(Dialog->Execute(File, 3), QDialog::Rejected);
+}
+
+TEST_F(PageDesignTest, APageBeyondTheReportIsSavedAsANewPage) {
+    Open(7);
+    EXPECT_EQ(Page().ItemCount(), 0);
+    Place<TPageItemMemo>(Page(), 0, 0, 10, 10)->Property("Name").SetString(QStringLiteral("Extra"));
+    ASSERT_TRUE(Dialog->SavePage());
+    EXPECT_EQ(PagesOf(Path), QStringLiteral("Open:0 Extra:0 InnerA:1 InnerB:1 Close:2"));
+    EXPECT_EQ(Dialog->PageIndex(), 1);
 }
 
 TEST_F(PageDesignTest, TheShippedTemplateOpens) {

@@ -10,6 +10,7 @@
 #include "reports/PageItemMemo.h"
 #include "reports/PageItemReadings.h"
 #include "reports/PageItemShape.h"
+#include "xml/GmXml.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -383,6 +384,27 @@ TEST_F(PageEditorTest, CopyAndPasteBetweenTwoPages) {
     Editor.Paste();
     EXPECT_EQ(ItemNames(Page()), QStringLiteral("Shape1,Memo1,Shape2,Shape3,Memo2"));
     EXPECT_EQ(Editor.SelectedCount(), 2);
+}
+
+TEST_F(PageEditorTest, AWholePageOnTheClipboardBringsItsPropertiesAlong) {
+    // As the report list copies a page: properties and every item.
+    TPage landscape;
+    landscape.Property(QStringLiteral("PageOrientation")).SetInteger(PageOrientationLandscape);
+    landscape.Property(QStringLiteral("PageType")).SetInteger(PageTypeClosing);
+    Place<TPageItemShape>(landscape, 200, 10, 50, 20);
+    TGmXML document;
+    landscape.SaveToXml(document.Nodes().Add("Page")->Children(), false);
+    TfocClipboard::Instance().WriteStream(document.SaveToBytes(),
+                                          QString::fromLatin1(ReportItemClipboardFormat));
+
+    Place<TPageItemMemo>(Page(), 10, 10, 20, 20);
+    Editor.Paste();
+    EXPECT_EQ(Page().PageWidth(), 297.0);
+    EXPECT_EQ(Page().PageHeight(), 210.0);
+    EXPECT_EQ(Page().PageType(), PageTypeClosing);
+    EXPECT_EQ(Describe(Page()), QStringLiteral("Memo1(10,10,20,20) Shape1*(200,10,50,20)"));
+    // The page rectangle follows the new proportions: the height decides now.
+    EXPECT_EQ(Page().OutputRect, TPageEditor::PageRectFor(kEditorWidth, kEditorHeight, 297, 210));
 }
 
 TEST_F(PageEditorTest, PlainTextOnTheClipboardPastesNothing) {
