@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
+
 namespace {
 
 bool LooksLikeJpeg(const QByteArray& bytes) {
@@ -32,7 +34,40 @@ QImage ReadRaster(const QByteArray& bytes, const char* format = nullptr) {
     return reader.read(); // the reader's allocation limit guards against huge sizes
 }
 
+quint32 Le32(const QByteArray& b, int at) {
+    const auto* p = reinterpret_cast<const unsigned char*>(b.constData()) + at;
+    return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
+}
+
+quint16 Le16(const QByteArray& b, int at) {
+    const auto* p = reinterpret_cast<const unsigned char*>(b.constData()) + at;
+    return quint16(p[0] | p[1] << 8);
+}
+
 } // namespace
+
+QByteArray RepairBitmapHeader(const QByteArray& bmp) {
+    constexpr int Headers = 54;
+    if (bmp.size() < Headers || bmp[0] != 'B' || bmp[1] != 'M')
+        return bmp;
+    const quint32 fileSize = Le32(bmp, 2);
+    const quint32 offset = Le32(bmp, 10);
+    const quint32 infoSize = Le32(bmp, 14);
+    const quint16 bitCount = Le16(bmp, 28);
+    const quint32 coloursUsed = Le32(bmp, 46);
+    if (bitCount != 24 || offset == Headers || !(infoSize < 36 || coloursUsed == 0))
+        return bmp;
+    // The header's sizes are only claims: the copy ends where the file does.
+    const qint64 real = bmp.size();
+    qint64 length = qint64(fileSize) - qint64(offset);
+    length = std::min(length, real - qint64(offset));
+    QByteArray repaired = bmp.left(Headers);
+    repaired[10] = char(Headers);
+    repaired[11] = repaired[12] = repaired[13] = 0;
+    if (length > 0)
+        repaired.append(bmp.constData() + offset, static_cast<qsizetype>(length));
+    return repaired;
+}
 
 bool TKorvGraphic::IsEmpty() const {
     return m_bitmap.isNull() && !m_svg;
@@ -91,9 +126,12 @@ bool TKorvGraphic::LoadMetafileBytes(const QByteArray& bytes) {
 }
 
 void TKorvGraphic::LoadFromFile(const QString& path) {
-    const QByteArray bytes = ReadWholeFile(path);
+    QByteArray bytes = ReadWholeFile(path);
+    const QString suffix = QFileInfo(path).suffix();
+    if (suffix.compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0)
+        bytes = RepairBitmapHeader(bytes);
     bool ok = false;
-    if (QFileInfo(path).suffix().compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0)
+    if (suffix.compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0)
         ok = LoadJpegBytes(bytes);
     else if (DetectFormat(bytes) == "bmp")
         ok = LoadBitmapBytes(bytes);

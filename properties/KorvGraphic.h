@@ -17,6 +17,14 @@
 class QPainter;
 class QSvgRenderer;
 
+// The repairing bitmap loader's step on a ".bmp" file's bytes: a 24-bit bitmap whose
+// pixel data does not start right after the two headers (offset not 54) and whose
+// information header is short (below 36 bytes) or names no colours in use is rewritten
+// in memory with offset 54, the two headers followed by the pixel data from the old
+// offset: as many bytes as the header's file size says, never more than the file has.
+// Any other bytes come back unchanged.
+QByteArray RepairBitmapHeader(const QByteArray& bmp);
+
 class TKorvGraphic {
 public:
     enum : std::uint8_t { KindBitmap = 0, KindJpeg = 1, KindMetafile = 2 };

@@ -6,6 +6,7 @@
 #include "support/TempDir.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -284,3 +285,78 @@ TEST_F(Graphic, AssignCopiesAndRejectsNothing) {
 }
 
 } // namespace
+
+namespace {
+
+// A 24-bit bitmap of two pixels (red, blue) with `gap` junk bytes between the headers
+// and the pixels, the offset field pointing at the pixels, and the file size field
+// claiming fileSizeClaim (0: the true size).
+QByteArray GappedBitmap(int gap, quint32 fileSizeClaim = 0, quint32 coloursUsed = 0) {
+    auto le32 = [](QByteArray& b, quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            b.append(char((v >> (8 * i)) & 0xFF));
+    };
+    auto le16 = [](QByteArray& b, quint16 v) {
+        b.append(char(v & 0xFF));
+        b.append(char(v >> 8));
+    };
+    // Blue, green, red per pixel: red, blue, then two bytes pad the row to four.
+    const QByteArray pixels = QByteArray::fromHex("0000ffff00000000");
+    const quint32 offset = 54 + gap;
+    QByteArray b("BM");
+    le32(b, fileSizeClaim ? fileSizeClaim : offset + pixels.size());
+    le32(b, 0);
+    le32(b, offset);
+    le32(b, 40);
+    le32(b, 2);
+    le32(b, 1);
+    le16(b, 1);
+    le16(b, 24);
+    le32(b, 0);
+    le32(b, pixels.size());
+    le32(b, 2835);
+    le32(b, 2835);
+    le32(b, coloursUsed);
+    le32(b, 0);
+    b.append(QByteArray(gap, 'x'));
+    b.append(pixels);
+    return b;
+}
+
+} // namespace
+
+TEST(RepairingBitmapLoader, MovesThePixelsRightBehindTheHeaders) {
+    const QByteArray gapped = GappedBitmap(6);
+    const QByteArray repaired = RepairBitmapHeader(gapped);
+    ASSERT_EQ(repaired.size(), 54 + 8);
+    EXPECT_EQ(static_cast<unsigned char>(repaired[10]), 54);
+    EXPECT_EQ(repaired.mid(54), gapped.mid(60));
+    QImage image = QImage::fromData(repaired, "BMP");
+    ASSERT_EQ(image.size(), QSize(2, 1));
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(1, 0), QColor(Qt::blue));
+}
+
+TEST(RepairingBitmapLoader, NeverReadsBeyondTheFile) {
+    // A header that claims far more than the file holds, or pixels past its end.
+    EXPECT_EQ(RepairBitmapHeader(GappedBitmap(6, 100000)).size(), 54 + 8);
+    QByteArray beyond = GappedBitmap(6);
+    beyond[10] = char(0xF0);
+    beyond[11] = char(0xFF);
+    EXPECT_EQ(RepairBitmapHeader(beyond).size(), 54);
+    // Bitmaps it has no reason to touch come back as they were.
+    EXPECT_EQ(RepairBitmapHeader(GappedBitmap(0)), GappedBitmap(0));
+    EXPECT_EQ(RepairBitmapHeader(GappedBitmap(6, 0, 2)), GappedBitmap(6, 0, 2));
+    EXPECT_EQ(RepairBitmapHeader(QByteArray("BM")), QByteArray("BM"));
+}
+
+TEST_F(Graphic, ABmpFileIsLoadedThroughTheRepair) {
+    TempDir dir;
+    dir.Write("gapped.bmp", GappedBitmap(6));
+    TKorvGraphic graphic;
+    graphic.LoadFromFile(dir.File("gapped.bmp"));
+    EXPECT_EQ(graphic.Kind, TKorvGraphic::KindBitmap);
+    EXPECT_EQ(graphic.Bitmap().pixelColor(1, 0), QColor(Qt::blue));
+    // No temporary file beside the picture.
+    EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files), QStringList{"gapped.bmp"});
+}
