@@ -166,6 +166,7 @@ TFormLocal::TFormLocal(TSettings& settings, TFormViewBatch& viewBatch, TDialogSe
     m_list->setItemDelegate(new TNameEditDelegate(m_dialogs, m_list));
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->header()->setSectionsClickable(false);
+    m_list->header()->setAccessibleName(tr("Columns"));
     m_list->header()->resizeSection(0, 175);
     m_list->header()->resizeSection(1, 120);
     m_list->setMinimumHeight(50);
@@ -264,6 +265,15 @@ void TFormLocal::SelectPath(const QString& path) {
     m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                          QItemSelectionModel::Rows);
     m_list->scrollTo(index);
+}
+
+void TFormLocal::ReloadEntry(const QString& path) {
+    const int row = Entries.IndexOf(path, FileTypeAny);
+    if (row < 0)
+        return;
+    Entries.Items(row)->Load();
+    Entries.SaveCache();
+    m_model->RowsChanged();
 }
 
 void TFormLocal::SelectAll() {

@@ -44,6 +44,9 @@ public:
     void ShowPreview();
     // Selects every row and updates the preview once.
     void SelectAll();
+    // Reads the entry of path again (the file was rewritten: a time kept to two seconds
+    // may not show it) and keeps the cache up to date.
+    void ReloadEntry(const QString& path);
     // Starts editing the name of the selected row (the first when several are).
     void EditSelectedName();
 

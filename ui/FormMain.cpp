@@ -196,6 +196,7 @@ TFormMain::TFormMain(TDialogService& dialogs, QWidget* parent)
     m_tree->setObjectName(QStringLiteral("TreeViewMain"));
     m_tree->setAccessibleName(tr("Folder List"));
     m_tree->setHeaderLabel(tr("Folder List"));
+    m_tree->header()->setAccessibleName(tr("Folder List"));
     m_tree->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     m_tree->setItemDelegate(new TNameEditDelegate(m_dialogs, m_tree));
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -1254,7 +1255,9 @@ void TFormMain::ActionClearExecute() {
     } catch (const EBramblexError& e) {
         m_dialogs.Error(this, e.Message());
     }
+    const QString path = entry->FilePath;
     m_formLocal->ReloadFolder();
+    m_formLocal->ReloadEntry(path);
     m_formLocal->ShowPreview();
     UpdateActions();
 }
@@ -1397,6 +1400,7 @@ void TFormMain::RunTerminated() {
     if (QTreeWidgetItem* node = SelectedNode())
         RefreshTreeUnder(FolderOfNode(node));
     m_formLocal->ReloadFolder();
+    m_formLocal->ReloadEntry(run->BatchPath());
     m_formLocal->ShowPreview();
     StartWatchers();
     UpdateActions();
@@ -1439,8 +1443,9 @@ bool TFormMain::OfferRecovery(const TOrphanJournal& journal) {
     } catch (const EBramblexError& e) {
         m_dialogs.Error(this, e.Message());
     }
-    if (m_formLocal->isVisible() || m_rightStack->currentWidget() == m_formLocal) {
+    if (m_rightStack->currentWidget() == m_formLocal) {
         m_formLocal->ReloadFolder();
+        m_formLocal->ReloadEntry(journal.BatchPath);
         m_formLocal->ShowPreview();
     }
     StartWatchers();

@@ -18,6 +18,7 @@ TFormViewMeasurements::TFormViewMeasurements(QWidget* parent) : TBatchSubView(pa
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->header()->setAccessibleName(tr("Columns"));
     layout->addWidget(m_list);
 }
 

@@ -15,6 +15,7 @@ TFormViewProcesses::TFormViewProcesses(QWidget* parent) : TBatchSubView(parent) 
     m_list->setObjectName(QStringLiteral("ListViewProcesses"));
     m_list->setAccessibleName(tr("Processes"));
     m_list->setRootIsDecorated(false);
+    m_list->header()->setAccessibleName(tr("Columns"));
     m_list->setHeaderLabels(
         {tr("Identifier"), tr("Start RPM"), tr("End RPM"), tr("Time (s)"), tr("Readings")});
     layout->addWidget(m_list);

@@ -275,3 +275,30 @@ TEST_F(FileOpsTest, MoveToAnotherFilesystemCopiesThenDeletes) {
     EXPECT_EQ(QFileInfo(other.filePath("Tree/a.epb")).lastModified(), before);
     EXPECT_FALSE(Exists("src/Tree"));
 }
+
+TEST(NameRules, WholeNamesAndNamesOtherProgramsSupply) {
+    for (const QString& bad :
+         {QString(), QStringLiteral("."), QStringLiteral(".."), QStringLiteral("a/b"), QStringLiteral("a\\b"),
+          QStringLiteral("line\nbreak"), QStringLiteral("tab\t")})
+        EXPECT_FALSE(IsValidEntryName(bad)) << bad.toStdString();
+    for (const QString& good : {QStringLiteral("Run 1"), QStringLiteral(".hidden"), QStringLiteral("Lot: 7"),
+                                QStringLiteral("Messung \u00e4")})
+        EXPECT_TRUE(IsValidEntryName(good)) << good.toStdString();
+
+    EXPECT_EQ(PlainEntryName("../../etc/passwd"), QStringLiteral("passwd"));
+    EXPECT_EQ(PlainEntryName("C:\\Data\\Run.epb"), QStringLiteral("Run.epb"));
+    EXPECT_EQ(PlainEntryName("a/.."), QString());
+    EXPECT_EQ(PlainEntryName("dir/"), QString());
+}
+
+TEST_F(FileOpsTest, ANameSuppliedByTheDroppingProgramStaysInsideTheTarget) {
+    Make("src/Run.epb", "batch");
+    QDir().mkpath(Path("dest"));
+    TransferFiles({Path("src/Run.epb")}, {QStringLiteral("../../escaped.epb")}, Path("dest"),
+                  TDropEffect::Copy);
+    EXPECT_EQ(Read("dest/escaped.epb"), QByteArray("batch"));
+    EXPECT_FALSE(PathExists(Path("../escaped.epb")));
+    // A name that is no name at all falls back to the file's own.
+    TransferFiles({Path("src/Run.epb")}, {QStringLiteral("..")}, Path("dest"), TDropEffect::Copy);
+    EXPECT_EQ(Read("dest/Run.epb"), QByteArray("batch"));
+}

@@ -54,6 +54,16 @@ TEST_F(StorageRootTest, ChangeRecordsTheRootPerLanguageAndPreparesIt) {
     EXPECT_EQ(StorageRoot(), home.Path() + "/Documents/My ViscoMeter Data/");
 }
 
+TEST_F(StorageRootTest, ARootThatCannotBePreparedIsNotRecorded) {
+    MakeTemplate();
+    ChangeStorageRoot(home.File("data"));
+    // A file where the new root's folder would have to be.
+    WriteFile(home.File("blocked"), "x");
+    EXPECT_THROW(ChangeStorageRoot(home.File("blocked/root")), EBramblexError);
+    EXPECT_EQ(StorageRoot(), home.File("data") + "/");
+    EXPECT_EQ(ReadRegistryValue("Settings", "ViscoMeterDataENU").toString(), home.File("data") + "/");
+}
+
 TEST_F(StorageRootTest, SessionRootOverridesAndFollowsAChangeWithoutRecordingIt) {
     ScopedEnv session("BRAMBLEX_STORAGE_ROOT", home.File("session"));
     EXPECT_EQ(StorageRoot(), home.File("session") + "/");

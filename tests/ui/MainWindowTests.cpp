@@ -3,12 +3,21 @@
 
 #include "MainWindowFixture.h"
 
+#include "platform/FileListClipboard.h"
 #include "platform/FileSystem.h"
+#include "services/RunJournal.h"
 #include "storage/FileOperations.h"
 
+#include <QAbstractButton>
+#include <QDragEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTabBar>
 #include <QToolBar>
+#include <QUrl>
 
 namespace {
 
@@ -231,4 +240,219 @@ TEST_F(MainWindowTest, StartedForAutomationBuildsTheTreeWithoutAWindow) {
     // No preferences for a program nobody sees.
     QTest::qWait(400);
     EXPECT_EQ(Dialogs.Log.size(), 0u);
+}
+
+TEST_F(MainWindowTest, TreeDropRules) {
+    WriteSettings({{"DefaultViscoMeter", "2"}});
+    QDir().mkpath(Local() + "A/Inner");
+    QDir().mkpath(Local() + "B");
+    Start();
+    Form->LocalNode()->setExpanded(true);
+    QTreeWidgetItem* a = Form->NodeOfFolder(Local() + "A");
+    a->setExpanded(true);
+    QTreeWidgetItem* inner = Form->NodeOfFolder(Local() + "A/Inner");
+    QTreeWidgetItem* b = Form->NodeOfFolder(Local() + "B");
+    const QStringList dragged{Local() + "A"};
+    const Qt::DropActions all = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+    auto effect = [&](QTreeWidgetItem* node, Qt::KeyboardModifiers keys, Qt::DropActions allowed) {
+        return Form->TreeDropEffect(dragged, node, allowed, keys);
+    };
+    EXPECT_EQ(effect(a, Qt::NoModifier, all), Qt::IgnoreAction) << "onto itself";
+    EXPECT_EQ(effect(inner, Qt::NoModifier, all), Qt::IgnoreAction) << "into itself";
+    EXPECT_EQ(effect(Form->LocalNode(), Qt::NoModifier, all), Qt::IgnoreAction) << "onto its own parent";
+    EXPECT_EQ(effect(Form->ReportsNode(), Qt::NoModifier, all), Qt::IgnoreAction) << "outside Local";
+    EXPECT_EQ(effect(Form->RootNode(), Qt::NoModifier, all), Qt::IgnoreAction);
+    EXPECT_EQ(effect(b, Qt::NoModifier, all), Qt::MoveAction) << "same drive";
+    EXPECT_EQ(effect(b, Qt::ControlModifier, all), Qt::CopyAction);
+    EXPECT_EQ(effect(b, Qt::ShiftModifier, all), Qt::MoveAction);
+    EXPECT_EQ(effect(b, Qt::ShiftModifier | Qt::ControlModifier, all), Qt::IgnoreAction) << "no links";
+    EXPECT_EQ(effect(b, Qt::ShiftModifier, Qt::CopyAction), Qt::CopyAction) << "the first allowed";
+    EXPECT_EQ(effect(b, Qt::NoModifier, Qt::LinkAction), Qt::LinkAction);
+
+    // A real drop: the folder moves, the tree follows.
+    QMimeData* data = MakeFileListMimeData(dragged, TFileListEffect::Copy);
+    const QPoint at = Form->TreeViewMain()->visualItemRect(b).center();
+    QDragEnterEvent enter(at, all, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Form->TreeViewMain()->viewport(), &enter);
+    QDropEvent drop(at, all, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Form->TreeViewMain()->viewport(), &drop);
+    EXPECT_EQ(drop.dropAction(), Qt::MoveAction);
+    QApplication::processEvents();
+    delete data;
+    EXPECT_TRUE(QFileInfo(Local() + "B/A/Inner").isDir());
+    EXPECT_FALSE(QFileInfo::exists(Local() + "A"));
+    EXPECT_EQ(ChildNames(Form->LocalNode()), QStringList{"B"});
+}
+
+TEST_F(MainWindowTest, CopyCutAndPasteOfATreeFolder) {
+    WriteSettings({{"DefaultViscoMeter", "2"}});
+    WriteBatch(Local() + "Source/run.epb", 2, 0);
+    QDir().mkpath(Local() + "Target");
+    Start();
+    Form->SelectNode(Form->NodeOfFolder(Local() + "Source"));
+    Form->TreeViewMain()->setFocus();
+    EXPECT_FALSE(Enabled("ActionPasteFolderFile"));
+    A("ActionCopyFolderFile")->trigger();
+    Form->SelectNode(Form->NodeOfFolder(Local() + "Target"));
+    ASSERT_TRUE(Enabled("ActionPasteFolderFile"));
+    A("ActionPasteFolderFile")->trigger();
+    EXPECT_TRUE(QFileInfo::exists(Local() + "Target/Source/run.epb"));
+    EXPECT_TRUE(QFileInfo::exists(Local() + "Source/run.epb"));
+
+    // Cut and paste moves, and empties the clipboard.
+    Form->SelectNode(Form->NodeOfFolder(Local() + "Source"));
+    A("ActionCutFolderFile")->trigger();
+    Form->SelectNode(Form->LocalNode());
+    QTreeWidgetItem* target = Form->NodeOfFolder(Local() + "Target");
+    target->setExpanded(true);
+    Form->SelectNode(target);
+    Dialogs.Answers = {QMessageBox::YesToAll}; // the folder is there already from the copy
+    A("ActionPasteFolderFile")->trigger();
+    EXPECT_FALSE(QFileInfo::exists(Local() + "Source"));
+    EXPECT_TRUE(QFileInfo::exists(Local() + "Target/Source/run.epb"));
+    EXPECT_FALSE(ClipboardHasFileList());
+    EXPECT_FALSE(Enabled("ActionPasteFolderFile"));
+}
+
+TEST_F(MainWindowTest, HelpOpensTheShippedGuideAndAboutNamesTheProgram) {
+    WriteSettings({{"DefaultViscoMeter", "2"}});
+    Start();
+    A("ActionHelp")->trigger();
+    const QStringList opened = Dialogs.Texts("open-url");
+    ASSERT_EQ(opened.size(), 1);
+    const QString guide = QUrl(opened[0]).toLocalFile();
+    EXPECT_TRUE(guide.endsWith("Bramblex.html"));
+    QFile file(guide);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray html = file.readAll();
+    for (const char* topic : {"Connecting the instrument", "Measuring", "Reports", "Exporting"})
+        EXPECT_TRUE(html.contains(topic)) << topic;
+
+    Dialogs.OpenUrlResult = false; // no browser on this computer
+    A("ActionHelp")->trigger();
+    EXPECT_EQ(Dialogs.Count("error"), 1);
+
+    A("ActionAbout")->trigger();
+    ASSERT_EQ(Dialogs.Count("about"), 1);
+    EXPECT_TRUE(Dialogs.Texts("about")[0].contains("Korvane Bramblex"));
+}
+
+TEST_F(MainWindowTest, ChangeStorageDirectoryPreparesTheNewTreeFirst) {
+    WriteSettings({{"DefaultViscoMeter", "2"}});
+    Start();
+    Form->SelectNode(Form->RootNode());
+    ASSERT_TRUE(Enabled("ActionChangeStorageDirectory"));
+
+    // A folder that cannot become a tree: the error, and everything stays.
+    QFile blocker(Dir.File("blocked"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Dialogs.Paths = {Dir.File("blocked/tree")};
+    A("ActionChangeStorageDirectory")->trigger();
+    EXPECT_EQ(Dialogs.Count("error"), 1);
+    EXPECT_EQ(Form->RootNode()->text(0), "storage");
+
+    // A new folder is seeded, the tree rebuilt on it, and its settings (from the
+    // template tree: no model yet) ask for Preferences.
+    Dialogs.Paths = {Dir.File("second")};
+    A("ActionChangeStorageDirectory")->trigger();
+    EXPECT_TRUE(QFileInfo(Dir.File("second/Local")).isDir());
+    EXPECT_EQ(Form->RootNode()->text(0), "second");
+    EXPECT_EQ(Form->SelectedNode(), Form->LocalNode());
+    EXPECT_EQ(Form->Settings().FileName, Dir.File("second/Settings/settings.xml"));
+    EXPECT_EQ(Form->Settings().Item("MeasurementWindowWidth").GetInteger(), 256);
+    EXPECT_EQ(Form->Settings().Item("DefaultViscoMeter").GetInteger(), -1);
+}
+
+TEST_F(MainWindowTest, ClearEmptiesTheReadingsAndKeepsTheRest) {
+    WriteSettings({{"DefaultViscoMeter", "2"}});
+    const QString path = Local() + "Full.epb";
+    WriteBatch(path, 2, 0, 4, 1);
+    Start();
+    ShowFolder(Local());
+    SelectInList(path);
+    Dialogs.Answers = {QMessageBox::No};
+    A("ActionClear")->trigger();
+    EXPECT_EQ(Dialogs.Texts("question"), QStringList{"All collected data will be lost, are you sure?"});
+    EXPECT_EQ(Readings(path), 4);
+    Dialogs.Answers = {QMessageBox::Yes};
+    A("ActionClear")->trigger();
+    TBatchItem batch;
+    batch.LoadFromFile(path);
+    EXPECT_EQ(batch.Measurements.Count(), 0);
+    EXPECT_EQ(batch.Processes.Count(), 1);
+    EXPECT_TRUE(Enabled("ActionStartAuto"));
+}
+
+TEST_F(MainWindowTest, ExportWritesTheSelectedBatch) {
+    WriteSettings({{"DefaultViscoMeter", "2"}});
+    const QString path = Local() + "Export me.epb";
+    WriteBatch(path, 2, 0, 3, 1);
+    Start();
+    ShowFolder(Local());
+    SelectInList(path);
+    const QString csv = Dir.File("out/readings");
+    QDir().mkpath(Dir.File("out"));
+    Dialogs.Paths = {csv};
+    A("ActionExportToCsv")->trigger();
+    EXPECT_TRUE(Dialogs.Texts("error").isEmpty()) << Dialogs.Texts("error").join('\n').toStdString();
+    QFile file(csv + ".csv");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the default extension is added";
+    EXPECT_GE(file.readAll().count('\n'), 3);
+    EXPECT_EQ(Form->Settings().Item("LastCSVExport").GetString(), csv + ".csv");
+}
+
+TEST_F(MainWindowTest, EveryControlHasAName) {
+    WriteSettings({{"DefaultViscoMeter", "2"}});
+    WriteBatch(Local() + "One.epb", 2, 0, 2, 1);
+    Start();
+    ShowFolder(Local());
+    SelectInList(Local() + "One.epb");
+    int controls = 0;
+    for (QWidget* w : Form->findChildren<QWidget*>()) {
+        if (w->objectName().startsWith("qt_") || !w->isVisibleTo(Form.get()))
+            continue;
+        if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractItemView*>(w) ||
+            qobject_cast<QLineEdit*>(w) || qobject_cast<QTabBar*>(w) || qobject_cast<QProgressBar*>(w) ||
+            qobject_cast<QPlainTextEdit*>(w)) {
+            ++controls;
+            EXPECT_FALSE(w->accessibleName().isEmpty())
+                << w->metaObject()->className() << " " << w->objectName().toStdString();
+        }
+    }
+    EXPECT_GT(controls, 15);
+}
+
+TEST_F(MainWindowTest, SelectingABatchWithAnUnrecoveredJournalOffersItsReadings) {
+    WriteSettings({{"DefaultViscoMeter", "2"}});
+    const QString path = Local() + "Interrupted.epb";
+    WriteBatch(path, 2, 0, 0, 1);
+    {
+        TBatchItem start;
+        start.LoadFromFile(path);
+        TRunJournal journal;
+        journal.Begin(TRunJournal::DefaultFolder(), path, true, start);
+        TMeasurementItem m;
+        m.DateTime = 45001.25;
+        m.Viscosity = 321.5;
+        m.RPMCode = 14;
+        journal.Append(m, 2, 0);
+        journal.Release();
+    }
+    Dialogs.Answers = {QMessageBox::No}; // at start: later
+    Start();
+    ASSERT_TRUE(WaitFor([&] { return Dialogs.Count("question") == 1; }, 3000));
+    EXPECT_EQ(Readings(path), 0);
+    ShowFolder(Local());
+    // Declined in this run: selecting the batch does not ask again ...
+    SelectInList(path);
+    QApplication::processEvents();
+    EXPECT_EQ(Dialogs.Count("question"), 1);
+    // ... but starting a run on it does, before anything could replace the journal.
+    Dialogs.Answers = {QMessageBox::Yes};
+    A("ActionStartAuto")->trigger();
+    EXPECT_EQ(Dialogs.Count("question"), 2);
+    EXPECT_FALSE(Form->RunInProgress());
+    EXPECT_EQ(Readings(path), 1);
+    EXPECT_FALSE(Enabled("ActionStartAuto")) << "the batch has readings now";
 }
