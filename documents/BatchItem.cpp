@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <limits>
 
@@ -95,22 +96,90 @@ bool TProcessList::FitsTBarSpindles() const {
     });
 }
 
+TMeasurementList::TMeasurementList(const TMeasurementList& source)
+    : TDocumentObject(), m_data(source.m_data) {}
+
+TMeasurementList& TMeasurementList::operator=(const TMeasurementList& source) {
+    m_data = source.m_data;
+    return *this;
+}
+
 void TMeasurementList::Assign(const TDocumentObject& source) {
     if (const auto* list = dynamic_cast<const TMeasurementList*>(&source))
         Assign(*list);
 }
 
 void TMeasurementList::Assign(const TMeasurementList& source) {
-    CopyItems<TMeasurementItem>(*this, source);
+    m_data = source.m_data;
+}
+
+std::vector<TMeasurementItem>& TMeasurementList::Writable() {
+    if (!m_data || m_data.use_count() > 1) {
+        auto own = m_data ? std::make_shared<TMeasurementBlock>(m_data->Items)
+                          : std::make_shared<TMeasurementBlock>();
+        m_data = own;
+        return own->Items;
+    }
+    // The last other owner may have let go on another thread: see its reads first.
+    std::atomic_thread_fence(std::memory_order_acquire);
+    auto own = std::const_pointer_cast<TMeasurementBlock>(m_data);
+    own->HasStart = false;
+    own->SortedViews.clear();
+    return own->Items;
+}
+
+const TMeasurementItem* TMeasurementList::Items(int index) const {
+    if (index < 0 || index >= Count())
+        RaiseListIndexError(index);
+    return &m_data->Items[static_cast<size_t>(index)];
+}
+
+TMeasurementItem* TMeasurementList::EditItem(int index) {
+    if (index < 0 || index >= Count())
+        RaiseListIndexError(index);
+    return &Writable()[static_cast<size_t>(index)];
+}
+
+TMeasurementItem* TMeasurementList::Add() {
+    std::vector<TMeasurementItem>& items = Writable();
+    items.emplace_back();
+    return &items.back();
+}
+
+void TMeasurementList::Append(const TMeasurementItem& reading) {
+    Writable().push_back(reading);
+}
+
+void TMeasurementList::Delete(int index) {
+    if (index < 0 || index >= Count())
+        RaiseListIndexError(index);
+    std::vector<TMeasurementItem>& items = Writable();
+    items.erase(items.begin() + index);
+}
+
+void TMeasurementList::Clear() {
+    m_data.reset();
+}
+
+void TMeasurementList::Reserve(int count) {
+    if (count > 0)
+        Writable().reserve(static_cast<size_t>(count));
 }
 
 double TMeasurementList::StartDateTime() const {
-    // The first of equal values wins; with plain "<" that is the first one found.
-    const TMeasurementItem* earliest = nullptr;
-    for (const auto& m : m_items)
-        if (!earliest || m->DateTime < earliest->DateTime)
-            earliest = m.get();
-    return earliest ? earliest->DateTime : 0.0;
+    if (!m_data)
+        return 0.0;
+    std::lock_guard<std::mutex> guard(m_data->CacheLock);
+    if (!m_data->HasStart) {
+        // The first of equal values wins; with plain "<" that is the first one found.
+        const TMeasurementItem* earliest = nullptr;
+        for (const TMeasurementItem& m : m_data->Items)
+            if (!earliest || m.DateTime < earliest->DateTime)
+                earliest = &m;
+        m_data->Start = earliest ? earliest->DateTime : 0.0;
+        m_data->HasStart = true;
+    }
+    return m_data->Start;
 }
 
 double TMeasurementList::ElapsedSecondsBetween(double start, double dateTime) {
@@ -129,52 +198,80 @@ double TMeasurementList::ElapsedSeconds(int index) const {
     return ElapsedSecondsBetween(StartDateTime(), reading->DateTime);
 }
 
-void TMeasurementList::Sort(int kind, int model, int spindle) {
+namespace {
+
+double SortKey(const TMeasurementItem& m, int kind, int model, int spindle) {
+    double key = 0.0;
+    switch (kind) {
+    case 0:
+        key = m.DateTime;
+        break;
+    case 1:
+        key = m.Viscosity;
+        break;
+    case 2:
+        key = PercentFullScale(model, spindle, m.RPMCode, m.Viscosity);
+        break;
+    case 3:
+        key = m.Temperature;
+        break;
+    case 4:
+        key = RPMCodeToValue(m.RPMCode);
+        break;
+    case 5:
+        key = m.SheerStress;
+        break;
+    case 6:
+        key = m.SheerRate;
+        break;
+    }
+    // NaN would break the ordering that the sort relies on; it goes first.
+    return std::isnan(key) ? -std::numeric_limits<double>::infinity() : key;
+}
+
+} // namespace
+
+std::shared_ptr<const TMeasurementBlock> TMeasurementList::SortedBlock(int kind, int model,
+                                                                       int spindle) const {
     if (kind < 0 || kind > 6)
         throw EBramblexError(Tr("Invalid sort type"));
+    if (!m_data)
+        return nullptr;
+    std::lock_guard<std::mutex> guard(m_data->CacheLock);
+    for (const auto& view : m_data->SortedViews)
+        if (view.Kind == kind && view.Model == model && view.Spindle == spindle)
+            return view.Block ? view.Block : m_data;
 
     // Keys are computed once, from the reading and the arguments only.
+    const std::vector<TMeasurementItem>& items = m_data->Items;
     std::vector<std::pair<double, size_t>> keys;
-    keys.reserve(m_items.size());
-    for (size_t i = 0; i < m_items.size(); ++i) {
-        const TMeasurementItem& m = *m_items[i];
-        double key = 0.0;
-        switch (kind) {
-        case 0:
-            key = m.DateTime;
-            break;
-        case 1:
-            key = m.Viscosity;
-            break;
-        case 2:
-            key = PercentFullScale(model, spindle, m.RPMCode, m.Viscosity);
-            break;
-        case 3:
-            key = m.Temperature;
-            break;
-        case 4:
-            key = RPMCodeToValue(m.RPMCode);
-            break;
-        case 5:
-            key = m.SheerStress;
-            break;
-        case 6:
-            key = m.SheerRate;
-            break;
-        }
-        // NaN would break the ordering that the sort relies on; it goes first.
-        if (std::isnan(key))
-            key = -std::numeric_limits<double>::infinity();
-        keys.emplace_back(key, i);
+    keys.reserve(items.size());
+    for (size_t i = 0; i < items.size(); ++i)
+        keys.emplace_back(SortKey(items[i], kind, model, spindle), i);
+    const auto byKey = [](const auto& a, const auto& b) { return a.first < b.first; };
+    // A block already in order is its own sorted view; it records no pointer to itself.
+    if (std::is_sorted(keys.begin(), keys.end(), byKey)) {
+        m_data->SortedViews.push_back({kind, model, spindle, nullptr});
+        return m_data;
     }
-    std::stable_sort(keys.begin(), keys.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-
-    std::vector<std::unique_ptr<TMeasurementItem>> sorted;
-    sorted.reserve(m_items.size());
+    std::stable_sort(keys.begin(), keys.end(), byKey);
+    std::vector<TMeasurementItem> sorted;
+    sorted.reserve(items.size());
     for (const auto& key : keys)
-        sorted.push_back(std::move(m_items[key.second]));
-    m_items = std::move(sorted);
+        sorted.push_back(items[key.second]);
+    auto block = std::make_shared<const TMeasurementBlock>(std::move(sorted));
+    m_data->SortedViews.push_back({kind, model, spindle, block});
+    return block;
+}
+
+void TMeasurementList::Sort(int kind, int model, int spindle) {
+    m_data = SortedBlock(kind, model, spindle);
+}
+
+TMeasurementList TMeasurementList::Sorted(int kind, int model, int spindle) const {
+    TMeasurementList sorted;
+    sorted.m_data = SortedBlock(kind, model, spindle);
+    return sorted;
 }
 
 void TBatchList::Assign(const TDocumentObject& source) {
@@ -282,6 +379,7 @@ void TBatchItem::LoadFromNodes(const TGmXmlNodeList& list) {
     }
 
     Measurements.Clear();
+    Measurements.Reserve(header.Find("Measurements").Children().Count());
     for (const auto& node : header.Find("Measurements").Children()) {
         const TGmXmlNodeList& fields = node->Children();
         TMeasurementItem* m = Measurements.Add();

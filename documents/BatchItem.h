@@ -8,7 +8,9 @@
 #include <QString>
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <memory>
 #include <mutex>
 #include <utility>
@@ -17,9 +19,9 @@
 class TGmXmlNodeList;
 class TSettings;
 
-// An ordered list that owns its items. The lock guards the list across threads (the
-// run thread appends readings while the main window copies them out); Lock/Unlock and
-// lock/unlock are the same, so std::lock_guard and std::scoped_lock work on it.
+// An ordered list that owns its items. The lock guards the list across threads;
+// Lock/Unlock and lock/unlock are the same, so std::lock_guard and std::scoped_lock
+// work on it.
 template <class T> class TOwningList {
 public:
     TOwningList() = default;
@@ -110,9 +112,16 @@ public:
     void Assign(const TProcessItem& source);
 };
 
-// One reading.
+// One reading. A plain value: readings live by value in their list.
 class TMeasurementItem : public TDocumentObject {
 public:
+    TMeasurementItem() = default;
+    TMeasurementItem(const TMeasurementItem& source) : TDocumentObject() { Assign(source); }
+    TMeasurementItem& operator=(const TMeasurementItem& source) {
+        Assign(source);
+        return *this;
+    }
+
     double DateTime = 0.0;    // days since 30 December 1899, time of day as fraction
     double Viscosity = 0.0;   // mPas; OverRangeViscosity (1.7e308) when over range
     double Temperature = 0.0; // Celsius
@@ -135,12 +144,98 @@ public:
     bool FitsTBarSpindles() const;
 };
 
-class TMeasurementList : public TOwningList<TMeasurementItem>, public TDocumentObject {
+// A block of readings shared between lists, with what is derived from it; the
+// derived values are computed on first use (under CacheLock) and belong to the block,
+// so a list that changes its readings gets a block of its own without them.
+struct TMeasurementBlock {
+    TMeasurementBlock() = default;
+    explicit TMeasurementBlock(std::vector<TMeasurementItem> items) : Items(std::move(items)) {}
+
+    struct TSortedView {
+        int Kind;
+        int Model;
+        int Spindle;
+        std::shared_ptr<const TMeasurementBlock> Block;
+    };
+
+    std::vector<TMeasurementItem> Items;
+    mutable std::mutex CacheLock;
+    mutable bool HasStart = false;
+    mutable double Start = 0.0;
+    mutable std::vector<TSortedView> SortedViews;
+};
+
+// The readings of a batch: an immutable block shared by every copy (a report of a
+// thousand pages or a view's copy holds one block, not a thousand), copied on the first
+// change of a copy that still shares it. The lock guards the list object across
+// threads (the run thread appends under it while the main window copies out under it);
+// Lock/Unlock and lock/unlock are the same, so std::lock_guard works on it.
+class TMeasurementList : public TDocumentObject {
 public:
-    // Clears and appends copies; a source of another kind changes nothing. Does not
+    TMeasurementList() = default;
+    // Shares the source's readings (cheap); the lock is not copied.
+    TMeasurementList(const TMeasurementList& source);
+    TMeasurementList& operator=(const TMeasurementList& source);
+
+    // Shares the source's readings; a source of another kind changes nothing. Does not
     // lock: callers crossing threads hold the source's lock around it.
     void Assign(const TDocumentObject& source) override;
     void Assign(const TMeasurementList& source);
+
+    int Count() const { return m_data ? static_cast<int>(m_data->Items.size()) : 0; }
+    bool IsEmpty() const { return Count() == 0; }
+    // Bounds-checked: raises "List index out of bounds (%1)".
+    const TMeasurementItem* Items(int index) const;
+    // The reading to change (the list stops sharing first). The pointer of EditItem
+    // and Add is valid until the list changes again.
+    TMeasurementItem* EditItem(int index);
+    // Appends an empty reading and returns it.
+    TMeasurementItem* Add();
+    void Append(const TMeasurementItem& reading);
+    void Delete(int index);
+    void Clear();
+    // Makes room for count readings (a loader that knows how many come).
+    void Reserve(int count);
+
+    void Lock() const { m_lock.lock(); }
+    void Unlock() const { m_lock.unlock(); }
+    void lock() const { m_lock.lock(); }
+    void unlock() const { m_lock.unlock(); }
+
+    // Iterates the readings as const TMeasurementItem*, like the owning lists.
+    class const_iterator {
+    public:
+        using iterator_category = std::random_access_iterator_tag;
+        using value_type = const TMeasurementItem*;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const value_type*;
+        using reference = value_type;
+
+        const_iterator() = default;
+        explicit const_iterator(const TMeasurementItem* at) : m_at(at) {}
+        value_type operator*() const { return m_at; }
+        const_iterator& operator++() {
+            ++m_at;
+            return *this;
+        }
+        const_iterator operator++(int) {
+            const_iterator before = *this;
+            ++m_at;
+            return before;
+        }
+        difference_type operator-(const const_iterator& other) const { return m_at - other.m_at; }
+        bool operator==(const const_iterator&) const = default;
+
+    private:
+        const TMeasurementItem* m_at = nullptr;
+    };
+    const_iterator begin() const { return const_iterator(m_data ? m_data->Items.data() : nullptr); }
+    const_iterator end() const {
+        return const_iterator(m_data ? m_data->Items.data() + m_data->Items.size() : nullptr);
+    }
+
+    // True when both lists hold the very same block of readings (a copy not yet changed).
+    bool SharesReadingsWith(const TMeasurementList& other) const { return m_data && m_data == other.m_data; }
 
     // Seconds from the earliest reading to reading index, in whole milliseconds.
     // Raises "List index out of bounds (%1)" for a bad index (or an empty list).
@@ -151,8 +246,21 @@ public:
     static double ElapsedSecondsBetween(double start, double dateTime);
 
     // Ascending by X-axis quantity kind (0 DateTime, 1 Viscosity, 2 % full scale,
-    // 3 Temperature, 4 RPM, 5 SheerStress, 6 SheerRate). Raises "Invalid sort type".
+    // 3 Temperature, 4 RPM, 5 SheerStress, 6 SheerRate); equal keys keep their order.
+    // Raises "Invalid sort type".
     void Sort(int kind, int model, int spindle);
+    // The same order as a new list, leaving this one as it is. The sorted block is
+    // computed once and kept with the readings, so every page of a report that shows
+    // the batch sorted shares it.
+    TMeasurementList Sorted(int kind, int model, int spindle) const;
+
+private:
+    // The items the list may change in place: a private block, caches dropped.
+    std::vector<TMeasurementItem>& Writable();
+    std::shared_ptr<const TMeasurementBlock> SortedBlock(int kind, int model, int spindle) const;
+
+    std::shared_ptr<const TMeasurementBlock> m_data; // null for a list never filled
+    mutable std::mutex m_lock;
 };
 
 class TBatchItem : public TDocumentObject {

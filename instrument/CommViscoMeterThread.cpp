@@ -276,7 +276,7 @@ bool TCommViscoMeterThread::TakeReading(int rpmCode) {
         return false;
     }
     std::lock_guard<TMeasurementList> guard(Batch.Measurements);
-    Batch.Measurements.Append(std::move(reading));
+    Batch.Measurements.Append(*reading);
     return true;
 }
 
@@ -451,7 +451,7 @@ void TCommViscoMeterThread::ManualCollection() {
             reading->SheerStress = block.ShearStress;
             reading->SheerRate = block.ShearRate;
             std::lock_guard<TMeasurementList> guard(Batch.Measurements);
-            Batch.Measurements.Append(std::move(reading));
+            Batch.Measurements.Append(*reading);
         }
         if (first) {
             first = false;

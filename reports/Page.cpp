@@ -352,23 +352,40 @@ double TPage::DevicePixelsPerInch() const {
 void TPage::Draw() {
     if (!Canvas)
         return;
+    DrawBackground();
+    for (TPageItem* item : m_items)
+        DrawItem(*item);
+    DrawSelections();
+}
+
+void TPage::DrawBackground() {
+    if (!Canvas)
+        return;
     InstallReportFontSubstitutes();
-    QPainter& canvas = *Canvas;
-    TPainterState page(canvas);
-    PrepareForItem(canvas);
-    CanvasFillWhite(canvas, OutputRect);
+    TPainterState state(*Canvas);
+    PrepareForItem(*Canvas);
+    CanvasFillWhite(*Canvas, OutputRect);
     if (ShowGrid)
         DrawGrid();
-    for (TPageItem* item : m_items) {
-        TPainterState state(canvas);
-        PrepareForItem(canvas);
-        item->Draw();
-    }
+}
+
+void TPage::DrawItem(TPageItem& item) {
+    if (!Canvas)
+        return;
+    InstallReportFontSubstitutes();
+    TPainterState state(*Canvas);
+    PrepareForItem(*Canvas);
+    item.Draw();
+}
+
+void TPage::DrawSelections() {
+    if (!Canvas)
+        return;
     for (TPageItem* item : m_items) {
         if (!item->Selected)
             continue;
-        TPainterState state(canvas);
-        PrepareForItem(canvas);
+        TPainterState state(*Canvas);
+        PrepareForItem(*Canvas);
         item->DrawSelection();
     }
 }

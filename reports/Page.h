@@ -79,6 +79,12 @@ public:
     // Does nothing without a Canvas.
     void Draw();
     void DrawGrid();
+    // Draw in parts, for a designer that keeps the still part of a page in a cache
+    // and paints the moving items over it: the white fill and the grid; one item as
+    // Draw draws it (on a fresh painter state); the handles of the selected items.
+    void DrawBackground();
+    void DrawItem(TPageItem& item);
+    void DrawSelections();
 
     void ResetItems();
     void AdvanceItems();

@@ -1,6 +1,7 @@
 #include "ui/DialogService.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 
 namespace {
@@ -53,4 +54,22 @@ QString TQtDialogService::ExistingFolder(QWidget* parent, const QString& caption
 
 void TQtDialogService::Beep() {
     QApplication::beep();
+}
+
+QMessageBox::StandardButton TQtDialogService::InformationQuestion(QWidget* parent, const QString& title,
+                                                                  const QString& text,
+                                                                  QMessageBox::StandardButtons buttons,
+                                                                  QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(QMessageBox::Information, title.isEmpty() ? BoxTitle() : title, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    const int answer = box.exec();
+    return answer == -1 ? defaultButton : static_cast<QMessageBox::StandardButton>(answer);
+}
+
+bool TQtDialogService::ChooseColour(QWidget* parent, QColor& colour) {
+    const QColor chosen = QColorDialog::getColor(colour, parent);
+    if (!chosen.isValid())
+        return false;
+    colour = chosen;
+    return true;
 }

@@ -4,6 +4,7 @@
 // of these, handed to the window when it is made. The program uses the Qt dialogs;
 // tests answer with a scripted one, so no test ever waits on a modal loop.
 
+#include <QColor>
 #include <QMessageBox>
 #include <QString>
 
@@ -24,6 +25,14 @@ public:
                                                  QMessageBox::StandardButton defaultButton) = 0;
     // Yes/No with Yes preselected, as most confirmations of the program are.
     bool AskYesNo(QWidget* parent, const QString& title, const QString& text);
+    // A question shown with the information icon (the page designer's leave prompts).
+    // Unless overridden, the same as Question.
+    virtual QMessageBox::StandardButton InformationQuestion(QWidget* parent, const QString& title,
+                                                            const QString& text,
+                                                            QMessageBox::StandardButtons buttons,
+                                                            QMessageBox::StandardButton defaultButton) {
+        return Question(parent, title, text, buttons, defaultButton);
+    }
 
     // File and folder choosers; an empty text when the operator cancelled. filter
     // takes Qt's form ("Excel Files (*.xls);;All Files (*)"). The save chooser asks
@@ -36,6 +45,14 @@ public:
 
     // The refusal sound of key filters and drops.
     virtual void Beep() = 0;
+
+    // The colour chooser preset with colour; true and the choice in colour on OK.
+    // Unless overridden, cancelled.
+    virtual bool ChooseColour(QWidget* parent, QColor& colour) {
+        (void)parent;
+        (void)colour;
+        return false;
+    }
 };
 
 // The real dialogs. Message boxes carry the application's title.
@@ -53,4 +70,8 @@ public:
                          const QString& filter) override;
     QString ExistingFolder(QWidget* parent, const QString& caption, const QString& folder) override;
     void Beep() override;
+    QMessageBox::StandardButton InformationQuestion(QWidget* parent, const QString& title,
+                                                    const QString& text, QMessageBox::StandardButtons buttons,
+                                                    QMessageBox::StandardButton defaultButton) override;
+    bool ChooseColour(QWidget* parent, QColor& colour) override;
 };

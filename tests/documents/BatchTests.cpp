@@ -298,7 +298,7 @@ TEST(BatchAssign, DeepCopiesHeaderProcessesAndReadings) {
     EXPECT_EQ(copy.FileTitle, QStringLiteral("t"));
     EXPECT_EQ(copy.FolderPath, QStringLiteral("/f/"));
 
-    copy.Measurements.Items(0)->Viscosity = 1;
+    copy.Measurements.EditItem(0)->Viscosity = 1;
     copy.Measurements.Add();
     copy.Processes.Items(0)->Identifier = QStringLiteral("changed");
     EXPECT_EQ(source.Measurements.Items(0)->Viscosity, OverRangeViscosity);
@@ -381,6 +381,63 @@ TEST(BatchLists, RunThreadAppendsWhileTheMainThreadCopiesUnderTheLock) {
     ASSERT_EQ(viewed.Count(), total);
     for (int i = 0; i < total; ++i)
         ASSERT_EQ(viewed.Items(i)->DateTime, 40000.0 + i);
+}
+
+TEST(BatchLists, CopiesShareOneBlockOfReadingsUntilOneChanges) {
+    TBatchItem source;
+    FillBatch(source);
+    TBatchItem a, b;
+    a.Assign(source);
+    b.Assign(a);
+    EXPECT_TRUE(a.Measurements.SharesReadingsWith(source.Measurements));
+    EXPECT_TRUE(b.Measurements.SharesReadingsWith(source.Measurements));
+
+    b.Measurements.EditItem(1)->Viscosity = 5;
+    EXPECT_FALSE(b.Measurements.SharesReadingsWith(source.Measurements));
+    EXPECT_TRUE(a.Measurements.SharesReadingsWith(source.Measurements));
+    EXPECT_EQ(source.Measurements.Items(1)->Viscosity, 987654.321);
+    EXPECT_EQ(b.Measurements.Items(1)->Viscosity, 5);
+
+    a.Measurements.Add()->DateTime = 1;
+    source.Measurements.Delete(0);
+    EXPECT_EQ(a.Measurements.Count(), 3);
+    EXPECT_EQ(source.Measurements.Count(), 1);
+    EXPECT_EQ(b.Measurements.Count(), 2);
+    EXPECT_EQ(source.Measurements.Items(0)->Viscosity, 987654.321);
+
+    TMeasurementList view(a.Measurements);
+    a.Measurements.Clear();
+    EXPECT_EQ(view.Count(), 3); // a view keeps what it was given
+    EXPECT_EQ(view.Items(2)->DateTime, 1);
+}
+
+TEST(BatchSort, SortedIsComputedOnceAndSharedWhileTheReadingsStay) {
+    TMeasurementList list;
+    for (double t : {3.0, 1.0, 2.0})
+        AddReading(list, 40000, 0, 0)->Temperature = t;
+    const TMeasurementList copy(list);
+    const TMeasurementList first = list.Sorted(3, 0, 0);
+    const TMeasurementList second = copy.Sorted(3, 0, 0);
+    EXPECT_TRUE(first.SharesReadingsWith(second));
+    EXPECT_EQ(list.Items(0)->Temperature, 3.0); // the list keeps its order
+    std::vector<double> order;
+    for (const auto& m : first)
+        order.push_back(m->Temperature);
+    EXPECT_EQ(order, (std::vector<double>{1, 2, 3}));
+    EXPECT_TRUE(first.Sorted(3, 0, 0).SharesReadingsWith(first)); // already in order
+
+    // A change gives the list readings of its own; sorting them sees the change.
+    list.EditItem(1)->Temperature = 9;
+    EXPECT_EQ(list.Sorted(3, 0, 0).Items(2)->Temperature, 9);
+    EXPECT_EQ(copy.Sorted(3, 0, 0).Items(2)->Temperature, 3);
+    EXPECT_EQ(ErrorOf([&] { list.Sorted(7, 0, 0); }), "Invalid sort type");
+
+    // Sorting in place and changing afterwards: the earlier order is not reused.
+    list.Sort(3, 0, 0);
+    list.EditItem(0)->Temperature = 10; // was 2, the smallest
+    list.Sort(3, 0, 0);
+    EXPECT_EQ(list.Items(2)->Temperature, 10);
+    EXPECT_EQ(list.StartDateTime(), 40000);
 }
 
 // ---------------------------------------------------------------------------

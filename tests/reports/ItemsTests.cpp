@@ -310,7 +310,7 @@ TEST_F(ReadingsTableTest, OverScaleRowsLeaveTheShearCellsEmpty) {
           "ColumnWidthTemperature", "ColumnWidthRPM", "ColumnWidthSheerStress", "ColumnWidthSheerRate"})
         table->Property(name).SetFloat(15);
     FillReadings(page.Batch, 2);
-    TMeasurementItem* over = page.Batch.Measurements.Items(1);
+    TMeasurementItem* over = page.Batch.Measurements.EditItem(1);
     over->Viscosity = FullScale(0, 7, over->RPMCode) * 2;
     const QImage image = DrawPageImage(page);
     const std::vector<int> e = table->ColumnEdges();
@@ -715,7 +715,7 @@ TEST(ItemDevices, TablesShapesAndPicturesDrawOnSvgAndPdf) {
     SetUpPage(page, 127, 127, 1, 1);
     page.Batch.SpindleType = 7;
     FillReadings(page.Batch, 3);
-    page.Batch.Measurements.Items(2)->Viscosity = 1.0e12;
+    page.Batch.Measurements.EditItem(2)->Viscosity = 1.0e12;
     auto* table = page.AddItem<TPageItemReadings>();
     table->Property("Width").SetFloat(127);
     table->Property("Height").SetFloat(60);

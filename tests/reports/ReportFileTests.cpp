@@ -303,6 +303,10 @@ TEST_F(ReportFile, PaginateRepeatsPagesWhoseItemsAreNotDone) {
         EXPECT_EQ(report.Page(i)->PageType(), PageTypeInner);
     report.RenumberPages();
     EXPECT_EQ(report.Page(4)->PageNumber, 5);
+    // The repeated pages hold the one block of readings of the page they repeat.
+    for (int i = 2; i <= 3; ++i)
+        EXPECT_TRUE(
+            report.Page(i)->Batch.Measurements.SharesReadingsWith(report.Page(1)->Batch.Measurements));
 }
 
 } // namespace

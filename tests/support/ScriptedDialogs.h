@@ -15,13 +15,15 @@
 class TScriptedDialogs : public TDialogService {
 public:
     struct Shown {
-        QString Kind; // "error", "warning", "information", "question", "open", "save", "folder", "beep"
+        QString Kind; // "error", "warning", "information", "question", "open", "save", "folder", "beep",
+                      // "colour" (Text: the preset colour)
         QString Text; // message, question text or chooser caption
     };
 
     std::vector<Shown> Log;
     std::deque<QMessageBox::StandardButton> Answers; // for Question, in order
     std::deque<QString> Paths;                       // for the choosers, in order ("" = cancel)
+    std::deque<QColor> Colours;                      // for ChooseColour (invalid = cancel)
 
     void Error(QWidget*, const QString& message) override { Log.push_back({"error", message}); }
     void Warning(QWidget*, const QString& message) override { Log.push_back({"warning", message}); }
@@ -48,6 +50,19 @@ public:
         return Chosen("folder", caption);
     }
     void Beep() override { Log.push_back({"beep", QString()}); }
+    bool ChooseColour(QWidget*, QColor& colour) override {
+        Log.push_back({"colour", colour.name()});
+        if (Colours.empty()) {
+            ADD_FAILURE() << "unexpected colour dialog";
+            return false;
+        }
+        const QColor chosen = Colours.front();
+        Colours.pop_front();
+        if (!chosen.isValid())
+            return false;
+        colour = chosen;
+        return true;
+    }
 
     // The texts shown of one kind, in order.
     QStringList Texts(const QString& kind) const {
