@@ -120,7 +120,7 @@ void RemoveStaleTemporaries(const QString& folder, const QString& name) {
     RemoveStale(QFile::encodeName(folder), QFile::encodeName(name));
 }
 
-TFsResult WriteAtomically(const QString& path, const std::function<int(int fd)>& fill) {
+TFsResult WriteAtomically(const QString& path, const std::function<int(int fd)>& fill, TLeftovers leftovers) {
     const QFileInfo info(path);
     const QByteArray folder = QFile::encodeName(info.absolutePath());
     const QByteArray target = QFile::encodeName(info.absoluteFilePath());
@@ -164,7 +164,8 @@ TFsResult WriteAtomically(const QString& path, const std::function<int(int fd)>&
         return TFsResult::Failed(err);
     }
     ::fsync(dirFd.Get());
-    RemoveStale(folder, name);
+    if (leftovers == TLeftovers::Remove)
+        RemoveStale(folder, name);
     return {};
 }
 

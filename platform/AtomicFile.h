@@ -23,8 +23,12 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QSt
 TFsResult TryWriteFileAtomically(const QString& path, const QByteArray& bytes);
 // The general form: fill writes the content to the temporary file's descriptor and
 // returns 0 or an errno value. The new file gets the permissions of the file it
-// replaces (a new one 0666 & ~umask) unless fill sets its own.
-TFsResult WriteAtomically(const QString& path, const std::function<int(int fd)>& fill);
+// replaces (a new one 0666 & ~umask) unless fill sets its own. Looking for the
+// leftovers of earlier saves of the same file reads the whole folder, so copies of
+// many files into one folder leave that to the folder's next listing.
+enum class TLeftovers { Remove, Keep };
+TFsResult WriteAtomically(const QString& path, const std::function<int(int fd)>& fill,
+                          TLeftovers leftovers = TLeftovers::Remove);
 
 // Reads a whole file; raises EFileError "Cannot open file "%1". %2" when it cannot.
 QByteArray ReadWholeFile(const QString& path);

@@ -281,13 +281,16 @@ TFsResult CopyFileEntry(const QString& source, const QString& destination, bool 
         ::close(from);
         return TFsResult::Failed(err);
     }
-    const TFsResult result = WriteAtomically(destination, [&](int to) {
-        if (const int err = CopyBytes(from, to))
-            return err;
-        ::fchmod(to, st.st_mode & 07777);
-        const struct timespec times[2] = {st.st_atim, st.st_mtim};
-        return ::futimens(to, times) == 0 ? 0 : errno;
-    });
+    const TFsResult result = WriteAtomically(
+        destination,
+        [&](int to) {
+            if (const int err = CopyBytes(from, to))
+                return err;
+            ::fchmod(to, st.st_mode & 07777);
+            const struct timespec times[2] = {st.st_atim, st.st_mtim};
+            return ::futimens(to, times) == 0 ? 0 : errno;
+        },
+        TLeftovers::Keep);
     ::close(from);
     return result;
 }
