@@ -7,6 +7,7 @@
 #include "ui/FormAnchor.h"
 #include "ui/FormMemoEditor.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
 #include <QEvent>
@@ -275,6 +276,8 @@ TFormPropertyEditor::TFormPropertyEditor(TDialogService& dialogs, QWidget* paren
     m_grid->setTabKeyNavigation(false);
     m_grid->hide();
     layout->addWidget(m_grid, 1);
+    // Keeps the header at the top while the grid is hidden.
+    layout->addStretch(0);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TFormPropertyEditor::CurrentRowChanged);
     connect(m_grid, &QTableView::doubleClicked, this,
@@ -435,6 +438,9 @@ void TFormPropertyEditor::CloseEditor() {
 }
 
 void TFormPropertyEditor::CurrentRowChanged(const QModelIndex& current, const QModelIndex& previous) {
+    // The operator working in the grid goes on typing in the new row's cell.
+    const QWidget* focus = QApplication::focusWidget();
+    const bool focused = focus && (focus == m_grid || m_grid->isAncestorOf(focus));
     if (previous.isValid() && m_editor && m_editorRow == previous.row()) {
         const QString text = m_editor->Text();
         const bool typed = !m_editor->LineEdit()->isReadOnly();
@@ -450,6 +456,15 @@ void TFormPropertyEditor::CurrentRowChanged(const QModelIndex& current, const QM
     if (m_editorRow != current.row()) {
         CloseEditor();
         OpenEditor(current.row());
+    }
+    if (!m_editor)
+        return;
+    // Qt selects a new cell's text; that only helps where the typing goes.
+    if (focused) {
+        m_editor->setFocus();
+        m_editor->LineEdit()->selectAll();
+    } else {
+        m_editor->LineEdit()->deselect();
     }
 }
 

@@ -21,6 +21,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -218,6 +219,25 @@ TEST_F(PageDesignTest, DeleteAsksAboutOneOrSeveralItems) {
     EXPECT_EQ(Dialogs.Texts("question").last(),
               QStringLiteral("Are you sure you want to delete these 2 page items?"));
     EXPECT_EQ(Page().ItemCount(), 0);
+}
+
+TEST_F(PageDesignTest, ShortcutKeysReachTheCommands) {
+    Open(1);
+    QApplication::setActiveWindow(Dialog.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Dialog.get()));
+    Editor().setFocus();
+    Editor().SelectItem(Page().Item(0));
+    Dialogs.Answers = {QMessageBox::No, QMessageBox::Yes};
+    QTest::keyClick(&Editor(), Qt::Key_D, Qt::ControlModifier);
+    QTest::keyClick(&Editor(), Qt::Key_Delete);
+    EXPECT_EQ(Dialogs.Count("question"), 2);
+    EXPECT_EQ(ItemNames(Page()), QStringLiteral("Shape1"));
+    QTest::keyClick(&Editor(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(ItemNames(Page()), QStringLiteral("InnerA,Shape1"));
+    QTest::keyClick(&Editor(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(ItemNames(Page()), QStringLiteral("Shape1"));
+    QTest::keyClick(&Editor(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(PagesOf(Path), QStringLiteral("Open:0 Shape1:1 InnerB:1 Close:2"));
 }
 
 TEST_F(PageDesignTest, SavingWritesThePageIntoTheFile) {

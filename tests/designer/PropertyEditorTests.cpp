@@ -268,6 +268,14 @@ TEST_F(PropertyEditorTest, TypedTextIsCommittedWhenTheCellIsLeftInAnyWay) {
     EXPECT_EQ(Cell(), QStringLiteral("14"));
     Editor->CommitPending();
     EXPECT_EQ(Memo->GetFloat("Height"), 14.0);
+
+    // Down in a cell: the typed text is stored and typing goes on in the next row.
+    typeOnly("Left", "15");
+    QTest::keyClick(Editor->ValueEditor()->LineEdit(), Qt::Key_Down);
+    EXPECT_EQ(Memo->GetFloat("Left"), 15.0);
+    EXPECT_EQ(Editor->CurrentRow(), Editor->RowOf(QStringLiteral("Left")) + 1);
+    ASSERT_NE(Editor->ValueEditor(), nullptr);
+    EXPECT_TRUE(Editor->ValueEditor()->isAncestorOf(QApplication::focusWidget()));
 }
 
 TEST_F(PropertyEditorTest, DialogPropertiesHaveAButtonAndTypeOnlyWhenAllowed) {
