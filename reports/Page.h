@@ -15,6 +15,7 @@
 #include <vector>
 
 class QPainter;
+class TChartPainter;
 class TGmXmlNodeList;
 
 // "PageType" values.
@@ -122,6 +123,9 @@ public:
     TPropertyList Properties;
     TBatchItem Batch;
     QPainter* Canvas = nullptr; // not owned; set by whoever draws
+    // Draws the chart items (not owned; set by whoever draws, like Canvas). Without one
+    // a chart item only marks its place.
+    TChartPainter* ChartPainter = nullptr;
     TDeviceRect OutputRect;
     std::int32_t PageNumber = 1;
     bool ShowGrid = false;

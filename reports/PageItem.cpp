@@ -11,6 +11,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <mutex>
 
@@ -72,6 +73,21 @@ TProperty* TPageItem::AddNonNegativeLength(const QString& name, const QString& c
     };
     p->SetFloat(value);
     return p;
+}
+
+void ClampIntegerProperty(TProperty& property, int min, int max) {
+    property.OnChanging = [min, max](TProperty&, TPropertyValue& value) {
+        double n = 0.0;
+        if (const auto* i = std::get_if<std::int32_t>(&value))
+            n = *i;
+        else if (const auto* d = std::get_if<double>(&value))
+            n = std::isnan(*d) ? min : std::trunc(*d);
+        else if (const auto* b = std::get_if<std::uint8_t>(&value))
+            n = *b;
+        else
+            return;
+        value = static_cast<std::int32_t>(std::clamp(n, double(min), double(max)));
+    };
 }
 
 void TPageItem::AddFontProperties() {

@@ -115,6 +115,10 @@ protected:
     void AddFontProperties();
 };
 
+// Makes every new value of an integer property land in min to max (a real is cut
+// toward zero first, NaN gives min). Values read from files keep what they hold.
+void ClampIntegerProperty(TProperty& property, int min, int max);
+
 // ---------------------------------------------------------------------------
 // Item registry: "TPageItem", "TPageItemMemo", "TPageItemShape", "TPageItemGraphic",
 // "TPageItemReadings", "TPageItemChartRun".

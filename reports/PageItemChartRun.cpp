@@ -6,6 +6,14 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr int ReadingsPerPageMin = 1;
+constexpr int ReadingsPerPageMax = 1000;
+
+} // namespace
 
 TPageItemChartRun::TPageItemChartRun(TPage& page) : TPageItem(page) {
     Properties.Add(QStringLiteral("FontName"), Tr("FontName"), ptFontName)
@@ -13,7 +21,9 @@ TPageItemChartRun::TPageItemChartRun(TPage& page) : TPageItem(page) {
     Properties.Add(QStringLiteral("3D"), Tr("3D"), ptBoolean)->SetBoolean(true);
     Properties.Add(QStringLiteral("Grid"), Tr("Grid"), ptBoolean)->SetBoolean(true);
     Properties.Add(QStringLiteral("ShowLegend"), Tr("ShowLegend"), ptBoolean)->SetBoolean(true);
-    Properties.Add(QStringLiteral("ReadingsPerPage"), Tr("ReadingsPerPage"), ptInteger)->SetInteger(20);
+    TProperty* block = Properties.Add(QStringLiteral("ReadingsPerPage"), Tr("ReadingsPerPage"), ptInteger);
+    block->SetInteger(20);
+    ClampIntegerProperty(*block, ReadingsPerPageMin, ReadingsPerPageMax);
     Property(QStringLiteral("Name")).SetString(page.UniqueItemName(Tr("ChartRun")));
     Properties.Sort();
 }
@@ -41,7 +51,7 @@ void TPageItemChartRun::Advance() {
 }
 
 int TPageItemChartRun::ReadingsPerPage() const {
-    return std::max(1, GetInteger(QStringLiteral("ReadingsPerPage")));
+    return std::clamp(GetInteger(QStringLiteral("ReadingsPerPage")), ReadingsPerPageMin, ReadingsPerPageMax);
 }
 
 void TPageItemChartRun::Draw() {
@@ -51,9 +61,21 @@ void TPageItemChartRun::Draw() {
     const TDeviceRect rect = DeviceRect();
     if (rect.IsEmpty())
         return;
-    // Until the chart renderer draws here, a frame shows where the chart goes.
     QPainter& canvas = *Page.Canvas;
-    canvas.setPen(DevicePen(QColor(0x80, 0x80, 0x80)));
-    canvas.setBrush(Qt::NoBrush);
-    CanvasFrame(canvas, rect);
+    if (!Page.ChartPainter) {
+        // Nothing to draw charts with (a picture made without one): mark the place.
+        canvas.setPen(DevicePen(QColor(0x80, 0x80, 0x80)));
+        canvas.setBrush(Qt::NoBrush);
+        CanvasFrame(canvas, rect);
+        return;
+    }
+    m_builder.Batch.Assign(Page.Batch);
+    m_builder.FontName = GetString(QStringLiteral("FontName"));
+    m_builder.View3D = GetBoolean(QStringLiteral("3D"));
+    m_builder.Grid = GetBoolean(QStringLiteral("Grid"));
+    m_builder.ShowLegend = GetBoolean(QStringLiteral("ShowLegend"));
+    m_builder.FirstIndex = FirstReading;
+    m_builder.LastIndex = static_cast<std::int32_t>(
+        std::min<qint64>(std::numeric_limits<std::int32_t>::max(), qint64(FirstReading) + ReadingsPerPage()));
+    m_builder.DrawChart(canvas, rect, *Page.ChartPainter);
 }

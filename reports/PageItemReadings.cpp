@@ -116,18 +116,7 @@ TPageItemReadings::TPageItemReadings(TPage& page) : TPageItem(page) {
         Properties.Add(QLatin1String(ColumnWidthNames[i]), Tr(captions[i]), ptLength)->SetFloat(widths[i]);
     TProperty* rows = Properties.Add(QStringLiteral("RowsPerPage"), Tr("RowsPerPage"), ptInteger);
     rows->SetInteger(20);
-    rows->OnChanging = [](TProperty&, TPropertyValue& value) {
-        double n = 0.0;
-        if (const auto* i = std::get_if<std::int32_t>(&value))
-            n = *i;
-        else if (const auto* d = std::get_if<double>(&value))
-            n = std::isnan(*d) ? RowsPerPageMin : *d;
-        else if (const auto* b = std::get_if<std::uint8_t>(&value))
-            n = *b;
-        else
-            return;
-        value = static_cast<std::int32_t>(std::clamp(n, double(RowsPerPageMin), double(RowsPerPageMax)));
-    };
+    ClampIntegerProperty(*rows, RowsPerPageMin, RowsPerPageMax);
     Properties.Add(QStringLiteral("ShowColumnHeader"), Tr("ShowColumnHeader"), ptBoolean)->SetBoolean(true);
     Property(QStringLiteral("Name")).SetString(page.UniqueItemName(Tr("Readings")));
     Properties.Sort();

@@ -675,7 +675,7 @@ TEST(GraphicItem, WithoutPictureDrawsNothingButThePlacingOutline) {
 }
 
 // ---------------------------------------------------------------------------
-// Charts (properties and pagination; the drawing is a placeholder)
+// Charts (properties and pagination; what they draw: ChartRunTests and tests/charts)
 
 TEST(ChartItem, PropertiesAndPageTypes) {
     TPage page;
@@ -694,7 +694,7 @@ TEST(ChartItem, PropertiesAndPageTypes) {
     chart->Property("Height").SetFloat(40);
     EXPECT_EQ(NonWhitePixels(DrawPageImage(page)), 0); // nothing on an opening page
     page.Property("PageType").SetInteger(PageTypeInner);
-    EXPECT_GT(NonWhitePixels(DrawPageImage(page)), 0); // the frame of the chart's place
+    EXPECT_GT(NonWhitePixels(DrawPageImage(page)), 0); // without a chart painter: the frame of its place
 
     chart->FirstReading = 7;
     TPage other;

@@ -3,6 +3,7 @@
 
 #include "CliCommand.h"
 #include "catalogue/Catalogue.h"
+#include "charts/QCustomPlotChartPainter.h"
 #include "core/Error.h"
 #include "documents/BatchItem.h"
 #include "platform/AtomicFile.h"
@@ -64,12 +65,15 @@ int Run(const QStringList& args) {
     image.setDotsPerMeterX(qRound(dpi / 0.0254));
     image.setDotsPerMeterY(qRound(dpi / 0.0254));
     image.fill(Qt::white);
+    TQCustomPlotChartPainter charts;
     {
         QPainter painter(&image);
         page.Canvas = &painter;
+        page.ChartPainter = &charts;
         page.OutputRect = {0, 0, image.width(), image.height()};
         page.Draw();
         page.Canvas = nullptr;
+        page.ChartPainter = nullptr;
     }
     QByteArray png;
     QBuffer buffer(&png);

@@ -1,7 +1,7 @@
 #include "CliCommand.h"
 #include "core/Error.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <algorithm>
 #include <cerrno>
@@ -23,7 +23,8 @@ void PrintUsage() {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Pictures and page rendering need a GUI application, never a display.
+    // Pictures, charts (QCustomPlot is a widget) and page rendering need an
+    // application with widgets, never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Outside a desktop session (a service, a build machine) there is no runtime
@@ -33,9 +34,9 @@ int main(int argc, char** argv) {
         if (::mkdir(dir.constData(), 0700) == 0 || errno == EEXIST)
             qputenv("XDG_RUNTIME_DIR", dir);
     }
-    QGuiApplication app(argc, argv);
-    QGuiApplication::setOrganizationName("Korvane");
-    QGuiApplication::setApplicationName("Bramblex");
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName("Korvane");
+    QApplication::setApplicationName("Bramblex");
 
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.first() == "--help" || args.first() == "-h") {
