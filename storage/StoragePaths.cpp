@@ -118,8 +118,8 @@ void PrepareStorage() {
 
 void PrepareStorageAt(const QString& rootFolder) {
     const QString root = IncludeTrailingSeparator(rootFolder);
-    if (!MakeFolders(root))
-        throw EBramblexError(Tr("Unable to create directories"));
+    if (const TFsResult made = MakeFolders(root); !made)
+        throw EBramblexError(WithReason(Tr("Unable to create directories"), made));
     const QString templates = TemplateFolder();
     if (templates.isEmpty())
         return;
@@ -135,9 +135,9 @@ void PrepareStorageAt(const QString& rootFolder) {
         if (PathExists(staging))
             DeleteTree(staging);
         SeedTree(source, staging);
-        if (!QDir().rename(staging, target)) {
+        if (const TFsResult renamed = RenameEntry(staging, target); !renamed) {
             DeleteTree(staging);
-            throw EBramblexError(Tr("Unable to create directories"));
+            throw EBramblexError(WithReason(Tr("Unable to create directories"), renamed));
         }
     }
 }

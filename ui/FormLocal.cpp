@@ -388,9 +388,9 @@ bool TFormLocal::RenameEntry(int row, const QString& name) {
         return false;
     }
     const QString oldPath = entry.FilePath;
-    const int err = ::RenameEntry(oldPath, newPath);
-    if (err != 0) {
-        m_dialogs.Error(this, SystemErrorText(err));
+    const TFsResult renamed = ::RenameEntry(oldPath, newPath);
+    if (!renamed) {
+        m_dialogs.Error(this, WithReason(Tr("Unable to rename \"%1\"").arg(shown), renamed));
         return true;
     }
     entry.FilePath = newPath;

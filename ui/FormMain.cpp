@@ -842,13 +842,13 @@ void TFormMain::TreeNodeEdited(QTreeWidgetItem* node) {
         return;
     }
     StopWatchers();
-    const int err = ::RenameEntry(NoTrailingSeparator(oldFolder), parent + name);
-    if (err != 0) {
+    const TFsResult renamed = ::RenameEntry(NoTrailingSeparator(oldFolder), parent + name);
+    if (!renamed) {
         {
             const QSignalBlocker block(m_tree);
             node->setText(0, oldName);
         }
-        m_dialogs.Error(this, SystemErrorText(err));
+        m_dialogs.Error(this, WithReason(Tr("Unable to rename \"%1\"").arg(oldName), renamed));
         StartWatchers();
         return;
     }
@@ -1124,8 +1124,8 @@ void TFormMain::ActionNewFolderExecute() {
     QString path;
     try {
         path = DefaultName(folder, Tr("New Folder"), QString());
-        if (!MakeFolders(path))
-            throw EBramblexError(Tr("Unable to create directories"));
+        if (const TFsResult made = MakeFolders(path); !made)
+            throw EBramblexError(WithReason(Tr("Unable to create directories"), made));
     } catch (const EBramblexError& e) {
         m_dialogs.Error(this, e.Message());
         return;
