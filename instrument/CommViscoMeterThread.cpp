@@ -86,24 +86,38 @@ void TCommViscoMeterThread::Terminate() {
 }
 
 void TCommViscoMeterThread::Synchronize(const std::function<void()>& fn) {
-    auto done = std::make_shared<bool>(false);
+    struct TCall {
+        bool Done = false;
+        std::exception_ptr Failure;
+    };
+    auto call = std::make_shared<TCall>();
     QMetaObject::invokeMethod(
         this,
-        [this, fn, done] {
+        [this, fn, call] {
+            std::exception_ptr failure;
             try {
                 fn();
             } catch (...) {
-                // A failing handler must not leave the worker waiting for ever.
+                // Handed to the worker, which ends the run with it: a failing handler
+                // must neither go unnoticed nor leave the worker waiting for ever.
+                failure = std::current_exception();
             }
             {
                 std::lock_guard<std::mutex> guard(m_syncMutex);
-                *done = true;
+                call->Failure = failure;
+                call->Done = true;
             }
             m_syncDone.notify_all();
         },
         Qt::QueuedConnection);
     std::unique_lock<std::mutex> lock(m_syncMutex);
-    m_syncDone.wait(lock, [&] { return *done || m_ownerGone; });
+    m_syncDone.wait(lock, [&] { return call->Done || m_ownerGone; });
+    if (call->Failure) {
+        const std::exception_ptr failure = call->Failure;
+        lock.unlock();
+        m_handlerFailed = true;
+        std::rethrow_exception(failure);
+    }
 }
 
 void TCommViscoMeterThread::Status(const QString& text) {
@@ -175,9 +189,23 @@ void TCommViscoMeterThread::Execute() {
         }
         vm.Close();
     } catch (const std::exception& e) {
-        // After a stop request every failure is a consequence of the stop.
-        if (!Terminated())
-            Error(ErrorMessage(e));
+        // After a stop request every failure is a consequence of the stop, unless a
+        // handler raised it.
+        if (!Terminated() || m_handlerFailed) {
+            try {
+                Error(ErrorMessage(e));
+            } catch (...) {
+                // The error handler itself failed: ErrorText still holds the message
+                // for OnTerminate.
+            }
+        }
+    } catch (...) {
+        ErrorText = Tr("The measurement run ended on an unknown error.");
+        try {
+            if (OnError)
+                Synchronize(OnError);
+        } catch (...) {
+        }
     }
     m_runMs = InstrumentTick() - runStart;
     m_lineBytes = vm.BytesWritten() + vm.BytesRead();

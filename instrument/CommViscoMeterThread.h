@@ -43,7 +43,9 @@ public:
     // deleteLater there).
     ~TCommViscoMeterThread() override;
 
-    // Run on the owner's thread while the worker waits.
+    // Run on the owner's thread while the worker waits. A handler that raises ends the
+    // run as an instrument failure would (spindle stopped, port closed): its message goes
+    // to OnError, or stays in ErrorText when OnError is the handler that raised.
     std::function<void()> OnStatus;  // StatusText, ProgressPosition, ProgressMax changed
     std::function<void()> OnError;   // ErrorText holds the message
     std::function<void()> OnStarted; // the first manual reading has arrived
@@ -110,6 +112,7 @@ private:
     bool m_finished = false;
     bool m_resumed = false;
 
+    std::atomic<bool> m_handlerFailed{false};
     std::mutex m_syncMutex;
     std::condition_variable m_syncDone;
     bool m_ownerGone = false;

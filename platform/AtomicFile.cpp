@@ -7,46 +7,141 @@
 
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-QString Reason(int err) {
-    return QString::fromLocal8Bit(std::strerror(err));
+constexpr char TemporaryMark[] = ".saving-";
+constexpr int TemporaryRandomLength = 6; // mkstemp's XXXXXX
+
+// flock, retried when a signal interrupts it. Filesystems without locks answer
+// EOPNOTSUPP or ENOLCK: then nothing is held, and nothing is cleaned up either.
+bool Lock(int fd, int operation) {
+    for (;;) {
+        if (::flock(fd, operation) == 0)
+            return true;
+        if (errno != EINTR)
+            return false;
+    }
 }
 
-[[noreturn]] void FailCreate(const QString& path, const QString& message, int err) {
-    const QString text = message.isEmpty() ? Tr("Cannot create file \"%1\". %2") : message;
-    throw EFileError(text.arg(path, Reason(err)));
-}
-
-bool WriteAll(int fd, const char* data, size_t size) {
+int WriteAll(int fd, const char* data, size_t size) {
     while (size > 0) {
         const ssize_t n = ::write(fd, data, size);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return false;
+            return errno;
         }
         data += n;
         size -= static_cast<size_t>(n);
     }
-    return true;
+    return 0;
+}
+
+// Closes a descriptor at the end of a scope.
+class TFd {
+public:
+    explicit TFd(int fd = -1) : m_fd(fd) {}
+    ~TFd() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    TFd(const TFd&) = delete;
+    TFd& operator=(const TFd&) = delete;
+    int Get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+QByteArray TemporaryPrefix(const QByteArray& name) {
+    return "." + name + TemporaryMark;
+}
+
+bool IsTemporaryOf(const char* entry, const QByteArray& prefix) {
+    const size_t n = std::strlen(entry);
+    return n == static_cast<size_t>(prefix.size()) + TemporaryRandomLength &&
+           std::strncmp(entry, prefix.constData(), static_cast<size_t>(prefix.size())) == 0;
+}
+
+// The folder is locked exclusively while its temporary files are examined; writers hold
+// it shared from before they create their temporary file until they hold its lock, so
+// a file just created is never taken for a dead writer's.
+void RemoveStale(const QByteArray& folder, const QByteArray& onlyName) {
+    TFd dirFd(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dirFd.Get() < 0 || !Lock(dirFd.Get(), LOCK_EX | LOCK_NB))
+        return;
+    DIR* dir = ::fdopendir(::dup(dirFd.Get()));
+    if (dir == nullptr)
+        return;
+    const QByteArray prefix = onlyName.isEmpty() ? QByteArray() : TemporaryPrefix(onlyName);
+    while (const dirent* e = ::readdir(dir)) {
+        const bool candidate = onlyName.isEmpty() ? IsWriterTemporaryName(QFile::decodeName(e->d_name))
+                                                  : IsTemporaryOf(e->d_name, prefix);
+        if (!candidate)
+            continue;
+        struct stat st {};
+        if (::fstatat(dirFd.Get(), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        if (S_ISLNK(st.st_mode)) {
+            // A link's writer holds the folder for as long as its temporary link exists.
+            ::unlinkat(dirFd.Get(), e->d_name, 0);
+            continue;
+        }
+        if (!S_ISREG(st.st_mode))
+            continue;
+        TFd fd(::openat(dirFd.Get(), e->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        if (fd.Get() >= 0 && Lock(fd.Get(), LOCK_EX | LOCK_NB))
+            ::unlinkat(dirFd.Get(), e->d_name, 0);
+    }
+    ::closedir(dir);
 }
 
 } // namespace
 
-void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& createMessage) {
+bool IsWriterTemporaryName(QStringView name) {
+    constexpr qsizetype markLength = sizeof TemporaryMark - 1;
+    if (name.size() < 2 + markLength + TemporaryRandomLength || name.front() != QLatin1Char('.'))
+        return false;
+    const QStringView random = name.right(TemporaryRandomLength);
+    for (const QChar c : random)
+        if (!(c.isDigit() || (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+              (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))))
+            return false;
+    return name.chopped(TemporaryRandomLength).endsWith(QLatin1String(TemporaryMark));
+}
+
+void RemoveStaleTemporaries(const QString& folder, const QString& name) {
+    RemoveStale(QFile::encodeName(folder), QFile::encodeName(name));
+}
+
+TFsResult WriteAtomically(const QString& path, const std::function<int(int fd)>& fill, TLeftovers leftovers) {
     const QFileInfo info(path);
     const QByteArray folder = QFile::encodeName(info.absolutePath());
     const QByteArray target = QFile::encodeName(info.absoluteFilePath());
-    QByteArray temp = folder + "/." + QFile::encodeName(info.fileName()) + ".XXXXXX";
+    const QByteArray name = QFile::encodeName(info.fileName());
+    QByteArray temp = folder + "/" + TemporaryPrefix(name) + "XXXXXX";
 
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        FailCreate(path, createMessage, errno);
+    TFd dirFd(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dirFd.Get() < 0)
+        return TFsResult::Failed(errno);
+    const bool folderLocked = Lock(dirFd.Get(), LOCK_SH);
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) {
+        const int err = errno;
+        if (folderLocked)
+            Lock(dirFd.Get(), LOCK_UN);
+        return TFsResult::Failed(err);
+    }
+    TFd file(fd);
+    Lock(fd, LOCK_EX);
+    if (folderLocked)
+        Lock(dirFd.Get(), LOCK_UN);
 
     // Keep the permissions of a file we replace; a new file gets the usual 0666 & ~umask.
     struct stat st {};
@@ -58,32 +153,71 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QSt
         ::fchmod(fd, 0666 & ~mask);
     }
 
-    if (!WriteAll(fd, bytes.constData(), static_cast<size_t>(bytes.size())) || ::fsync(fd) != 0) {
-        const int err = errno;
-        ::close(fd);
+    int err = fill(fd);
+    if (err == 0 && ::fsync(fd) != 0)
+        err = errno;
+    // Renamed while still locked: an unlocked temporary file is a dead writer's.
+    if (err == 0 && ::rename(temp.constData(), target.constData()) != 0)
+        err = errno;
+    if (err != 0) {
         ::unlink(temp.constData());
-        FailCreate(path, createMessage, err);
+        return TFsResult::Failed(err);
     }
-    if (::close(fd) != 0 || ::rename(temp.constData(), target.constData()) != 0) {
-        const int err = errno;
-        ::unlink(temp.constData());
-        FailCreate(path, createMessage, err);
-    }
-    const int dirfd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirfd >= 0) {
-        ::fsync(dirfd);
-        ::close(dirfd);
+    ::fsync(dirFd.Get());
+    if (leftovers == TLeftovers::Remove)
+        RemoveStale(folder, name);
+    return {};
+}
+
+TFsResult TryWriteFileAtomically(const QString& path, const QByteArray& bytes) {
+    return WriteAtomically(path, [&bytes](int fd) {
+        return WriteAll(fd, bytes.constData(), static_cast<size_t>(bytes.size()));
+    });
+}
+
+void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& createMessage) {
+    const TFsResult result = TryWriteFileAtomically(path, bytes);
+    if (!result) {
+        const QString text = createMessage.isEmpty() ? Tr("Cannot create file \"%1\". %2") : createMessage;
+        throw EFileError(text.arg(path, result.Reason()));
     }
 }
 
-QByteArray ReadWholeFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const int err = errno;
-        throw EFileError(Tr("Cannot open file \"%1\". %2").arg(path, err ? Reason(err) : file.errorString()));
+TFsResult TryReadWholeFile(const QString& path, QByteArray& bytes) {
+    bytes.clear();
+    TFd fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
+    if (fd.Get() < 0)
+        return TFsResult::Failed(errno);
+    struct stat st {};
+    if (::fstat(fd.Get(), &st) != 0)
+        return TFsResult::Failed(errno);
+    if (S_ISDIR(st.st_mode))
+        return TFsResult::Failed(EISDIR);
+    // One read for a file that keeps its size; one more to see its end.
+    QByteArray buffer(S_ISREG(st.st_mode) && st.st_size > 0 ? static_cast<qsizetype>(st.st_size) + 1 : 65536,
+                      Qt::Uninitialized);
+    qsizetype done = 0;
+    for (;;) {
+        if (done == buffer.size())
+            buffer.resize(buffer.size() * 2);
+        const ssize_t n = ::read(fd.Get(), buffer.data() + done, static_cast<size_t>(buffer.size() - done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return TFsResult::Failed(errno);
+        }
+        if (n == 0)
+            break;
+        done += n;
     }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw EFileError(Tr("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+    buffer.resize(done);
+    bytes = std::move(buffer);
+    return {};
+}
+
+QByteArray ReadWholeFile(const QString& path) {
+    QByteArray bytes;
+    if (const TFsResult read = TryReadWholeFile(path, bytes); !read)
+        throw EFileError(Tr("Cannot open file \"%1\". %2").arg(path, read.Reason()));
     return bytes;
 }

@@ -1,5 +1,8 @@
 #include "platform/DirectoryWatcher.h"
 
+#include "core/Error.h"
+#include "platform/AtomicFile.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -23,17 +26,11 @@ constexpr int kBurstGapMs = 50;
 // A run of re-points within this time of each other is followed only by the last.
 constexpr int kRepointGapMs = 100;
 
+// The folder's own cache and hidden-file list, and every writer's temporary file: a
+// save shows up as the rename onto its real name.
 bool IsHousekeepingName(const char* name) {
-    static const char* const kNames[] = {"cache.epc", ".hidden"};
-    for (const char* own : kNames) {
-        if (std::strcmp(name, own) == 0)
-            return true;
-        // The temporary file an atomic write of it goes through: ".cache.epc.XXXXXX".
-        const size_t n = std::strlen(own);
-        if (name[0] == '.' && std::strncmp(name + 1, own, n) == 0 && name[n + 1] == '.')
-            return true;
-    }
-    return false;
+    return std::strcmp(name, "cache.epc") == 0 || std::strcmp(name, ".hidden") == 0 ||
+           (name[0] == '.' && IsWriterTemporaryName(QFile::decodeName(name)));
 }
 
 struct TDrainResult {
@@ -233,7 +230,7 @@ void TThreadDirectory::RunOnChange() {
         return;
     QCoreApplication* app = QCoreApplication::instance();
     if (app == nullptr) {
-        OnChange();
+        CallHandler(OnChange);
         return;
     }
     auto call = std::make_shared<TPendingCall>();
@@ -245,14 +242,17 @@ void TThreadDirectory::RunOnChange() {
     std::function<void()> handler = OnChange;
     QMetaObject::invokeMethod(
         app,
-        [call, handler]() {
+        [this, call, handler]() {
             {
                 std::lock_guard<std::mutex> guard(call->Lock);
                 if (call->Cancelled)
                     return;
             }
-            handler();
+            // The watcher may be gone once the handler returns; only the call is ours.
+            const QString failure = RunHandler(handler);
             std::lock_guard<std::mutex> guard(call->Lock);
+            if (!call->Cancelled && !failure.isEmpty())
+                SetChangeError(failure);
             call->Finished = true;
             call->Done.notify_all();
         },
@@ -265,4 +265,36 @@ void TThreadDirectory::RunOnChange() {
     }
     std::lock_guard<std::mutex> guard(m_lock);
     m_pendingCall.reset();
+}
+
+QString TThreadDirectory::RunHandler(const std::function<void()>& handler) {
+    // A handler that raises must neither leave the watcher waiting for ever nor stop it;
+    // the failure is kept for the owner and the next change is reported as usual.
+    try {
+        handler();
+        return {};
+    } catch (const EBramblexError& e) {
+        return e.Message();
+    } catch (const std::exception& e) {
+        return QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        return QStringLiteral("unknown error");
+    }
+}
+
+void TThreadDirectory::CallHandler(const std::function<void()>& handler) {
+    const QString failure = RunHandler(handler);
+    if (!failure.isEmpty())
+        SetChangeError(failure);
+}
+
+void TThreadDirectory::SetChangeError(const QString& message) {
+    qWarning("Folder watcher: the change handler failed: %s", qPrintable(message));
+    std::lock_guard<std::mutex> guard(m_lock);
+    m_changeError = message;
+}
+
+QString TThreadDirectory::LastChangeError() const {
+    std::lock_guard<std::mutex> guard(m_lock);
+    return m_changeError;
 }

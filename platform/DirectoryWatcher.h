@@ -8,7 +8,8 @@
 // one. A folder that cannot be watched parks the thread until it is re-pointed.
 //
 // Changes to the folder's own cache file and hidden-file list are not reported: they
-// come from refreshing the folder and would only ask for another refresh.
+// come from refreshing the folder and would only ask for another refresh. Neither are
+// writers' temporary files: a save is seen when the file takes its real name.
 
 #include <QString>
 #include <QThread>
@@ -26,7 +27,8 @@ public:
     ~TThreadDirectory() override;
 
     // Runs on the main thread (the application's thread); the watcher waits for it.
-    // It may stop or destroy this watcher.
+    // It may stop or destroy this watcher. An exception it raises is caught there: the
+    // watcher goes on and LastChangeError keeps the message.
     std::function<void()> OnChange;
 
     void Start();
@@ -42,6 +44,8 @@ public:
 
     // The folder the thread is watching now; empty while parked or not running.
     QString WatchedFolder() const;
+    // The message of the last exception OnChange raised; empty when none did.
+    QString LastChangeError() const;
 
 protected:
     void run() override;
@@ -53,11 +57,15 @@ private:
     // Leaves when the thread must re-read its folder or stop.
     void WaitLoop(int notifyFd, const QString& folder);
     void RunOnChange();
+    static QString RunHandler(const std::function<void()>& handler);
+    void CallHandler(const std::function<void()>& handler);
+    void SetChangeError(const QString& message);
     void SetWatchedFolder(const QString& folder);
 
     mutable std::mutex m_lock;
     QString m_folder;
     QString m_watchedFolder;
+    QString m_changeError;
     std::shared_ptr<TPendingCall> m_pendingCall;
     std::atomic<bool> m_terminated{false};
     const int m_pauseMs;

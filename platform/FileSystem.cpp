@@ -12,6 +12,7 @@
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,6 +36,10 @@ int32_t PackTimeT(time_t seconds) {
                           (static_cast<uint32_t>(local.tm_min) << 5) |
                           static_cast<uint32_t>(local.tm_sec / 2);
     return static_cast<int32_t>((date << 16) | time);
+}
+
+int64_t Stamp(const struct stat& st) {
+    return static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
 }
 
 // A folder's path with a trailing "/".
@@ -73,6 +78,14 @@ int32_t FileLastWriteTime(const QString& path) {
     return PackTimeT(st.st_mtim.tv_sec);
 }
 
+TFileTime FileLastWrite(const QString& path) {
+    const QByteArray native = Native(path);
+    struct stat st {};
+    if (::stat(native.constData(), &st) != 0 && ::lstat(native.constData(), &st) != 0)
+        return {};
+    return {PackTimeT(st.st_mtim.tv_sec), Stamp(st)};
+}
+
 std::vector<TDirectoryEntry> ListDirectory(const QString& folder) {
     std::vector<TDirectoryEntry> entries;
     DIR* dir = ::opendir(Native(folder).constData());
@@ -96,6 +109,7 @@ std::vector<TDirectoryEntry> ListDirectory(const QString& folder) {
                 }
             }
             entry.ModifiedTime = PackTimeT(st.st_mtim.tv_sec);
+            entry.ModifiedStamp = Stamp(st);
         }
         entries.push_back(std::move(entry));
     }
@@ -150,6 +164,11 @@ bool EntryExists(const QString& path) {
     return ::lstat(Native(path).constData(), &st) == 0;
 }
 
+TFsResult CheckEntry(const QString& path) {
+    struct stat st {};
+    return ::lstat(Native(path).constData(), &st) == 0 ? TFsResult() : TFsResult::Failed(errno);
+}
+
 bool IsRealFolder(const QString& path) {
     struct stat st {};
     return ::lstat(Native(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
@@ -165,86 +184,150 @@ bool IsSameEntry(const QString& a, const QString& b) {
 
 namespace {
 
-bool CopyLink(const QByteArray& source, const QByteArray& destination, bool failIfExists) {
+// Made under a temporary name beside the destination and renamed over it, so a
+// failure leaves the destination as it was. The folder is held shared meanwhile, so the
+// temporary link is never taken for a dead writer's.
+TFsResult CopyLink(const QByteArray& source, const QByteArray& destination, bool failIfExists) {
     std::vector<char> target(4096);
     const ssize_t n = ::readlink(source.constData(), target.data(), target.size() - 1);
     if (n < 0)
-        return false;
+        return TFsResult::Failed(errno);
     target[static_cast<size_t>(n)] = '\0';
     if (failIfExists)
-        return ::symlink(target.data(), destination.constData()) == 0;
-    // Made beside the destination and renamed over it, so a failure leaves it as it was.
-    QByteArray temp = destination + ".lnk-XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    ::unlink(temp.constData());
-    if (::symlink(target.data(), temp.constData()) != 0)
-        return false;
+        return ::symlink(target.data(), destination.constData()) == 0 ? TFsResult()
+                                                                      : TFsResult::Failed(errno);
     struct stat st {};
-    if (::lstat(destination.constData(), &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (::lstat(destination.constData(), &st) == 0 && S_ISDIR(st.st_mode))
+        return TFsResult::Failed(EISDIR);
+    const QFileInfo info(QFile::decodeName(destination));
+    const QByteArray folder = QFile::encodeName(info.absolutePath());
+    const int dirFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0)
+        return TFsResult::Failed(errno);
+    const bool locked = ::flock(dirFd, LOCK_SH) == 0;
+    QByteArray temp = folder + "/." + QFile::encodeName(info.fileName()) + ".saving-XXXXXX";
+    int err = 0;
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) {
+        err = errno;
+    } else {
+        ::close(fd);
         ::unlink(temp.constData());
-        return false;
+        if (::symlink(target.data(), temp.constData()) != 0) {
+            err = errno;
+        } else if (::rename(temp.constData(), destination.constData()) != 0) {
+            err = errno;
+            ::unlink(temp.constData());
+        }
     }
-    if (::rename(temp.constData(), destination.constData()) != 0) {
-        ::unlink(temp.constData());
-        return false;
+    if (locked)
+        ::flock(dirFd, LOCK_UN);
+    ::close(dirFd);
+    return err == 0 ? TFsResult() : TFsResult::Failed(err);
+}
+
+// Copies the bytes of fd `from` to fd `to`; 0 or an errno value.
+int CopyBytes(int from, int to) {
+    std::vector<char> buffer(1 << 16);
+    for (;;) {
+        const ssize_t n = ::read(from, buffer.data(), buffer.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (n == 0)
+            return 0;
+        for (ssize_t done = 0; done < n;) {
+            const ssize_t w = ::write(to, buffer.data() + done, static_cast<size_t>(n - done));
+            if (w < 0) {
+                if (errno == EINTR)
+                    continue;
+                return errno;
+            }
+            done += w;
+        }
     }
-    return true;
 }
 
 } // namespace
 
-bool CopyFileEntry(const QString& source, const QString& destination, bool failIfExists) {
+TFsResult CopyFileEntry(const QString& source, const QString& destination, bool failIfExists) {
     const QByteArray src = Native(source);
     const QByteArray dst = Native(destination);
     struct stat st {};
     if (::lstat(src.constData(), &st) != 0)
-        return false;
+        return TFsResult::Failed(errno);
     if (S_ISLNK(st.st_mode))
         return CopyLink(src, dst, failIfExists);
+    if (S_ISDIR(st.st_mode))
+        return TFsResult::Failed(EISDIR);
     if (!S_ISREG(st.st_mode))
-        return false;
+        return TFsResult::Failed(Tr("It is neither a file nor a link."));
     struct stat existing {};
     const bool destinationExists = ::lstat(dst.constData(), &existing) == 0;
-    if (destinationExists && (failIfExists || S_ISDIR(existing.st_mode)))
-        return false;
+    if (destinationExists && failIfExists)
+        return TFsResult::Failed(EEXIST);
+    if (destinationExists && S_ISDIR(existing.st_mode))
+        return TFsResult::Failed(EISDIR);
     if (destinationExists && existing.st_dev == st.st_dev && existing.st_ino == st.st_ino)
-        return true; // a file copied onto itself is already what it should be
-    try {
-        const QByteArray bytes = ReadWholeFile(source);
-        // Replacing a link writes the new file in its place, never through it.
-        if (destinationExists && S_ISLNK(existing.st_mode) && ::unlink(dst.constData()) != 0)
-            return false;
-        if (failIfExists && EntryExists(destination))
-            return false;
-        WriteFileAtomically(destination, bytes);
-    } catch (const EBramblexError&) {
-        return false;
+        return {}; // a file copied onto itself is already what it should be
+    const int from = ::open(src.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (from < 0)
+        return TFsResult::Failed(errno);
+    // Replacing a link writes the new file in its place, never through it.
+    if (destinationExists && S_ISLNK(existing.st_mode) && ::unlink(dst.constData()) != 0) {
+        const int err = errno;
+        ::close(from);
+        return TFsResult::Failed(err);
     }
-    ::chmod(dst.constData(), st.st_mode & 07777);
-    const struct timespec times[2] = {st.st_atim, st.st_mtim};
-    ::utimensat(AT_FDCWD, dst.constData(), times, 0);
-    return true;
+    const TFsResult result = WriteAtomically(
+        destination,
+        [&](int to) {
+            if (const int err = CopyBytes(from, to))
+                return err;
+            ::fchmod(to, st.st_mode & 07777);
+            const struct timespec times[2] = {st.st_atim, st.st_mtim};
+            return ::futimens(to, times) == 0 ? 0 : errno;
+        },
+        TLeftovers::Keep);
+    ::close(from);
+    return result;
 }
 
-int RenameEntry(const QString& source, const QString& destination) {
-    return ::rename(Native(source).constData(), Native(destination).constData()) == 0 ? 0 : errno;
+TFsResult RenameEntry(const QString& source, const QString& destination) {
+    return ::rename(Native(source).constData(), Native(destination).constData()) == 0
+               ? TFsResult()
+               : TFsResult::Failed(errno);
 }
 
-bool RemoveFileEntry(const QString& path) {
-    return ::unlink(Native(path).constData()) == 0;
+TFsResult RemoveFileEntry(const QString& path) {
+    return ::unlink(Native(path).constData()) == 0 ? TFsResult() : TFsResult::Failed(errno);
 }
 
-bool RemoveEmptyFolder(const QString& path) {
-    return ::rmdir(Native(path).constData()) == 0;
+TFsResult RemoveEmptyFolder(const QString& path) {
+    return ::rmdir(Native(path).constData()) == 0 ? TFsResult() : TFsResult::Failed(errno);
 }
 
-bool MakeFolders(const QString& path) {
-    return QDir().mkpath(path) && IsRealFolder(path);
-}
-
-QString SystemErrorText(int err) {
-    return QString::fromLocal8Bit(std::strerror(err));
+TFsResult MakeFolders(const QString& path) {
+    const QByteArray native = Native(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    // Each missing component from the top down; the first one that fails gives the reason
+    // the system gives: something else in the way is "File exists" where the folder
+    // itself should be, "Not a directory" above it.
+    for (qsizetype i = 1; i <= native.size(); ++i) {
+        if (i < native.size() && native[i] != '/')
+            continue;
+        const QByteArray part = native.left(i);
+        struct stat st {};
+        if (::stat(part.constData(), &st) == 0) {
+            if (!S_ISDIR(st.st_mode))
+                return TFsResult::Failed(i == native.size() ? EEXIST : ENOTDIR);
+            continue;
+        }
+        if (errno != ENOENT)
+            return TFsResult::Failed(errno);
+        if (::mkdir(part.constData(), 0777) != 0 && errno != EEXIST)
+            return TFsResult::Failed(errno);
+    }
+    return IsRealFolder(path) ? TFsResult() : TFsResult::Failed(ENOTDIR);
 }

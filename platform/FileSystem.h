@@ -6,6 +6,8 @@
 // Symbolic links are entries of their own: they are listed, copied, moved and removed
 // as links and never followed, so no operation reaches outside the tree it was given.
 
+#include "platform/FsResult.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -22,6 +24,13 @@ QDateTime UnpackDosDateTime(int32_t packed);
 // The packed last-write time of the entry at path (a link's own time when it points
 // nowhere), or -1 when there is no entry.
 int32_t FileLastWriteTime(const QString& path);
+// Both forms of the last-write time from one look at the entry: the packed one and the
+// exact one (nanoseconds since 1970, 0 when there is no entry).
+struct TFileTime {
+    int32_t Packed = -1;
+    int64_t Stamp = 0;
+};
+TFileTime FileLastWrite(const QString& path);
 
 struct TDirectoryEntry {
     QString Name;
@@ -29,6 +38,7 @@ struct TDirectoryEntry {
     bool IsSymLink = false;
     bool TargetIsFolder = false; // a link that points to a folder
     int32_t ModifiedTime = -1;   // as FileLastWriteTime
+    int64_t ModifiedStamp = 0;   // as TFileTime::Stamp
 };
 
 // The entries of folder except "." and "..", in the system's order; empty when the
@@ -46,24 +56,25 @@ bool IsFileHidden(const QString& path);
 
 // True when anything (file, folder, link, even a dangling one) is at path.
 bool EntryExists(const QString& path);
+// The same as a result: why nothing can be found there (ENOENT, ENOTDIR, EACCES ...).
+TFsResult CheckEntry(const QString& path);
 // True for a real folder (a link to a folder is not one).
 bool IsRealFolder(const QString& path);
 // True when both paths name the same existing entry (after following links).
 bool IsSameEntry(const QString& a, const QString& b);
 
-// Copies one file or link. failIfExists refuses an existing destination; otherwise a
-// destination file is replaced whole (written atomically). The copy keeps the source's
-// last-write time and permissions. False on any failure, with the destination as it was.
-bool CopyFileEntry(const QString& source, const QString& destination, bool failIfExists);
+// Copies one file or link. failIfExists refuses an existing destination (EEXIST);
+// otherwise a destination file is replaced whole (written atomically). The copy keeps
+// the source's last-write time and permissions. A failure leaves the destination as it
+// was.
+TFsResult CopyFileEntry(const QString& source, const QString& destination, bool failIfExists);
 
-// rename(2): 0 on success, else the errno value (EXDEV across filesystems).
-int RenameEntry(const QString& source, const QString& destination);
+// rename(2); EXDEV across filesystems.
+TFsResult RenameEntry(const QString& source, const QString& destination);
 // Removes a file or link (never what a link points to).
-bool RemoveFileEntry(const QString& path);
+TFsResult RemoveFileEntry(const QString& path);
 // Removes a folder that is empty.
-bool RemoveEmptyFolder(const QString& path);
-// Creates a folder with all missing parents; true when it exists afterwards.
-bool MakeFolders(const QString& path);
-
-// The system's reason for an errno value.
-QString SystemErrorText(int err);
+TFsResult RemoveEmptyFolder(const QString& path);
+// Creates a folder with all missing parents; succeeds when a real folder is there
+// afterwards (EEXIST or ENOTDIR when something else is in the way).
+TFsResult MakeFolders(const QString& path);

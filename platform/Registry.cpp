@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "platform/AtomicFile.h"
+#include "platform/FileSystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,25 +37,37 @@ QVariant ReadRegistryValue(const QString& subkey, const QString& name) {
 
 void WriteRegistryValue(const QString& subkey, const QString& name, const QVariant& value) {
     const QString path = RegistryFilePath();
-    const auto failed = [&]() {
-        return EFileError(Tr("Cannot create file \"%1\". %2").arg(path, Tr("Access denied")));
+    const auto failed = [&path](const QString& reason) {
+        return EFileError(Tr("Cannot create file \"%1\". %2").arg(path, reason));
     };
     // QSettings rewrites its file in place; the values are composed in a scratch copy
     // instead, so the user's file is replaced whole or not at all.
     QTemporaryDir scratch;
     if (!scratch.isValid())
-        throw failed();
+        throw failed(scratch.errorString());
     const QString work = scratch.filePath(QStringLiteral("Bramblex.conf"));
-    if (QFileInfo::exists(path) && !QFile::copy(path, work))
-        throw failed();
-    QFile::setPermissions(work, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (EntryExists(path)) {
+        QByteArray current;
+        if (const TFsResult read = TryReadWholeFile(path, current); !read)
+            throw failed(read.Reason());
+        if (const TFsResult copied = TryWriteFileAtomically(work, current); !copied)
+            throw failed(copied.Reason());
+    }
     {
         QSettings settings(work, QSettings::IniFormat);
         settings.setValue(Key(subkey, name), value);
         settings.sync();
-        if (settings.status() != QSettings::NoError)
-            throw failed();
+        if (settings.status() == QSettings::FormatError)
+            throw failed(Tr("The file does not hold settings in the expected form."));
+        if (settings.status() != QSettings::NoError) {
+            // QSettings keeps the system's reason to itself; writing the file again
+            // ourselves brings it out.
+            QFile probe(work);
+            throw failed(probe.open(QIODevice::Append) ? Tr("Access denied") : probe.errorString());
+        }
     }
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    WriteFileAtomically(path, ReadWholeFile(work));
+    if (const TFsResult made = MakeFolders(QFileInfo(path).absolutePath()); !made)
+        throw failed(made.Reason());
+    if (const TFsResult written = TryWriteFileAtomically(path, ReadWholeFile(work)); !written)
+        throw failed(written.Reason());
 }

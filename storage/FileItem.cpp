@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "documents/BatchItem.h"
+#include "platform/AtomicFile.h"
 #include "platform/FileSystem.h"
 #include "reports/Report.h"
 #include "storage/FileOperations.h"
@@ -27,6 +28,16 @@ uint8_t FileTypeOfName(const QString& name) {
     return FileTypeOther;
 }
 
+namespace {
+
+QString ErrorText(const std::exception& e) {
+    if (const auto* error = dynamic_cast<const EBramblexError*>(&e))
+        return error->Message();
+    return QString::fromLocal8Bit(e.what());
+}
+
+} // namespace
+
 // ---------------------------------------------------------------------------------------
 
 TFileItem::TFileItem() = default;
@@ -44,7 +55,7 @@ bool TFileItem::Load() {
     if (Owner != nullptr)
         Owner->Modified = true;
     // Taken before reading, so a write while we read shows as a change next time.
-    const int32_t time = FileLastWriteTime(FilePath);
+    const TFileTime time = FileLastWrite(FilePath);
     try {
         if (FileType == FileTypeBatch) {
             auto batch = std::make_unique<TBatchItem>();
@@ -56,13 +67,36 @@ bool TFileItem::Load() {
             report->LoadFromFile(FilePath);
             Report = std::move(report);
             LoadState = LoadStateLoaded;
-        } else if (time == -1 && !PathExists(FilePath)) {
-            return false;
+        } else if (time.Packed == -1) {
+            if (const TFsResult there = CheckEntry(FilePath); !there) {
+                m_lastError = Tr("Cannot open file \"%1\". %2").arg(FilePath, there.Reason());
+                return false;
+            }
         }
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        m_lastError = ErrorText(e);
         return false;
     }
-    FileModifiedTime = time;
+    FileModifiedTime = time.Packed;
+    FileModifiedStamp = time.Stamp;
+    m_lastError.clear();
+    return true;
+}
+
+bool TFileItem::TakeTime() {
+    LoadState = LoadStateNone;
+    if (Owner != nullptr)
+        Owner->Modified = true;
+    const TFileTime time = FileLastWrite(FilePath);
+    FileModifiedTime = time.Packed;
+    FileModifiedStamp = time.Stamp;
+    if (time.Packed == -1) {
+        if (const TFsResult there = CheckEntry(FilePath); !there) {
+            m_lastError = Tr("Cannot open file \"%1\". %2").arg(FilePath, there.Reason());
+            return false;
+        }
+    }
+    m_lastError.clear();
     return true;
 }
 
@@ -76,16 +110,21 @@ bool TFileItem::Save() {
             Report->SaveToFile(FilePath);
         else
             throw EBramblexError(Tr("Cannot save file that is not loaded"));
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        m_lastError = ErrorText(e);
         return false;
     }
-    FileModifiedTime = FileLastWriteTime(FilePath);
+    const TFileTime time = FileLastWrite(FilePath);
+    FileModifiedTime = time.Packed;
+    FileModifiedStamp = time.Stamp;
+    m_lastError.clear();
     return true;
 }
 
 bool TFileItem::IsChanged() const {
-    const int32_t time = FileLastWriteTime(FilePath);
-    return time == -1 || time != FileModifiedTime;
+    const TFileTime time = FileLastWrite(FilePath);
+    return time.Packed == -1 || time.Packed != FileModifiedTime ||
+           (FileModifiedStamp != 0 && time.Stamp != FileModifiedStamp);
 }
 
 QString TFileItem::FileName() const {
@@ -108,6 +147,7 @@ void TFileItem::Assign(const TFileItem& source) {
     LoadState = source.LoadState;
     IconIndex = source.IconIndex;
     FileModifiedTime = source.FileModifiedTime;
+    FileModifiedStamp = source.FileModifiedStamp;
     if (FileType == FileTypeBatch && source.Batch) {
         BatchItem().Assign(*source.Batch);
     } else {
@@ -245,6 +285,8 @@ void TFileList::WriteCache(const QString& path) {
 void TFileList::ReadCache(const QString& path) {
     Clear();
     const QString folder = path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
+    // Packed times grow with time when read unsigned (the years fill the top bits).
+    const auto cacheWritten = static_cast<uint32_t>(FileLastWriteTime(path));
     try {
         TGmXML document;
         document.LoadFromFile(path);
@@ -262,6 +304,9 @@ void TFileList::ReadCache(const QString& path) {
             item->FileType = static_cast<uint8_t>(type);
             item->FilePath = folder + name;
             item->FileModifiedTime = fields.Find("FileModifiedTime").GetInteger();
+            if (item->FileModifiedTime != -1 &&
+                (cacheWritten == UINT32_MAX || static_cast<uint32_t>(item->FileModifiedTime) >= cacheWritten))
+                item->FileModifiedTime = -1; // not older than the cache: unverified
             if (item->FileType == FileTypeBatch) {
                 TBatchItem& batch = item->BatchItem();
                 batch.FileTitle = FileTitle(name);
@@ -297,9 +342,12 @@ bool TFileList::Refresh(const QString& folder, const std::function<void(TFileIte
             const auto s = static_cast<size_t>(found.value());
             const TFileItem& entry = *scratch.m_items[s];
             if (!matched[s] && entry.FileType == item.FileType &&
-                entry.FileModifiedTime == item.FileModifiedTime) {
+                entry.FileModifiedTime == item.FileModifiedTime &&
+                (item.FileModifiedStamp == 0 || item.FileModifiedStamp == entry.FileModifiedStamp)) {
                 matched[s] = true;
                 keep[i] = true;
+                // An entry from the cache is checked to the nanosecond from now on.
+                m_items[i]->FileModifiedStamp = entry.FileModifiedStamp;
                 continue;
             }
         }
@@ -316,6 +364,7 @@ bool TFileList::Refresh(const QString& folder, const std::function<void(TFileIte
             continue;
         std::unique_ptr<TFileItem> entry = std::move(scratch.m_items[s]);
         entry->FileModifiedTime = -1;
+        entry->FileModifiedStamp = 0;
         Append(std::move(entry));
         changed = true;
     }
@@ -335,7 +384,11 @@ void TFileList::LoadRange(int first, int last) {
     last = std::min(last, Count() - 1);
     for (int i = first; i <= last; ++i) {
         TFileItem& item = *m_items[static_cast<size_t>(i)];
-        if (item.NeedsLoad())
+        if (!item.NeedsLoad())
+            continue;
+        if (item.FileType == FileTypeReport && item.LoadState != LoadStateLoaded)
+            item.TakeTime();
+        else
             item.Load();
     }
     if (Modified)
@@ -355,7 +408,12 @@ void ScanFolder(const QString& folder, TFileList& list) {
     const QString prefix = IncludeTrailingSeparator(folder);
     std::vector<TDirectoryEntry> entries = ListDirectory(prefix);
     list.m_items.reserve(entries.size());
+    bool temporaries = false;
     for (TDirectoryEntry& entry : entries) {
+        if (IsWriterTemporaryName(entry.Name)) {
+            temporaries = true;
+            continue;
+        }
         if (entry.Name == QLatin1String(HiddenListFileName))
             continue;
         TFileItem* item = list.Add();
@@ -363,7 +421,10 @@ void ScanFolder(const QString& folder, TFileList& list) {
         item->FileType = folderEntry ? static_cast<uint8_t>(FileTypeFolder) : FileTypeOfName(entry.Name);
         item->FilePath = prefix + entry.Name;
         item->FileModifiedTime = entry.ModifiedTime;
+        item->FileModifiedStamp = entry.ModifiedStamp;
     }
+    if (temporaries)
+        RemoveStaleTemporaries(prefix);
 }
 
 void RefreshReportList(TFileList& list, const QString& folder) {

@@ -49,6 +49,10 @@ public:
     void* TreeNode = nullptr; // the tree's node for a folder; not owned, transient
     // Last-write time in the packed DOS format (platform/FileSystem.h); -1 not taken yet.
     int32_t FileModifiedTime = -1;
+    // The same time to the nanosecond when it was taken from the file itself; 0 when it
+    // came from a cache, which holds only the packed time. Changes within one two-second
+    // unit of the packed time are seen by it.
+    int64_t FileModifiedStamp = 0;
     uint8_t LoadState = LoadStateNone;
     std::unique_ptr<TBatchItem> Batch; // FileType batch
     std::unique_ptr<TReport> Report;   // FileType report
@@ -56,13 +60,20 @@ public:
     TFileList* Owner = nullptr; // not owned
 
     // Loads the batch or report (other types only take the file's time) and marks the
-    // owner Modified. False, with LoadState 0, on any error; nothing is reported.
+    // owner Modified. False, with LoadState 0, on any error; nothing is reported, but
+    // LastError keeps the message.
     bool Load();
+    // What Load does for an entry without a document: takes the file's time and marks
+    // the owner Modified, reading nothing. False, with LastError, when the file is gone.
+    bool TakeTime();
     // Writes the loaded batch or report and takes the new time. False on any error,
-    // including an item that is not loaded.
+    // including an item that is not loaded; LastError then says why.
     bool Save();
-    // True when the file's last-write time differs from FileModifiedTime or the file is
-    // gone.
+    // The message of the last Load or Save that failed, with the system's reason
+    // ("Cannot create file "…". No space left on device"); empty after a success.
+    const QString& LastError() const { return m_lastError; }
+    // True when the file's last-write time differs from FileModifiedTime (and from
+    // FileModifiedStamp when that is known) or the file is gone.
     bool IsChanged() const;
     // What the folder list does before showing an entry: LoadState 0 or changed on disk.
     bool NeedsLoad() const { return LoadState == LoadStateNone || IsChanged(); }
@@ -74,6 +85,9 @@ public:
     // Raises "Cannot assign object to File item" for another kind.
     void Assign(const TDocumentObject& source) override;
     void Assign(const TFileItem& source);
+
+private:
+    QString m_lastError;
 };
 
 class TFileList {
@@ -103,6 +117,10 @@ public:
     // A different folder with a cache replaces the items by the cache's; in every case
     // Folder becomes folder.
     void OpenFolder(const QString& folder);
+    // ReadCache takes an entry's time only when it is older than the cache file's own
+    // last write, as packed times go: a file changed in the same two seconds as the
+    // cache was written may have changed after its time was put into the cache. Such an
+    // entry reads with time -1 and is loaded again like a new one.
     // Writes Folder's "cache.epc" and marks it hidden; errors are ignored.
     void SaveCache();
     void WriteCache(const QString& path);
@@ -115,7 +133,9 @@ public:
     bool Refresh(const QString& folder, const std::function<void(TFileItem&)>& linkFolder = {});
 
     // Loads the entries first to last (clamped) that NeedsLoad, then saves the cache
-    // when that loaded anything: what the folder list does for the rows it shows.
+    // when that loaded anything: what the folder list does for the rows it shows. A row
+    // shows a report by its file name alone, so a report is not read here (its pictures
+    // could take long to unpack); only its time is taken, unless it was loaded before.
     void LoadRange(int first, int last);
     // Batches whose file was read (LoadState loaded); on a list fresh from the cache,
     // the batch files the last LoadRange read.
@@ -134,7 +154,9 @@ private:
 };
 
 // Replaces list's items by one per entry of folder (hidden ones included, the folder's
-// hidden-file list excepted), in the system's order, with their times, LoadState 0.
+// hidden-file list and writers' temporary files excepted), in the system's order, with
+// their times, LoadState 0. Temporary files that no writer holds any more (left by a
+// save that was killed) are removed on the way.
 void ScanFolder(const QString& folder, TFileList& list);
 
 // The report list window's refresh of a report folder (no cache): keeps the reports it

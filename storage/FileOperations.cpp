@@ -1,6 +1,7 @@
 #include "storage/FileOperations.h"
 
 #include "core/Error.h"
+#include "platform/AtomicFile.h"
 #include "platform/BusyCursor.h"
 #include "platform/FileSystem.h"
 #include "platform/ShellFolders.h"
@@ -11,11 +12,6 @@
 #include <cerrno>
 
 namespace {
-
-TConflictQuestion& DefaultQuestion() {
-    static TConflictQuestion question;
-    return question;
-}
 
 // Without a trailing separator (except for "/" itself).
 QString Trimmed(const QString& path) {
@@ -58,8 +54,7 @@ QString UniversalFolderPath(const QString& path) {
 
 class TTransfer {
 public:
-    TTransfer(bool& replaceAll, const TConflictQuestion& ask)
-        : ReplaceAll(replaceAll), m_ask(ask ? ask : ConflictQuestion()) {}
+    TTransfer(bool& replaceAll, const TConflictQuestion& ask) : ReplaceAll(replaceAll), m_ask(ask) {}
 
     bool& ReplaceAll;
     QString SkippedName; // files of this name are left out of copies
@@ -116,6 +111,11 @@ public:
     }
 
 private:
+    static void RequireSource(const QString& source) {
+        if (const TFsResult there = CheckEntry(source); !there)
+            throw EBramblexError(WithReason(Tr("Cannot read from the source file or disk"), there));
+    }
+
     static void SplitEntries(const QString& folder, QStringList& folders, QStringList& files) {
         for (const TDirectoryEntry& entry : ListDirectory(folder))
             (entry.IsFolder ? folders : files).append(entry.Name);
@@ -128,8 +128,8 @@ private:
         SplitEntries(source, folders, files);
         for (const QString& name : folders)
             CopyFolder(Join(source, name), Join(destination, name));
-        if (!MakeFolders(destination))
-            throw EBramblexError(Tr("Unable to create directories"));
+        if (const TFsResult made = MakeFolders(destination); !made)
+            throw EBramblexError(WithReason(Tr("Unable to create directories"), made));
         for (const QString& name : files)
             CopyFile(Join(source, name), Join(destination, name));
     }
@@ -137,25 +137,27 @@ private:
     void CopyFile(const QString& source, const QString& destination) {
         if (!SkippedName.isEmpty() && ExtractFileName(source) == SkippedName)
             return;
-        if (!EntryExists(source))
-            throw EBramblexError(Tr("Cannot read from the source file or disk"));
+        // A save in progress (or one that was killed) is no part of the folder's contents.
+        if (IsWriterTemporaryName(ExtractFileName(source)))
+            return;
+        RequireSource(source);
         const bool exists = EntryExists(destination);
         if (exists && IsHousekeepingFile(destination))
             return;
         if (exists && !ReplaceAll && !ConfirmFile(destination))
             return;
-        if (!CopyFileEntry(source, destination, false))
-            throw EBramblexError(Tr("Unable to copy file %1").arg(destination));
+        if (const TFsResult copied = CopyFileEntry(source, destination, false); !copied)
+            throw EBramblexError(WithReason(Tr("Unable to copy file %1").arg(destination), copied));
     }
 
     void MoveFolder(const QString& source, const QString& destination) {
         if (!ConfirmFolder(source, destination))
             return;
         // The whole folder at once when nothing is in the way and both are on one filesystem.
-        if (!PathExists(destination) && RenameEntry(source, destination) == 0)
+        if (!PathExists(destination) && RenameEntry(source, destination))
             return;
-        if (!MakeFolders(destination))
-            throw EBramblexError(Tr("Unable to create directories"));
+        if (const TFsResult made = MakeFolders(destination); !made)
+            throw EBramblexError(WithReason(Tr("Unable to create directories"), made));
         QStringList folders, files;
         SplitEntries(source, folders, files);
         for (const QString& name : folders)
@@ -163,13 +165,15 @@ private:
         for (const QString& name : files)
             MoveFile(Join(source, name), Join(destination, name));
         // What the operator chose to keep is still in the source; then it stays.
-        if (ListDirectory(source).empty() && !RemoveEmptyFolder(source))
-            throw EBramblexError(Tr("Unable to delete directory %1").arg(IncludeTrailingSeparator(source)));
+        if (ListDirectory(source).empty()) {
+            if (const TFsResult removed = RemoveEmptyFolder(source); !removed)
+                throw EBramblexError(WithReason(
+                    Tr("Unable to delete directory %1").arg(IncludeTrailingSeparator(source)), removed));
+        }
     }
 
     void MoveFile(const QString& source, const QString& destination) {
-        if (!EntryExists(source))
-            throw EBramblexError(Tr("Cannot read from the source file or disk"));
+        RequireSource(source);
         if (Trimmed(source) == Trimmed(destination) || IsSameEntry(source, destination))
             return; // moving a file onto itself must not delete it
         if (EntryExists(destination)) {
@@ -180,18 +184,20 @@ private:
             if (!ReplaceAll && !ConfirmFile(destination))
                 return;
             if (IsRealFolder(destination))
-                throw EBramblexError(Tr("Unable to delete file %1").arg(destination));
+                throw EBramblexError(
+                    WithReason(Tr("Unable to delete file %1").arg(destination), TFsResult::Failed(EISDIR)));
         }
         // rename replaces the destination in one step, so it is never lost on a failure.
-        const int err = RenameEntry(source, destination);
-        if (err == 0)
+        const TFsResult renamed = RenameEntry(source, destination);
+        if (renamed)
             return;
-        if (err != EXDEV)
-            throw EBramblexError(Tr("Unable to move file %1").arg(destination));
-        if (!CopyFileEntry(source, destination, false))
-            throw EBramblexError(Tr("Unable to move file %1").arg(destination));
-        if (!RemoveFileEntry(source))
-            throw EBramblexError(Tr("Unable to delete file %1").arg(source));
+        const QString moveFailed = Tr("Unable to move file %1").arg(destination);
+        if (renamed.Errno() != EXDEV)
+            throw EBramblexError(WithReason(moveFailed, renamed));
+        if (const TFsResult copied = CopyFileEntry(source, destination, false); !copied)
+            throw EBramblexError(WithReason(moveFailed, copied));
+        if (const TFsResult removed = RemoveFileEntry(source); !removed)
+            throw EBramblexError(WithReason(Tr("Unable to delete file %1").arg(source), removed));
     }
 
     TConflictQuestion m_ask;
@@ -199,8 +205,8 @@ private:
 
 void DeleteEntry(const QString& path) {
     if (!IsRealFolder(path)) {
-        if (!RemoveFileEntry(path))
-            throw EBramblexError(Tr("Unable to delete file %1").arg(path));
+        if (const TFsResult removed = RemoveFileEntry(path); !removed)
+            throw EBramblexError(WithReason(Tr("Unable to delete file %1").arg(path), removed));
         return;
     }
     const QString folder = IncludeTrailingSeparator(path);
@@ -211,8 +217,8 @@ void DeleteEntry(const QString& path) {
     for (const TDirectoryEntry& entry : entries)
         if (!entry.IsFolder)
             DeleteEntry(folder + entry.Name);
-    if (!RemoveEmptyFolder(folder))
-        throw EBramblexError(Tr("Unable to delete directory %1").arg(folder));
+    if (const TFsResult removed = RemoveEmptyFolder(folder); !removed)
+        throw EBramblexError(WithReason(Tr("Unable to delete directory %1").arg(folder), removed));
 }
 
 QString Extension(const QString& path) {
@@ -222,14 +228,6 @@ QString Extension(const QString& path) {
 }
 
 } // namespace
-
-void SetConflictQuestion(TConflictQuestion question) {
-    DefaultQuestion() = std::move(question);
-}
-
-const TConflictQuestion& ConflictQuestion() {
-    return DefaultQuestion();
-}
 
 void DeleteTree(const QString& path) {
     TBusyCursor busy;

@@ -17,13 +17,11 @@
 enum class TConflictAnswer { Yes, No, Cancel, YesToAll };
 
 // Asked with the full question text; the windows answer with a message box (Yes, No,
-// Cancel, Yes to All), tests from a script.
+// Cancel, Yes to All), tests from a script. An operation given no question answers
+// every conflict Cancel, so nothing is replaced behind the operator's back.
 using TConflictQuestion = std::function<TConflictAnswer(const QString& message)>;
 
-// The question used when an operation is given none. Without one every conflict is
-// answered Cancel, so nothing is replaced behind the operator's back.
-void SetConflictQuestion(TConflictQuestion question);
-const TConflictQuestion& ConflictQuestion();
+// Every error names the system's reason on a line of its own under the message.
 
 // A file, or a folder with everything in it. Raises "Unable to delete file %1" or
 // "Unable to delete directory %1".

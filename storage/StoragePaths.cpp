@@ -103,8 +103,8 @@ QString TemplateFolder() {
 
 void PrepareStorage() {
     const QString root = StorageRoot();
-    if (!MakeFolders(root))
-        throw EBramblexError(Tr("Unable to create directories"));
+    if (const TFsResult made = MakeFolders(root); !made)
+        throw EBramblexError(WithReason(Tr("Unable to create directories"), made));
     const QString templates = TemplateFolder();
     if (templates.isEmpty())
         return;
@@ -120,9 +120,9 @@ void PrepareStorage() {
         if (PathExists(staging))
             DeleteTree(staging);
         SeedTree(source, staging);
-        if (!QDir().rename(staging, target)) {
+        if (const TFsResult renamed = RenameEntry(staging, target); !renamed) {
             DeleteTree(staging);
-            throw EBramblexError(Tr("Unable to create directories"));
+            throw EBramblexError(WithReason(Tr("Unable to create directories"), renamed));
         }
     }
 }

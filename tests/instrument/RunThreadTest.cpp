@@ -435,3 +435,25 @@ TEST_F(RunThreadTest, OwnerGoingAwayMidRunDoesNotHang) {
     EXPECT_LT(InstrumentTick() - start, 3000);
     EXPECT_EQ(started, 0);
 }
+
+TEST_F(RunThreadTest, AHandlerThatRaisesEndsTheRunWithItsMessage) {
+    auto t = MakeThread(TCommViscoMeterThread::ModeAutomatic);
+    AddProcess(t->Batch, {.Start = 1, .End = 1, .Time = 30, .Count = 30});
+    onStatus = [](TCommViscoMeterThread& th) {
+        if (th.StatusText.startsWith("Processing"))
+            throw EBramblexError("The status bar could not be drawn.");
+    };
+    ASSERT_TRUE(RunToEnd(*t, 15000));
+    EXPECT_THAT(errors, ElementsAre("The status bar could not be drawn."));
+    // Ended like any failure: spindle stopped, instrument out of computer mode, long
+    // before the thirty seconds of the process.
+    EXPECT_EQ(Texts().mid(Texts().size() - 2), (QList<QByteArray>{"R00", "III"}));
+    EXPECT_LT(t->RunMilliseconds(), 10000);
+
+    // An error handler that raises too: the message stays in ErrorText.
+    auto second = MakeThread(TCommViscoMeterThread::ModeAutomatic);
+    AddProcess(second->Batch, {.Start = 1, .End = 1, .Time = 30, .Count = 30});
+    second->OnError = [] { throw EBramblexError("The error box could not be shown."); };
+    ASSERT_TRUE(RunToEnd(*second, 15000));
+    EXPECT_EQ(second->ErrorText, QStringLiteral("The status bar could not be drawn."));
+}

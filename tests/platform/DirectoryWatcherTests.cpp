@@ -1,6 +1,7 @@
 // The folder watcher: bursts counted once, the pause between reports, re-pointing,
 // parking on a missing folder and stopping while a report waits for the main thread.
 
+#include "core/Error.h"
 #include "platform/DirectoryWatcher.h"
 #include "support/TempDir.h"
 
@@ -95,8 +96,9 @@ TEST(DirectoryWatcher, OwnCacheWritesAreNotReported) {
     TReports reports;
     Watch(watcher, reports);
     ASSERT_TRUE(WaitWatching(watcher, dir.Path()));
-    dir.Write(".cache.epc.Ab12Cd", "x");
-    ASSERT_TRUE(QFile::rename(dir.File(".cache.epc.Ab12Cd"), dir.File("cache.epc")));
+    // A save goes through a temporary file that takes the real name at the end.
+    dir.Write(".cache.epc.saving-Ab12Cd", "x");
+    ASSERT_TRUE(QFile::rename(dir.File(".cache.epc.saving-Ab12Cd"), dir.File("cache.epc")));
     dir.Write(".hidden", "cache.epc\n");
     RunEventsFor(400);
     EXPECT_EQ(reports.Count(), 0);
@@ -208,4 +210,35 @@ TEST(DirectoryWatcher, HandlerMayStopItsOwnWatcher) {
     ASSERT_TRUE(WaitUntil([&] { return stopped; }, 5000));
     EXPECT_TRUE(watcher->isFinished());
     watcher.reset();
+}
+
+TEST(DirectoryWatcher, AHandlerThatRaisesNeitherHangsNorStopsTheWatcher) {
+    TempDir dir;
+    TThreadDirectory watcher(dir.Path(), 100);
+    int calls = 0;
+    watcher.OnChange = [&calls] {
+        ++calls;
+        if (calls == 1)
+            throw EBramblexError("The folder list could not be refreshed.");
+    };
+    watcher.Start();
+    ASSERT_TRUE(WaitWatching(watcher, dir.Path()));
+
+    dir.Write("first.epb", "x");
+    bool escaped = false;
+    try {
+        ASSERT_TRUE(WaitUntil([&] { return calls >= 1; }, 5000));
+        RunEventsFor(200);
+    } catch (...) {
+        escaped = true;
+    }
+    EXPECT_FALSE(escaped) << "the handler's exception reached the event loop";
+    EXPECT_EQ(watcher.LastChangeError(), QStringLiteral("The folder list could not be refreshed."));
+
+    dir.Write("second.epb", "x");
+    EXPECT_TRUE(WaitUntil([&] { return calls >= 2; }, 5000)) << "the watcher stopped after the failure";
+    QElapsedTimer stopping;
+    stopping.start();
+    watcher.Stop();
+    EXPECT_LT(stopping.elapsed(), 3000);
 }

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <unistd.h>
 
 namespace {
@@ -88,13 +89,19 @@ TEST(DirectoryEntries, CopyKeepsTimeAndRefusesAnExistingDestinationWhenAsked) {
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     ASSERT_TRUE(file.setFileTime(Local(2020, 2, 2, 2, 2, 2), QFileDevice::FileModificationTime));
     file.close();
-    EXPECT_FALSE(CopyFileEntry(dir.File("a"), dir.File("b"), true));
+    const TFsResult refused = CopyFileEntry(dir.File("a"), dir.File("b"), true);
+    EXPECT_FALSE(refused);
+    EXPECT_EQ(refused.Errno(), EEXIST);
+    EXPECT_EQ(refused.Reason(), QStringLiteral("File exists"));
     EXPECT_EQ(dir.Read("b"), QByteArray("old"));
     EXPECT_TRUE(CopyFileEntry(dir.File("a"), dir.File("b"), false));
     EXPECT_EQ(dir.Read("b"), QByteArray("new"));
     EXPECT_EQ(FileLastWriteTime(dir.File("b")), FileLastWriteTime(dir.File("a")));
-    EXPECT_FALSE(CopyFileEntry(dir.File("missing"), dir.File("c"), false));
+    EXPECT_EQ(CopyFileEntry(dir.File("missing"), dir.File("c"), false).Reason(),
+              QStringLiteral("No such file or directory"));
     EXPECT_FALSE(EntryExists(dir.File("c")));
+    EXPECT_EQ(WithReason(QStringLiteral("Unable to copy file c"), TFsResult::Failed(ENOSPC)),
+              QStringLiteral("Unable to copy file c\nNo space left on device"));
 }
 
 TEST(LanguageTags, WindowsAbbreviationsAndNeutralIds) {

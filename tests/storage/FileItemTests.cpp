@@ -6,9 +6,12 @@
 #include "platform/FileSystem.h"
 #include "reports/Report.h"
 #include "storage/FileItem.h"
+#include "support/SmallTmpfs.h"
 #include "xml/GmXml.h"
 
 #include <gtest/gtest.h>
+
+#include <QProcess>
 
 namespace {
 
@@ -32,6 +35,9 @@ protected:
         report.SaveToFile(folder + "Summary.epr");
         WriteFile(folder + "notes.txt", "n");
         QDir(dir.Path()).mkdir("Sub");
+        // Settled long ago: entries as new as the cache would be read again.
+        for (const char* name : {"Form.ept", "Summary.epr", "notes.txt", "Sub"})
+            SetEntryTime(folder + name, kOld);
     }
 
     // The folder list's first showing of the folder: refresh, then every row shown.
@@ -100,10 +106,11 @@ TEST_F(FolderTest, FirstShowingLoadsEachBatchAndWritesAHiddenCache) {
     EXPECT_EQ(alpha.Batch->Company, QStringLiteral("Korvane"));
     EXPECT_EQ(alpha.Batch->FileTitle, QStringLiteral("alpha"));
     EXPECT_EQ(alpha.FileModifiedTime, PackDosDateTime(kOld));
+    // A report's row shows its file name: the listing takes its time and reads nothing.
     const TFileItem& report = *list.Items(list.IndexOf(folder + "Summary.epr", FileTypeReport));
-    EXPECT_EQ(report.LoadState, LoadStateLoaded);
-    ASSERT_TRUE(report.Report);
-    EXPECT_EQ(report.Report->Name, QStringLiteral("Summary"));
+    EXPECT_EQ(report.LoadState, LoadStateNone);
+    EXPECT_FALSE(report.Report);
+    EXPECT_EQ(report.FileModifiedTime, PackDosDateTime(kOld));
 
     EXPECT_TRUE(QFileInfo(folder + "cache.epc").isFile());
     EXPECT_TRUE(IsFileHidden(folder + "cache.epc"));
@@ -338,4 +345,133 @@ TEST_F(FolderTest, ReportListsKeepLoadedReportsAndTabsComeInDescendingOrder) {
     TFileList tabs;
     LoadTabReports(tabs, folder);
     EXPECT_EQ(Names(tabs), QStringList({"Summary.epr", "C.epr", "A.epr"}));
+}
+
+TEST_F(FolderTest, AFailedSaveKeepsTheSystemsReasonAndTheFileAsItWas) {
+    TFileItem item;
+    item.FileType = FileTypeBatch;
+    item.FilePath = folder + "alpha.epb";
+    ASSERT_TRUE(item.Load());
+    EXPECT_TRUE(item.LastError().isEmpty());
+
+    WriteFile(folder + "plain.txt", "not a folder");
+    item.FilePath = folder + "plain.txt/alpha.epb";
+    EXPECT_FALSE(item.Save());
+    EXPECT_EQ(item.LastError(), "Cannot create file \"" + item.FilePath + "\". Not a directory");
+    EXPECT_FALSE(item.Load());
+    EXPECT_EQ(item.LastError(), "Cannot open file \"" + item.FilePath + "\". Not a directory");
+
+    TFileItem other;
+    other.FilePath = folder + "plain.txt/other.txt";
+    EXPECT_FALSE(other.Load());
+    EXPECT_EQ(other.LastError(), "Cannot open file \"" + other.FilePath + "\". Not a directory");
+
+    SmallTmpfs disk(64);
+    if (!disk.Mounted())
+        GTEST_SKIP() << disk.Why().toStdString();
+    // A batch after a long run: far more than the little disk holds.
+    TFileItem run;
+    run.FileType = FileTypeBatch;
+    run.FilePath = disk.File("run.epb");
+    run.LoadState = LoadStateLoaded;
+    for (int i = 0; i < 2000; ++i)
+        run.BatchItem().Measurements.Add()->Viscosity = 1000.0 + i;
+    EXPECT_FALSE(run.Save());
+    EXPECT_EQ(run.LastError(), "Cannot create file \"" + run.FilePath + "\". No space left on device");
+    EXPECT_EQ(QDir(disk.Path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    // With room again the same item saves.
+    run.BatchItem().Measurements.Clear();
+    EXPECT_TRUE(run.Save()) << run.LastError();
+    EXPECT_TRUE(run.LastError().isEmpty());
+}
+
+namespace {
+
+// The temporary files of saves in folder, by name.
+QStringList Temporaries(const QString& folder) {
+    QStringList names;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (name.contains(QLatin1String(".saving-")))
+            names << name;
+    return names;
+}
+
+// Starts a save of path and leaves it waiting half-way; false when it did not get there.
+bool StartHeldSave(QProcess& writer, const QString& path) {
+    writer.start(QStringLiteral(HOLD_SAVE_PROGRAM), {path});
+    return writer.waitForReadyRead(10000) && writer.readAll().startsWith("ready");
+}
+
+void KillHard(QProcess& writer) {
+    writer.kill(); // SIGKILL: the writer gets no chance to clean up
+    writer.waitForFinished(10000);
+}
+
+} // namespace
+
+TEST_F(FolderTest, AKilledSavesTemporaryFileIsNeitherListedNorKept) {
+    TFileList list;
+    Show(list, folder);
+    const QByteArray beta = ReadFile(folder + "Beta.epb");
+
+    QProcess writer;
+    ASSERT_TRUE(StartHeldSave(writer, folder + "Beta.epb"));
+    ASSERT_EQ(Temporaries(folder).size(), 1);
+    // While its writer lives the file is left alone, but never shown.
+    TFileList during;
+    during.Refresh(folder);
+    EXPECT_EQ(during.Count(), 7);
+    EXPECT_EQ(Temporaries(folder).size(), 1);
+    KillHard(writer);
+    EXPECT_EQ(ReadFile(folder + "Beta.epb"), beta);
+    ASSERT_EQ(Temporaries(folder).size(), 1) << "the killed writer left nothing to clean up";
+
+    // The next listing of the folder removes it, and the cache never names it.
+    TFileList after;
+    after.Refresh(folder);
+    EXPECT_EQ(Names(after), Names(list));
+    EXPECT_TRUE(Temporaries(folder).isEmpty());
+    EXPECT_FALSE(ReadFile(folder + "cache.epc").contains(".saving-"));
+
+    // So does the next save of the same file.
+    QProcess second;
+    ASSERT_TRUE(StartHeldSave(second, folder + "alpha.epb"));
+    KillHard(second);
+    ASSERT_EQ(Temporaries(folder).size(), 1);
+    WriteBatch(folder + "alpha.epb", "Saved again");
+    EXPECT_TRUE(Temporaries(folder).isEmpty());
+}
+
+TEST_F(FolderTest, ABatchChangedInTheCachesOwnTwoSecondsIsReadAgain) {
+    // An even second: the batch, the cache and the change share one two-second unit of
+    // the packed time, ten seconds after the other batches.
+    const QDateTime slot = kOld.addSecs(10);
+    SetEntryTime(folder + "Beta.epb", slot);
+    {
+        TFileList first;
+        Show(first, folder);
+    }
+    SetEntryTime(folder + "cache.epc", slot, 500000000);
+    WriteBatch(folder + "Beta.epb", "Changed in the same slot");
+    SetEntryTime(folder + "Beta.epb", slot.addSecs(1));
+    ASSERT_EQ(FileLastWriteTime(folder + "Beta.epb"), PackDosDateTime(slot));
+
+    TFileList list;
+    list.Refresh(folder);
+    list.LoadRange(0, list.Count() - 1);
+    const TFileItem& beta = *list.Items(list.IndexOf(folder + "Beta.epb", FileTypeBatch));
+    EXPECT_EQ(beta.LoadState, LoadStateLoaded);
+    ASSERT_TRUE(beta.Batch);
+    EXPECT_EQ(beta.Batch->Company, QStringLiteral("Changed in the same slot"));
+    // Batches older than the cache are still taken from it without being opened.
+    EXPECT_EQ(list.Items(list.IndexOf(folder + "alpha.epb", FileTypeBatch))->LoadState, LoadStateTitle);
+
+    // A list that stays open sees a change within the same two seconds as well.
+    WriteBatch(folder + "Beta.epb", "Changed once more");
+    SetEntryTime(folder + "Beta.epb", slot.addSecs(1), 250000000);
+    EXPECT_TRUE(list.Refresh(folder));
+    list.LoadRange(0, list.Count() - 1);
+    EXPECT_EQ(list.Items(list.IndexOf(folder + "Beta.epb", FileTypeBatch))->Batch->Company,
+              QStringLiteral("Changed once more"));
+    EXPECT_FALSE(list.Refresh(folder));
 }

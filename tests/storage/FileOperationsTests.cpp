@@ -5,6 +5,7 @@
 #include "core/Error.h"
 #include "storage/FileOperations.h"
 #include "support/ErrorOf.h"
+#include "support/SmallTmpfs.h"
 
 #include <gtest/gtest.h>
 
@@ -101,7 +102,8 @@ TEST_F(FileOpsTest, DeleteTreeRemovesEverythingAndReportsWhatItCouldNot) {
     DeleteTree(Path("Tree"));
     EXPECT_FALSE(Exists("Tree"));
     EXPECT_EQ(Read("outside.txt"), QByteArray("keep"));
-    EXPECT_EQ(ErrorOf([&] { DeleteTree(Path("gone.epb")); }), "Unable to delete file " + Path("gone.epb"));
+    EXPECT_EQ(ErrorOf([&] { DeleteTree(Path("gone.epb")); }),
+              "Unable to delete file " + Path("gone.epb") + "\nNo such file or directory");
 }
 
 TEST_F(FileOpsTest, CopyIntoItsOwnFolderMakesACopyOfAndIntoItselfIsRefused) {
@@ -217,16 +219,16 @@ TEST_F(FileOpsTest, MovingAFileOntoItselfKeepsIt) {
 TEST_F(FileOpsTest, MissingSourceAndImpossibleTargetsRaise) {
     bool replaceAll = false;
     EXPECT_EQ(ErrorOf([&] { CopyTree(Path("none.epb"), Path("x.epb"), replaceAll); }),
-              QStringLiteral("Cannot read from the source file or disk"));
+              QStringLiteral("Cannot read from the source file or disk\nNo such file or directory"));
     EXPECT_EQ(ErrorOf([&] { MoveTree(Path("none.epb"), Path("x.epb"), replaceAll); }),
-              QStringLiteral("Cannot read from the source file or disk"));
+              QStringLiteral("Cannot read from the source file or disk\nNo such file or directory"));
     Make("src/Sub/a.epb", "a");
     Make("blocker", "a file where the folder should go");
     EXPECT_EQ(ErrorOf([&] {
                   CopyTree(Path("src/Sub"), Path("blocker"), replaceAll,
                            TScript{{TConflictAnswer::Yes}, {}}.Question());
               }),
-              QStringLiteral("Unable to create directories"));
+              QStringLiteral("Unable to create directories\nFile exists"));
 }
 
 TEST_F(FileOpsTest, ConflictsOverTheFoldersOwnCacheAreNotAsked) {
@@ -274,4 +276,46 @@ TEST_F(FileOpsTest, MoveToAnotherFilesystemCopiesThenDeletes) {
     EXPECT_EQ(ReadFile(other.filePath("Tree/Sub/b.epb")), QByteArray("b"));
     EXPECT_EQ(QFileInfo(other.filePath("Tree/a.epb")).lastModified(), before);
     EXPECT_FALSE(Exists("src/Tree"));
+}
+
+TEST_F(FileOpsTest, FailuresNameTheSystemsReasonOnALineOfItsOwn) {
+    Make("plain.txt", "not a folder");
+    Make("Local/A.epb", "a");
+    Make("Local/Folder/x.epb", "x");
+    // A path below a regular file fails for every user, root included.
+    const QString below = Path("plain.txt/A.epb");
+    bool replaceAll = false;
+    EXPECT_EQ(ErrorOf([&] { CopyTree(Path("Local/A.epb"), below, replaceAll); }),
+              "Unable to copy file " + below + "\nNot a directory");
+    EXPECT_EQ(ErrorOf([&] { MoveTree(Path("Local/A.epb"), below, replaceAll); }),
+              "Unable to move file " + below + "\nNot a directory");
+    EXPECT_EQ(ErrorOf([&] { CopyTree(Path("Local/Folder"), Path("plain.txt/Folder"), replaceAll); }),
+              QStringLiteral("Unable to create directories\nNot a directory"));
+    EXPECT_EQ(ErrorOf([&] { DeleteTree(below); }), "Unable to delete file " + below + "\nNot a directory");
+    EXPECT_EQ(ErrorOf([&] { MoveTree(Path("Local/gone.epb"), Path("Local/B.epb"), replaceAll); }),
+              QStringLiteral("Cannot read from the source file or disk\nNo such file or directory"));
+    EXPECT_EQ(Read("Local/A.epb"), QByteArray("a"));
+    EXPECT_EQ(Read("plain.txt"), QByteArray("not a folder"));
+}
+
+TEST_F(FileOpsTest, AFullDiskIsNamedAndLeavesNothingHalfWritten) {
+    SmallTmpfs disk(64);
+    if (!disk.Mounted())
+        GTEST_SKIP() << disk.Why().toStdString();
+    const QByteArray big(200 * 1024, 'x');
+    Make("big.epb", big);
+    Make("Folder/big.epb", big);
+    bool replaceAll = false;
+    const QString target = disk.File("big.epb");
+    EXPECT_EQ(ErrorOf([&] { CopyTree(Path("big.epb"), target, replaceAll); }),
+              "Unable to copy file " + target + "\nNo space left on device");
+    // Across filesystems a move copies first, so the source stays whole.
+    EXPECT_EQ(ErrorOf([&] { MoveTree(Path("big.epb"), target, replaceAll); }),
+              "Unable to move file " + target + "\nNo space left on device");
+    EXPECT_EQ(Read("big.epb"), big);
+    EXPECT_EQ(ErrorOf([&] { MoveTree(Path("Folder"), disk.File("Folder"), replaceAll); }),
+              "Unable to move file " + disk.File("Folder/big.epb") + "\nNo space left on device");
+    EXPECT_EQ(Read("Folder/big.epb"), big);
+    // Neither the copies nor their temporary files take up the little room there is.
+    EXPECT_EQ(QDir(disk.Path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
 }

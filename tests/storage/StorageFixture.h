@@ -14,7 +14,9 @@
 #include <QString>
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <ostream>
+#include <sys/stat.h>
 
 // Readable texts in test failure messages.
 inline std::ostream& operator<<(std::ostream& os, const QString& text) {
@@ -31,6 +33,13 @@ inline void SetFileTime(const QString& path, const QDateTime& time) {
     QFile file(path);
     if (file.open(QIODevice::ReadWrite))
         file.setFileTime(time, QFileDevice::FileModificationTime);
+}
+
+// Any entry's last-write time, folders included, to the nanosecond.
+inline void SetEntryTime(const QString& path, const QDateTime& time, long nanoseconds = 0) {
+    const struct timespec times[2] = {{time.toSecsSinceEpoch(), nanoseconds},
+                                      {time.toSecsSinceEpoch(), nanoseconds}};
+    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW);
 }
 
 inline void WriteBatch(const QString& path, const QString& company = QStringLiteral("Korvane")) {

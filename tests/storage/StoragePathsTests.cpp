@@ -122,3 +122,24 @@ TEST(ShippedTemplate, EnglishTreeHasTheFourFoldersAndSettingsAsTheStoreWritesThe
     settings.Save();
     EXPECT_EQ(ReadFile(shipped), ReadFile(dir.File("resaved.xml")));
 }
+
+TEST_F(StorageRootTest, FailuresNameTheSystemsReason) {
+    // Something that is not a folder stands where the root or the values should go.
+    WriteFile(home.File("occupied"), "a file");
+    ScopedEnv session("BRAMBLEX_STORAGE_ROOT", home.File("occupied/root"));
+    try {
+        PrepareStorage();
+        FAIL() << "a root below a file was prepared";
+    } catch (const EBramblexError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("Unable to create directories\nNot a directory"));
+    }
+
+    QDir().mkpath(home.File("config/Korvane/Bramblex.conf"));
+    try {
+        WriteRegistryValue("Language", "LocaleID", 0x0407);
+        FAIL() << "values were written over a folder";
+    } catch (const EFileError& e) {
+        EXPECT_EQ(e.Message(),
+                  QStringLiteral("Cannot create file \"%1\". Is a directory").arg(RegistryFilePath()));
+    }
+}
