@@ -60,7 +60,8 @@ QString ErrorText(const std::exception& error) {
 
 } // namespace
 
-TFormPageDesign::TFormPageDesign(TSettings& settings, TDialogService& dialogs, QWidget* parent)
+TFormPageDesign::TFormPageDesign(TSettings& settings, TDialogService& dialogs, TChartPainter* charts,
+                                 QWidget* parent)
     : QDialog(parent), m_settings(settings), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("FormPageDesign"));
     setWindowTitle(tr("Page Design"));
@@ -74,6 +75,7 @@ TFormPageDesign::TFormPageDesign(TSettings& settings, TDialogService& dialogs, Q
     m_propertyEditor = new TFormPropertyEditor(dialogs);
     m_itemList = new TFormPageItemList;
     m_editor->SetUndoStack(&m_undo);
+    m_editor->SetChartPainter(charts);
 
     BuildActions();
     BuildLayout();

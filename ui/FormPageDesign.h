@@ -17,6 +17,7 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QSplitter;
+class TChartPainter;
 class TDialogService;
 class TFormPageItemList;
 class TFormPropertyEditor;
@@ -30,7 +31,9 @@ class TFormPageDesign : public QDialog {
 
 public:
     // settings: "Grid" and "Snap" are read at every opening and stored when switched.
-    TFormPageDesign(TSettings& settings, TDialogService& dialogs, QWidget* parent = nullptr);
+    // charts draws the chart items (none: they only mark their place).
+    TFormPageDesign(TSettings& settings, TDialogService& dialogs, TChartPainter* charts = nullptr,
+                    QWidget* parent = nullptr);
     ~TFormPageDesign() override;
 
     // Copies the report's file entry (loading the report when the entry has not),

@@ -31,17 +31,19 @@ int ClampToInt(std::int64_t x) {
     return static_cast<int>(std::clamp<std::int64_t>(x, 0, std::numeric_limits<int>::max()));
 }
 
-// Keeps the page's device mapping and drawing target as they were however drawing ends.
+// Keeps the page's device mapping and drawing targets as they were however drawing ends.
 class TDrawTarget {
 public:
-    TDrawTarget(TPage& page, QPainter& painter, const TDeviceRect& rect)
-        : m_page(page), m_rect(page.OutputRect), m_canvas(page.Canvas) {
+    TDrawTarget(TPage& page, QPainter& painter, const TDeviceRect& rect, TChartPainter* charts)
+        : m_page(page), m_rect(page.OutputRect), m_canvas(page.Canvas), m_charts(page.ChartPainter) {
         m_page.OutputRect = rect;
         m_page.Canvas = &painter;
+        m_page.ChartPainter = charts;
     }
     ~TDrawTarget() {
         m_page.OutputRect = m_rect;
         m_page.Canvas = m_canvas;
+        m_page.ChartPainter = m_charts;
     }
     TDrawTarget(const TDrawTarget&) = delete;
     TDrawTarget& operator=(const TDrawTarget&) = delete;
@@ -50,6 +52,7 @@ private:
     TPage& m_page;
     TDeviceRect m_rect;
     QPainter* m_canvas;
+    TChartPainter* m_charts;
 };
 
 // How far an item's drawing may reach beyond its rectangle: pens are centred on
@@ -113,6 +116,12 @@ void TPageEditor::SetGridSpacing(double mm) {
     update();
     if (m_designer)
         m_designer->UpdateRulers();
+}
+
+void TPageEditor::SetChartPainter(TChartPainter* painter) {
+    m_chartPainter = painter;
+    InvalidateCache();
+    update();
 }
 
 double TPageEditor::SnapMM(double mm) const {
@@ -862,19 +871,11 @@ void TPageEditor::RenderCache(const QRect& area) {
     m_cacheRect = target;
 
     QPainter painter(&m_cache);
-    painter.fillRect(m_cache.rect(), palette().color(QPalette::Button));
     const TDeviceRect page = m_page.OutputRect;
     const QPoint o = target.topLeft();
     const TDeviceRect shifted{page.Left - o.x(), page.Top - o.y(), page.Right - o.x(), page.Bottom - o.y()};
     if (!shifted.IsEmpty()) {
-        // A one-pixel outline just outside the paper and a two-pixel shadow offset by 2.
-        painter.fillRect(QRect(shifted.Right + 1, shifted.Top + 1, 2, shifted.Height() + 2), Qt::black);
-        painter.fillRect(QRect(shifted.Left + 1, shifted.Bottom + 1, shifted.Width() + 2, 2), Qt::black);
-        painter.setPen(Qt::black);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRect(shifted.Left - 1, shifted.Top - 1, shifted.Width() + 1, shifted.Height() + 1));
-
-        TDrawTarget draw(m_page, painter, shifted);
+        TDrawTarget draw(m_page, painter, shifted, m_chartPainter);
         m_page.DrawBackground();
         for (int i = 0; i < m_page.ItemCount(); ++i) {
             TPageItem* item = m_page.Item(i);
@@ -882,7 +883,31 @@ void TPageEditor::RenderCache(const QRect& area) {
                 m_page.DrawItem(*item);
         }
     }
+    PaintSurround(painter, shifted.ToQRect(), m_cache.rect());
     m_cacheValid = true;
+}
+
+void TPageEditor::PaintSurround(QPainter& painter, const QRect& page, const QRect& area) const {
+    // Whatever items drew beyond the paper is covered, as paper would cut it off.
+    const QColor face = palette().color(QPalette::Button);
+    if (page.isEmpty()) {
+        painter.fillRect(area, face);
+        return;
+    }
+    const QRect left(area.left(), area.top(), page.left() - area.left(), area.height());
+    const QRect right(page.right() + 1, area.top(), area.right() - page.right(), area.height());
+    const QRect above(page.left(), area.top(), page.width(), page.top() - area.top());
+    const QRect below(page.left(), page.bottom() + 1, page.width(), area.bottom() - page.bottom());
+    for (const QRect& r : {left, right, above, below}) {
+        if (r.isValid() && !r.isEmpty())
+            painter.fillRect(r, face);
+    }
+    // A one-pixel outline just outside the paper and a two-pixel shadow offset by 2.
+    painter.fillRect(QRect(page.right() + 2, page.top() + 1, 2, page.height() + 2), Qt::black);
+    painter.fillRect(QRect(page.left() + 1, page.bottom() + 2, page.width() + 2, 2), Qt::black);
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(page.adjusted(-1, -1, 0, 0));
 }
 
 void TPageEditor::paintEvent(QPaintEvent* event) {
@@ -897,12 +922,13 @@ void TPageEditor::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(area.topLeft(), m_cache, area.translated(-m_cacheRect.topLeft()));
     {
-        TDrawTarget draw(m_page, painter, m_page.OutputRect);
+        TDrawTarget draw(m_page, painter, m_page.OutputRect, m_chartPainter);
         for (TPageItem* item : floating)
             m_page.DrawItem(*item);
         if (!m_readOnly)
             m_page.DrawSelections();
     }
+    PaintSurround(painter, m_page.OutputRect.ToQRect(), area);
     m_floatingRect = FloatingRect();
     m_lastPaintMs = static_cast<double>(timer.nsecsElapsed()) / 1.0e6;
     m_lastPaintArea = static_cast<qint64>(area.width()) * area.height();

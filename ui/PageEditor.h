@@ -20,7 +20,9 @@
 #include <optional>
 #include <vector>
 
+class QPainter;
 class QUndoStack;
+class TChartPainter;
 class TPageDesigner;
 
 class TPageEditor : public QWidget {
@@ -54,6 +56,10 @@ public:
     // No mouse or key action changes the page.
     bool ReadOnly() const { return m_readOnly; }
     void SetReadOnly(bool on);
+
+    // What draws the chart items (not owned); none: they only mark their place.
+    void SetChartPainter(TChartPainter* painter);
+    TChartPainter* ChartPainter() const { return m_chartPainter; }
 
     // Where the operator's changes are recorded (not owned); none: nothing recorded.
     void SetUndoStack(QUndoStack* stack) { m_undo = stack; }
@@ -149,8 +155,11 @@ private:
     void InvalidateCache();
     void UpdateFloating();
     void RenderCache(const QRect& area);
+    // The button face around the paper within area, the paper's outline and shadow.
+    void PaintSurround(QPainter& painter, const QRect& page, const QRect& area) const;
 
     TPage m_page;
+    TChartPainter* m_chartPainter = nullptr;
     bool m_readOnly = false;
     QUndoStack* m_undo = nullptr;
     TPageDesigner* m_designer = nullptr;

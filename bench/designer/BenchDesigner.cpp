@@ -4,6 +4,7 @@
 // is dragged; under 300 ms to open the dialog on the page.
 
 #include "catalogue/Catalogue.h"
+#include "charts/QCustomPlotChartPainter.h"
 #include "documents/Settings.h"
 #include "reports/Page.h"
 #include "reports/PageItemChartRun.h"
@@ -103,6 +104,12 @@ public:
     int ItemCount = 0;
 };
 
+// The chart painter the program's windows share.
+TQCustomPlotChartPainter& Charts() {
+    static TQCustomPlotChartPainter charts;
+    return charts;
+}
+
 TBusyReport& Busy() {
     static TBusyReport report;
     return report;
@@ -127,7 +134,7 @@ void BM_OpenDialog(benchmark::State& state) {
     TSettings settings;
     TQuietDialogs dialogs;
     for (auto _ : state) {
-        TFormPageDesign dialog(settings, dialogs);
+        TFormPageDesign dialog(settings, dialogs, &Charts());
         OpenOn(dialog);
         if (dialog.Editor()->LastPaintArea() == 0)
             state.SkipWithError("the page was not painted");
@@ -143,7 +150,7 @@ BENCHMARK(BM_OpenDialog)->Unit(benchmark::kMillisecond)->Iterations(10);
 void BM_ReopenDialog(benchmark::State& state) {
     TSettings settings;
     TQuietDialogs dialogs;
-    TFormPageDesign dialog(settings, dialogs);
+    TFormPageDesign dialog(settings, dialogs, &Charts());
     OpenOn(dialog);
     dialog.reject();
     for (auto _ : state) {
@@ -161,7 +168,7 @@ BENCHMARK(BM_ReopenDialog)->Unit(benchmark::kMillisecond)->Iterations(20);
 void BM_DragItem(benchmark::State& state) {
     TSettings settings;
     TQuietDialogs dialogs;
-    TFormPageDesign dialog(settings, dialogs);
+    TFormPageDesign dialog(settings, dialogs, &Charts());
     OpenOn(dialog);
     TPageEditor* editor = dialog.Editor();
     TPageItem* item = editor->Page().Item(static_cast<int>(state.range(0)));
@@ -198,7 +205,7 @@ BENCHMARK(BM_DragItem)->Arg(1)->Arg(48)->Arg(49)->Unit(benchmark::kMillisecond);
 void BM_FullRepaint(benchmark::State& state) {
     TSettings settings;
     TQuietDialogs dialogs;
-    TFormPageDesign dialog(settings, dialogs);
+    TFormPageDesign dialog(settings, dialogs, &Charts());
     OpenOn(dialog);
     TPageEditor* editor = dialog.Editor();
     for (auto _ : state) {

@@ -3,6 +3,7 @@
 
 #include "DesignerSupport.h"
 #include "support/ScriptedDialogs.h"
+#include "support/SmallTmpfs.h"
 #include "support/TempDir.h"
 
 #include "documents/Settings.h"
@@ -452,6 +453,40 @@ TEST_F(PageDesignTest, APageThatCannotBeSavedSaysWhyAndStaysModified) {
     Dialog->close();
     EXPECT_TRUE(Dialog->isVisible());
     EXPECT_EQ(Dialogs.Count("error"), 2);
+}
+
+TEST_F(PageDesignTest, ADiskThatIsFullLeavesTheReportAsItWas) {
+    SmallTmpfs disk(64);
+    if (!disk.Mounted())
+        GTEST_SKIP() << disk.Why().toStdString();
+    const QString path = disk.File(QStringLiteral("Test.epr"));
+    ASSERT_TRUE(QFile::copy(Path, path));
+    const QByteArray before = Dir.Read(QStringLiteral("Test.epr"));
+    {
+        // Whatever room is left goes to a filler.
+        QFile filler(disk.File(QStringLiteral("filler")));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(1024, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    }
+    File.FilePath = path;
+    ASSERT_TRUE(File.Load());
+    Open(1);
+    for (int i = 0; i < 20; ++i)
+        Place<TPageItemMemo>(Page(), i, i, 10, 10);
+    EXPECT_FALSE(Dialog->SavePage());
+    ASSERT_EQ(Dialogs.Count("error"), 1);
+    EXPECT_TRUE(Dialogs.Texts("error").first().contains(QStringLiteral("No space left on device")))
+        << Dialogs.Texts("error").first().toStdString();
+    EXPECT_TRUE(Dialog->IsModified());
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), before);
+    // Nothing half-written is left beside it.
+    QStringList files = QDir(disk.Path()).entryList(QDir::Files);
+    files.sort();
+    EXPECT_EQ(files, (QStringList{"Test.epr", "filler"}));
 }
 
 TEST_F(PageDesignTest, UndoAndRedoOfAPropertyEdit) {

@@ -5,6 +5,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "platform/Clipboard.h"
+#include "reports/ChartPainter.h"
 #include "reports/PageItemChartRun.h"
 #include "reports/PageItemGraphic.h"
 #include "reports/PageItemMemo.h"
@@ -15,6 +16,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <QTest>
 #include <QUndoStack>
 
@@ -531,6 +533,42 @@ TEST_F(PageEditorTest, EveryKindOfChangeIsOneUndoableStep) {
     while (undo.canUndo())
         undo.undo();
     EXPECT_EQ(Content(Page()), QStringLiteral("Shape1(20,20,30,10) Shape2(100,100,20,20)"));
+}
+
+TEST_F(PageEditorTest, ThePaperCutsOffWhatLiesBeyondIt) {
+    TPageItem* shape = Place<TPageItemShape>(Page(), 190, 10, 50, 20);
+    shape->Property("FillColor").SetInteger(0x0000FF);
+    const QColor face = Editor.palette().color(QPalette::Button);
+    QImage shot = Editor.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(Px(200, 20)), QColor(Qt::red));
+    EXPECT_EQ(shot.pixelColor(Px(215, 20)), face); // past the paper's right edge at 210 mm
+    // Also while it is dragged, drawn over the cached page.
+    Press(&Editor, Px(200, 20));
+    MoveTo(&Editor, Px(203, 20));
+    shot = Editor.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(Px(205, 20)), QColor(Qt::red));
+    EXPECT_EQ(shot.pixelColor(Px(215, 20)), face);
+    Release(&Editor, Px(203, 20));
+}
+
+TEST_F(PageEditorTest, ChartItemsAreDrawnByTheChartPainterGiven) {
+    struct TGreenCharts : TChartPainter {
+        int Calls = 0;
+        void DrawRunChart(QPainter& canvas, const QRect& rect, QSize, const TRunChartData&) override {
+            ++Calls;
+            canvas.fillRect(rect, Qt::green);
+        }
+    } charts;
+    Page().Property(QStringLiteral("PageType")).SetInteger(PageTypeInner);
+    Place<TPageItemChartRun>(Page(), 20, 20, 100, 60);
+    QImage shot = Editor.grab().toImage();
+    EXPECT_NE(shot.pixelColor(Px(70, 50)), QColor(Qt::green)); // no painter: only its place
+    Editor.SetChartPainter(&charts);
+    shot = Editor.grab().toImage();
+    EXPECT_EQ(charts.Calls, 1);
+    EXPECT_EQ(shot.pixelColor(Px(70, 50)), QColor(Qt::green));
+    // The painter is the editor's, lent to the page only while it draws.
+    EXPECT_EQ(Page().ChartPainter, nullptr);
 }
 
 TEST_F(PageEditorTest, ADraggedItemDrawnOverTheCacheLooksAsWhenDrawnWhole) {
