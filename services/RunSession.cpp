@@ -56,6 +56,8 @@ TRunSession::TRunSession(const TBatchItem& batch, const QString& batchPath, cons
 }
 
 TRunSession::~TRunSession() {
+    if (m_saver.joinable())
+        m_saver.join();
     // The thread first: it may still append to the journal and talk to the simulator.
     m_thread.reset();
     m_simulator.reset();
@@ -183,7 +185,7 @@ int TRunSession::CopyNewReadings() {
 }
 
 void TRunSession::MonitorTick() {
-    if (m_finished)
+    if (m_finished || m_saving)
         return;
     int copied = 0;
     try {
@@ -198,30 +200,50 @@ void TRunSession::MonitorTick() {
     } catch (...) {
         // The next tick tries again.
     }
-    if (!m_finished)
+    if (!m_finished && !m_saving)
         m_monitor->start();
 }
 
 void TRunSession::Terminated() {
     m_monitor->stop();
     CopyNewReadings();
-    m_finished = true;
+    m_saving = true;
     m_result.ReadingsAdded = m_batch.Measurements.Count() - m_readingsBefore;
     m_result.Stopped = m_stopRequested;
     m_result.TracePath = m_thread->TracePath();
-    try {
-        m_batch.SaveToFile(m_batchPath);
-        m_result.Saved = true;
-        m_journal->Remove();
-    } catch (const EBramblexError& e) {
-        m_result.Saved = false;
-        m_result.SaveError = e.Message();
-        m_result.JournalPath = m_journal->Path();
-        // Left for recovery: the readings must survive whatever the front end does next.
-        m_journal->Release();
-    }
     if (m_simulator)
         m_simulator->Stop();
+    if (OnStatus)
+        OnStatus(Tr("Saving the readings..."), 0, 0);
+    // The file is flushed to the disk, which can take a while on a busy or slow disk:
+    // not on this thread, which keeps serving the windows meanwhile. Nobody changes the
+    // batch while it is saved: the run is over and Running() is false.
+    m_saver = std::thread([this] {
+        bool saved = false;
+        QString error;
+        try {
+            m_batch.SaveToFile(m_batchPath);
+            saved = true;
+            m_journal->Remove();
+        } catch (const EBramblexError& e) {
+            error = e.Message();
+            // Left for recovery: the readings must survive whatever the front end does.
+            m_journal->Release();
+        }
+        QMetaObject::invokeMethod(
+            this, [this, saved, error] { Saved(saved, error); }, Qt::QueuedConnection);
+    });
+}
+
+void TRunSession::Saved(bool saved, const QString& error) {
+    if (m_saver.joinable())
+        m_saver.join();
+    m_saving = false;
+    m_finished = true;
+    m_result.Saved = saved;
+    m_result.SaveError = error;
+    if (!saved)
+        m_result.JournalPath = m_journal->Path();
     if (OnTerminate)
         OnTerminate();
 }

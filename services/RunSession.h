@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <thread>
 
 class QTimer;
 class TCommViscoMeterThread;
@@ -80,7 +81,8 @@ public:
     void Start();
     // Asks the run to stop (the run thread sees it within 10 ms).
     void Stop();
-    bool Running() const { return m_started && !m_finished; }
+    // Running: the run thread works; then the batch is saved; then Finished.
+    bool Running() const { return m_started && !m_saving && !m_finished; }
     bool Finished() const { return m_finished; }
 
     // The batch the front end shows: its header as the front end edits it, the
@@ -108,12 +110,14 @@ public:
     std::function<void()> OnStarted;
     // New readings were copied into Batch().
     std::function<void(int copied)> OnReadings;
-    // The run has ended and the batch was saved or not (Result() says).
+    // The run has ended and the batch was saved or not (Result() says). The save itself
+    // runs off this thread; this comes once it is done.
     std::function<void()> OnTerminate;
 
 private:
     void MonitorTick();
     void Terminated();
+    void Saved(bool saved, const QString& error);
 
     TBatchItem m_batch;
     QString m_batchPath;
@@ -125,7 +129,9 @@ private:
     std::unique_ptr<TCommViscoMeterThread> m_thread;
     QTimer* m_monitor = nullptr;
     bool m_started = false;
+    bool m_saving = false;
     bool m_finished = false;
+    std::thread m_saver;
     bool m_stopRequested = false;
     std::shared_ptr<std::atomic<bool>> m_journalFailed;
 };

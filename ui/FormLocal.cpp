@@ -1,5 +1,6 @@
 #include "ui/FormLocal.h"
 
+#include "catalogue/DateTimeTexts.h"
 #include "core/Error.h"
 #include "documents/BatchItem.h"
 #include "documents/Settings.h"
@@ -90,25 +91,20 @@ public:
 private:
     void LoadEntry(TFileItem& entry) {
         entry.Load();
-        if (!m_cacheSavePending) {
-            m_cacheSavePending = true;
-            QTimer::singleShot(0, this, [this] {
-                m_cacheSavePending = false;
-                if (m_form.Entries.Modified)
-                    m_form.Entries.SaveCache();
-            });
-        }
+        m_form.ScheduleCacheSave();
     }
 
-    static QString ModifiedText(int32_t packed) {
+    // The user's short date and long time (without a time zone: the file's own local
+    // time); no time at exactly midnight.
+    QString ModifiedText(int32_t packed) const {
         const QDateTime time = UnpackDosDateTime(packed);
         if (!time.isValid())
             return QString();
-        const QLocale locale;
-        QString text = locale.toString(time.date(), QLocale::ShortFormat);
-        if (time.time() != QTime(0, 0))
-            text += QLatin1Char(' ') + locale.toString(time.time(), QLocale::LongFormat);
-        return text;
+        m_texts.Set(QDate(1899, 12, 30).daysTo(time.date()) +
+                    time.time().msecsSinceStartOfDay() / 86400000.0);
+        if (time.time() == QTime(0, 0))
+            return m_texts.Date();
+        return m_texts.Date() + QLatin1Char(' ') + m_texts.Time();
     }
 
     QIcon Icon(const TFileItem& entry) const {
@@ -121,8 +117,8 @@ private:
 
     TFormLocal& m_form;
     QFileIconProvider m_icons;
+    mutable TDateTimeTexts m_texts;
     bool m_rebuilding = false;
-    bool m_cacheSavePending = false;
 };
 
 namespace {
@@ -272,8 +268,20 @@ void TFormLocal::ReloadEntry(const QString& path) {
     if (row < 0)
         return;
     Entries.Items(row)->Load();
-    Entries.SaveCache();
     m_model->RowsChanged();
+    ScheduleCacheSave();
+}
+
+void TFormLocal::ScheduleCacheSave() {
+    if (m_cacheSavePending)
+        return;
+    m_cacheSavePending = true;
+    // Once, after a burst of loads, in an event of its own.
+    QTimer::singleShot(0, this, [this] {
+        m_cacheSavePending = false;
+        if (Entries.Modified)
+            Entries.SaveCache();
+    });
 }
 
 void TFormLocal::SelectAll() {
@@ -336,7 +344,7 @@ void TFormLocal::ShowPreview() {
             m_viewBatch.SelectedFiles.Add()->Assign(*entry);
     }
     if (Entries.Modified)
-        Entries.SaveCache();
+        ScheduleCacheSave();
     if (m_viewBatch.SelectedFiles.Count() == 0) {
         m_viewBatch.hide();
         return;

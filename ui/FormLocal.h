@@ -47,6 +47,8 @@ public:
     // Reads the entry of path again (the file was rewritten: a time kept to two seconds
     // may not show it) and keeps the cache up to date.
     void ReloadEntry(const QString& path);
+    // Writes the folder's cache soon, once for any number of entries loaded meanwhile.
+    void ScheduleCacheSave();
     // Starts editing the name of the selected row (the first when several are).
     void EditSelectedName();
 
@@ -92,4 +94,5 @@ private:
     QMenu* m_contextMenu = nullptr;
     bool m_rebuilding = false;
     bool m_listVisible = true;
+    bool m_cacheSavePending = false;
 };

@@ -16,6 +16,7 @@
 #include "services/RunSession.h"
 #include "storage/FileOperations.h"
 #include "storage/StoragePaths.h"
+#include "ui/DesignerIcons.h"
 #include "ui/DialogService.h"
 #include "ui/FormLocal.h"
 #include "ui/FormPreferences.h"
@@ -420,20 +421,18 @@ void TFormMain::CreateActions() {
         ->setIcon(s->standardIcon(QStyle::SP_FileIcon));
     make("ActionDeleteFolderFile", tr("Delete"), QKeySequence(Qt::CTRL | Qt::Key_D),
          &TFormMain::ActionDeleteFolderFileExecute)
-        ->setIcon(s->standardIcon(QStyle::SP_TrashIcon));
+        ->setIcon(DesignerIcon(QStringLiteral("delete")));
     make("ActionRenameFolderFile", tr("Rename"), {}, &TFormMain::ActionRenameFolderFileExecute)
         ->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
     make("ActionCutFolderFile", tr("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X),
          &TFormMain::ActionCutFolderFileExecute)
-        ->setIcon(
-            QIcon::fromTheme(QStringLiteral("edit-cut"), s->standardIcon(QStyle::SP_DialogDiscardButton)));
+        ->setIcon(DesignerIcon(QStringLiteral("cut")));
     make("ActionCopyFolderFile", tr("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
          &TFormMain::ActionCopyFolderFileExecute)
-        ->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy"), s->standardIcon(QStyle::SP_FileLinkIcon)));
+        ->setIcon(DesignerIcon(QStringLiteral("copy")));
     make("ActionPasteFolderFile", tr("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
          &TFormMain::ActionPasteFolderFileExecute)
-        ->setIcon(
-            QIcon::fromTheme(QStringLiteral("edit-paste"), s->standardIcon(QStyle::SP_DialogOpenButton)));
+        ->setIcon(DesignerIcon(QStringLiteral("paste")));
     make("ActionSelectAll", tr("Select All"), QKeySequence(Qt::CTRL | Qt::Key_A),
          &TFormMain::ActionSelectAllExecute);
     make("ActionBack", tr("Back"), {}, &TFormMain::ActionBackExecute)
@@ -454,10 +453,15 @@ void TFormMain::CreateActions() {
     connect(Action("ActionExportToCsv"), &QAction::triggered, this, [this] { ActionExportExecute(false); });
     // The report list window's commands; it wires them when it exists.
     make("ActionNewReport", tr("New Report"), {}, nullptr)->setIcon(s->standardIcon(QStyle::SP_FileIcon));
-    make("ActionDeleteReport", tr("Delete"), {}, nullptr)->setIcon(s->standardIcon(QStyle::SP_TrashIcon));
+    make("ActionDeleteReport", tr("Delete"), {}, nullptr)->setIcon(DesignerIcon(QStringLiteral("delete")));
     make("ActionRenameReport", tr("Rename"), {}, nullptr)
         ->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
-    make("ActionCopyReport", tr("Copy"), {}, nullptr)->setIcon(s->standardIcon(QStyle::SP_FileLinkIcon));
+    make("ActionCopyReport", tr("Copy"), {}, nullptr)->setIcon(DesignerIcon(QStringLiteral("copy")));
+
+    // Until the report list window takes them over, they do nothing and say so.
+    for (const char* name :
+         {"ActionNewReport", "ActionDeleteReport", "ActionRenameReport", "ActionCopyReport"})
+        Action(QLatin1String(name))->setEnabled(false);
 
     auto* newMenu = new QMenu(this);
     newMenu->setObjectName(QStringLiteral("MenuNew"));
@@ -877,6 +881,8 @@ void TFormMain::SetNavigationVisible(bool visible) {
     m_panelTree->setVisible(visible);
     m_formLocal->SetListVisible(visible);
     m_viewBatch->UpdateToggleGlyph(visible);
+    // The list's commands follow whether it can be seen.
+    m_updateTimer->start();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -1315,8 +1321,8 @@ void TFormMain::ActionStartExecute(bool automatic) {
         m_viewBatch->ShowRunStatus(text, position, max);
     };
     run->OnError = [this](const QString& message) { m_dialogs.Error(this, message); };
-    run->OnStarted = [this] { RefreshRunView(true); };
-    run->OnReadings = [this](int) { RefreshRunView(false); };
+    run->OnStarted = [this] { RefreshRunView(); };
+    run->OnReadings = [this](int) { RefreshRunView(); };
     run->OnTerminate = [this] { RunTerminated(); };
     try {
         run->Start();
@@ -1339,7 +1345,7 @@ void TFormMain::ActionStopExecute() {
         m_run->Stop();
 }
 
-void TFormMain::RefreshRunView(bool force) {
+void TFormMain::RefreshRunView() {
     if (!m_run)
         return;
     const TBatchItem& run = m_run->Batch();
@@ -1352,16 +1358,15 @@ void TFormMain::RefreshRunView(bool force) {
     for (int i = shown.Measurements.Count(); i < run.Measurements.Count(); ++i)
         shown.Measurements.Add()->Assign(*run.Measurements.Items(i));
     // Drawn once, after every view has its new rows.
-    setUpdatesEnabled(false);
+    m_viewBatch->setUpdatesEnabled(false);
     m_viewBatch->ShowSelection(true);
-    setUpdatesEnabled(true);
-    (void)force;
+    m_viewBatch->setUpdatesEnabled(true);
 }
 
 void TFormMain::RunTerminated() {
     if (!m_run)
         return;
-    RefreshRunView(true);
+    RefreshRunView();
     // The session called us: it goes once this call has returned.
     TRunSession* run = m_run.release();
     run->deleteLater();
@@ -1397,13 +1402,20 @@ void TFormMain::RunTerminated() {
             }
         }
     }
-    if (QTreeWidgetItem* node = SelectedNode())
-        RefreshTreeUnder(FolderOfNode(node));
-    m_formLocal->ReloadFolder();
-    m_formLocal->ReloadEntry(run->BatchPath());
-    m_formLocal->ShowPreview();
-    StartWatchers();
-    UpdateActions();
+    // The folder list catches up in steps of their own, so the event loop is never
+    // held for all of them at once (each may write the folder's cache).
+    const QString path = run->BatchPath();
+    QTimer::singleShot(0, this, [this] {
+        if (QTreeWidgetItem* node = SelectedNode())
+            RefreshTreeUnder(FolderOfNode(node));
+        m_formLocal->ReloadFolder();
+    });
+    QTimer::singleShot(0, this, [this, path] {
+        m_formLocal->ReloadEntry(path);
+        m_formLocal->ShowPreview();
+        StartWatchers();
+        UpdateActions();
+    });
 }
 
 // ---------------------------------------------------------------------------------------

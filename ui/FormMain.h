@@ -156,7 +156,7 @@ private:
     void TimerStartupPreferencesTimer();
 
     bool OfferRecovery(const TOrphanJournal& journal);
-    void RefreshRunView(bool force);
+    void RefreshRunView();
     void RunTerminated();
     void SaveRunElsewhere();
     void StorageChanged();

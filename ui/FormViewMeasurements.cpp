@@ -63,6 +63,8 @@ void TFormViewMeasurements::FillReadings() {
         rows.append(row);
     }
     m_list->addTopLevelItems(rows);
+    for (int column = 0; column < m_list->columnCount(); ++column)
+        m_list->resizeColumnToContents(column);
     if (!rows.isEmpty())
         m_list->scrollToItem(rows.last());
     m_list->setUpdatesEnabled(true);

@@ -20,6 +20,8 @@ void TFormViewReport::SetReportMode(bool standard) {
 
 void TFormViewReport::RefreshPreview() {
     const QString report = m_standard ? StandardReport.Name : tr("My Reports");
-    m_label->setText(tr("%1 for %n batch(es)", nullptr, PreviewBatches.Count()).arg(report));
+    const int count = PreviewBatches.Count();
+    m_label->setText(count == 1 ? tr("%1 for one batch").arg(report)
+                                : tr("%1 for %2 batches").arg(report).arg(count));
     m_label->setAccessibleName(m_label->text());
 }
