@@ -317,6 +317,12 @@ TFormMain::TFormMain(TDialogService& dialogs, QWidget* parent)
 }
 
 TFormMain::~TFormMain() {
+    // Children go after this body, with the members they report to: an open name
+    // editor commits and focus moves while they are deleted, and nobody must hear it.
+    disconnect(qApp, nullptr, this, nullptr);
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        disconnect(clipboard, nullptr, this, nullptr);
+    m_tree->blockSignals(true);
     m_run.reset();
     if (m_parentWatcher)
         m_parentWatcher->Stop();

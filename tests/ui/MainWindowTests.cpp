@@ -6,6 +6,7 @@
 #include "platform/FileListClipboard.h"
 #include "platform/FileSystem.h"
 #include "services/RunJournal.h"
+#include "services/StartupSwitches.h"
 #include "storage/FileOperations.h"
 
 #include <QAbstractButton>
@@ -455,4 +456,42 @@ TEST_F(MainWindowTest, SelectingABatchWithAnUnrecoveredJournalOffersItsReadings)
     EXPECT_FALSE(Form->RunInProgress());
     EXPECT_EQ(Readings(path), 1);
     EXPECT_FALSE(Enabled("ActionStartAuto")) << "the batch has readings now";
+}
+
+TEST_F(MainWindowTest, RefusedCharactersBeepWhileANameIsTyped) {
+    WriteSettings({{"DefaultViscoMeter", "2"}});
+    QDir().mkpath(Local() + "Alpha");
+    Start();
+    QTreeWidgetItem* alpha = Form->NodeOfFolder(Local() + "Alpha");
+    Form->SelectNode(alpha);
+    Form->TreeViewMain()->editItem(alpha);
+    auto* editor = Form->TreeViewMain()->findChild<QLineEdit*>("EditName");
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, "Lot:7?");
+    EXPECT_EQ(editor->text(), "Lot7");
+    EXPECT_EQ(Dialogs.Count("beep"), 2);
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    EXPECT_EQ(editor->text(), "Lot");
+}
+
+TEST(StartupSwitches, AreReadInAnyCaseAfterSlashOrDash) {
+    struct Case {
+        QStringList Args;
+        bool Trace, Automation, Register, Unregister;
+    };
+    for (const Case& c :
+         {Case{{"-trace"}, true, false, false, false},
+          Case{{"-TRACE", "/embedding"}, true, true, false, false},
+          Case{{"/Automation"}, false, true, false, false},
+          Case{{"x", "-trace"}, false, false, false, false}, // only as the first argument
+          Case{{"-RegServer"}, false, false, true, false}, Case{{"/unregserver"}, false, false, false, true},
+          Case{{"embedding"}, false, false, false, false}}) {
+        const TStartupSwitches s = ParseStartupSwitches(c.Args);
+        const std::string args = c.Args.join(' ').toStdString();
+        EXPECT_EQ(s.Trace, c.Trace) << args;
+        EXPECT_EQ(s.Automation, c.Automation) << args;
+        EXPECT_EQ(s.RegisterServer, c.Register) << args;
+        EXPECT_EQ(s.UnregisterServer, c.Unregister) << args;
+    }
 }
