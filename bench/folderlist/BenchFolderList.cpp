@@ -123,7 +123,7 @@ struct TWindow {
     TWindow() {
         Form->resize(1000, 800);
         Form->show();
-        QTest::qWaitForWindowExposed(Form.get());
+        (void)QTest::qWaitForWindowExposed(Form.get());
     }
     ~TWindow() { Form.reset(); }
 };
