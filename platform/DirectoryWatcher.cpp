@@ -4,15 +4,22 @@
 #include "platform/AtomicFile.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMetaObject>
 
+#include <algorithm>
 #include <condition_variable>
 #include <cstring>
+#include <map>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/inotify.h>
+#include <sys/vfs.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -61,6 +68,38 @@ TDrainResult Drain(int fd) {
     return result;
 }
 
+// What a listing shows of each entry: enough to see a file written, added, removed or
+// renamed by another computer.
+struct TEntryState {
+    qint64 Modified = 0;
+    qint64 Size = 0;
+    bool Folder = false;
+    bool operator==(const TEntryState& o) const {
+        return std::tie(Modified, Size, Folder) == std::tie(o.Modified, o.Size, o.Folder);
+    }
+};
+struct TFolderListing {
+    bool Exists = false;
+    std::map<QString, TEntryState> Entries;
+    bool operator==(const TFolderListing& o) const { return Exists == o.Exists && Entries == o.Entries; }
+};
+
+TFolderListing ListFolder(const QString& folder) {
+    TFolderListing listing;
+    const QDir dir(folder);
+    listing.Exists = dir.exists();
+    if (!listing.Exists)
+        return listing;
+    for (const QFileInfo& entry :
+         dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        if (IsHousekeepingName(QFile::encodeName(entry.fileName()).constData()))
+            continue;
+        listing.Entries[entry.fileName()] = {entry.lastModified().toMSecsSinceEpoch(), entry.size(),
+                                             entry.isDir()};
+    }
+    return listing;
+}
+
 bool Readable(int fd, int timeoutMs) {
     pollfd p{fd, POLLIN, 0};
     for (;;) {
@@ -73,6 +112,35 @@ bool Readable(int fd, int timeoutMs) {
 
 } // namespace
 
+bool IsNetworkFileSystemType(unsigned long type) {
+    // The magic numbers of statfs(2): NFS, SMB, CIFS, SMB2, FUSE, Coda, AFS (both),
+    // Ceph, 9P, NCP and Lustre.
+    switch (type) {
+    case 0x6969UL:
+    case 0x517BUL:
+    case 0xFF534D42UL:
+    case 0xFE534D42UL:
+    case 0x65735546UL:
+    case 0x73757245UL:
+    case 0x5346414FUL:
+    case 0x6B414653UL:
+    case 0x00C36400UL:
+    case 0x01021997UL:
+    case 0x564CUL:
+    case 0x0BD00BD0UL:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsNetworkFolder(const QString& folder) {
+    struct statfs fs {};
+    if (folder.isEmpty() || ::statfs(QFile::encodeName(folder).constData(), &fs) != 0)
+        return false;
+    return IsNetworkFileSystemType(static_cast<unsigned long>(fs.f_type));
+}
+
 struct TThreadDirectory::TPendingCall {
     std::mutex Lock;
     std::condition_variable Done;
@@ -80,8 +148,8 @@ struct TThreadDirectory::TPendingCall {
     bool Cancelled = false;
 };
 
-TThreadDirectory::TThreadDirectory(const QString& folder, int pauseMs)
-    : m_folder(folder), m_pauseMs(pauseMs < 0 ? 0 : pauseMs) {
+TThreadDirectory::TThreadDirectory(const QString& folder, int pauseMs, int pollMs)
+    : m_folder(folder), m_pauseMs(pauseMs < 0 ? 0 : pauseMs), m_pollMs(pollMs < 1 ? 1 : pollMs) {
     m_wakeFd = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
 }
 
@@ -154,6 +222,13 @@ bool TThreadDirectory::WaitForWake(int timeoutMs) {
 void TThreadDirectory::run() {
     while (!m_terminated) {
         const QString folder = GetFolder();
+        if (!folder.isEmpty() && NeedsPolling && NeedsPolling(folder) && QFileInfo(folder).isDir()) {
+            m_polling = true;
+            SetWatchedFolder(folder);
+            PollLoop(folder);
+            m_polling = false;
+            continue;
+        }
         const int notifyFd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
         const bool watching =
             notifyFd >= 0 && !folder.isEmpty() &&
@@ -172,18 +247,42 @@ void TThreadDirectory::run() {
     SetWatchedFolder({});
 }
 
-void TThreadDirectory::WaitLoop(int notifyFd, const QString& folder) {
+bool TThreadDirectory::LeaveForWake(const QString& folder) {
     // A wake for a new folder or a stop; re-points in quick succession are taken
     // together, and a wake that changed nothing keeps watching.
-    const auto leaveForWake = [&]() {
-        if (m_terminated)
-            return true;
-        if (GetFolder() == folder)
-            return false;
-        while (!m_terminated && WaitForWake(kRepointGapMs)) {
-        }
+    if (m_terminated)
         return true;
-    };
+    if (GetFolder() == folder)
+        return false;
+    while (!m_terminated && WaitForWake(kRepointGapMs)) {
+    }
+    return true;
+}
+
+void TThreadDirectory::PollLoop(const QString& folder) {
+    TFolderListing known = ListFolder(folder);
+    bool reported = false;
+    for (;;) {
+        // The poll interval, or the pause after a report when that is longer.
+        const QDeadlineTimer interval(reported ? std::max(m_pauseMs, m_pollMs) : m_pollMs);
+        while (WaitForWake(static_cast<int>(interval.remainingTime())))
+            if (LeaveForWake(folder))
+                return;
+        if (m_terminated)
+            return;
+        TFolderListing now = ListFolder(folder);
+        reported = !(now == known);
+        if (!reported)
+            continue;
+        known = std::move(now);
+        RunOnChange();
+        if (!known.Exists)
+            return; // the folder went away: look at it again, or park
+    }
+}
+
+void TThreadDirectory::WaitLoop(int notifyFd, const QString& folder) {
+    const auto leaveForWake = [&]() { return LeaveForWake(folder); };
 
     for (;;) {
         // The pause; a wake that changed nothing must not cut it short.

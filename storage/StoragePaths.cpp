@@ -69,13 +69,15 @@ QStringList TemplateFolderCandidates() {
         candidates << AbsoluteFolder(IncludeTrailingSeparator(overrideDir) + tag);
 
     QStringList installed;
-    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
-        installed << AbsoluteFolder(IncludeTrailingSeparator(data) + TemplateTreeRelative());
     QString appDir;
+    // The tree installed beside the program comes first, so that a copy installed under
+    // any prefix uses its own tree even when another installation is on the data path.
     if (QCoreApplication::instance() != nullptr) {
         appDir = QCoreApplication::applicationDirPath();
         installed << AbsoluteFolder(appDir + QStringLiteral("/../share/") + TemplateTreeRelative());
     }
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        installed << AbsoluteFolder(IncludeTrailingSeparator(data) + TemplateTreeRelative());
 #ifdef BRAMBLEX_INSTALL_DATADIR
     installed << AbsoluteFolder(QStringLiteral(BRAMBLEX_INSTALL_DATADIR "/") + TemplateTreeRelative());
 #endif

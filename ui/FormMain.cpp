@@ -388,6 +388,15 @@ void TFormMain::BuildInterface() {
 }
 
 void TFormMain::TimerStartupPreferencesTimer() {
+    // No port chosen yet: say first what keeps a port from opening on this machine.
+    if (m_settings->Item(QStringLiteral("ComPortDevice")).GetString().trimmed().isEmpty() &&
+        SerialSetupFacts) {
+        const TSerialSetupFacts facts = SerialSetupFacts();
+        if (SerialSetupNeedsAdvice(facts))
+            m_dialogs.Information(
+                this,
+                SerialSetupAdvice(facts, InstalledDataFile(QStringLiteral("udev/60-bramblex-serial.rules"))));
+    }
     if (m_settings->Item(QStringLiteral("DefaultViscoMeter")).GetInteger() == -1)
         ActionPreferencesExecute();
     OfferJournalRecovery();

@@ -6,6 +6,7 @@
 // the run session; its commands work on folders and batch files and start, watch and
 // stop runs.
 
+#include "platform/SerialSetup.h"
 #include "storage/FileItem.h"
 
 #include <QMainWindow>
@@ -93,6 +94,10 @@ public:
 
     // The report list window for the "Reports" node (none yet: the pane stays empty).
     std::function<void()> LoadMyReports;
+
+    // The serial-port facts of this machine that a start without a chosen port explains
+    // (tests hand in their own).
+    std::function<TSerialSetupFacts()> SerialSetupFacts = GatherSerialSetupFacts;
 
     // Stops both directory watchers (before a file operation the window starts) and
     // points them again at the selected node.

@@ -242,3 +242,62 @@ TEST(DirectoryWatcher, AHandlerThatRaisesNeitherHangsNorStopsTheWatcher) {
     watcher.Stop();
     EXPECT_LT(stopping.elapsed(), 3000);
 }
+
+TEST(DirectoryWatcher, NetworkFileSystemsAreKnownByTheirStatfsType) {
+    // statfs(2)'s magic numbers: the remote ones are polled, the local ones watched.
+    const struct {
+        unsigned long type;
+        bool remote;
+        const char* name;
+    } cases[] = {
+        {0x6969, true, "nfs"},        {0x517B, true, "smb"},        {0xFF534D42, true, "cifs"},
+        {0xFE534D42, true, "smb2"},   {0x65735546, true, "fuse"},   {0x00C36400, true, "ceph"},
+        {0x01021997, true, "9p"},     {0xEF53, false, "ext4"},      {0x58465342, false, "xfs"},
+        {0x01021994, false, "tmpfs"}, {0x9123683E, false, "btrfs"}, {0x794C7630, false, "overlayfs"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsNetworkFileSystemType(c.type), c.remote) << c.name;
+    TempDir local;
+    EXPECT_FALSE(IsNetworkFolder(local.Path()));
+    EXPECT_FALSE(IsNetworkFolder(local.File("missing")));
+}
+
+TEST(DirectoryWatcher, APolledFolderReportsChangesThatInotifyWouldNotBeAskedFor) {
+    TempDir dir;
+    dir.Write("kept.epb", "1");
+    const int poll = 150;
+    TThreadDirectory watcher(dir.Path(), 0, poll);
+    const QString polled = dir.Path();
+    watcher.NeedsPolling = [polled](const QString& folder) { return folder == polled; };
+    TReports reports;
+    Watch(watcher, reports);
+    ASSERT_TRUE(WaitWatching(watcher, dir.Path()));
+    EXPECT_TRUE(watcher.Polling());
+
+    // Nothing changes: nothing is reported, however many listings pass.
+    RunEventsFor(poll * 4);
+    EXPECT_EQ(reports.Count(), 0);
+
+    // A new file, a file written to another size, a removed file: each seen by a listing.
+    const std::vector<std::function<void()>> changes = {
+        [&] { dir.Write("new.epb", "x"); },
+        [&] { dir.Write("kept.epb", "longer content"); },
+        [&] { QFile::remove(dir.File("new.epb")); },
+    };
+    for (size_t i = 0; i < changes.size(); ++i) {
+        changes[i]();
+        ASSERT_TRUE(WaitUntil([&] { return reports.Count() == static_cast<int>(i) + 1; }, poll * 20))
+            << "change " << i;
+    }
+    // The folder's own cache is housekeeping, as with inotify.
+    dir.Write("cache.epc", "<FileList/>");
+    RunEventsFor(poll * 4);
+    EXPECT_EQ(reports.Count(), 3);
+
+    // Re-pointed at a local folder, the thread watches through inotify again.
+    TempDir other;
+    watcher.SetFolder(other.Path());
+    ASSERT_TRUE(WaitWatching(watcher, other.Path()));
+    EXPECT_FALSE(watcher.Polling());
+    watcher.Stop();
+}
