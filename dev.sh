@@ -2,7 +2,8 @@
 # Bramblex developer entry point.
 #   ./dev.sh demo   install what is missing, build, start on a demo storage tree
 #   ./dev.sh test   install what is missing, build, run every test
-#   ./dev.sh bench  build and run the benchmarks
+#   ./dev.sh bench  build and run the benchmarks, ending with the table of speed goals
+#   ./dev.sh package  build and make the Debian package (build/bramblex_*.deb)
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -55,8 +56,14 @@ case "$cmd" in
         configure_and_build
         exec "$here/scripts/bench.sh" "$build"
         ;;
+    package)
+        install_packages
+        configure_and_build
+        cd "$build"
+        cpack -G DEB
+        ;;
     *)
-        echo "usage: $0 demo|test|bench" >&2
+        echo "usage: $0 demo|test|bench|package" >&2
         exit 2
         ;;
 esac

@@ -51,7 +51,7 @@ done
 # The file types as a desktop sees them: the database built from the installed
 # package names both extensions, and a batch is known by its content too.
 cp -r "$share/mime" "$work/mime"
-update-mime-database "$work/mime" || fail "update-mime-database"
+update-mime-database "$work/mime" > "$work/mime.log" 2>&1 || { cat "$work/mime.log"; fail "update-mime-database"; }
 grep -q 'application/x-bramblex-batch:\*\.epb' "$work/mime/globs2" || fail "no .epb glob"
 grep -q 'application/x-bramblex-report:\*\.epr' "$work/mime/globs2" || fail "no .epr glob"
 grep -q 'application/x-bramblex-batch' "$work/mime/XMLnamespaces" || fail "no batch root element"
