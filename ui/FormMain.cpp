@@ -201,7 +201,6 @@ TFormMain::TFormMain(TDialogService& dialogs, QWidget* parent)
     m_tree->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     m_tree->setItemDelegate(new TNameEditDelegate(m_dialogs, m_tree));
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_tree->installEventFilter(this);
     treeLayout->addWidget(m_tree);
 
     m_panelRight = new QWidget(m_splitter);
@@ -250,9 +249,6 @@ TFormMain::TFormMain(TDialogService& dialogs, QWidget* parent)
     m_timerStartupPreferences->setSingleShot(true);
     m_timerStartupPreferences->setInterval(250);
     connect(m_timerStartupPreferences, &QTimer::timeout, this, [this] { TimerStartupPreferencesTimer(); });
-    m_timerProcessMonitor = new QTimer(this);
-    m_timerProcessMonitor->setObjectName(QStringLiteral("TimerProcessMonitor"));
-    m_timerProcessMonitor->setInterval(1000);
 
     // Enabling rules follow focus, selection, clipboard and run state; one evaluation
     // per turn of the event loop is enough however many of them changed.
@@ -816,9 +812,15 @@ void TFormMain::TreeViewMainChange() {
 }
 
 void TFormMain::ShowFolder(QTreeWidgetItem* node) {
-    m_formLocal->CurrentFolder = FolderOfNode(node);
+    const QString folder = FolderOfNode(node);
+    const bool otherFolder = m_formLocal->CurrentFolder != folder;
+    m_formLocal->CurrentFolder = folder;
     m_rightStack->setCurrentWidget(m_formLocal);
     m_formLocal->ReloadFolder();
+    // Nothing of the new folder is selected yet: the batch view must not go on showing
+    // a batch of the folder left behind.
+    if (otherFolder)
+        m_formLocal->ShowPreview();
     StartWatchers();
 }
 
@@ -933,10 +935,6 @@ void TFormMain::closeEvent(QCloseEvent* event) {
         return;
     }
     QMainWindow::closeEvent(event);
-}
-
-bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
-    return QMainWindow::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -1119,6 +1117,9 @@ void TFormMain::StorageChanged() {
         m_dialogs.Error(this, e.Message());
     }
     ReloadTabReports();
+    // The views read the new tree's units and look.
+    m_viewBatch->ForgetFileItems();
+    ApplyToolbarLabelStyle();
     BuildTree();
     // The new tree's settings may not name a model yet.
     m_timerStartupPreferences->start();

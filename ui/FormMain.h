@@ -121,7 +121,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateActions();
@@ -158,7 +157,6 @@ private:
     bool OfferRecovery(const TOrphanJournal& journal);
     void RefreshRunView();
     void RunTerminated();
-    void SaveRunElsewhere();
     void StorageChanged();
 
     bool TreeFocused() const;
@@ -190,7 +188,6 @@ private:
     QMenu* m_treeMenu = nullptr;
     QMenu* m_listMenu = nullptr;
     QTimer* m_timerStartupPreferences = nullptr;
-    QTimer* m_timerProcessMonitor = nullptr;
     QTimer* m_updateTimer = nullptr;
 
     QTreeWidgetItem* m_rootNode = nullptr;
