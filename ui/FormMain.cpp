@@ -286,6 +286,9 @@ TFormMain::TFormMain(TDialogService& dialogs, QWidget* parent)
         if (QTreeWidgetItem* node = NodeOfFolder(folder))
             SelectNode(node);
     };
+    m_formLocal->OnDropFiles = [this](const QStringList& paths, const QStringList& names,
+                                      const QString& folder,
+                                      Qt::DropAction effect) { DropFiles(paths, folder, effect, names); };
     m_formLocal->OnFolderRenamed = [this](const QString& oldPath, const QString&) {
         RefreshTreeUnder(QFileInfo(NoTrailingSeparator(oldPath)).path());
     };
@@ -975,12 +978,14 @@ Qt::DropAction TFormMain::TreeDropEffect(const QStringList& paths, const QTreeWi
     return Qt::IgnoreAction;
 }
 
-void TFormMain::DropFiles(const QStringList& paths, const QString& folder, Qt::DropAction effect) {
+void TFormMain::DropFiles(const QStringList& paths, const QString& folder, Qt::DropAction effect,
+                          const QStringList& names) {
     if (paths.isEmpty() || folder.isEmpty() || (effect != Qt::MoveAction && effect != Qt::CopyAction))
         return;
     StopWatchers();
+    QString error;
     try {
-        TransferFiles(paths, {}, folder, effect == Qt::MoveAction ? TDropEffect::Move : TDropEffect::Copy,
+        TransferFiles(paths, names, folder, effect == Qt::MoveAction ? TDropEffect::Move : TDropEffect::Copy,
                       [this](const QString& question) {
                           switch (m_dialogs.Question(this, QString(), question,
                                                      QMessageBox::Yes | QMessageBox::No |
@@ -1006,13 +1011,16 @@ void TFormMain::DropFiles(const QStringList& paths, const QString& folder, Qt::D
         RefreshTreeUnder(folder);
     } catch (const EBramblexError& e) {
         RefreshTreeUnder(folder);
-        m_dialogs.Error(this, e.Message());
+        error = e.Message();
     }
     if (QTreeWidgetItem* node = SelectedNode()) {
         if (NodeKind(node) == NodeLocal || NodeKind(node) == NodeFolder)
             ShowFolder(node);
     }
     UpdateActions();
+    // Said once the list and the watchers are back.
+    if (!error.isEmpty())
+        m_dialogs.Error(this, error);
 }
 
 void TFormMain::ActionCutFolderFileExecute() {
@@ -1021,8 +1029,7 @@ void TFormMain::ActionCutFolderFileExecute() {
         if (NodeKind(SelectedNode()) == NodeFolder)
             paths << NoTrailingSeparator(FolderOfNode(SelectedNode()));
     } else {
-        for (const TFileItem* entry : m_formLocal->SelectedEntries())
-            paths << NoTrailingSeparator(entry->FilePath);
+        m_formLocal->CutFiles();
     }
     if (!paths.isEmpty())
         PutFileListOnClipboard(paths, TFileListEffect::Move);
@@ -1035,8 +1042,7 @@ void TFormMain::ActionCopyFolderFileExecute() {
         if (NodeKind(SelectedNode()) == NodeFolder)
             paths << NoTrailingSeparator(FolderOfNode(SelectedNode()));
     } else {
-        for (const TFileItem* entry : m_formLocal->SelectedEntries())
-            paths << NoTrailingSeparator(entry->FilePath);
+        m_formLocal->CopyFiles();
     }
     if (!paths.isEmpty())
         PutFileListOnClipboard(paths, TFileListEffect::Copy);
@@ -1044,6 +1050,10 @@ void TFormMain::ActionCopyFolderFileExecute() {
 }
 
 void TFormMain::ActionPasteFolderFileExecute() {
+    if (!TreeFocused()) {
+        m_formLocal->PasteFiles();
+        return;
+    }
     TFileListEffect effect = TFileListEffect::None;
     const QStringList paths = ClipboardFileList(&effect);
     if (paths.isEmpty() || effect == TFileListEffect::None)

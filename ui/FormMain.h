@@ -109,9 +109,10 @@ public:
     Qt::DropAction TreeDropEffect(const QStringList& paths, const QTreeWidgetItem* node,
                                   Qt::DropActions allowed, Qt::KeyboardModifiers keys) const;
     // Drops (or pastes) paths into folder with effect: the watchers stop, the files are
-    // copied or moved, the tree and the list refresh, the watchers restart. Errors are
-    // shown.
-    void DropFiles(const QStringList& paths, const QString& folder, Qt::DropAction effect);
+    // copied or moved (names[i], when given, is the name the source chose for paths[i]),
+    // the tree and the list refresh, the watchers restart. Errors are shown after that.
+    void DropFiles(const QStringList& paths, const QString& folder, Qt::DropAction effect,
+                   const QStringList& names = {});
 
     // Offers the recovery of the journals of runs that ended without saving their
     // readings: every one left (at start), or the one of batchPath.
