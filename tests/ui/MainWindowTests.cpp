@@ -547,23 +547,6 @@ TEST_F(MainWindowTest, DeletingFromTheListAsksAboutWhatIsSelected) {
     EXPECT_EQ(Form->LocalNode()->childCount(), 0);
 }
 
-TEST_F(MainWindowTest, TheBatchViewLeavesABatchOfTheFolderLeftBehind) {
-    WriteSettings({{"DefaultViscoMeter", "2"}});
-    WriteBatch(Local() + "A/One.epb", 2, 0, 3, 1);
-    QDir().mkpath(Local() + "B");
-    Start();
-    ShowFolder(Local() + "A");
-    SelectInList(Local() + "A/One.epb");
-    TFormViewBatch* view = Form->FormViewBatch();
-    ASSERT_EQ(view->SelectedFiles.Count(), 1);
-    EXPECT_TRUE(view->isVisible());
-
-    ShowFolder(Local() + "B");
-    EXPECT_EQ(view->SelectedFiles.Count(), 0);
-    EXPECT_FALSE(view->isVisible());
-    EXPECT_FALSE(Enabled("ActionExportTo"));
-}
-
 TEST_F(MainWindowTest, ADamagedBatchIsToldAboutNeverRunOrSavedOverAndCanBeCopied) {
     WriteSettings({{"DefaultViscoMeter", "2"}});
     const QString path = Local() + "Cut.epb";
