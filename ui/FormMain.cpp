@@ -822,6 +822,8 @@ void TFormMain::TreeViewMainChange() {
 }
 
 void TFormMain::ShowFolder(QTreeWidgetItem* node) {
+    // Changing folders leaves the preview pane as it is until a row of the new folder
+    // is selected; the commands that act on the list's selection follow the list.
     m_formLocal->CurrentFolder = FolderOfNode(node);
     m_rightStack->setCurrentWidget(m_formLocal);
     m_formLocal->ReloadFolder();

@@ -547,6 +547,25 @@ TEST_F(MainWindowTest, DeletingFromTheListAsksAboutWhatIsSelected) {
     EXPECT_EQ(Form->LocalNode()->childCount(), 0);
 }
 
+TEST_F(MainWindowTest, ABatchOfTheFolderLeftBehindStaysInThePaneButNoListCommandActsOnIt) {
+    WriteSettings({{"DefaultViscoMeter", "2"}});
+    WriteBatch(Local() + "A/One.epb", 2, 0, 3, 1);
+    QDir().mkpath(Local() + "B");
+    Start();
+    ShowFolder(Local() + "A");
+    SelectInList(Local() + "A/One.epb");
+    TFormViewBatch* view = Form->FormViewBatch();
+    ASSERT_EQ(view->SelectedFiles.Count(), 1);
+    EXPECT_TRUE(view->isVisible());
+
+    ShowFolder(Local() + "B");
+    EXPECT_EQ(view->SelectedFiles.Count(), 1);
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_FALSE(Enabled("ActionExportTo"));
+    EXPECT_FALSE(Enabled("ActionStartManual"));
+    EXPECT_FALSE(Enabled("ActionDeleteFolderFile"));
+}
+
 TEST_F(MainWindowTest, ADamagedBatchIsToldAboutNeverRunOrSavedOverAndCanBeCopied) {
     WriteSettings({{"DefaultViscoMeter", "2"}});
     const QString path = Local() + "Cut.epb";
