@@ -309,6 +309,7 @@ TEST_F(FolderTest, ItemLoadSaveAndChangeDetection) {
     ASSERT_TRUE(item.Load());
     EXPECT_TRUE(list.Modified);
     EXPECT_FALSE(item.IsChanged());
+    EXPECT_EQ(item.LoadWarning(), QString());
     item.Batch->Company = "Saved";
     ASSERT_TRUE(item.Save());
     EXPECT_FALSE(item.IsChanged());
@@ -322,6 +323,14 @@ TEST_F(FolderTest, ItemLoadSaveAndChangeDetection) {
     EXPECT_EQ(missing.LoadState, LoadStateNone);
     EXPECT_EQ(missing.FileModifiedTime, -1);
     EXPECT_TRUE(missing.IsChanged());
+
+    // A batch cut off half-way loads what it holds, and the item says it is damaged.
+    WriteFile(folder + "cut.epb", before.left(before.size() / 2));
+    TFileItem cut;
+    cut.FileType = FileTypeBatch;
+    cut.FilePath = folder + "cut.epb";
+    ASSERT_TRUE(cut.Load());
+    EXPECT_TRUE(cut.LoadWarning().contains("is damaged")) << cut.LoadWarning().toStdString();
 }
 
 TEST_F(FolderTest, AssignCopiesTheEntryAndItsDocument) {
