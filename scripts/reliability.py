@@ -89,8 +89,9 @@ class Bench:
         return subprocess.run([self.cli] + args, env=self.env, capture_output=True, timeout=timeout)
 
     def start(self, args, **kw):
-        return subprocess.Popen([self.cli] + args, env=self.env, stdout=subprocess.PIPE,
-                                stderr=subprocess.PIPE, **kw)
+        kw.setdefault("stdout", subprocess.PIPE)
+        kw.setdefault("stderr", subprocess.PIPE)
+        return subprocess.Popen([self.cli] + args, env=self.env, **kw)
 
     def figure(self, name, value, goal, met):
         self.figures.append((name, value, goal, "met" if met else "NOT MET"))
