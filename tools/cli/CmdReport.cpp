@@ -152,6 +152,7 @@ int Run(const QStringList& args) {
     TSettings settings;
     if (!a.Settings.isEmpty()) {
         settings.Load(a.Settings);
+        CliWarnDamaged(settings.LoadWarning);
         ReadUnitSelections(settings);
     }
     std::vector<std::unique_ptr<TReport>> templates;
