@@ -1,0 +1,77 @@
+#include "automation/BramblexInterface.h"
+
+#include "core/Error.h"
+#include "platform/Clipboard.h"
+#include "reports/Report.h"
+#include "services/BatchReport.h"
+#include "services/JobProgress.h"
+#include "services/ReportJobs.h"
+#include "storage/StoragePaths.h"
+
+#if __has_include("services/ReportPrinting.h")
+#include "services/ReportPrinting.h"
+#define BRAMBLEX_HAS_PRINTING 1
+#endif
+
+TBramblexInterface::TBramblexInterface(TChartPainter* charts) : m_charts(charts) {}
+
+TBramblexInterface::~TBramblexInterface() = default;
+
+std::unique_ptr<TReport> TBramblexInterface::Prepare(const QString& report) {
+    RefreshReportList(m_myReports, ReportsFolder());
+    return ComposeForBatch(FindReportTemplate(m_myReports, report), m_batch);
+}
+
+void TBramblexInterface::Print(const QString& report) {
+    auto document = Prepare(report);
+#ifdef BRAMBLEX_HAS_PRINTING
+    TJobProgress progress;
+    ::Print(*document, report, nullptr, m_charts, progress);
+#else
+    throw EBramblexError(Tr("This build of the program cannot print."));
+#endif
+}
+
+void TBramblexInterface::PrintPage(const QString& report, int index) {
+    auto document = Prepare(report);
+#ifdef BRAMBLEX_HAS_PRINTING
+    TJobProgress progress;
+    ::PrintPage(*document, QStringLiteral("%1 %2").arg(report).arg(index), index, nullptr, m_charts,
+                progress);
+#else
+    if (index < 0 || index >= document->PageCount())
+        throw EBramblexError(Tr("Page does not exist"));
+    throw EBramblexError(Tr("This build of the program cannot print."));
+#endif
+}
+
+void TBramblexInterface::OpenBatch(const QString& path) {
+    TBatchItem loaded;
+    loaded.LoadFromFile(path);
+    // A batch read only in part would print a report that looks whole.
+    if (loaded.Damaged())
+        throw EFileError(loaded.LoadWarning);
+    m_batch.Assign(loaded);
+}
+
+QString TBramblexInterface::GetBatchID() const {
+    return m_batch.FileTitle;
+}
+
+QString TBramblexInterface::GetLocalPath() const {
+    return LocalFolder();
+}
+
+void TBramblexInterface::CopyPageToClipboard(const QString& report, int index) {
+    auto document = Prepare(report);
+    if (index < 0 || index >= document->PageCount())
+        throw EBramblexError(Tr("List index out of bounds (%1)").arg(index));
+    const QString reason = SharedClipboardUnavailableReason();
+    if (!reason.isEmpty())
+        throw EBramblexError(Tr("Cannot copy the page to the clipboard.") + QLatin1Char('\n') + reason);
+    ::CopyPageToClipboard(*document, index, m_charts);
+}
+
+int TBramblexInterface::GetPageCount(const QString& report) {
+    return Prepare(report)->PageCount();
+}
