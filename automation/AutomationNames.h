@@ -5,6 +5,8 @@
 inline constexpr const char* AutomationBusName = "com.korvane.Bramblex";
 inline constexpr const char* FactoryObjectPath = "/com/korvane/Bramblex";
 inline constexpr const char* FactoryInterfaceName = "com.korvane.Bramblex.Factory";
+// Between the program's own processes only: a CreateInstance passed on for a client.
+inline constexpr const char* RelayInterfaceName = "com.korvane.Bramblex.Relay";
 inline constexpr const char* InstanceObjectPath = "/BramblexInterface";
 inline constexpr const char* InstanceInterfaceName = "com.korvane.Bramblex.IBramblexInterface";
 // Every failure of a method reaches the client under this error name, its message the

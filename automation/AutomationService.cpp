@@ -117,6 +117,11 @@ QString TAutomationService::FactoryIntrospection() {
            MethodXml({"CreateInstance", "", "AService:s",
                       "Creates a BramblexInterface object served by a process of its own and returns "
                       "that process's unique bus name"}) +
+           QStringLiteral("  </interface>\n  <interface name=\"%1\">\n")
+               .arg(QLatin1String(RelayInterfaceName)) +
+           MethodXml({"CreateInstanceFor", "AClient:s", "AService:s",
+                      "Between Bramblex programs: serves the client named, who asked a program that was "
+                      "serving already"}) +
            QStringLiteral("  </interface>\n");
 }
 
@@ -182,28 +187,33 @@ bool TAutomationService::HandleFactory(const QDBusMessage& message) {
         return false;
     if (AnsweredIntrospection(message, m_bus, FactoryIntrospection()))
         return true;
-    if (message.member() != QLatin1String("CreateInstance") ||
-        (!message.interface().isEmpty() && message.interface() != QLatin1String(FactoryInterfaceName))) {
+    const bool relayed = message.interface() == QLatin1String(RelayInterfaceName);
+    const QString member = relayed ? QStringLiteral("CreateInstanceFor") : QStringLiteral("CreateInstance");
+    const QString signature = relayed ? QStringLiteral("s") : QString();
+    if (message.member() != member || (!relayed && !message.interface().isEmpty() &&
+                                       message.interface() != QLatin1String(FactoryInterfaceName))) {
         m_bus.send(message.createErrorReply(UnknownMethodError,
                                             QStringLiteral("No method %1 here").arg(message.member())));
         return true;
     }
-    if (!message.signature().isEmpty()) {
-        m_bus.send(
-            message.createErrorReply(InvalidArgsError, QStringLiteral("CreateInstance takes no arguments")));
+    if (message.signature() != signature) {
+        m_bus.send(message.createErrorReply(
+            InvalidArgsError,
+            QStringLiteral("%1 takes (%2), not (%3)").arg(member, signature, message.signature())));
         return true;
     }
+    const QString client = relayed ? message.arguments().value(0).toString() : message.service();
     if (m_served)
-        RelayCreateInstance(message);
+        RelayCreateInstance(message, client);
     else
-        CreateInstance(message);
+        CreateInstance(message, client);
     return true;
 }
 
-void TAutomationService::CreateInstance(const QDBusMessage& message) {
+void TAutomationService::CreateInstance(const QDBusMessage& message, const QString& client) {
     m_served = true;
     m_idle.stop();
-    m_client = message.service();
+    m_client = client;
     m_objects = 1;
     m_watcher = new QDBusServiceWatcher(m_client, m_bus, QDBusServiceWatcher::WatchForUnregistration, this);
     connect(m_watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
@@ -226,12 +236,13 @@ void TAutomationService::CreateInstance(const QDBusMessage& message) {
     }
 }
 
-void TAutomationService::RelayCreateInstance(const QDBusMessage& message) {
-    // Sent to the bus name while it was still ours; whoever owns it now (or the process
-    // the bus starts for it) serves this client.
-    const QDBusMessage call =
-        QDBusMessage::createMethodCall(QLatin1String(AutomationBusName), QLatin1String(FactoryObjectPath),
-                                       QLatin1String(FactoryInterfaceName), QStringLiteral("CreateInstance"));
+void TAutomationService::RelayCreateInstance(const QDBusMessage& message, const QString& client) {
+    // Sent to the bus name while it was still ours (two clients asked at once): whoever
+    // owns it now, or the process the bus starts for it, serves this client.
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QLatin1String(AutomationBusName), QLatin1String(FactoryObjectPath), QLatin1String(RelayInterfaceName),
+        QStringLiteral("CreateInstanceFor"));
+    call.setArguments({client});
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, message, watcher] {
         const QDBusMessage reply = watcher->reply();

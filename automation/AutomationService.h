@@ -4,7 +4,9 @@
 // process that owns the bus name com.korvane.Bramblex serves the first client that
 // calls CreateInstance itself (the answer is its own unique bus name) and gives the
 // name up, so the bus starts a fresh process for the next client. The instance object
-// /BramblexInterface then answers that client alone.
+// /BramblexInterface then answers that client alone. A CreateInstance that reached the
+// process after it had served (two clients asked at once) is passed on to whoever owns
+// the name by then, for that client.
 //
 // A process started for automation ends (Finished) when its client calls Release or
 // leaves the bus, or when no client came within IdleLimit. When it then holds the
@@ -64,8 +66,8 @@ private:
 
     bool HandleFactory(const QDBusMessage& message);
     bool HandleInstance(const QDBusMessage& message);
-    void CreateInstance(const QDBusMessage& message);
-    void RelayCreateInstance(const QDBusMessage& message);
+    void CreateInstance(const QDBusMessage& message, const QString& client);
+    void RelayCreateInstance(const QDBusMessage& message, const QString& client);
     void ObjectsReleased();
     void CheckClipboard();
 

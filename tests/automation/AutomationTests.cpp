@@ -189,4 +189,32 @@ TEST_F(PrivateBus, ANormallyStartedProgramServesOneClientAndLivesOn) {
     EXPECT_FALSE(finished.wait(300));
 }
 
+TEST_F(PrivateBus, AClientWhoAskedAProcessThatServedAlreadyIsServedByTheNextOne) {
+    // Two clients asked at once: the second request reached the first process after it
+    // had served the first client and given the name up.
+    QDBusConnection firstBus = Connect("first");
+    TAutomationService first(Object, TAutomationService::TStart::Automation, firstBus);
+    ASSERT_EQ(first.Start(), QString());
+    QDBusConnection one = Connect("one");
+    ASSERT_EQ(Create(one).type(), QDBusMessage::ReplyMessage);
+
+    TBramblexInterface nextObject(nullptr);
+    QDBusConnection nextBus = Connect("next");
+    TAutomationService next(nextObject, TAutomationService::TStart::Automation, nextBus);
+    ASSERT_EQ(next.Start(), QString());
+    ASSERT_TRUE(next.OwnsBusName());
+
+    QDBusConnection two = Connect("two");
+    const QDBusMessage created =
+        Call(two, firstBus.baseService(), FactoryObjectPath, FactoryInterfaceName, "CreateInstance");
+    ASSERT_EQ(created.type(), QDBusMessage::ReplyMessage) << created.errorMessage().toStdString();
+    EXPECT_EQ(created.arguments().value(0).toString(), nextBus.baseService());
+    EXPECT_EQ(next.Client(), two.baseService())
+        << "served for the client, not for the process that passed it on";
+    EXPECT_EQ(first.Client(), one.baseService());
+    const QDBusMessage id =
+        Call(two, nextBus.baseService(), InstanceObjectPath, InstanceInterfaceName, "GetBatchID");
+    EXPECT_EQ(id.type(), QDBusMessage::ReplyMessage) << id.errorMessage().toStdString();
+}
+
 } // namespace
