@@ -6,12 +6,8 @@
 #include "services/BatchReport.h"
 #include "services/JobProgress.h"
 #include "services/ReportJobs.h"
-#include "storage/StoragePaths.h"
-
-#if __has_include("services/ReportPrinting.h")
 #include "services/ReportPrinting.h"
-#define BRAMBLEX_HAS_PRINTING 1
-#endif
+#include "storage/StoragePaths.h"
 
 TBramblexInterface::TBramblexInterface(TChartPainter* charts) : m_charts(charts) {}
 
@@ -24,25 +20,15 @@ std::unique_ptr<TReport> TBramblexInterface::Prepare(const QString& report) {
 
 void TBramblexInterface::Print(const QString& report) {
     auto document = Prepare(report);
-#ifdef BRAMBLEX_HAS_PRINTING
     TJobProgress progress;
     ::Print(*document, report, nullptr, m_charts, progress);
-#else
-    throw EBramblexError(Tr("This build of the program cannot print."));
-#endif
 }
 
 void TBramblexInterface::PrintPage(const QString& report, int index) {
     auto document = Prepare(report);
-#ifdef BRAMBLEX_HAS_PRINTING
     TJobProgress progress;
     ::PrintPage(*document, QStringLiteral("%1 %2").arg(report).arg(index), index, nullptr, m_charts,
                 progress);
-#else
-    if (index < 0 || index >= document->PageCount())
-        throw EBramblexError(Tr("Page does not exist"));
-    throw EBramblexError(Tr("This build of the program cannot print."));
-#endif
 }
 
 void TBramblexInterface::OpenBatch(const QString& path) {

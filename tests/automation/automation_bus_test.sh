@@ -35,6 +35,61 @@ dbus-run-session -- "$python" "$client" "$BRAMBLEX_STORAGE_ROOT" "$cli" || fail 
 xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$python" "$client" "$BRAMBLEX_STORAGE_ROOT" "$cli" \
     --clipboard || fail "clipboard case"
 
+# Printing on the default queue of a private CUPS scheduler, whose device hands each
+# job's document back; and a CUPS without printers.
+cups="$work/cups"
+mkdir -p "$cups"/etc/ppd "$cups"/spool/tmp "$cups"/cache "$cups"/state "$cups"/log "$cups"/out "$cups"/bin/backend
+chmod 755 "$work" "$cups"
+chmod 777 "$cups/out" # the device may run as the scheduler's user
+for sub in daemon filter cgi-bin monitor notifier; do ln -s "/usr/lib/cups/$sub" "$cups/bin/$sub"; done
+cat > "$cups/bin/backend/capture" <<'BACKEND'
+#!/bin/sh
+[ $# -eq 0 ] && { echo 'direct capture "Unknown" "Capture"'; exit 0; }
+out=${DEVICE_URI#capture:}
+echo "title=$3" > "$out.options"
+if [ -n "$6" ]; then cat "$6" > "$out.tmp"; else cat > "$out.tmp"; fi && mv "$out.tmp" "$out"
+BACKEND
+chmod 755 "$cups/bin/backend/capture"
+cat > "$cups/etc/cups-files.conf" <<CONF
+ServerRoot $cups/etc
+RequestRoot $cups/spool
+TempDir $cups/spool/tmp
+CacheDir $cups/cache
+StateDir $cups/state
+DataDir /usr/share/cups
+ServerBin $cups/bin
+AccessLog $cups/log/access_log
+ErrorLog $cups/log/error_log
+PageLog $cups/log/page_log
+FileDevice Yes
+CONF
+cat > "$cups/etc/cupsd.conf" <<CONF
+Listen $cups/cups.sock
+Browsing No
+WebInterface No
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+CONF
+printf '<DefaultPrinter Lab>\nDeviceURI capture:%s/out/Lab.pdf\nState Idle\nAccepting Yes\nShared No\n</DefaultPrinter>\n' \
+    "$cups" > "$cups/etc/printers.conf"
+/usr/sbin/cupsd -f -c "$cups/etc/cupsd.conf" -s "$cups/etc/cups-files.conf" &
+cupsd=$!
+for _ in $(seq 100); do [ -S "$cups/cups.sock" ] && break; sleep 0.05; done
+CUPS_SERVER="$cups/cups.sock" dbus-run-session -- "$python" "$client" "$BRAMBLEX_STORAGE_ROOT" "$cli" \
+    --print "$cups/out" || fail "printing"
+kill "$cupsd"
+wait "$cupsd" 2> /dev/null
+CUPS_SERVER="$work/no-cups.sock" dbus-run-session -- "$python" "$client" "$BRAMBLEX_STORAGE_ROOT" "$cli" \
+    --no-printer || fail "printing without a printer"
+
 "$bramblex" -unregserver || fail "UNREGSERVER at the end"
 if [ "$failures" -eq 0 ]; then echo "all bus cases passed"; fi
 exit "$failures"

@@ -3,11 +3,14 @@
 calls, run inside dbus-run-session against the program the bus starts from the
 activation file: the answers, the errors and the lifetime of the instances.
 
-usage: automation_client.py STORAGE_ROOT BRAMBLEX_CLI [--clipboard]
+usage: automation_client.py STORAGE_ROOT BRAMBLEX_CLI [--clipboard | --print OUT | --no-printer]
 With --clipboard (under Xvfb): only the clipboard copy, and the process staying while
-it holds the clipboard."""
+it holds the clipboard. With --print: Print and PrintPage on the default queue of a
+private CUPS scheduler whose device leaves each job as OUT/Lab.pdf. With --no-printer:
+printing where CUPS has no printer fails clearly."""
 
 import os
+import re
 import subprocess
 import sys
 import time
@@ -90,6 +93,41 @@ if sys.argv[3:] == ["--clipboard"]:
         sys.exit(1)
     print("clipboard case passed")
     sys.exit(0)
+
+def printed(out, pages, title):
+    pdf, options = out + "/Lab.pdf", out + "/Lab.pdf.options"
+    for _ in range(400):
+        if os.path.exists(pdf):
+            break
+        time.sleep(0.05)
+    info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
+    check(re.search(r"^Pages: +%d$" % pages, info, re.M) is not None,
+          "%s: %d page(s) printed: %r" % (title, pages, info))
+    with open(options) as f:
+        check(f.read().strip() == "title=" + title, "the job's title is %r" % title)
+    os.remove(pdf)
+
+
+if sys.argv[3:4] == ["--print"]:
+    out = sys.argv[4]
+    printer = create(lab)
+    call(lab, printer, "OpenBatch", "s", (root + "/Local/Forty Five.epb",))
+    call(lab, printer, "Print", "s", ("quality REPORT",))
+    printed(out, 5, "quality REPORT")
+    call(lab, printer, "PrintPage", "si", ("Quality Report", 2))
+    printed(out, 1, "Quality Report 2")
+    call(lab, printer, "Release")
+    sys.exit(1 if failures else 0)
+
+if sys.argv[3:] == ["--no-printer"]:
+    printer = create(lab)
+    call(lab, printer, "OpenBatch", "s", (root + "/Local/Forty Five.epb",))
+    started = time.monotonic()
+    check(error_of(lab, printer, "Print", "s", ("Quality Report",)) == (UNEXPECTED, "No printer is installed."),
+          "without a printer: %r" % (error_of(lab, printer, "Print", "s", ("Quality Report",)),))
+    check(time.monotonic() - started < 30, "the missing printer is told at once")
+    call(lab, printer, "Release")
+    sys.exit(1 if failures else 0)
 
 first = create(lab)
 check(first.startswith(":"), "CreateInstance answers a unique name: %r" % first)
