@@ -99,6 +99,10 @@ public:
     // (tests hand in their own).
     std::function<TSerialSetupFacts()> SerialSetupFacts = GatherSerialSetupFacts;
 
+    // Automation objects that clients still hold (none when unset): closing the window
+    // then asks first, since their clients would fail.
+    std::function<int()> AutomationObjectCount;
+
     // Stops both directory watchers (before a file operation the window starts) and
     // points them again at the selected node.
     void StopWatchers();
