@@ -39,6 +39,12 @@ for size in 16 24 32 48 64 128 256; do
     fi
 done
 [ -z "$(find "$prefix" -name .keep)" ] || fail ".keep files installed"
+# The session bus starts the program for automation clients, when the build has them.
+if [ -d "$build/automation" ]; then
+    service="$share/dbus-1/services/$id.service"
+    grep -qx "Name=$id" "$service" || fail "no D-Bus activation file for $id"
+    grep -q '^Exec=/.*/bramblex -automation$' "$service" || fail "the activation file names no program"
+fi
 
 desktop-file-validate "$share/applications/$id.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" > "$work/as.log" 2>&1 ||
