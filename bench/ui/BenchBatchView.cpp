@@ -65,7 +65,8 @@ public:
         view = std::make_unique<TFormViewBatch>(settings, tabReports, dialogs);
         view->resize(1400, 800);
         view->show();
-        QTest::qWaitForWindowExposed(view.get());
+        if (!QTest::qWaitForWindowExposed(view.get()))
+            qWarning("the batch view was not shown");
         view->SetTabIndex(2);
     }
 
