@@ -4,10 +4,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QIODevice>
 
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
+#include <exception>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -102,6 +104,28 @@ void RemoveStale(const QByteArray& folder, const QByteArray& onlyName) {
     ::closedir(dir);
 }
 
+// A write-only device over a descriptor that keeps the first write error: writers
+// such as QPdfWriter go on after a failed write, so the error is read afterwards.
+class TFdWriteDevice final : public QIODevice {
+public:
+    explicit TFdWriteDevice(int fd) : m_fd(fd) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    int Error() const { return m_error; }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override {
+        if (m_error != 0)
+            return -1;
+        m_error = WriteAll(m_fd, data, static_cast<size_t>(size));
+        return m_error == 0 ? size : -1;
+    }
+
+private:
+    int m_fd;
+    int m_error = 0;
+};
+
 } // namespace
 
 bool IsWriterTemporaryName(QStringView name) {
@@ -167,6 +191,25 @@ TFsResult WriteAtomically(const QString& path, const std::function<int(int fd)>&
     if (leftovers == TLeftovers::Remove)
         RemoveStale(folder, name);
     return {};
+}
+
+TFsResult WriteDeviceAtomically(const QString& path, const std::function<bool(QIODevice& device)>& fill) {
+    std::exception_ptr failure;
+    const TFsResult result = WriteAtomically(path, [&](int fd) {
+        TFdWriteDevice device(fd);
+        try {
+            const bool keep = fill(device);
+            if (device.Error() != 0)
+                return device.Error();
+            return keep ? 0 : ECANCELED;
+        } catch (...) {
+            failure = std::current_exception();
+            return ECANCELED;
+        }
+    });
+    if (failure)
+        std::rethrow_exception(failure);
+    return result;
 }
 
 TFsResult TryWriteFileAtomically(const QString& path, const QByteArray& bytes) {

@@ -16,6 +16,8 @@
 
 #include <functional>
 
+class QIODevice;
+
 // Writes bytes to path atomically. A failure leaves any existing file untouched and
 // raises EFileError with createMessage filled with the path (%1) and the system's
 // reason (%2); by default "Cannot create file "%1". %2".
@@ -29,6 +31,12 @@ TFsResult TryWriteFileAtomically(const QString& path, const QByteArray& bytes);
 enum class TLeftovers { Remove, Keep };
 TFsResult WriteAtomically(const QString& path, const std::function<int(int fd)>& fill,
                           TLeftovers leftovers = TLeftovers::Remove);
+// The same for writers that take a QIODevice (PDF and image writers, which stream
+// their output as they go). fill returns false to abandon the file: the target stays
+// as it was and the result fails with ECANCELED. A write failure of the device fails
+// the result with its errno, however fill went on. An exception from fill removes the
+// temporary file and propagates.
+TFsResult WriteDeviceAtomically(const QString& path, const std::function<bool(QIODevice& device)>& fill);
 
 // Reads a whole file; raises EFileError "Cannot open file "%1". %2" when it cannot.
 QByteArray ReadWholeFile(const QString& path);

@@ -110,3 +110,11 @@ void TfocClipboard::Clear() {
     OpenedClipboard().clear();
     m_emptyOnWrite = false;
 }
+
+void PutPictureOnClipboard(const QByteArray& svg, const QImage& image) {
+    QClipboard& clipboard = OpenedClipboard();
+    auto* data = new QMimeData;
+    data->setData(QStringLiteral("image/svg+xml"), svg);
+    data->setImageData(image);
+    clipboard.setMimeData(data);
+}

@@ -9,6 +9,7 @@
 // systems meet under one type.
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 // Report pages and page items as an XML document.
@@ -48,3 +49,7 @@ private:
 QByteArray PackClipboardBlock(const QByteArray& data);
 // The data of a block; empty for a block that is too short for its length field.
 QByteArray UnpackClipboardBlock(const QByteArray& block);
+
+// Replaces the clipboard's contents with a picture: the vector form as SVG
+// ("image/svg+xml") and a rendering as an image. Raises "Cannot open clipboard".
+void PutPictureOnClipboard(const QByteArray& svg, const QImage& image);

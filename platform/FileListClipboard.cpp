@@ -13,6 +13,7 @@ namespace {
 
 const char* const GnomeCopiedFiles = "x-special/gnome-copied-files";
 const char* const KdeCutSelection = "application/x-kde-cutselection";
+const char* const KdeSuggestedName = "application/x-kde-suggestedfilename";
 
 QClipboard* MainThreadClipboard() {
     auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
@@ -38,9 +39,11 @@ QMimeData* MakeFileListMimeData(const QStringList& paths, TFileListEffect effect
     return data;
 }
 
-QStringList ReadFileListMimeData(const QMimeData* data, TFileListEffect* effect) {
+QStringList ReadFileListMimeData(const QMimeData* data, TFileListEffect* effect, QStringList* names) {
     if (effect)
         *effect = TFileListEffect::None;
+    if (names)
+        names->clear();
     QStringList paths;
     if (data == nullptr)
         return paths;
@@ -54,6 +57,12 @@ QStringList ReadFileListMimeData(const QMimeData* data, TFileListEffect* effect)
             if (url.isLocalFile())
                 paths << url.toLocalFile();
         }
+    }
+    if (names && !paths.isEmpty()) {
+        for (int i = 0; i < paths.size(); ++i)
+            names->append(QString());
+        if (paths.size() == 1 && data->hasFormat(QLatin1String(KdeSuggestedName)))
+            (*names)[0] = QString::fromUtf8(data->data(QLatin1String(KdeSuggestedName))).trimmed();
     }
     if (paths.isEmpty() || effect == nullptr)
         return paths;
@@ -76,14 +85,16 @@ bool ClipboardHasFileList() {
     return clipboard != nullptr && !ReadFileListMimeData(clipboard->mimeData()).isEmpty();
 }
 
-QStringList ClipboardFileList(TFileListEffect* effect) {
+QStringList ClipboardFileList(TFileListEffect* effect, QStringList* names) {
     QClipboard* clipboard = MainThreadClipboard();
     if (clipboard == nullptr) {
         if (effect)
             *effect = TFileListEffect::None;
+        if (names)
+            names->clear();
         return {};
     }
-    return ReadFileListMimeData(clipboard->mimeData(), effect);
+    return ReadFileListMimeData(clipboard->mimeData(), effect, names);
 }
 
 void ClearClipboard() {

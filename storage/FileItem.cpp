@@ -121,6 +121,16 @@ bool TFileItem::Save() {
     return true;
 }
 
+bool TFileItem::NeedsLoad() const {
+    if (FileType == FileTypeBatch || FileType == FileTypeReport) {
+        if (LoadState == LoadStateNone)
+            return true;
+    } else if (FileModifiedTime == -1) {
+        return true;
+    }
+    return IsChanged();
+}
+
 bool TFileItem::IsChanged() const {
     const TFileTime time = FileLastWrite(FilePath);
     return time.Packed == -1 || time.Packed != FileModifiedTime ||
@@ -273,12 +283,19 @@ void TFileList::WriteCache(const QString& path) {
         file.Add("FileName")->SetText(item->FileName());
         file.Add("FileModifiedTime")->SetInteger(item->FileModifiedTime);
     }
-    try {
-        // The save replaces any existing file in one step.
-        document.SaveToFile(path);
-    } catch (const std::exception&) {
+    const QByteArray bytes = document.SaveToBytes();
+    if (path == m_cachePath && bytes == m_cacheBytes && m_cacheStamp != 0 &&
+        FileLastWrite(path).Stamp == m_cacheStamp) {
+        Modified = false;
         return;
     }
+    // The save replaces any existing file in one step.
+    if (!TryWriteFileAtomically(path, bytes))
+        return;
+    ++m_cacheWrites;
+    m_cachePath = path;
+    m_cacheBytes = bytes;
+    m_cacheStamp = FileLastWrite(path).Stamp;
     Modified = false;
 }
 
@@ -287,9 +304,17 @@ void TFileList::ReadCache(const QString& path) {
     const QString folder = path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
     // Packed times grow with time when read unsigned (the years fill the top bits).
     const auto cacheWritten = static_cast<uint32_t>(FileLastWriteTime(path));
+    m_cachePath.clear();
+    m_cacheBytes.clear();
+    m_cacheStamp = 0;
     try {
+        const int64_t stamp = FileLastWrite(path).Stamp;
+        const QByteArray bytes = ReadWholeFile(path);
+        m_cachePath = path;
+        m_cacheBytes = bytes;
+        m_cacheStamp = stamp;
         TGmXML document;
-        document.LoadFromFile(path);
+        document.LoadFromBytes(bytes);
         const TGmXmlNodeList& data = document.Nodes().Find("FileList").Children().Find("Data").Children();
         m_items.reserve(static_cast<size_t>(data.Count()));
         for (const auto& node : data) {
@@ -384,12 +409,12 @@ void TFileList::LoadRange(int first, int last) {
     last = std::min(last, Count() - 1);
     for (int i = first; i <= last; ++i) {
         TFileItem& item = *m_items[static_cast<size_t>(i)];
-        if (!item.NeedsLoad())
-            continue;
-        if (item.FileType == FileTypeReport && item.LoadState != LoadStateLoaded)
-            item.TakeTime();
-        else
+        if (item.FileType == FileTypeReport && item.LoadState != LoadStateLoaded) {
+            if (item.FileModifiedTime == -1 || item.IsChanged())
+                item.TakeTime();
+        } else if (item.NeedsLoad()) {
             item.Load();
+        }
     }
     if (Modified)
         SaveCache();

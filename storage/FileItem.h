@@ -75,8 +75,11 @@ public:
     // True when the file's last-write time differs from FileModifiedTime (and from
     // FileModifiedStamp when that is known) or the file is gone.
     bool IsChanged() const;
-    // What the folder list does before showing an entry: LoadState 0 or changed on disk.
-    bool NeedsLoad() const { return LoadState == LoadStateNone || IsChanged(); }
+    // What the folder list does before showing an entry: a batch or report that is not
+    // loaded, or anything changed on disk. Entries without a document (folders,
+    // templates, other files) never become loaded, so for them only an unknown or
+    // changed time counts; otherwise every look at them would mark the list Modified.
+    bool NeedsLoad() const;
     QString FileName() const;
 
     // The batch, created empty on first use.
@@ -123,8 +126,13 @@ public:
     // entry reads with time -1 and is loaded again like a new one.
     // Writes Folder's "cache.epc" and marks it hidden; errors are ignored.
     void SaveCache();
+    // Writes the cache only when its content differs from what this list last read from
+    // or wrote to that file, and the file is still as it left it: the folder's watcher
+    // would otherwise hear every repaint that took the same times again.
     void WriteCache(const QString& path);
     void ReadCache(const QString& path);
+    // How many times WriteCache actually wrote a file.
+    int CacheWrites() const { return m_cacheWrites; }
 
     // Brings the list in line with the disk: opens folder's cache, keeps the items whose
     // entry still exists unchanged, drops the others, appends new entries with time -1,
@@ -151,6 +159,11 @@ private:
     void RemoveIf(const std::function<bool(const TFileItem&)>& drop);
 
     std::vector<std::unique_ptr<TFileItem>> m_items;
+    // What the cache file at m_cachePath holds, and its exact time then.
+    QString m_cachePath;
+    QByteArray m_cacheBytes;
+    int64_t m_cacheStamp = 0;
+    int m_cacheWrites = 0;
 };
 
 // Replaces list's items by one per entry of folder (hidden ones included, the folder's

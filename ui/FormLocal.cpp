@@ -4,33 +4,81 @@
 #include "core/Error.h"
 #include "documents/BatchItem.h"
 #include "documents/Settings.h"
+#include "platform/FileIcons.h"
+#include "platform/FileListClipboard.h"
 #include "platform/FileSystem.h"
 #include "storage/FileOperations.h"
 #include "ui/DialogService.h"
 #include "ui/FormViewBatch.h"
+#include "ui/FormViewImage.h"
+#include "ui/FormViewOle.h"
+#include "ui/FormViewPDF.h"
 #include "ui/NameEdit.h"
 
 #include <QContextMenuEvent>
-#include <QFileIconProvider>
+#include <QDir>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QFileInfo>
+#include <QFrame>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QLocale>
 #include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QScrollBar>
 #include <QSplitter>
+#include <QStackedLayout>
 #include <QStyle>
 #include <QTimer>
 #include <QTreeView>
+#include <QUrl>
 #include <QVBoxLayout>
 
-// The rows of the folder list over Entries. A batch row reads its file the first time
-// the row is asked for (or again when the file changed); the folder's cache is written
-// once after a burst of such loads.
+#include <algorithm>
+
+namespace {
+
+QString NoTrailingSeparator(const QString& path) {
+    QString p = path;
+    while (p.size() > 1 && p.endsWith(QLatin1Char('/')))
+        p.chop(1);
+    return p;
+}
+
+// The folder of a path, with a trailing separator.
+QString FolderOf(const QString& path) {
+    return IncludeTrailingSeparator(QFileInfo(NoTrailingSeparator(path)).path());
+}
+
+// Suspends the drawing of a window while the preview pane changes, so the pane
+// switches without flicker; drawing resumes also when the change fails.
+class TNoDrawing {
+public:
+    explicit TNoDrawing(QWidget* window) : m_window(window), m_was(window->updatesEnabled()) {
+        m_window->setUpdatesEnabled(false);
+    }
+    ~TNoDrawing() { m_window->setUpdatesEnabled(m_was); }
+    TNoDrawing(const TNoDrawing&) = delete;
+    TNoDrawing& operator=(const TNoDrawing&) = delete;
+
+private:
+    QWidget* m_window;
+    bool m_was;
+};
+
+} // namespace
+
+// The rows of the folder list over Entries, produced only when asked for. While the
+// list is rebuilt every row answers empty.
 class TLocalListModel : public QAbstractTableModel {
 public:
     TLocalListModel(TFormLocal& form, QObject* parent) : QAbstractTableModel(parent), m_form(form) {}
 
+    bool Rebuilding = false;
+
     int rowCount(const QModelIndex& parent) const override {
-        return parent.isValid() || m_rebuilding ? 0 : m_form.Entries.Count();
+        return parent.isValid() ? 0 : m_form.Entries.Count();
     }
     int columnCount(const QModelIndex&) const override { return 2; }
 
@@ -48,12 +96,17 @@ public:
     }
 
     QVariant data(const QModelIndex& index, int role) const override {
-        if (!index.isValid() || index.row() >= m_form.Entries.Count())
+        if (Rebuilding || !index.isValid() || index.row() >= m_form.Entries.Count())
             return {};
         TFileItem& entry = *m_form.Entries.Items(index.row());
         if (role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::AccessibleTextRole) {
-            if (entry.FileType == FileTypeBatch && entry.NeedsLoad())
-                const_cast<TLocalListModel*>(this)->LoadEntry(entry);
+            // A batch never read yet is read now (the hint before painting also reads
+            // the rows whose file changed); a file that cannot be read is tried again
+            // at the next request.
+            if (entry.FileType == FileTypeBatch && entry.LoadState == LoadStateNone) {
+                entry.Load();
+                m_form.ScheduleCacheSave();
+            }
             if (index.column() == 0)
                 return entry.FileType == FileTypeBatch ? FileTitle(entry.FilePath) : entry.FileName();
             if (entry.FileType == FileTypeBatch && entry.LoadState != LoadStateNone)
@@ -61,26 +114,31 @@ public:
             return QString();
         }
         if (role == Qt::DecorationRole && index.column() == 0)
-            return Icon(entry);
+            return m_form.EntryIcon(entry);
         return {};
     }
 
     bool setData(const QModelIndex& index, const QVariant& value, int role) override {
-        if (role != Qt::EditRole || index.column() != 0)
+        if (role != Qt::EditRole || index.column() != 0 || index.row() >= m_form.Entries.Count())
             return false;
-        // Renaming reloads the list; let the editor close first.
-        const int row = index.row();
+        // Renaming reloads the list: let the editor close first, and find the entry by
+        // its path then, in case the list was refreshed meanwhile.
+        const QString path = m_form.Entries.Items(index.row())->FilePath;
         const QString name = value.toString();
-        QTimer::singleShot(0, &m_form, [form = &m_form, row, name] { form->RenameEntry(row, name); });
+        QTimer::singleShot(0, &m_form, [form = &m_form, path, name] {
+            const int row = form->Entries.IndexOf(path, FileTypeAny);
+            if (row >= 0)
+                form->RenameEntry(row, name);
+        });
         return false;
     }
 
     void BeginReset() {
         beginResetModel();
-        m_rebuilding = true;
+        Rebuilding = true;
     }
     void EndReset() {
-        m_rebuilding = false;
+        Rebuilding = false;
         endResetModel();
     }
     void RowsChanged() {
@@ -89,11 +147,6 @@ public:
     }
 
 private:
-    void LoadEntry(TFileItem& entry) {
-        entry.Load();
-        m_form.ScheduleCacheSave();
-    }
-
     // The user's short date and long time (without a time zone: the file's own local
     // time); no time at exactly midnight.
     QString ModifiedText(int32_t packed) const {
@@ -107,35 +160,198 @@ private:
         return m_texts.Date() + QLatin1Char(' ') + m_texts.Time();
     }
 
-    QIcon Icon(const TFileItem& entry) const {
-        if (entry.FileType == FileTypeFolder)
-            return m_form.style()->standardIcon(QStyle::SP_DirIcon);
-        if (entry.FileType == FileTypeBatch)
-            return m_form.style()->standardIcon(QStyle::SP_FileDialogContentsView);
-        return m_icons.icon(QFileInfo(entry.FilePath));
-    }
-
     TFormLocal& m_form;
-    QFileIconProvider m_icons;
     mutable TDateTimeTexts m_texts;
-    bool m_rebuilding = false;
 };
 
-namespace {
-
+// The list: loads the rows about to be shown before painting them, starts drags of the
+// selected entries, takes file lists dropped on it and scrolls while a drag waits near
+// its top or bottom edge.
 class TLocalListView : public QTreeView {
 public:
-    using QTreeView::QTreeView;
+    TLocalListView(TFormLocal& form, QWidget* parent) : QTreeView(parent), m_form(form) {
+        setAcceptDrops(true);
+        viewport()->setAcceptDrops(true);
+        // Qt's own drag start is replaced by ours; enabling drags keeps a pressed row of
+        // a multiple selection from dropping the others before a drag.
+        setDragEnabled(true);
+        setDragDropMode(QAbstractItemView::DragDrop);
+        setDropIndicatorShown(false);
+        setAutoScroll(false);
+        m_scrollTimer.setInterval(60);
+        connect(&m_scrollTimer, &QTimer::timeout, this, [this] {
+            QScrollBar* bar = verticalScrollBar();
+            bar->setValue(bar->value() + m_scrollDirection * bar->singleStep());
+        });
+    }
+
     QMenu* ContextMenu = nullptr;
+    int DropRow = -1;
+    bool HasPressPoint = false;
+
+    int ScrollDirection() const { return m_scrollTimer.isActive() ? m_scrollDirection : 0; }
+
+    // The drag left the list or ended.
+    void EndDragOver() {
+        SetDropRow(-1);
+        m_scrollTimer.stop();
+        m_dragged.clear();
+    }
 
 protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (!m_form.m_rebuilding && model() && model()->rowCount() > 0) {
+            const QModelIndex top = indexAt(QPoint(1, 1));
+            const QModelIndex bottom = indexAt(QPoint(1, viewport()->height() - 2));
+            const int first = top.isValid() ? top.row() : 0;
+            const int last = bottom.isValid() ? bottom.row() : model()->rowCount() - 1;
+            m_form.DataHint(first, last);
+        }
+        QTreeView::paintEvent(event);
+    }
+
+    void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) const override {
+        if (index.row() != DropRow) {
+            QTreeView::drawRow(painter, option, index);
+            return;
+        }
+        QStyleOptionViewItem marked = option;
+        marked.state |= QStyle::State_Selected | QStyle::State_Active;
+        QTreeView::drawRow(painter, marked, index);
+    }
+
     void contextMenuEvent(QContextMenuEvent* event) override {
         if (ContextMenu)
             ContextMenu->exec(event->globalPos());
     }
-};
 
-} // namespace
+    void mousePressEvent(QMouseEvent* event) override {
+        m_pressPoint = event->position().toPoint();
+        HasPressPoint = true;
+        QTreeView::mousePressEvent(event);
+    }
+
+    void mouseMoveEvent(QMouseEvent* event) override {
+        const Qt::MouseButtons buttons = event->buttons();
+        const bool oneButton = buttons == Qt::LeftButton || buttons == Qt::RightButton;
+        const bool modifier =
+            event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+        if (HasPressPoint && oneButton && !modifier) {
+            const QPoint d = event->position().toPoint() - m_pressPoint;
+            if ((std::abs(d.x()) >= 10 || std::abs(d.y()) >= 10) && m_form.SelectedCount() > 0) {
+                HasPressPoint = false;
+                StartFileDrag();
+                return;
+            }
+        }
+        QTreeView::mouseMoveEvent(event);
+    }
+
+    // Drags start only as above, never with a modifier key held.
+    void startDrag(Qt::DropActions) override {}
+
+    void dragEnterEvent(QDragEnterEvent* event) override {
+        TFileListEffect effect = TFileListEffect::None;
+        m_dragged = ReadFileListMimeData(event->mimeData(), &effect);
+        if (m_dragged.isEmpty()) {
+            event->ignore();
+            return;
+        }
+        m_sourceFolder = FolderOf(QDir::cleanPath(m_dragged.first()));
+        DragMove(event);
+    }
+    void dragMoveEvent(QDragMoveEvent* event) override { DragMove(event); }
+    void dragLeaveEvent(QDragLeaveEvent* event) override {
+        EndDragOver();
+        event->accept();
+    }
+
+    void dropEvent(QDropEvent* event) override {
+        TFileListEffect listEffect = TFileListEffect::None;
+        QStringList names;
+        const QStringList paths = ReadFileListMimeData(event->mimeData(), &listEffect, &names);
+        const int row = RowAt(event->position().toPoint());
+        const QString target = m_form.DropTargetFolder(row);
+        const Qt::DropAction effect =
+            paths.isEmpty() ? Qt::IgnoreAction
+                            : Offered(paths, target, event->possibleActions(), event->modifiers());
+        EndDragOver();
+        if (effect == Qt::IgnoreAction) {
+            event->ignore();
+            return;
+        }
+        event->setDropAction(effect);
+        event->accept();
+        if (effect != Qt::MoveAction && effect != Qt::CopyAction)
+            return; // a link transfers nothing
+        // The transfer may ask questions: let the drag end first.
+        QTimer::singleShot(0, &m_form, [form = &m_form, paths, names, target, effect] {
+            if (form->OnDropFiles)
+                form->OnDropFiles(paths, names, target, effect);
+        });
+    }
+
+private:
+    int RowAt(const QPoint& pos) const {
+        const QModelIndex index = indexAt(pos);
+        return index.isValid() ? index.row() : -1;
+    }
+
+    // What the list offers for paths dropped into target; a folder is never offered
+    // to itself or to a folder inside it.
+    Qt::DropAction Offered(const QStringList& paths, const QString& target, Qt::DropActions allowed,
+                           Qt::KeyboardModifiers keys) const {
+        for (const QString& path : paths)
+            if (target.startsWith(IncludeTrailingSeparator(QDir::cleanPath(path))))
+                return Qt::IgnoreAction;
+        return TFormLocal::DropEffect(FolderOf(QDir::cleanPath(paths.first())), target, allowed, keys);
+    }
+
+    void DragMove(QDragMoveEvent* event) {
+        const QPoint pos = event->position().toPoint();
+        const int row = RowAt(pos);
+        const Qt::DropAction effect =
+            Offered(m_dragged, m_form.DropTargetFolder(row), event->possibleActions(), event->modifiers());
+        // Near the top or bottom edge the list scrolls while the pointer stays there.
+        const int height = viewport()->height();
+        m_scrollDirection = pos.y() < 15 ? -1 : pos.y() > height - 15 ? 1 : 0;
+        if (m_scrollDirection == 0)
+            m_scrollTimer.stop();
+        else if (!m_scrollTimer.isActive())
+            m_scrollTimer.start();
+        SetDropRow(effect != Qt::IgnoreAction ? row : -1);
+        if (effect == Qt::IgnoreAction) {
+            event->ignore();
+            return;
+        }
+        event->setDropAction(effect);
+        event->accept();
+    }
+
+    void SetDropRow(int row) {
+        if (row == DropRow)
+            return;
+        DropRow = row;
+        viewport()->update();
+    }
+
+    void StartFileDrag() {
+        const QStringList paths = m_form.SelectedPaths();
+        if (paths.isEmpty())
+            return;
+        auto* drag = new QDrag(this);
+        drag->setMimeData(MakeFileListMimeData(paths, TFileListEffect::Copy));
+        drag->exec(Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::CopyAction);
+    }
+
+    TFormLocal& m_form;
+    QPoint m_pressPoint;
+    QStringList m_dragged;
+    QString m_sourceFolder;
+    QTimer m_scrollTimer;
+    int m_scrollDirection = 0;
+};
 
 TFormLocal::TFormLocal(TSettings& settings, TFormViewBatch& viewBatch, TDialogService& dialogs,
                        QWidget* parent)
@@ -148,43 +364,59 @@ TFormLocal::TFormLocal(TSettings& settings, TFormViewBatch& viewBatch, TDialogSe
     m_splitter->setChildrenCollapsible(false);
     layout->addWidget(m_splitter);
 
+    QStyle* s = style();
+    m_icons = {s->standardIcon(QStyle::SP_FileDialogContentsView), s->standardIcon(QStyle::SP_DirIcon)};
+
     m_model = new TLocalListModel(*this, this);
-    auto* list = new TLocalListView(m_splitter);
-    m_list = list;
+    m_list = new TLocalListView(*this, m_splitter);
     m_list->setObjectName(QStringLiteral("ListViewLocal"));
     m_list->setAccessibleName(tr("Folder contents"));
     m_list->setModel(m_model);
     m_list->setRootIsDecorated(false);
+    m_list->setItemsExpandable(false);
     m_list->setUniformRowHeights(true);
+    m_list->setIconSize(QSize(16, 16));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     m_list->setItemDelegate(new TNameEditDelegate(m_dialogs, m_list));
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->header()->setSectionsClickable(false);
+    m_list->header()->setSectionsMovable(false);
+    m_list->header()->setStretchLastSection(false);
     m_list->header()->setAccessibleName(tr("Columns"));
     m_list->header()->resizeSection(0, 175);
     m_list->header()->resizeSection(1, 120);
     m_list->setMinimumHeight(50);
+    // The selection stays as visible without the focus as with it.
+    QPalette palette = m_list->palette();
+    for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    m_list->setPalette(palette);
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { SelectionChanged(); });
     connect(m_list, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
-        if (SelectedCount() != 1 || !index.isValid())
-            return;
-        const TFileItem& entry = *Entries.Items(index.row());
-        if (entry.FileType == FileTypeFolder && OnFolderActivated)
-            OnFolderActivated(entry.FilePath);
+        if (index.isValid())
+            Activated(index.row());
     });
 
-    m_preview = new QFrame(m_splitter);
+    auto* preview = new QFrame(m_splitter);
+    m_preview = preview;
     m_preview->setObjectName(QStringLiteral("PanelPreview"));
-    static_cast<QFrame*>(m_preview)->setFrameShape(QFrame::StyledPanel);
-    static_cast<QFrame*>(m_preview)->setFrameShadow(QFrame::Sunken);
+    preview->setFrameShape(QFrame::Panel);
+    preview->setFrameShadow(QFrame::Sunken);
     m_preview->setMinimumHeight(50);
-    auto* previewLayout = new QVBoxLayout(m_preview);
-    previewLayout->setContentsMargins(0, 0, 0, 0);
-    previewLayout->addWidget(&m_viewBatch);
-    m_viewBatch.hide();
+    m_dock = new QStackedLayout(m_preview);
+    m_dock->setContentsMargins(1, 1, 1, 1);
+    m_empty = new QWidget(m_preview);
+    m_empty->setObjectName(QStringLiteral("PanelPreviewEmpty"));
+    m_viewImage = new TFormViewImage(m_dialogs, m_preview);
+    m_viewPdf = new TFormViewPDF(m_preview);
+    m_viewOle = new TFormViewOle(m_dialogs, m_preview);
+    for (QWidget* form : {m_empty, static_cast<QWidget*>(&m_viewBatch), static_cast<QWidget*>(m_viewImage),
+                          static_cast<QWidget*>(m_viewPdf), static_cast<QWidget*>(m_viewOle)})
+        m_dock->addWidget(form);
+    m_dock->setCurrentWidget(m_empty);
     m_splitter->addWidget(m_list);
     m_splitter->addWidget(m_preview);
     connect(m_splitter, &QSplitter::splitterMoved, this, [this] {
@@ -196,11 +428,30 @@ TFormLocal::TFormLocal(TSettings& settings, TFormViewBatch& viewBatch, TDialogSe
 
 TFormLocal::~TFormLocal() {
     // The batch view belongs to the main window.
+    m_dock->removeWidget(&m_viewBatch);
     m_viewBatch.setParent(nullptr);
+}
+
+QTreeView* TFormLocal::ListViewLocal() const {
+    return m_list;
+}
+
+void TFormLocal::SetContextMenu(QMenu* menu) {
+    m_list->ContextMenu = menu;
+}
+
+QWidget* TFormLocal::DockedForm() const {
+    QWidget* current = m_dock->currentWidget();
+    return current == m_empty ? nullptr : current;
+}
+
+int TFormLocal::DropTargetRow() const {
+    return m_list->DropRow;
 }
 
 void TFormLocal::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    m_list->HasPressPoint = false;
     ApplyFormRatio();
 }
 
@@ -227,24 +478,98 @@ void TFormLocal::SetListVisible(bool visible) {
         ApplyFormRatio();
 }
 
-void TFormLocal::ReloadFolder() {
-    QStringList selected;
-    for (const TFileItem* entry : SelectedEntries())
-        selected << entry->FilePath;
-    m_rebuilding = true;
-    m_model->BeginReset();
-    if (!CurrentFolder.isEmpty())
-        Entries.Refresh(CurrentFolder);
-    else
-        Entries.Clear();
-    m_model->EndReset();
-    for (const QString& path : selected) {
-        const int row = Entries.IndexOf(path, FileTypeAny);
-        if (row >= 0)
-            m_list->selectionModel()->select(m_model->index(row, 0),
-                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+QIcon TFormLocal::EntryIcon(TFileItem& entry) {
+    if (entry.FileType == FileTypeFolder)
+        return m_icons[1];
+    if (entry.FileType == FileTypeBatch)
+        return m_icons[0];
+    if (entry.IconIndex < 0 || entry.IconIndex >= IconCount()) {
+        QIcon icon = FileTypeIcon(entry.FilePath);
+        if (icon.isNull())
+            icon = style()->standardIcon(QStyle::SP_FileIcon);
+        m_icons.push_back(icon);
+        entry.IconIndex = IconCount() - 1;
     }
+    return m_icons[static_cast<size_t>(entry.IconIndex)];
+}
+
+void TFormLocal::DataHint(int first, int last) {
+    if (m_rebuilding || Entries.Count() == 0)
+        return;
+    Entries.LoadRange(first, last);
+}
+
+void TFormLocal::ReloadFolder() {
+    struct TRemembered {
+        QString Path;
+        uint8_t Type;
+        int32_t Time;
+        int64_t Stamp;
+    };
+    m_rebuilding = true;
+    m_model->Rebuilding = true;
+    std::vector<TRemembered> remembered;
+    int top = -1;
+    if (Entries.Count() > 0) {
+        const QModelIndex topIndex = m_list->indexAt(QPoint(1, 1));
+        top = topIndex.isValid() ? topIndex.row() : 0;
+    }
+    if (Entries.Folder != CurrentFolder) {
+        // Icons are kept per folder.
+        m_icons.resize(2);
+        top = -1;
+    } else {
+        for (const TFileItem* entry : SelectedEntries())
+            remembered.push_back(
+                {entry->FilePath, entry->FileType, entry->FileModifiedTime, entry->FileModifiedStamp});
+    }
+    m_model->BeginReset();
+    m_list->selectionModel()->clearSelection();
+    try {
+        if (!CurrentFolder.isEmpty()) {
+            Entries.Refresh(CurrentFolder);
+        } else {
+            Entries.Clear();
+            Entries.Folder.clear();
+        }
+    } catch (...) {
+        m_model->EndReset();
+        m_rebuilding = false;
+        throw;
+    }
+    m_model->EndReset();
+    m_model->Rebuilding = true;
+    const int count = Entries.Count();
+    if (top >= 0 && top < count) {
+        m_list->scrollTo(m_model->index(count - 1, 0));
+        m_list->scrollTo(m_model->index(top, 0), QAbstractItemView::PositionAtTop);
+    }
+    bool changed = false;
+    QItemSelection selection;
+    for (int i = 0; i < count && !remembered.empty(); ++i) {
+        const TFileItem& entry = *Entries.Items(i);
+        const auto found = std::find_if(remembered.begin(), remembered.end(), [&](const TRemembered& r) {
+            return r.Path == entry.FilePath && r.Type == entry.FileType;
+        });
+        if (found == remembered.end())
+            continue;
+        selection.select(m_model->index(i, 0), m_model->index(i, 1));
+        if (found->Time != entry.FileModifiedTime ||
+            (found->Stamp != 0 && entry.FileModifiedStamp != 0 && found->Stamp != entry.FileModifiedStamp))
+            changed = true;
+        remembered.erase(found);
+    }
+    if (!selection.isEmpty())
+        m_list->selectionModel()->select(selection, QItemSelectionModel::Select);
+    m_model->Rebuilding = false;
     m_rebuilding = false;
+    m_list->viewport()->update();
+    // A selected file that changed or vanished is shown anew; otherwise the pane keeps
+    // what it shows (also when the list changed folder).
+    if (changed || !remembered.empty())
+        ShowPreview();
+    if (OnSelectionChanged)
+        OnSelectionChanged();
 }
 
 void TFormLocal::SelectPath(const QString& path) {
@@ -333,9 +658,32 @@ void TFormLocal::SelectionChanged() {
         OnSelectionChanged();
 }
 
+void TFormLocal::DockView(QWidget* form) {
+    QWidget* target = form ? form : m_empty;
+    if (m_dock->currentWidget() == target)
+        return;
+    m_dock->setCurrentWidget(target);
+}
+
 void TFormLocal::ShowPreview() {
+    TNoDrawing frozen(window());
+    const auto entries = SelectedEntries();
+    if (entries.size() == 1 && entries.front()->FileType == FileTypeOther) {
+        const QString path = entries.front()->FilePath;
+        if (IsImageFile(path)) {
+            DockView(m_viewImage);
+            m_viewImage->ShowFile(path);
+        } else if (IsPdfFile(path)) {
+            DockView(m_viewPdf);
+            m_viewPdf->ShowFile(path);
+        } else {
+            DockView(m_viewOle);
+            m_viewOle->ShowFile(path);
+        }
+        return;
+    }
     m_viewBatch.SelectedFiles.Clear();
-    for (TFileItem* entry : SelectedEntries()) {
+    for (TFileItem* entry : entries) {
         if (entry->FileType != FileTypeBatch)
             continue;
         if (entry->LoadState != LoadStateLoaded || entry->IsChanged())
@@ -346,11 +694,90 @@ void TFormLocal::ShowPreview() {
     if (Entries.Modified)
         ScheduleCacheSave();
     if (m_viewBatch.SelectedFiles.Count() == 0) {
-        m_viewBatch.hide();
+        DockView(nullptr);
         return;
     }
-    m_viewBatch.show();
+    DockView(&m_viewBatch);
     m_viewBatch.ShowSelection(false);
+}
+
+void TFormLocal::Activated(int row) {
+    if (SelectedCount() != 1 || row < 0 || row >= Entries.Count())
+        return;
+    const TFileItem& entry = *Entries.Items(row);
+    if (entry.FileType == FileTypeFolder) {
+        if (OnFolderActivated)
+            OnFolderActivated(entry.FilePath);
+    } else if (entry.FileType == FileTypeOther) {
+        if (!m_dialogs.OpenUrl(this, QUrl::fromLocalFile(entry.FilePath)))
+            m_dialogs.Error(this, Tr("No program could open \"%1\".").arg(entry.FilePath));
+    }
+}
+
+QStringList TFormLocal::SelectedPaths() {
+    // Collecting produces no row data.
+    m_rebuilding = true;
+    m_model->Rebuilding = true;
+    QStringList paths;
+    for (const TFileItem* entry : SelectedEntries())
+        paths << NoTrailingSeparator(entry->FilePath);
+    m_model->Rebuilding = false;
+    m_rebuilding = false;
+    return paths;
+}
+
+void TFormLocal::CutFiles() {
+    const QStringList paths = SelectedPaths();
+    if (!paths.isEmpty())
+        PutFileListOnClipboard(paths, TFileListEffect::Move);
+    m_list->viewport()->update();
+}
+
+void TFormLocal::CopyFiles() {
+    const QStringList paths = SelectedPaths();
+    if (!paths.isEmpty())
+        PutFileListOnClipboard(paths, TFileListEffect::Copy);
+    m_list->viewport()->update();
+}
+
+void TFormLocal::PasteFiles() {
+    TFileListEffect effect = TFileListEffect::None;
+    QStringList names;
+    const QStringList paths = ClipboardFileList(&effect, &names);
+    if (paths.isEmpty() || effect == TFileListEffect::None || CurrentFolder.isEmpty())
+        return;
+    if (OnDropFiles)
+        OnDropFiles(paths, names, CurrentFolder,
+                    effect == TFileListEffect::Move ? Qt::MoveAction : Qt::CopyAction);
+}
+
+QString TFormLocal::DropTargetFolder(int row) const {
+    if (row >= 0 && row < Entries.Count()) {
+        const TFileItem& entry = *Entries.Items(row);
+        if (entry.FileType == FileTypeFolder)
+            return IncludeTrailingSeparator(entry.FilePath);
+    }
+    return CurrentFolder;
+}
+
+Qt::DropAction TFormLocal::DropEffect(const QString& sourceFolder, const QString& targetFolder,
+                                      Qt::DropActions allowed, Qt::KeyboardModifiers keys) {
+    if (targetFolder.isEmpty() || targetFolder == sourceFolder)
+        return Qt::IgnoreAction;
+    const bool shift = keys & Qt::ShiftModifier;
+    const bool ctrl = keys & Qt::ControlModifier;
+    if (shift && ctrl && (allowed & Qt::LinkAction))
+        return Qt::IgnoreAction;
+    if (shift && !ctrl && (allowed & Qt::MoveAction))
+        return Qt::MoveAction;
+    if (ctrl && !shift && (allowed & Qt::CopyAction))
+        return Qt::CopyAction;
+    if (!sourceFolder.isEmpty() && (allowed & Qt::MoveAction) && OnSameDevice(sourceFolder, targetFolder))
+        return Qt::MoveAction;
+    for (Qt::DropAction action : {Qt::CopyAction, Qt::MoveAction, Qt::LinkAction})
+        if (allowed & action)
+            return action;
+    return Qt::IgnoreAction;
 }
 
 bool TFormLocal::RenameEntry(int row, const QString& name) {
@@ -360,8 +787,12 @@ bool TFormLocal::RenameEntry(int row, const QString& name) {
     const QString shown = entry.FileType == FileTypeBatch ? FileTitle(entry.FilePath) : entry.FileName();
     if (name == shown)
         return true;
-    auto editAgain = [this, row] {
-        const QModelIndex index = m_model->index(row, 0);
+    const QString oldPath = entry.FilePath;
+    auto editAgain = [this, oldPath] {
+        const int at = Entries.IndexOf(oldPath, FileTypeAny);
+        if (at < 0)
+            return;
+        const QModelIndex index = m_model->index(at, 0);
         m_list->setFocus();
         m_list->setCurrentIndex(index);
         m_list->edit(index);
@@ -385,6 +816,7 @@ bool TFormLocal::RenameEntry(int row, const QString& name) {
         m_dialogs.Error(this, Tr("Cannot rename unknown file type."));
         return true;
     }
+    // Checked whole: a pasted name may hold what typing could not.
     if (!IsValidEntryName(name)) {
         m_dialogs.Error(this, Tr("The name you specified is not valid. Specify a different name."));
         editAgain();
@@ -395,10 +827,11 @@ bool TFormLocal::RenameEntry(int row, const QString& name) {
         editAgain();
         return false;
     }
-    const QString oldPath = entry.FilePath;
-    const TFsResult renamed = ::RenameEntry(oldPath, newPath);
+    const TFsResult renamed = ::RenameEntry(NoTrailingSeparator(oldPath), newPath);
     if (!renamed) {
+        // The entry, the tree and the cache keep the old name: nothing changed on disk.
         m_dialogs.Error(this, WithReason(Tr("Unable to rename \"%1\"").arg(shown), renamed));
+        m_list->viewport()->update();
         return true;
     }
     entry.FilePath = newPath;

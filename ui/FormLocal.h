@@ -1,15 +1,19 @@
 #pragma once
 
 // The folder list window: the entries of the folder selected in the main window's tree
-// (from the folder's cache, batch files read only when their row is shown or selected)
-// and, below, the preview pane that shows the batch view for the selected batches.
+// (from the folder's cache; a batch file is read only when its row is shown and it is
+// new or changed, or when it is selected) and, below, the preview pane: the batch view
+// for the selected batches, or for one other file the picture, PDF or document viewer.
 //
 // The main window's folder and batch commands act on this list when it has the focus:
-// it offers the selection, SelectPath, ReloadFolder, SelectAll and name editing.
+// it offers the selection, SelectPath, ReloadFolder, SelectAll, name editing and the
+// list's side of Cut, Copy and Paste. Files dropped on it, or pasted, go to the main
+// window's transfer (OnDropFiles), which stops and restarts the folder watchers.
 
 #include "storage/FileItem.h"
 
 #include <QAbstractTableModel>
+#include <QIcon>
 #include <QWidget>
 
 #include <functional>
@@ -17,10 +21,15 @@
 
 class QMenu;
 class QSplitter;
+class QStackedLayout;
 class QTreeView;
 class TDialogService;
 class TFormViewBatch;
+class TFormViewImage;
+class TFormViewOle;
+class TFormViewPDF;
 class TLocalListModel;
+class TLocalListView;
 class TSettings;
 
 class TFormLocal : public QWidget {
@@ -35,8 +44,10 @@ public:
     // Row i shows entry i; kept in the order of TFileList::Sort.
     TFileList Entries;
 
-    // Brings Entries and the rows up to date with CurrentFolder; keeps the selection of
-    // entries that still exist.
+    // Brings Entries and the rows up to date with CurrentFolder: keeps the scroll
+    // position and the selection of entries that still exist, and shows the preview
+    // again only when a selected file changed or vanished (changing folders leaves the
+    // pane as it was until a row of the new folder is selected).
     void ReloadFolder();
     // Selects the entry with exactly this path alone (none for an empty or unknown path).
     void SelectPath(const QString& path);
@@ -52,18 +63,40 @@ public:
     // Starts editing the name of the selected row (the first when several are).
     void EditSelectedName();
 
+    // The list's side of Cut, Copy and Paste: the selected entries go to the clipboard
+    // as a file list to be moved or copied; Paste drops the clipboard's files into
+    // CurrentFolder with the effect it names.
+    void CutFiles();
+    void CopyFiles();
+    void PasteFiles();
+
     // The selected entries in row order.
     std::vector<TFileItem*> SelectedEntries() const;
     int SelectedCount() const;
     // The only selected entry when it is a loaded batch, else nullptr.
     TFileItem* SelectedBatchEntry();
 
-    QTreeView* ListViewLocal() const { return m_list; }
+    QTreeView* ListViewLocal() const;
     QWidget* PanelPreview() const { return m_preview; }
     QSplitter* SplitterTopMain() const { return m_splitter; }
+    TFormViewImage* FormViewImage() const { return m_viewImage; }
+    TFormViewPDF* FormViewPDF() const { return m_viewPdf; }
+    TFormViewOle* FormViewOle() const { return m_viewOle; }
+    // The form docked in the preview pane, or nullptr when the pane is empty.
+    QWidget* DockedForm() const;
     // Hides or shows the list and its splitter (a run shows only the preview pane).
     void SetListVisible(bool visible);
-    void SetContextMenu(QMenu* menu) { m_contextMenu = menu; }
+    void SetContextMenu(QMenu* menu);
+
+    // The folder a drop at row goes to: the row's folder when it is a folder row,
+    // otherwise CurrentFolder (row -1: empty space).
+    QString DropTargetFolder(int row) const;
+    // The effect the list offers for files dragged from sourceFolder (with a trailing
+    // separator; empty when unknown) to targetFolder; Qt::IgnoreAction for none.
+    static Qt::DropAction DropEffect(const QString& sourceFolder, const QString& targetFolder,
+                                     Qt::DropActions allowed, Qt::KeyboardModifiers keys);
+    // The row marked as drop target during a drag over the list, or -1.
+    int DropTargetRow() const;
 
     // The selection changed (after the preview was updated).
     std::function<void()> OnSelectionChanged;
@@ -71,27 +104,52 @@ public:
     std::function<void(const QString& folder)> OnFolderActivated;
     // A folder was renamed in the list: the main window renames its tree node.
     std::function<void(const QString& oldPath, const QString& newPath)> OnFolderRenamed;
+    // Files dropped on the list or pasted: paths, the names their source chose (may be
+    // empty), the folder they go to and the effect (move or copy).
+    std::function<void(const QStringList& paths, const QStringList& names, const QString& folder,
+                       Qt::DropAction effect)>
+        OnDropFiles;
 
     // The list's side of renaming: entry at row gets name (as shown). Errors are shown;
     // false when the name was refused and editing restarts.
     bool RenameEntry(int row, const QString& name);
+
+    // The icon of an entry's row (its IconIndex is set on first use for other files).
+    QIcon EntryIcon(TFileItem& entry);
+    // How many icons the icon list holds (the batch and folder icons, then one per
+    // entry that asked for one since the list changed folder).
+    int IconCount() const { return static_cast<int>(m_icons.size()); }
+
+    // The rows first to last are about to be shown: loads the entries that need it and
+    // writes the cache when that changed it.
+    void DataHint(int first, int last);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    friend class TLocalListView;
     void SelectionChanged();
     void ApplyFormRatio();
+    void DockView(QWidget* form);
+    void Activated(int row);
+    // The selected paths without trailing separators, in row order.
+    QStringList SelectedPaths();
 
     TSettings& m_settings;
     TFormViewBatch& m_viewBatch;
     TDialogService& m_dialogs;
     TLocalListModel* m_model;
-    QTreeView* m_list;
+    TLocalListView* m_list;
     QSplitter* m_splitter;
     QWidget* m_preview;
-    QMenu* m_contextMenu = nullptr;
+    QStackedLayout* m_dock;
+    QWidget* m_empty;
+    TFormViewImage* m_viewImage;
+    TFormViewPDF* m_viewPdf;
+    TFormViewOle* m_viewOle;
+    std::vector<QIcon> m_icons;
     bool m_rebuilding = false;
     bool m_listVisible = true;
     bool m_cacheSavePending = false;

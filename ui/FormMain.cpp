@@ -201,7 +201,6 @@ TFormMain::TFormMain(TDialogService& dialogs, QWidget* parent)
     m_tree->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     m_tree->setItemDelegate(new TNameEditDelegate(m_dialogs, m_tree));
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_tree->installEventFilter(this);
     treeLayout->addWidget(m_tree);
 
     m_panelRight = new QWidget(m_splitter);
@@ -250,9 +249,6 @@ TFormMain::TFormMain(TDialogService& dialogs, QWidget* parent)
     m_timerStartupPreferences->setSingleShot(true);
     m_timerStartupPreferences->setInterval(250);
     connect(m_timerStartupPreferences, &QTimer::timeout, this, [this] { TimerStartupPreferencesTimer(); });
-    m_timerProcessMonitor = new QTimer(this);
-    m_timerProcessMonitor->setObjectName(QStringLiteral("TimerProcessMonitor"));
-    m_timerProcessMonitor->setInterval(1000);
 
     // Enabling rules follow focus, selection, clipboard and run state; one evaluation
     // per turn of the event loop is enough however many of them changed.
@@ -290,6 +286,9 @@ TFormMain::TFormMain(TDialogService& dialogs, QWidget* parent)
         if (QTreeWidgetItem* node = NodeOfFolder(folder))
             SelectNode(node);
     };
+    m_formLocal->OnDropFiles = [this](const QStringList& paths, const QStringList& names,
+                                      const QString& folder,
+                                      Qt::DropAction effect) { DropFiles(paths, folder, effect, names); };
     m_formLocal->OnFolderRenamed = [this](const QString& oldPath, const QString&) {
         RefreshTreeUnder(QFileInfo(NoTrailingSeparator(oldPath)).path());
     };
@@ -816,9 +815,15 @@ void TFormMain::TreeViewMainChange() {
 }
 
 void TFormMain::ShowFolder(QTreeWidgetItem* node) {
-    m_formLocal->CurrentFolder = FolderOfNode(node);
+    const QString folder = FolderOfNode(node);
+    const bool otherFolder = m_formLocal->CurrentFolder != folder;
+    m_formLocal->CurrentFolder = folder;
     m_rightStack->setCurrentWidget(m_formLocal);
     m_formLocal->ReloadFolder();
+    // Nothing of the new folder is selected yet: the batch view must not go on showing
+    // a batch of the folder left behind.
+    if (otherFolder)
+        m_formLocal->ShowPreview();
     StartWatchers();
 }
 
@@ -936,10 +941,6 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
-    return QMainWindow::eventFilter(watched, event);
-}
-
 // ---------------------------------------------------------------------------------------
 // Drag and drop, Cut, Copy, Paste
 
@@ -978,12 +979,14 @@ Qt::DropAction TFormMain::TreeDropEffect(const QStringList& paths, const QTreeWi
     return Qt::IgnoreAction;
 }
 
-void TFormMain::DropFiles(const QStringList& paths, const QString& folder, Qt::DropAction effect) {
+void TFormMain::DropFiles(const QStringList& paths, const QString& folder, Qt::DropAction effect,
+                          const QStringList& names) {
     if (paths.isEmpty() || folder.isEmpty() || (effect != Qt::MoveAction && effect != Qt::CopyAction))
         return;
     StopWatchers();
+    QString error;
     try {
-        TransferFiles(paths, {}, folder, effect == Qt::MoveAction ? TDropEffect::Move : TDropEffect::Copy,
+        TransferFiles(paths, names, folder, effect == Qt::MoveAction ? TDropEffect::Move : TDropEffect::Copy,
                       [this](const QString& question) {
                           switch (m_dialogs.Question(this, QString(), question,
                                                      QMessageBox::Yes | QMessageBox::No |
@@ -1009,13 +1012,16 @@ void TFormMain::DropFiles(const QStringList& paths, const QString& folder, Qt::D
         RefreshTreeUnder(folder);
     } catch (const EBramblexError& e) {
         RefreshTreeUnder(folder);
-        m_dialogs.Error(this, e.Message());
+        error = e.Message();
     }
     if (QTreeWidgetItem* node = SelectedNode()) {
         if (NodeKind(node) == NodeLocal || NodeKind(node) == NodeFolder)
             ShowFolder(node);
     }
     UpdateActions();
+    // Said once the list and the watchers are back.
+    if (!error.isEmpty())
+        m_dialogs.Error(this, error);
 }
 
 void TFormMain::ActionCutFolderFileExecute() {
@@ -1024,8 +1030,7 @@ void TFormMain::ActionCutFolderFileExecute() {
         if (NodeKind(SelectedNode()) == NodeFolder)
             paths << NoTrailingSeparator(FolderOfNode(SelectedNode()));
     } else {
-        for (const TFileItem* entry : m_formLocal->SelectedEntries())
-            paths << NoTrailingSeparator(entry->FilePath);
+        m_formLocal->CutFiles();
     }
     if (!paths.isEmpty())
         PutFileListOnClipboard(paths, TFileListEffect::Move);
@@ -1038,8 +1043,7 @@ void TFormMain::ActionCopyFolderFileExecute() {
         if (NodeKind(SelectedNode()) == NodeFolder)
             paths << NoTrailingSeparator(FolderOfNode(SelectedNode()));
     } else {
-        for (const TFileItem* entry : m_formLocal->SelectedEntries())
-            paths << NoTrailingSeparator(entry->FilePath);
+        m_formLocal->CopyFiles();
     }
     if (!paths.isEmpty())
         PutFileListOnClipboard(paths, TFileListEffect::Copy);
@@ -1047,6 +1051,10 @@ void TFormMain::ActionCopyFolderFileExecute() {
 }
 
 void TFormMain::ActionPasteFolderFileExecute() {
+    if (!TreeFocused()) {
+        m_formLocal->PasteFiles();
+        return;
+    }
     TFileListEffect effect = TFileListEffect::None;
     const QStringList paths = ClipboardFileList(&effect);
     if (paths.isEmpty() || effect == TFileListEffect::None)
@@ -1120,6 +1128,9 @@ void TFormMain::StorageChanged() {
         m_dialogs.Error(this, e.Message());
     }
     ReloadTabReports();
+    // The views read the new tree's units and look.
+    m_viewBatch->ForgetFileItems();
+    ApplyToolbarLabelStyle();
     BuildTree();
     // The new tree's settings may not name a model yet.
     m_timerStartupPreferences->start();

@@ -109,9 +109,10 @@ public:
     Qt::DropAction TreeDropEffect(const QStringList& paths, const QTreeWidgetItem* node,
                                   Qt::DropActions allowed, Qt::KeyboardModifiers keys) const;
     // Drops (or pastes) paths into folder with effect: the watchers stop, the files are
-    // copied or moved, the tree and the list refresh, the watchers restart. Errors are
-    // shown.
-    void DropFiles(const QStringList& paths, const QString& folder, Qt::DropAction effect);
+    // copied or moved (names[i], when given, is the name the source chose for paths[i]),
+    // the tree and the list refresh, the watchers restart. Errors are shown after that.
+    void DropFiles(const QStringList& paths, const QString& folder, Qt::DropAction effect,
+                   const QStringList& names = {});
 
     // Offers the recovery of the journals of runs that ended without saving their
     // readings: every one left (at start), or the one of batchPath.
@@ -121,7 +122,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateActions();
@@ -158,7 +158,6 @@ private:
     bool OfferRecovery(const TOrphanJournal& journal);
     void RefreshRunView();
     void RunTerminated();
-    void SaveRunElsewhere();
     void StorageChanged();
 
     bool TreeFocused() const;
@@ -190,7 +189,6 @@ private:
     QMenu* m_treeMenu = nullptr;
     QMenu* m_listMenu = nullptr;
     QTimer* m_timerStartupPreferences = nullptr;
-    QTimer* m_timerProcessMonitor = nullptr;
     QTimer* m_updateTimer = nullptr;
 
     QTreeWidgetItem* m_rootNode = nullptr;

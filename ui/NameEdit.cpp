@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <algorithm>
+
 TNameEditDelegate::TNameEditDelegate(TDialogService& dialogs, QObject* parent)
     : QStyledItemDelegate(parent), m_dialogs(dialogs) {}
 
@@ -16,6 +18,27 @@ QWidget* TNameEditDelegate::createEditor(QWidget* parent, const QStyleOptionView
         line->setObjectName(QStringLiteral("EditName"));
         line->setAccessibleName(tr("Name"));
         line->installEventFilter(const_cast<TNameEditDelegate*>(this));
+        // Pasted text goes past the key filter: characters a name may not hold (and
+        // control characters, such as the line breaks of a pasted paragraph) are taken
+        // out of it, with the same beep. Only the operator's edits: a name given
+        // elsewhere is shown as it is.
+        connect(line, &QLineEdit::textEdited, line, [this, line](const QString& text) {
+            QString kept;
+            int cursor = line->cursorPosition();
+            const int oldCursor = cursor;
+            for (int i = 0; i < text.size(); ++i) {
+                const QChar c = text[i];
+                if (IsNameCharAllowed(c) && c.category() != QChar::Other_Control)
+                    kept.append(c);
+                else if (i < oldCursor)
+                    --cursor;
+            }
+            if (kept.size() == text.size())
+                return;
+            m_dialogs.Beep();
+            line->setText(kept);
+            line->setCursorPosition(std::max(0, cursor));
+        });
     }
     return editor;
 }

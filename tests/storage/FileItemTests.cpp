@@ -132,6 +132,40 @@ TEST_F(FolderTest, FirstShowingLoadsEachBatchAndWritesAHiddenCache) {
     EXPECT_TRUE(sawAlpha);
 }
 
+TEST_F(FolderTest, ShowingRowsAgainDoesNotRewriteAnUnchangedCache) {
+    TFileList list;
+    Show(list, folder); // the refresh writes the entries, the first showing their times
+    const int shown = list.CacheWrites();
+    ASSERT_GE(shown, 1);
+    const int64_t written = FileLastWrite(folder + "cache.epc").Stamp;
+    // Every repaint of the rows asks again: folders, templates, reports and other files
+    // keep their time, and nothing changed.
+    for (int i = 0; i < 3; ++i)
+        list.LoadRange(0, list.Count() - 1);
+    EXPECT_EQ(list.CacheWrites(), shown);
+    EXPECT_FALSE(list.Modified);
+    // A fresh list from the cache takes the same times and writes nothing either.
+    TFileList again;
+    EXPECT_FALSE(again.Refresh(folder));
+    again.LoadRange(0, again.Count() - 1);
+    again.LoadRange(0, again.Count() - 1);
+    EXPECT_EQ(again.CacheWrites(), 0);
+    EXPECT_EQ(FileLastWrite(folder + "cache.epc").Stamp, written);
+
+    // A real change is written, and a cache replaced behind the list's back is written
+    // again even when the list's own content is the same.
+    SetFileTime(folder + "notes.txt", kNew);
+    list.LoadRange(0, list.Count() - 1);
+    EXPECT_EQ(list.CacheWrites(), shown + 1);
+    WriteFile(folder + "cache.epc", "<FileList/>");
+    list.Modified = true;
+    list.SaveCache();
+    EXPECT_EQ(list.CacheWrites(), shown + 2);
+    TFileList check;
+    check.ReadCache(folder + "cache.epc");
+    EXPECT_EQ(check.Count(), 7);
+}
+
 TEST_F(FolderTest, UpToDateCacheListsBatchesByTitleWithoutOpeningThem) {
     {
         TFileList first;

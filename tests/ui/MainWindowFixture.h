@@ -12,12 +12,23 @@
 #include "ui/FormMain.h"
 #include "ui/FormViewBatch.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QTabBar>
 #include <QTest>
+#include <QTextEdit>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -25,6 +36,29 @@
 
 #include <functional>
 #include <memory>
+
+// The controls of top (visible ones, Qt's own parts aside) that a screen reader could
+// not name: "class objectName" of each. counted gets the number of controls checked.
+inline QStringList UnnamedControls(QWidget* top, int* counted = nullptr) {
+    QStringList unnamed;
+    for (QWidget* w : top->findChildren<QWidget*>()) {
+        if (w->objectName().startsWith("qt_") || !w->isVisibleTo(top))
+            continue;
+        if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractItemView*>(w) ||
+            qobject_cast<QLineEdit*>(w) || qobject_cast<QTabBar*>(w) || qobject_cast<QProgressBar*>(w) ||
+            qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTextEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+            qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QAbstractSlider*>(w)) {
+            // A combo box's own line edit and a scroll area's bars speak for their owner.
+            if (qobject_cast<QComboBox*>(w->parentWidget()) || qobject_cast<QScrollBar*>(w))
+                continue;
+            if (counted)
+                ++*counted;
+            if (w->accessibleName().isEmpty())
+                unnamed << QStringLiteral("%1 %2").arg(w->metaObject()->className(), w->objectName());
+        }
+    }
+    return unnamed;
+}
 
 class MainWindowTest : public ::testing::Test {
 protected:

@@ -3,11 +3,13 @@
 
 #include "MainWindowFixture.h"
 
+#include "platform/DirectoryWatcher.h"
 #include "platform/FileListClipboard.h"
 #include "platform/FileSystem.h"
 #include "services/RunJournal.h"
 #include "services/StartupSwitches.h"
 #include "storage/FileOperations.h"
+#include "storage/StoragePaths.h"
 #include "ui/FormViewHeader.h"
 #include "xml/GmXml.h"
 
@@ -354,6 +356,7 @@ TEST_F(MainWindowTest, ChangeStorageDirectoryPreparesTheNewTreeFirst) {
     A("ActionChangeStorageDirectory")->trigger();
     EXPECT_EQ(Dialogs.Count("error"), 1);
     EXPECT_EQ(Form->RootNode()->text(0), "storage");
+    EXPECT_EQ(IncludeTrailingSeparator(StorageRoot()), Storage()) << "not recorded";
 
     // A new folder is seeded, the tree rebuilt on it, and its settings (from the
     // template tree: no model yet) ask for Preferences.
@@ -409,21 +412,23 @@ TEST_F(MainWindowTest, EveryControlHasAName) {
     WriteSettings({{"DefaultViscoMeter", "2"}});
     WriteBatch(Local() + "One.epb", 2, 0, 2, 1);
     Start();
-    ShowFolder(Local());
-    SelectInList(Local() + "One.epb");
+    // Every node kind shows its own tool bar set and pane.
     int controls = 0;
-    for (QWidget* w : Form->findChildren<QWidget*>()) {
-        if (w->objectName().startsWith("qt_") || !w->isVisibleTo(Form.get()))
-            continue;
-        if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractItemView*>(w) ||
-            qobject_cast<QLineEdit*>(w) || qobject_cast<QTabBar*>(w) || qobject_cast<QProgressBar*>(w) ||
-            qobject_cast<QPlainTextEdit*>(w)) {
-            ++controls;
-            EXPECT_FALSE(w->accessibleName().isEmpty())
-                << w->metaObject()->className() << " " << w->objectName().toStdString();
+    for (QTreeWidgetItem* node : {Form->RootNode(), Form->ReportsNode(), Form->LocalNode()}) {
+        Form->SelectNode(node);
+        if (node == Form->LocalNode())
+            SelectInList(Local() + "One.epb");
+        QApplication::processEvents();
+        const QStringList unnamed = UnnamedControls(Form.get(), &controls);
+        EXPECT_TRUE(unnamed.isEmpty())
+            << node->text(0).toStdString() << ": " << unnamed.join(", ").toStdString();
+    }
+    EXPECT_GT(controls, 30);
+    for (QAction* action : Form->findChildren<QAction*>()) {
+        if (action->objectName().startsWith("Action")) {
+            EXPECT_FALSE(action->text().isEmpty()) << action->objectName().toStdString();
         }
     }
-    EXPECT_GT(controls, 15);
 }
 
 TEST_F(MainWindowTest, SelectingABatchWithAnUnrecoveredJournalOffersItsReadings) {
@@ -527,4 +532,67 @@ TEST_F(MainWindowTest, AHeaderEditReachesTheBatchFileTheFolderListAndItsCache) {
         if (node->Children().Find("FileName").GetText() == "Cached.epb")
             cachedTime = node->Children().Find("FileModifiedTime").GetInteger();
     EXPECT_EQ(cachedTime, FileLastWrite(path).Packed);
+}
+
+TEST_F(MainWindowTest, DeletingFromTheListAsksAboutWhatIsSelected) {
+    WriteSettings({{"DefaultViscoMeter", "2"}});
+    WriteBatch(Local() + "One.epb", 2, 0);
+    WriteBatch(Local() + "Two.epb", 2, 0);
+    WriteBatch(Local() + "Sub/Inner.epb", 2, 0);
+    Start();
+    ShowFolder(Local());
+
+    struct Case {
+        QString Select; // empty: every entry
+        QString Question;
+    };
+    for (const Case& c :
+         {Case{Local() + "One.epb", "Are you sure you want to delete 'One'?"},
+          Case{Local() + "Sub",
+               "Are you sure you want to remove the folder named 'Sub' and all its contents?"},
+          Case{QString(), "Are you sure you want to delete these 3 items?"}}) {
+        if (c.Select.isEmpty()) {
+            Form->FormLocal()->ListViewLocal()->setFocus();
+            Form->FormLocal()->SelectAll();
+            QApplication::processEvents();
+        } else {
+            SelectInList(c.Select);
+        }
+        ASSERT_TRUE(Enabled("ActionDeleteFolderFile")) << c.Question.toStdString();
+        Dialogs.Log.clear();
+        Dialogs.Answers = {QMessageBox::No};
+        A("ActionDeleteFolderFile")->trigger();
+        EXPECT_EQ(Dialogs.Texts("question"), QStringList{c.Question});
+        // Declined: nothing went, and the folder is watched again.
+        EXPECT_TRUE(QFileInfo::exists(Local() + "One.epb"));
+        EXPECT_TRUE(QFileInfo::exists(Local() + "Sub/Inner.epb"));
+        ASSERT_NE(Form->FolderWatcher(), nullptr);
+        EXPECT_FALSE(Form->FolderWatcher()->Terminated()) << c.Question.toStdString();
+    }
+
+    // Yes to the last question deletes all three.
+    Dialogs.Answers = {QMessageBox::Yes};
+    A("ActionDeleteFolderFile")->trigger();
+    EXPECT_FALSE(QFileInfo::exists(Local() + "One.epb"));
+    EXPECT_FALSE(QFileInfo::exists(Local() + "Two.epb"));
+    EXPECT_FALSE(QFileInfo::exists(Local() + "Sub"));
+    EXPECT_EQ(Form->FormLocal()->Entries.Count(), 0);
+    EXPECT_EQ(Form->LocalNode()->childCount(), 0);
+}
+
+TEST_F(MainWindowTest, TheBatchViewLeavesABatchOfTheFolderLeftBehind) {
+    WriteSettings({{"DefaultViscoMeter", "2"}});
+    WriteBatch(Local() + "A/One.epb", 2, 0, 3, 1);
+    QDir().mkpath(Local() + "B");
+    Start();
+    ShowFolder(Local() + "A");
+    SelectInList(Local() + "A/One.epb");
+    TFormViewBatch* view = Form->FormViewBatch();
+    ASSERT_EQ(view->SelectedFiles.Count(), 1);
+    EXPECT_TRUE(view->isVisible());
+
+    ShowFolder(Local() + "B");
+    EXPECT_EQ(view->SelectedFiles.Count(), 0);
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_FALSE(Enabled("ActionExportTo"));
 }

@@ -190,3 +190,19 @@ TEST_F(MainWindowTest, AnUnsetModelOpensNoPreferences) {
     QTest::qWait(500);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
+
+TEST_F(PreferencesTest, EveryControlOfEveryPageHasAName) {
+    TFormPreferences dialog(Dialogs, {"/dev/ttyS0", "/dev/ttyUSB0"});
+    Load(dialog, {{"DefaultViscoMeter", "2"}});
+    dialog.show();
+    int controls = 0;
+    for (QWidget* page : {dialog.PageGeneral(), dialog.PageInterface(), dialog.PageViscoMeter()}) {
+        dialog.Pages()->setCurrentWidget(page);
+        const QStringList unnamed = UnnamedControls(&dialog, &controls);
+        EXPECT_TRUE(unnamed.isEmpty())
+            << page->objectName().toStdString() << ": " << unnamed.join(", ").toStdString();
+    }
+    // The tree, OK and Cancel on every page; four lists, two lists, five lists and edits.
+    EXPECT_EQ(controls, 3 * 3 + 4 + 2 + 5);
+    dialog.reject();
+}

@@ -1,0 +1,199 @@
+// bramblex-cli report: composes report templates with batches as the report preview
+// does (templates in the order given, batches in the order given) and writes the
+// result: PDF, JPEG files, the page count, thumbnails or one page as an SVG picture.
+// A thin client of services/ReportJobs.
+
+#include "CliCommand.h"
+#include "catalogue/Catalogue.h"
+#include "charts/QCustomPlotChartPainter.h"
+#include "core/Error.h"
+#include "documents/BatchItem.h"
+#include "documents/Settings.h"
+#include "platform/AtomicFile.h"
+#include "reports/Page.h"
+#include "reports/Report.h"
+#include "services/JobProgress.h"
+#include "services/ReportJobs.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPalette>
+
+#include <optional>
+
+namespace {
+
+const char* const Usage = "--template T.epr [--template T2.epr ...] [--batch B.epb ...] "
+                          "(--pdf OUT.pdf [--open] [--attach-batches] | --jpeg BASE | --page-count | "
+                          "--thumbnails DIR [--quality 0|1|2] | --svg OUT.svg --page N) [--settings FILE]";
+
+struct TArguments {
+    QStringList Templates;
+    QStringList Batches;
+    QString Settings;
+    QString Action; // "--pdf", "--jpeg", ...
+    QString Target; // the action's file, base name or folder
+    bool Open = false;
+    bool AttachBatches = false;
+    int Quality = ThumbnailHighQuality;
+    int Page = 0; // 1-based, for --svg
+};
+
+int UsageError(const QString& problem) {
+    CliErr(QStringLiteral("report: %1").arg(problem));
+    CliErr(QStringLiteral("usage: bramblex-cli report %1").arg(QLatin1String(Usage)));
+    return 2;
+}
+
+// Parses the command line; an error text when it is not one the command takes.
+std::optional<QString> Parse(const QStringList& args, TArguments& out) {
+    const QStringList actions = {QStringLiteral("--pdf"), QStringLiteral("--jpeg"),
+                                 QStringLiteral("--page-count"), QStringLiteral("--thumbnails"),
+                                 QStringLiteral("--svg")};
+    const QStringList actionsWithTarget = {QStringLiteral("--pdf"), QStringLiteral("--jpeg"),
+                                           QStringLiteral("--thumbnails"), QStringLiteral("--svg")};
+    bool quality = false, page = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const auto value = [&]() -> std::optional<QString> {
+            if (i + 1 >= args.size())
+                return std::nullopt;
+            return args[++i];
+        };
+        if (a == QLatin1String("--template") || a == QLatin1String("--batch") ||
+            a == QLatin1String("--settings") || a == QLatin1String("--quality") ||
+            a == QLatin1String("--page")) {
+            const auto v = value();
+            if (!v)
+                return QStringLiteral("%1 needs a value").arg(a);
+            if (a == QLatin1String("--template")) {
+                out.Templates << *v;
+            } else if (a == QLatin1String("--batch")) {
+                out.Batches << *v;
+            } else if (a == QLatin1String("--settings")) {
+                out.Settings = *v;
+            } else if (a == QLatin1String("--quality")) {
+                bool ok = false;
+                out.Quality = v->toInt(&ok);
+                if (!ok || out.Quality < 0 || out.Quality > 2)
+                    return QStringLiteral("--quality takes 0, 1 or 2");
+                quality = true;
+            } else {
+                bool ok = false;
+                out.Page = v->toInt(&ok);
+                if (!ok || out.Page < 1)
+                    return QStringLiteral("--page takes a page number from 1");
+                page = true;
+            }
+        } else if (actions.contains(a)) {
+            if (!out.Action.isEmpty())
+                return QStringLiteral("give one of --pdf, --jpeg, --page-count, --thumbnails and --svg");
+            out.Action = a;
+            if (actionsWithTarget.contains(a)) {
+                const auto v = value();
+                if (!v)
+                    return QStringLiteral("%1 needs a value").arg(a);
+                out.Target = *v;
+            }
+        } else if (a == QLatin1String("--open")) {
+            out.Open = true;
+        } else if (a == QLatin1String("--attach-batches")) {
+            out.AttachBatches = true;
+        } else {
+            return QStringLiteral("unknown argument '%1'").arg(a);
+        }
+    }
+    if (out.Templates.isEmpty())
+        return QStringLiteral("give at least one --template");
+    if (out.Action.isEmpty())
+        return QStringLiteral("give one of --pdf, --jpeg, --page-count, --thumbnails and --svg");
+    if ((out.Open || out.AttachBatches) && out.Action != QLatin1String("--pdf"))
+        return QStringLiteral("--open and --attach-batches go with --pdf");
+    if (quality && out.Action != QLatin1String("--thumbnails"))
+        return QStringLiteral("--quality goes with --thumbnails");
+    if (page != (out.Action == QLatin1String("--svg")))
+        return QStringLiteral("--svg and --page go together");
+    return std::nullopt;
+}
+
+void WritePng(const QString& path, const QImage& image) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        throw EBramblexError(
+            Tr("Cannot encode the picture \"%1\" as PNG.").arg(QDir::toNativeSeparators(path)));
+    WriteFileAtomically(path, png);
+}
+
+int Run(const QStringList& args) {
+    TArguments a;
+    if (const auto problem = Parse(args, a))
+        return UsageError(*problem);
+
+    if (!a.Settings.isEmpty()) {
+        TSettings settings;
+        settings.Load(a.Settings);
+        ReadUnitSelections(settings);
+    }
+    std::vector<std::unique_ptr<TReport>> templates;
+    std::vector<const TReport*> templateList;
+    QStringList names;
+    for (const QString& path : a.Templates) {
+        templates.push_back(ReadReportTemplate(path));
+        templateList.push_back(templates.back().get());
+        names << templates.back()->Name;
+    }
+    std::vector<std::unique_ptr<TBatchItem>> batches;
+    std::vector<const TBatchItem*> batchList;
+    for (const QString& path : a.Batches) {
+        batches.push_back(ReadBatchFile(path));
+        batchList.push_back(batches.back().get());
+    }
+    const std::unique_ptr<TReport> report = ComposePreview(templateList, batchList, names.join(u','));
+    TQCustomPlotChartPainter charts;
+    TJobProgress progress;
+
+    if (a.Action == QLatin1String("--page-count")) {
+        CliOut(QString::number(report->PageCount()));
+    } else if (a.Action == QLatin1String("--pdf")) {
+        TPdfOptions options;
+        options.Title = Tr("Bramblex Report");
+        options.OpenAfterWriting = a.Open;
+        options.BatchFiles = a.Batches;
+        options.AttachBatches = a.AttachBatches;
+        SaveAsPdf(*report, a.Target, options, &charts, progress);
+    } else if (a.Action == QLatin1String("--jpeg")) {
+        QStringList written;
+        SaveAsJpeg(*report, a.Target, written, &charts, progress);
+        for (const QString& name : written)
+            CliOut(name);
+    } else if (a.Action == QLatin1String("--thumbnails")) {
+        QDir().mkpath(a.Target);
+        const QColor background = QGuiApplication::palette().color(QPalette::Window);
+        for (int i = 0; i < report->PageCount(); ++i) {
+            QImage image(64, 64, QImage::Format_RGB888);
+            QImage mask;
+            DrawPageThumbnail(*report->Page(i), a.Quality, image, mask, &charts, background);
+            WritePng(QDir(a.Target).filePath(QStringLiteral("page_%1.png").arg(i + 1)), image);
+            WritePng(QDir(a.Target).filePath(QStringLiteral("page_%1_mask.png").arg(i + 1)), mask);
+        }
+    } else if (a.Action == QLatin1String("--svg")) {
+        if (a.Page > report->PageCount()) {
+            CliErr(Tr("Page does not exist"));
+            return 1;
+        }
+        const TPagePicture picture = RenderPagePicture(*report, a.Page - 1, &charts);
+        WriteFileAtomically(a.Target, picture.Svg);
+    }
+    return 0;
+}
+
+const CliRegistrar reg{{"report", Usage,
+                        "composes report templates with batches as the report preview does and writes "
+                        "PDF, JPEG, thumbnails, an SVG page or the page count",
+                        Run}};
+
+} // namespace
