@@ -5,6 +5,26 @@
 
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+
+namespace {
+
+// A hollow circle drawn once: tens of thousands of low-torque points are stamped as a
+// picture, where drawing each as an ellipse would take a good part of a second.
+QPixmap HollowMark(const QColor& colour) {
+    constexpr int size = 7;
+    QPixmap mark(size, size);
+    mark.fill(Qt::transparent);
+    QPainter painter(&mark);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, 1.2));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QRectF(0.6, 0.6, size - 1.2, size - 1.2));
+    return mark;
+}
+
+} // namespace
 
 TChartMeasurements::TChartMeasurements(QWidget* parent) : QCustomPlot(parent) {
     setObjectName(QStringLiteral("TChartMeasurements"));
@@ -51,8 +71,7 @@ void TChartMeasurements::Build(const TRunChartData& chart, const std::vector<THo
         QCPGraph* points = addGraph(xAxis, axes[k]);
         points->removeFromLegend();
         points->setLineStyle(QCPGraph::lsNone);
-        const QColor colour = graph(k)->pen().color();
-        points->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(colour, 1), Qt::white, 6));
+        points->setScatterStyle(QCPScatterStyle(HollowMark(graph(k)->pen().color())));
         if (static_cast<size_t>(k) < hollow.size()) {
             const THollowPoints& p = hollow[static_cast<size_t>(k)];
             points->setData(QVector<double>(p.X.begin(), p.X.end()), QVector<double>(p.Y.begin(), p.Y.end()),

@@ -121,7 +121,17 @@ TEST_F(MeasurementViewTest, LowTorqueReadingsAreMutedAndHollowWithTheirTextsKept
     QCPGraph* hollow = Chart()->graph(2 * lines);
     ASSERT_EQ(hollow->dataCount(), 1);
     EXPECT_DOUBLE_EQ(hollow->data()->at(0)->value, full * 0.05);
-    EXPECT_EQ(hollow->scatterStyle().brush().color(), QColor(Qt::white));
+    // Drawn as a white circle ringed in the line's colour.
+    const QImage mark = hollow->scatterStyle().pixmap().toImage();
+    ASSERT_FALSE(mark.isNull());
+    EXPECT_EQ(mark.pixelColor(mark.width() / 2, mark.height() / 2), QColor(Qt::white));
+    const QColor ring = mark.pixelColor(mark.width() / 2, 0);
+    const QColor line(YAxisColors[0]);
+    EXPECT_GT(ring.alpha(), 0);
+    EXPECT_LE(std::abs(ring.red() - line.red()) + std::abs(ring.green() - line.green()) +
+                  std::abs(ring.blue() - line.blue()),
+              24)
+        << ring.name().toStdString();
     EXPECT_EQ(Chart()->graph(0)->dataCount(), 2) << "the line goes through both";
 }
 
