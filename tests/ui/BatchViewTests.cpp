@@ -2,6 +2,7 @@
 
 #include "BatchViewFixture.h"
 
+#include "ui/FormProcessWizard.h"
 #include "ui/FormViewHeader.h"
 #include "ui/FormViewMeasurements.h"
 #include "ui/FormViewProcesses.h"
@@ -386,6 +387,14 @@ TEST_F(BatchViewTest, EveryControlHasAnAccessibleName) {
                 button && button->accessibleName().isEmpty() && button->text().isEmpty())
                 unnamed << QStringLiteral("button ") + widget->objectName();
         }
+    }
+    // The wizard's pages, shown or not.
+    for (QWidget* widget : View->FormViewProcesses()->Wizard().findChildren<QWidget*>()) {
+        if (widget->focusPolicy() == Qt::NoFocus || qobject_cast<QAbstractButton*>(widget))
+            continue;
+        if (widget->accessibleName().isEmpty())
+            unnamed << QStringLiteral("wizard ") + widget->metaObject()->className() + QStringLiteral(" ") +
+                           widget->objectName();
     }
     unnamed.removeDuplicates();
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join('\n').toStdString();
