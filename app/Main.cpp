@@ -5,6 +5,7 @@
 
 #include "core/Error.h"
 #include "platform/InterfaceLanguage.h"
+#include "platform/RuntimeFolder.h"
 #include "services/StartupSwitches.h"
 #include "ui/DialogService.h"
 #include "ui/FormMain.h"
@@ -13,10 +14,6 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
-
-#include <cerrno>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -44,13 +41,7 @@ void LoadTranslations(QApplication& app) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Outside a desktop session Qt has no runtime folder; give it a private one rather
-    // than a warning on every start.
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QByteArray dir = QByteArray("/tmp/bramblex-runtime-") + QByteArray::number(::getuid());
-        if (::mkdir(dir.constData(), 0700) == 0 || errno == EEXIST)
-            qputenv("XDG_RUNTIME_DIR", dir);
-    }
+    UsePrivateRuntimeFolder();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Korvane"));
     QApplication::setApplicationName(QStringLiteral("Bramblex"));

@@ -298,6 +298,7 @@ void TBatchItem::Assign(const TBatchItem& source) {
         return;
     FileTitle = source.FileTitle;
     FolderPath = source.FolderPath;
+    LoadWarning = source.LoadWarning;
     Company = source.Company;
     Operator = source.Operator;
     ModelType = source.ModelType;
@@ -353,6 +354,7 @@ void TBatchItem::LoadFromNodes(const TGmXmlNodeList& list) {
     // Absent elements read through the missing node as empty values, so a document
     // without "Batch" loads as an empty batch.
     const TGmXmlNodeList& header = list.Find("Batch").Children();
+    LoadWarning.clear();
     Company = header.Find("Company").GetText();
     Operator = header.Find("Operator").GetText();
     ModelType = static_cast<uint8_t>(header.Find("ModelType").GetInteger());
@@ -402,6 +404,12 @@ void TBatchItem::LoadFromFile(const QString& path) {
     TGmXML document;
     document.LoadFromFile(path);
     LoadFromNodes(document.Nodes());
+    if (const TGmXmlLoadResult& read = document.LoadResult(); !read.Complete())
+        LoadWarning = Tr("The file \"%1\" is damaged and was read only in part.\n%2\n%3 reading(s) and %4 "
+                         "process(es) were read.")
+                          .arg(path, read.Describe())
+                          .arg(Measurements.Count())
+                          .arg(Processes.Count());
     const QFileInfo info(path);
     FileTitle = info.completeBaseName();
     FolderPath = info.absolutePath();

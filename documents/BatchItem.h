@@ -267,6 +267,11 @@ class TBatchItem : public TDocumentObject {
 public:
     QString FileTitle;  // set on load, not stored
     QString FolderPath; // set on load (ends with "/"), not stored
+    // Set on load, not stored: empty when the file was read whole; otherwise it was cut
+    // off or damaged and only its sound part was read, and this says so and how far the
+    // load got (for a warning; saving it back would lose the rest of the file).
+    QString LoadWarning;
+    bool Damaged() const { return !LoadWarning.isEmpty(); }
     QString Company;
     QString Operator;
     uint8_t ModelType = 0;
@@ -286,9 +291,11 @@ public:
     // Adds the "Batch" element to a node list (normally a document's top level).
     void SaveToNodes(TGmXmlNodeList& list) const;
     // Reads the first "Batch" element; missing parts read as defaults, never fails.
+    // Clears LoadWarning.
     void LoadFromNodes(const TGmXmlNodeList& list);
     // File errors of the XML layer propagate (EFileError); the save is atomic and a
-    // failed load leaves the batch unchanged.
+    // failed load leaves the batch unchanged. A damaged file loads what it can and
+    // sets LoadWarning.
     void SaveToFile(const QString& path) const;
     void LoadFromFile(const QString& path);
 };

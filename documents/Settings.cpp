@@ -192,6 +192,11 @@ void TSettings::Load(const QString& path) {
         Item(node->NameText()).m_value = node->GetText();
     --m_suspendSave;
     m_savePending = pending;
+    LoadWarning.clear();
+    if (const TGmXmlLoadResult& read = document.LoadResult(); !read.Complete())
+        LoadWarning = Tr("The file \"%1\" is damaged and was read only in part.\n%2\n%3 value(s) were read.")
+                          .arg(path, read.Describe())
+                          .arg(Count());
 }
 
 void TSettings::Save() {

@@ -60,7 +60,10 @@ public:
     TSettings();
     ~TSettings() override;
 
-    QString FileName;      // full path of the settings file, set by Open
+    QString FileName; // full path of the settings file, set by Open
+    // Set by Load: empty when the file was read whole; otherwise it was cut off or
+    // damaged, only its sound part was read, and this says how far.
+    QString LoadWarning;
     bool AutoSave = false; // every change (and Assign) writes the whole file at once
 
     // The item named name ignoring letter case; appended unset when there is none

@@ -203,6 +203,22 @@ bool NeedsQuotes(const QString& cell) {
     return false;
 }
 
+// A text that spreadsheet programs would run as a formula (a company "=HYPERLINK(...)",
+// an identifier "+1", a note "@SUM(...)") gets a leading apostrophe, which they show
+// as text. Only text cells: a number such as "-15.0" stays a number.
+QString CsvText(QString text) {
+    if (!text.isEmpty()) {
+        const char16_t c = text.front().unicode();
+        if (c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r')
+            text.prepend(u'\'');
+    }
+    return text;
+}
+
+QString CsvCellText(TCell&& cell) {
+    return cell.Type == TCell::Text ? CsvText(std::move(cell.Shown)) : std::move(cell.Shown);
+}
+
 void AppendCsvCell(QString& line, const QString& cell) {
     if (!NeedsQuotes(cell)) {
         line += cell;
@@ -267,7 +283,7 @@ QByteArray BatchToCsv(TBatchItem& batch) {
                 continue;
             cell(ColA) = line.Label;
             if (line.HasValue)
-                cell(ColB) = line.Value;
+                cell(ColB) = CsvText(line.Value);
         }
         if (r == 1) {
             cell(ColD) = TBatchGrid::ProcessesTitle();
@@ -282,12 +298,12 @@ QByteArray BatchToCsv(TBatchItem& batch) {
             if (index < grid.ProcessCount()) {
                 auto cells = grid.ProcessCells(index);
                 for (int c = 0; c < ProcessColumns; ++c)
-                    cell(ColD + c) = std::move(cells[static_cast<size_t>(c)].Shown);
+                    cell(ColD + c) = CsvCellText(std::move(cells[static_cast<size_t>(c)]));
             }
             if (index < grid.ReadingCount()) {
                 auto cells = grid.ReadingCells(index);
                 for (int c = 0; c < ReadingColumns; ++c)
-                    cell(ColN + c) = std::move(cells[static_cast<size_t>(c)].Shown);
+                    cell(ColN + c) = CsvCellText(std::move(cells[static_cast<size_t>(c)]));
             }
         }
         for (int c = 0; c < ColumnCount; ++c) {
@@ -415,7 +431,8 @@ QJsonDocument BatchToJson(const TBatchItem& batch) {
                             : QString()},
         {"spindleHasShear", SpindleHasShear(spindle)},
         {"selectedXAxis", batch.SelectedXAxis},
-        {"selectedYAxis", batch.SelectedYAxis},
+        // What the views show of the entry: a damaged part is left out, not passed on.
+        {"selectedYAxis", FormatSelectedYAxis(ParseSelectedYAxis(batch.SelectedYAxis))},
     };
 
     QJsonArray processes;

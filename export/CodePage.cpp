@@ -48,13 +48,6 @@ bool AppendWindows1252(QByteArray& out, QStringView text) {
     return ok;
 }
 
-bool FitsWindows1252(QStringView text) {
-    for (const QChar ch : text)
-        if (Cp1252Byte(ch.unicode()) < 0)
-            return false;
-    return true;
-}
-
 bool IsCodePageAvailable(int codePage) {
     return codePage == 1252 || EncoderFor(codePage) != nullptr;
 }

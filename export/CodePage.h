@@ -10,9 +10,6 @@
 // "?"; returns false when that happened.
 bool AppendWindows1252(QByteArray& out, QStringView text);
 
-// True when every character of text has a Windows-1252 byte.
-bool FitsWindows1252(QStringView text);
-
 // Appends text in a Windows code page (1250 to 1258, 874, ...). Characters the code
 // page cannot hold become "?"; returns false when that happened or when the system
 // has no encoder for it.

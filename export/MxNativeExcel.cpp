@@ -189,14 +189,6 @@ bool TmxNativeExcel::SetCodePage(int codePage) {
     return true;
 }
 
-QByteArray TmxNativeExcel::EncodeText(const QString& text, int codePage, bool* ok) {
-    QByteArray out;
-    const bool held = AppendCodePage(out, text, codePage);
-    if (ok)
-        *ok = held;
-    return out;
-}
-
 void TmxNativeExcel::StartRecord(uint16_t id, uint16_t length) {
     // Records after EOF open a new stream rather than trailing the finished one.
     if (m_finished)

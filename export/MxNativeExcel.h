@@ -84,10 +84,6 @@ public:
     // Every non-ASCII character written so far, each once, in order of appearance.
     const QString& NonAsciiCharacters() const { return m_nonAscii; }
 
-    // The bytes of text in code page codePage, or an empty result with ok false when
-    // the code page cannot hold all of it (then unheld characters become "?").
-    static QByteArray EncodeText(const QString& text, int codePage, bool* ok = nullptr);
-
 private:
     // A record is put together in m_staged and appended whole by EndRecord.
     void StartRecord(uint16_t id, uint16_t length);
@@ -95,7 +91,6 @@ private:
     void PutWord(uint16_t w);
     void PutByte(uint8_t b);
     void PutBytes(const QByteArray& bytes);
-    void PutShortText(const QString& text); // length byte + at most 255 bytes
     void BeginCell(uint16_t id, uint16_t dataLength, int row, int column);
     void AdvanceCursor();
     QByteArray Encode(const QString& text);

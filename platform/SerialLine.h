@@ -2,7 +2,9 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 // A serial line as the instrument protocol needs it: 9600 baud, 8 data bits, no
 // parity, 1 stop bit, raw bytes, no flow control. Reads never block; the protocol
@@ -31,3 +33,28 @@ public:
 
 // The POSIX termios implementation used for real ports and pseudo-terminals.
 std::unique_ptr<TSerialLine> CreateSerialLine();
+
+// What decides whether this process may open a device: the device's owner, group
+// and mode, and the process's user and groups.
+struct TSerialAccessFacts {
+    QString Device;
+    bool Known = false; // the device could be looked at (stat)
+    uint32_t Mode = 0;  // permission bits
+    uint32_t OwnerUid = 0;
+    QString OwnerName;
+    uint32_t GroupGid = 0;
+    QString GroupName;
+    uint32_t Uid = 0;
+    QString UserName;
+    std::vector<uint32_t> ProcessGroups; // effective and supplementary groups
+    std::vector<uint32_t> AccountGroups; // the user's groups in the group database now
+};
+
+// The facts of device for this process.
+TSerialAccessFacts SerialAccessFacts(const QString& device);
+
+// The operator's reason for a port that could not be opened for lack of permission:
+// names the group that owns the device and what is missing (membership, a new login
+// after being added, or read and write permission for the group), and ends with the
+// system's reason on its own line.
+QString SerialPermissionAdvice(const TSerialAccessFacts& facts, const QString& reason);

@@ -7,10 +7,15 @@
 #include <cstring>
 #include <thread>
 
+#include <algorithm>
+
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -29,9 +34,7 @@ QString OpenFailure(const QString& device, int error) {
         return Tr("The port %1 does not exist.").arg(device);
     case EACCES:
     case EPERM:
-        return Tr("Permission to use the port %1 was denied. The user must be a member of the "
-                  "\"dialout\" group (log in again after being added).")
-            .arg(device);
+        return SerialPermissionAdvice(SerialAccessFacts(device), Reason(error));
     case EBUSY:
     case EWOULDBLOCK:
         return Tr("The port %1 is in use by another program.").arg(device);
@@ -191,6 +194,109 @@ private:
 };
 
 } // namespace
+
+TSerialAccessFacts SerialAccessFacts(const QString& device) {
+    TSerialAccessFacts facts;
+    facts.Device = device;
+    facts.Uid = ::geteuid();
+    std::vector<char> buffer(16384);
+    passwd user{};
+    passwd* userFound = nullptr;
+    if (::getpwuid_r(facts.Uid, &user, buffer.data(), buffer.size(), &userFound) == 0 && userFound)
+        facts.UserName = QString::fromLocal8Bit(user.pw_name);
+    const gid_t primary = userFound ? user.pw_gid : ::getegid();
+
+    const int count = ::getgroups(0, nullptr);
+    std::vector<gid_t> groups(static_cast<size_t>(std::max(count, 0)));
+    if (count > 0 && ::getgroups(count, groups.data()) == count)
+        facts.ProcessGroups.assign(groups.begin(), groups.end());
+    facts.ProcessGroups.push_back(::getegid());
+
+    if (userFound) {
+        int n = 64;
+        std::vector<gid_t> account(static_cast<size_t>(n));
+        if (::getgrouplist(user.pw_name, primary, account.data(), &n) < 0 && n > 0) {
+            account.resize(static_cast<size_t>(n));
+            ::getgrouplist(user.pw_name, primary, account.data(), &n);
+        }
+        account.resize(static_cast<size_t>(std::max(n, 0)));
+        facts.AccountGroups.assign(account.begin(), account.end());
+    }
+
+    struct stat st {};
+    if (::stat(device.toLocal8Bit().constData(), &st) == 0) {
+        facts.Known = true;
+        facts.Mode = st.st_mode & 07777;
+        facts.OwnerUid = st.st_uid;
+        facts.GroupGid = st.st_gid;
+        passwd owner{};
+        passwd* ownerFound = nullptr;
+        std::vector<char> ownerBuffer(16384);
+        if (::getpwuid_r(st.st_uid, &owner, ownerBuffer.data(), ownerBuffer.size(), &ownerFound) == 0 &&
+            ownerFound)
+            facts.OwnerName = QString::fromLocal8Bit(owner.pw_name);
+        group grp{};
+        group* groupFound = nullptr;
+        std::vector<char> groupBuffer(65536);
+        if (::getgrgid_r(st.st_gid, &grp, groupBuffer.data(), groupBuffer.size(), &groupFound) == 0 &&
+            groupFound)
+            facts.GroupName = QString::fromLocal8Bit(grp.gr_name);
+    }
+    return facts;
+}
+
+QString SerialPermissionAdvice(const TSerialAccessFacts& f, const QString& reason) {
+    const QString denied = Tr("Permission to use the port %1 was denied.").arg(f.Device);
+    auto has = [](const std::vector<uint32_t>& list, uint32_t id) {
+        return std::find(list.begin(), list.end(), id) != list.end();
+    };
+    auto name = [](const QString& text, uint32_t id) { return text.isEmpty() ? QString::number(id) : text; };
+    const QString mode = QStringLiteral("%1").arg(f.Mode & 0777, 4, 8, QLatin1Char('0'));
+    const bool ownerRw = (f.Mode & 0600) == 0600;
+    const bool groupRw = (f.Mode & 0060) == 0060;
+    const bool otherRw = (f.Mode & 0006) == 0006;
+    const QString owner = name(f.OwnerName, f.OwnerUid);
+    const QString group = name(f.GroupName, f.GroupGid);
+    const QString user = name(f.UserName, f.Uid);
+    QString advice;
+    if (!f.Known) {
+        advice = Tr("The port's owner and permissions cannot be read.");
+    } else if (f.Uid == f.OwnerUid) {
+        advice = ownerRw ? Tr("The user %1 owns it and may read and write it (mode %2); something other than "
+                              "its permissions refuses access.")
+                               .arg(user, mode)
+                         : Tr("It belongs to the user %1, but its mode %2 does not let its owner read and "
+                              "write it.")
+                               .arg(user, mode);
+    } else if (has(f.ProcessGroups, f.GroupGid)) {
+        advice = groupRw
+                     ? Tr("The user %1 is a member of its group \"%2\", which may read and write it (mode "
+                          "%3); something other than its permissions refuses access.")
+                           .arg(user, group, mode)
+                     : Tr("It belongs to the user %1 and the group \"%2\", of which the user %3 is a "
+                          "member, but its mode %4 does not let the group read and write it: the system "
+                          "administrator must allow that (a udev rule for the device).")
+                           .arg(owner, group, user, mode);
+    } else if (groupRw) {
+        advice = has(f.AccountGroups, f.GroupGid)
+                     ? Tr("It belongs to the group \"%1\". The user %2 was added to that group but must log "
+                          "in again for it to take effect.")
+                           .arg(group, user)
+                     : Tr("It belongs to the group \"%1\", of which the user %2 is not a member. The user "
+                          "must be added to the group \"%1\" and log in again.")
+                           .arg(group, user);
+    } else if (otherRw) {
+        advice = Tr("Its mode %1 lets every user read and write it; something other than its permissions "
+                    "refuses access.")
+                     .arg(mode);
+    } else {
+        advice = Tr("It belongs to the user %1 and the group \"%2\", and its mode %3 lets neither the group "
+                    "nor other users read and write it: the system administrator must allow that (a udev "
+                    "rule for the device).")
+                     .arg(owner, group, mode);
+    }
+    return denied + QLatin1Char(' ') + advice + QLatin1Char('\n') + reason;
+}
 
 std::unique_ptr<TSerialLine> CreateSerialLine() {
     return std::make_unique<TSerialLineTermios>();

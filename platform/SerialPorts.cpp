@@ -104,13 +104,19 @@ QHash<QString, QString> StableNames() {
 } // namespace
 
 QStringList ListSerialPorts() {
-    const QHash<QString, QString> stable = StableNames();
+    QList<TSerialPortFacts> ports;
+    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts())
+        ports.append({port.systemLocation(), port.portName(), port.description(), port.manufacturer()});
+    return SerialPortEntries(ports, StableNames());
+}
+
+QStringList SerialPortEntries(const QList<TSerialPortFacts>& ports, const QHash<QString, QString>& stable) {
     QStringList descriptive;
     QStringList plain;
-    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
-        const QString device = port.systemLocation();
-        const QString description = port.description().trimmed();
-        const QString manufacturer = port.manufacturer().trimmed();
+    for (const TSerialPortFacts& port : ports) {
+        const QString& device = port.Device;
+        const QString description = port.Description.trimmed();
+        const QString manufacturer = port.Manufacturer.trimmed();
         if (description.isEmpty() && manufacturer.isEmpty()) {
             plain << device;
             continue;
@@ -118,7 +124,7 @@ QStringList ListSerialPorts() {
         QString text = description.isEmpty() ? manufacturer : description;
         if (!description.isEmpty() && !manufacturer.isEmpty() && manufacturer != description)
             text += QStringLiteral(" - ") + manufacturer;
-        text += QStringLiteral(" (%1) ").arg(port.portName());
+        text += QStringLiteral(" (%1) ").arg(port.PortName);
         text += stable.value(QFileInfo(device).canonicalFilePath(), device);
         descriptive << text;
     }

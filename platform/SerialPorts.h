@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +20,20 @@ int PortNumber(const QString& text);
 
 // The merged, sorted list of the ports present now.
 QStringList ListSerialPorts();
+
+// One port as the system describes it.
+struct TSerialPortFacts {
+    QString Device;       // "/dev/ttyUSB0"
+    QString PortName;     // "ttyUSB0"
+    QString Description;  // may be empty
+    QString Manufacturer; // may be empty
+};
+
+// The entries ListSerialPorts makes of ports: a port with a description or a
+// manufacturer is descriptive, named by its stable name (stableNames: canonical device
+// path to its /dev/serial/by-id link) when it has one; the others are plain.
+QStringList SerialPortEntries(const QList<TSerialPortFacts>& ports,
+                              const QHash<QString, QString>& stableNames);
 
 // The merge and sort rules on their own: start from the descriptive entries, add each
 // plain entry whose device no entry already names, then sort by PortNumber (ties by

@@ -167,7 +167,9 @@ bool TKorvGraphic::LoadFromString(const QByteArray& bytes) {
         return true;
     }
     const auto kind = static_cast<std::uint8_t>(bytes[0]);
-    const QByteArray rest = bytes.mid(1);
+    // Decoded where the value's bytes stand; only a picture that loads is copied, so
+    // a value that holds none (damaged or hostile, up to hundreds of MB) costs no copy.
+    const QByteArray rest = QByteArray::fromRawData(bytes.constData() + 1, bytes.size() - 1);
     bool ok = false;
     switch (kind) {
     case KindBitmap:
@@ -182,9 +184,14 @@ bool TKorvGraphic::LoadFromString(const QByteArray& bytes) {
     default:
         break;
     }
-    if (!ok)
+    if (!ok) {
         Clear();
-    return ok;
+        return false;
+    }
+    m_fileBytes = QByteArray(rest.constData(), rest.size());
+    if (Kind == KindJpeg)
+        m_kind1Jpeg = m_fileBytes;
+    return true;
 }
 
 void TKorvGraphic::Assign(const TKorvGraphic* source) {

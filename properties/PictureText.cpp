@@ -95,6 +95,11 @@ QByteArray PackPictureText(const QByteArray& bytes) {
 }
 
 QByteArray UnpackPictureText(const QByteArray& text) {
+    TPictureBudget single(MaxPictureBytes);
+    return UnpackPictureText(text, single);
+}
+
+QByteArray UnpackPictureText(const QByteArray& text, TPictureBudget& budget) {
     const QByteArray compressed = Base64DecodeLenient(text);
     if (compressed.isEmpty())
         return {};
@@ -111,8 +116,15 @@ QByteArray UnpackPictureText(const QByteArray& text) {
         std::uint32_t n = 0;
         for (int i = 0; i < 4; ++i)
             n |= static_cast<std::uint32_t>(static_cast<unsigned char>(header[i])) << (8 * i);
+        if (n > 0 && n <= MaxPictureBytes && n > budget.Remaining()) {
+            inflateEnd(&zs);
+            throw EPictureBudgetError(
+                Tr("The pictures of the document need more than %1 MB.").arg(budget.Limit() / (1024 * 1024)));
+        }
         if (n > 0 && n <= MaxPictureBytes && !InflateExactly(zs, result, static_cast<qsizetype>(n)))
             result.clear();
+        // What was unpacked counts, whether or not it made a picture.
+        budget.Charge(static_cast<std::uint64_t>(zs.total_out));
     }
     inflateEnd(&zs);
     return result;

@@ -510,6 +510,11 @@ void TPropertyList::SaveToNodes(TGmXmlNodeList& nodes) const {
 }
 
 void TPropertyList::LoadFromNodes(const TGmXmlNodeList& nodes) {
+    TPictureBudget budget;
+    LoadFromNodes(nodes, budget);
+}
+
+void TPropertyList::LoadFromNodes(const TGmXmlNodeList& nodes, TPictureBudget& budget) {
     for (size_t k = 0; k < m_items.size(); ++k) {
         TProperty& p = *m_items[k];
         if (p.Type >= ptTypeCount)
@@ -535,7 +540,7 @@ void TPropertyList::LoadFromNodes(const TGmXmlNodeList& nodes) {
             p.m_value = leaf.GetInteger() != 0;
             break;
         case ptPicture:
-            p.SetBytes(UnpackPictureText(QByteArray::fromStdString(leaf.Value)));
+            p.SetBytes(UnpackPictureText(QByteArray::fromStdString(leaf.Value), budget));
             break;
         default:
             p.m_value = leaf.GetText();

@@ -18,6 +18,7 @@
 #include <vector>
 
 class TGmXmlNodeList;
+class TPictureBudget;
 class TProperty;
 class TPropertyList;
 
@@ -164,8 +165,10 @@ public:
 
     void SaveToNodes(TGmXmlNodeList& nodes) const;
     // Missing leaves leave their property alone. Only pictures run callbacks and set
-    // Modified.
+    // Modified. Pictures unpack within budget (one of their own when none is given):
+    // beyond it EPictureBudgetError, with the properties before the picture loaded.
     void LoadFromNodes(const TGmXmlNodeList& nodes);
+    void LoadFromNodes(const TGmXmlNodeList& nodes, TPictureBudget& budget);
 
 private:
     std::vector<std::unique_ptr<TProperty>> m_items;

@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
+#include "properties/PictureText.h"
 #include "xml/GmXml.h"
 
 #include <QDate>
@@ -178,6 +179,11 @@ void TPage::SaveToXml(TGmXmlNodeList& nodes, bool selectedOnly) const {
 }
 
 void TPage::LoadFromXml(const TGmXmlNodeList& nodes, bool replace, bool select) {
+    TPictureBudget budget;
+    LoadFromXml(nodes, replace, select, budget);
+}
+
+void TPage::LoadFromXml(const TGmXmlNodeList& nodes, bool replace, bool select, TPictureBudget& budget) {
     if (replace)
         Clear();
     if (select) {
@@ -186,13 +192,13 @@ void TPage::LoadFromXml(const TGmXmlNodeList& nodes, bool replace, bool select) 
     }
     const TGmXmlNode& properties = nodes.Find("Properties");
     if (!properties.IsMissing())
-        Properties.LoadFromNodes(properties.Children());
+        Properties.LoadFromNodes(properties.Children(), budget);
     for (const auto& entry : nodes.Find("PageItems").Children()) {
         const QString type = entry->Children().Find("PageItemType").GetText();
         TPageItem* item = CreatePageItem(type, *this);
         if (select)
             SetSelected(item, true);
-        item->LoadFromXml(entry->Children().Find("PageItemDetails").Children(), !replace);
+        item->LoadFromXml(entry->Children().Find("PageItemDetails").Children(), !replace, budget);
     }
     ApplyPaperSize();
 }

@@ -57,8 +57,11 @@ public:
     // replace: clear first (and take names as stored); otherwise loaded items keep
     // their default names when the stored ones are taken. select: existing items are
     // deselected and loaded ones selected. Ends with ApplyPaperSize. Raises
-    // "Class %1 not found" for an unknown item type (items before it stay).
+    // "Class %1 not found" for an unknown item type (items before it stay). Pictures
+    // unpack within budget (the page's own when none is given): beyond it
+    // EPictureBudgetError, with the items before it loaded.
     void LoadFromXml(const TGmXmlNodeList& nodes, bool replace, bool select);
+    void LoadFromXml(const TGmXmlNodeList& nodes, bool replace, bool select, TPictureBudget& budget);
 
     // Sets width and height from "PaperSize" in the effective orientation (nothing
     // for "Custom"). Raises "Invalid Page Orientation".

@@ -1,6 +1,7 @@
 #include "reports/PageItem.h"
 
 #include "core/Error.h"
+#include "properties/PictureText.h"
 #include "reports/Page.h"
 #include "xml/GmXml.h"
 
@@ -115,9 +116,14 @@ void TPageItem::SaveToXml(TGmXmlNodeList& nodes) const {
 }
 
 void TPageItem::LoadFromXml(const TGmXmlNodeList& nodes, bool keepUniqueName) {
+    TPictureBudget budget;
+    LoadFromXml(nodes, keepUniqueName, budget);
+}
+
+void TPageItem::LoadFromXml(const TGmXmlNodeList& nodes, bool keepUniqueName, TPictureBudget& budget) {
     TProperty& name = Property(QStringLiteral("Name"));
     const QString defaultName = name.GetString();
-    Properties.LoadFromNodes(nodes);
+    Properties.LoadFromNodes(nodes, budget);
     if (keepUniqueName) {
         const QString loaded = name.GetString();
         name.SetString(defaultName);

@@ -72,7 +72,9 @@ public:
     virtual void SaveToXml(TGmXmlNodeList& nodes) const;
     // Loads every property present; with keepUniqueName the default name given at
     // construction is kept unless no other item of the page uses the loaded name.
-    virtual void LoadFromXml(const TGmXmlNodeList& nodes, bool keepUniqueName);
+    // Pictures unpack within budget (the item's own when none is given).
+    void LoadFromXml(const TGmXmlNodeList& nodes, bool keepUniqueName);
+    virtual void LoadFromXml(const TGmXmlNodeList& nodes, bool keepUniqueName, TPictureBudget& budget);
 
     // Base: outlines the item (black, 1 pixel) while Placing, then Done := true.
     // Overrides call the base first and draw on Page.Canvas.
@@ -172,7 +174,7 @@ int CanvasTextHeight(const QPainter& canvas);
 void CanvasTextOut(QPainter& canvas, int x, int y, const QString& text, const TDeviceRect& clip);
 
 // Makes "Arial" resolve to "Liberation Sans" (same metrics) where Arial is not
-// installed, so pages lay out alike everywhere, and lets the raster engine cache the
-// large glyphs of printer resolutions (QT_MAX_CACHED_GLYPH_SIZE, unless set). Runs
-// once; TPage::Draw and SetCanvasFont call it. Needs a QGuiApplication.
+// installed, so pages lay out alike everywhere. Qt's glyph cache limit is left as it
+// is (raising it loses large text at printer resolution). Runs once; TPage::Draw and
+// SetCanvasFont call it. Needs a QGuiApplication.
 void InstallReportFontSubstitutes();

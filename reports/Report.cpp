@@ -1,6 +1,8 @@
 #include "reports/Report.h"
 
+#include "core/Error.h"
 #include "documents/DocumentObject.h"
+#include "properties/PictureText.h"
 #include "reports/Page.h"
 #include "xml/GmXml.h"
 
@@ -68,6 +70,7 @@ void TReport::Assign(const TDocumentObject& source) {
     Clear();
     Name = report->Name;
     ReadOnly = report->ReadOnly;
+    LoadWarning = report->LoadWarning;
     for (const auto& page : report->m_pages)
         AddPage()->Assign(*page);
 }
@@ -76,7 +79,21 @@ void TReport::LoadFromFile(const QString& path) {
     TGmXML document;
     document.LoadFromFile(path);
     Name = NameFromPath(path);
-    LoadFromXml(document.Nodes());
+    const TGmXmlLoadResult& read = document.LoadResult();
+    try {
+        LoadFromXml(document.Nodes());
+    } catch (const EPictureBudgetError& e) {
+        throw EPictureBudgetError(Tr("Cannot open file \"%1\". %2").arg(path, e.Message()));
+    } catch (const EBramblexError&) {
+        // In a document cut off in the middle of an item the item is incomplete (an
+        // empty type name): the damage is what to report, with the pages before it.
+        if (read.Complete())
+            throw;
+    }
+    if (!read.Complete())
+        LoadWarning = Tr("The file \"%1\" is damaged and was read only in part.\n%2\n%3 page(s) were read.")
+                          .arg(path, read.Describe())
+                          .arg(PageCount());
 }
 
 void TReport::SaveToFile(const QString& path) {
@@ -87,11 +104,17 @@ void TReport::SaveToFile(const QString& path) {
 }
 
 void TReport::LoadFromXml(const TGmXmlNodeList& nodes) {
+    TPictureBudget budget;
+    LoadFromXml(nodes, budget);
+}
+
+void TReport::LoadFromXml(const TGmXmlNodeList& nodes, TPictureBudget& budget) {
     Clear();
+    LoadWarning.clear();
     const TGmXmlNode& report = nodes.Find("Report");
     ReadOnly = report.Children().Find("ReadOnly").GetInteger() == 1;
     for (const auto& entry : report.Children().Find("Pages").Children())
-        AddPage()->LoadFromXml(entry->Children(), true, false);
+        AddPage()->LoadFromXml(entry->Children(), true, false, budget);
 }
 
 void TReport::SaveToXml(TGmXmlNodeList& nodes) const {

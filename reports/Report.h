@@ -13,6 +13,7 @@
 
 class TGmXmlNodeList;
 class TPage;
+class TPictureBudget;
 
 class TReport : public TDocumentObject {
 public:
@@ -24,6 +25,10 @@ public:
     // The printer's settings as captured when a print job is prepared (opaque to the
     // report; empty until the first print). Not stored in the file.
     QByteArray SavedPrinterSettings;
+    // Set by LoadFromFile, not stored: empty when the file was read whole; otherwise
+    // it was cut off or damaged, only its sound part was read, and this says how far.
+    QString LoadWarning;
+    bool Damaged() const { return !LoadWarning.isEmpty(); }
 
     void Clear();
     // New pages have the defaults of a new TPage.
@@ -40,12 +45,17 @@ public:
     void Assign(const TDocumentObject& source) override;
 
     // File errors of the XML layer propagate (EFileError). Both set Name from path.
-    // An unknown item type raises "Class %1 not found" and keeps what was read.
+    // An unknown item type raises "Class %1 not found" and keeps what was read (in a
+    // damaged file LoadWarning says so instead); so do pictures that together need
+    // more than MaxDocumentPictureBytes ("Cannot open file "%1". The pictures of the
+    // document need more than 256 MB.").
     void LoadFromFile(const QString& path);
     void SaveToFile(const QString& path);
     // The report's elements: LoadFromXml reads the "Report" element of nodes,
     // SaveToXml adds one.
     void LoadFromXml(const TGmXmlNodeList& nodes);
+    // The same with the pictures of every page unpacking within budget.
+    void LoadFromXml(const TGmXmlNodeList& nodes, TPictureBudget& budget);
     void SaveToXml(TGmXmlNodeList& nodes) const;
 
     // PageNumber of page i := i + 1.

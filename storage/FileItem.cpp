@@ -83,6 +83,16 @@ bool TFileItem::Load() {
     return true;
 }
 
+QString TFileItem::LoadWarning() const {
+    if (LoadState != LoadStateLoaded)
+        return {};
+    if (FileType == FileTypeBatch && Batch)
+        return Batch->LoadWarning;
+    if (FileType == FileTypeReport && Report)
+        return Report->LoadWarning;
+    return {};
+}
+
 bool TFileItem::TakeTime() {
     LoadState = LoadStateNone;
     if (Owner != nullptr)

@@ -72,6 +72,9 @@ public:
     // The message of the last Load or Save that failed, with the system's reason
     // ("Cannot create file "…". No space left on device"); empty after a success.
     const QString& LastError() const { return m_lastError; }
+    // The loaded batch's or report's LoadWarning: not empty when its file is damaged
+    // and was read only in part (the folder list warns; nothing saves over it unasked).
+    QString LoadWarning() const;
     // True when the file's last-write time differs from FileModifiedTime (and from
     // FileModifiedStamp when that is known) or the file is gone.
     bool IsChanged() const;

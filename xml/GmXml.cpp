@@ -4,6 +4,8 @@
 #include "core/Windows1252.h"
 #include "platform/AtomicFile.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <bit>
 #include <charconv>
@@ -777,7 +779,34 @@ void TGmXML::SaveToFile(const QString& path) const {
     WriteFileAtomically(path, SaveToBytes());
 }
 
+QString TGmXmlLoadResult::Describe() const {
+    if (Complete())
+        return {};
+    const QLocale locale;
+    const QString total = locale.toString(static_cast<qlonglong>(TotalBytes));
+    const QString sound = locale.toString(static_cast<qlonglong>(SoundBytes));
+    QString what;
+    if (OpenAtEnd > 0 || EndsInTag) {
+        const QString name =
+            QString::fromUtf8(OpenElement.data(), static_cast<qsizetype>(OpenElement.size()));
+        what = name.isEmpty()
+                   ? Tr("The document ends in the middle of a tag, after %1 bytes.").arg(total)
+                   : Tr("The document ends inside the element \"%1\", after %2 bytes.").arg(name, total);
+    } else if (StrayClosings > 0) {
+        what = Tr("The document closes %1 element(s) that were never opened.").arg(StrayClosings);
+    } else if (DroppedElements > 0) {
+        what =
+            Tr("The document nests elements too deeply; %1 element(s) were left out.").arg(DroppedElements);
+    } else {
+        what = Tr("The document holds text outside its elements.");
+    }
+    return what + QLatin1Char(' ') +
+           Tr("Its last complete element ends at byte %1; %2 element(s) were read.")
+               .arg(sound, locale.toString(Elements));
+}
+
 void TGmXML::LoadFromBytes(const QByteArray& bytes) {
+    m_loadResult = TGmXmlLoadResult();
     if (bytes.isEmpty())
         return;
     // Our own files already are what the parser wants: parse them where they stand.
@@ -798,12 +827,16 @@ void TGmXML::LoadFromBytes(const QByteArray& bytes) {
     for (const TGmXmlNode* c = m_nodes.Cursor(); c; c = c->Parent())
         ++depth;
 
+    TGmXmlLoadResult& result = m_loadResult;
+    result.TotalBytes = static_cast<int64_t>(bytes.size());
     size_t p = 0;
     while (p < last) {
         if (s[p] == '<') {
             const size_t end = FindByte(s, p + 1, text.size(), '>');
-            if (end == text.size())
-                break; // the text ends in the middle of a tag
+            if (end == text.size()) {
+                result.EndsInTag = true; // the text ends in the middle of a tag
+                break;
+            }
             const std::string_view tag(s + p, end - p + 1);
             if (tag.size() >= 2 && tag[1] == '/') {
                 if (skipped > 0) {
@@ -811,6 +844,9 @@ void TGmXML::LoadFromBytes(const QByteArray& bytes) {
                 } else if (m_nodes.Cursor()) {
                     m_nodes.CloseChild();
                     --depth;
+                    result.SoundBytes = static_cast<int64_t>(end + 1);
+                } else {
+                    ++result.StrayClosings;
                 }
             } else if (tag.size() >= 2 && (tag[1] == '?' || tag[1] == '!')) {
                 // header line, comments and declarations carry nothing we keep
@@ -818,12 +854,18 @@ void TGmXML::LoadFromBytes(const QByteArray& bytes) {
                 if (depth < kMaxDepth && skipped == 0) {
                     m_nodes.OpenChild(tag.substr(0, tag.size() - 2));
                     m_nodes.CloseChild();
+                    ++result.Elements;
+                    result.SoundBytes = static_cast<int64_t>(end + 1);
+                } else {
+                    ++result.DroppedElements;
                 }
             } else if (depth >= kMaxDepth || skipped > 0) {
                 ++skipped;
+                ++result.DroppedElements;
             } else {
                 m_nodes.OpenChild(tag);
                 ++depth;
+                ++result.Elements;
             }
             p = end + 1;
         } else {
@@ -833,8 +875,16 @@ void TGmXML::LoadFromBytes(const QByteArray& bytes) {
             TGmXmlNode* cursor = m_nodes.Cursor();
             if (cursor && skipped == 0 && !(cursor->m_children.Count() > 0 && IsBlank(s + p, end - p)))
                 cursor->Value.assign(s + p, end - p);
+            else if (!cursor && !IsBlank(s + p, end - p))
+                result.TextOutside = true;
             p = end;
         }
+    }
+    result.OpenAtEnd = skipped;
+    for (const TGmXmlNode* c = m_nodes.Cursor(); c; c = c->Parent()) {
+        if (result.OpenElement.empty())
+            result.OpenElement = c->Name;
+        ++result.OpenAtEnd;
     }
 }
 

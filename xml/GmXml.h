@@ -127,6 +127,33 @@ private:
     TGmXmlNodeList m_children;
 };
 
+// How the last load of a document went. The parser is forgiving and builds what it
+// can, so a document cut off (a copy or a save interrupted, a full disk) loads in part
+// without failing; this says whether the text ended where a document ends and how far
+// the sound part goes, so that callers can warn and refuse to write over the file.
+struct TGmXmlLoadResult {
+    int Elements = 0;         // elements read
+    int OpenAtEnd = 0;        // elements still open when the text ended
+    bool EndsInTag = false;   // the text ended in the middle of a tag
+    int StrayClosings = 0;    // closing tags with no element open
+    int DroppedElements = 0;  // elements nested too deeply, dropped with their text
+    bool TextOutside = false; // text other than blanks outside every element
+    // The bytes loaded, and how far the text goes up to the end of the last element
+    // that was closed (counted in the parsed text, which is the file's bytes for ASCII
+    // text with CR LF, as this system writes it).
+    int64_t TotalBytes = 0;
+    int64_t SoundBytes = 0;
+    std::string OpenElement; // the innermost element open at the end (UTF-8)
+
+    bool Complete() const {
+        return OpenAtEnd == 0 && !EndsInTag && StrayClosings == 0 && DroppedElements == 0 && !TextOutside;
+    }
+    // Empty when complete; otherwise one sentence on what is wrong and how far the sound
+    // part goes, such as "The document ends inside the element "Measurement", after
+    // 10 480 000 bytes; its last complete element ends at byte 10 479 950."
+    QString Describe() const;
+};
+
 class TGmXML {
 public:
     TGmXML();
@@ -156,9 +183,12 @@ public:
     void LoadFromStream(QIODevice& stream);
     // Raises EFileError "Cannot open file "%s". %s"; the document is left as it was.
     void LoadFromFile(const QString& path);
+    // What the last load met (a default, complete result before any load).
+    const TGmXmlLoadResult& LoadResult() const { return m_loadResult; }
 
 private:
     TGmXmlNodeList m_nodes;
+    TGmXmlLoadResult m_loadResult;
 };
 
 // Locale-independent number text used by the XML layer and the settings store.

@@ -626,3 +626,40 @@ TEST(BatchSelectedYAxis, FormatsAscendingIndexesJoinedByCommas) {
     EXPECT_EQ(FormatSelectedYAxis({}), QString());
     EXPECT_EQ(FormatSelectedYAxis({false, false, false, false, true, true}), QStringLiteral("4,5"));
 }
+
+// A batch file cut off half-way (a copy or a save interrupted) loads the readings
+// before the cut and says that it is damaged and how many readings it got.
+TEST(BatchFile, ACutOffFileSaysItIsDamagedAndHowFarItGot) {
+    TempDir dir;
+    TBatchItem full;
+    FillBatch(full);
+    full.Measurements.Clear();
+    constexpr int kReadings = 400;
+    for (int i = 0; i < kReadings; ++i)
+        AddReading(full.Measurements, 36526.0 + i / 86400.0, 100.0 + i, 3);
+    full.SaveToFile(dir.File("whole.epb"));
+
+    TBatchItem whole;
+    whole.LoadFromFile(dir.File("whole.epb"));
+    EXPECT_FALSE(whole.Damaged()) << whole.LoadWarning.toStdString();
+
+    const QByteArray bytes = dir.Read("whole.epb");
+    dir.Write("cut.epb", bytes.left(bytes.size() / 2));
+    TBatchItem cut;
+    cut.LoadFromFile(dir.File("cut.epb"));
+    ASSERT_TRUE(cut.Damaged());
+    const int read = cut.Measurements.Count();
+    EXPECT_GT(read, kReadings / 4);
+    EXPECT_LT(read, kReadings);
+    EXPECT_TRUE(cut.LoadWarning.contains(dir.File("cut.epb"))) << cut.LoadWarning.toStdString();
+    EXPECT_TRUE(cut.LoadWarning.contains(QStringLiteral("%1 reading(s)").arg(read)))
+        << cut.LoadWarning.toStdString();
+    EXPECT_EQ(cut.Processes.Count(), full.Processes.Count());
+
+    // The warning goes with copies of the batch, and a load of a sound file clears it.
+    TBatchItem copy;
+    copy.Assign(cut);
+    EXPECT_EQ(copy.LoadWarning, cut.LoadWarning);
+    cut.LoadFromFile(dir.File("whole.epb"));
+    EXPECT_FALSE(cut.Damaged());
+}

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -99,6 +100,20 @@ TEST(SettingsFile, KnownGoodFile) {
     EXPECT_EQ(settings.Item("DefaultViscoMeter").GetInteger(), -1);
     EXPECT_EQ(settings.Item("LastPDFFile").GetString(), QStringLiteral("/home/lab/Reports/Über Batch.pdf"));
     EXPECT_EQ(settings.Count(), 13);
+    EXPECT_TRUE(settings.LoadWarning.isEmpty()) << settings.LoadWarning.toStdString();
+
+    // Cut off in the closing tag of its eighth value: eight are read, and it says so.
+    QFile file(QStringLiteral(BRAMBLEX_TEST_DATA_DIR "/documents/settings.xml"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    qsizetype at = 0;
+    for (int i = 0; i < 8; ++i)
+        at = bytes.indexOf("</", at) + 2;
+    TempDir dir;
+    dir.Write("cut.xml", bytes.left(at));
+    settings.Load(dir.File("cut.xml"));
+    EXPECT_EQ(settings.Count(), 8);
+    EXPECT_TRUE(settings.LoadWarning.contains("8 value(s) were read")) << settings.LoadWarning.toStdString();
 }
 
 TEST(SettingsFile, LoadReplacesTheStoreAndNeverWrites) {

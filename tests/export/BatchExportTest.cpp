@@ -125,6 +125,36 @@ TEST_F(BatchExport, CsvNoteAndQuoting) {
     EXPECT_TRUE(lines[4].startsWith("Operator,semi;colon,"));
 }
 
+// Text cells that a spreadsheet program would run as a formula start with an
+// apostrophe; numbers (a temperature of -15) and other texts stay as they are.
+TEST_F(BatchExport, CsvTextsThatStartLikeFormulasGetAnApostrophe) {
+    TBatchItem batch;
+    FillSampleBatch(batch);
+    batch.FileTitle = "\tTab";
+    batch.Company = "=HYPERLINK(\"http://x\",\"y\")";
+    batch.Operator = "+41 55";
+    batch.Identifier = "-ID";
+    batch.Note = "@SUM(A1)";
+    batch.Processes.Items(0)->Identifier = "\rCR";
+    batch.Processes.Items(1)->Identifier = "a=b -c";
+    const QStringList lines = CsvLines(BatchToCsv(batch));
+    const struct {
+        int Line, Cell;
+        const char* Expected;
+    } cells[] = {
+        {2, 1, "'\tTab"},    {3, 1, "'=HYPERLINK(\"http://x\",\"y\")"},
+        {4, 1, "'+41 55"},   {5, 1, "'-ID"},
+        {6, 1, "'@SUM(A1)"}, {3, 4, "'\rCR"},
+        {4, 4, "a=b -c"},    {3, 17, "-15.0"},
+    };
+    for (const auto& c : cells)
+        EXPECT_EQ(CsvCells(lines[c.Line])[c.Cell], QString::fromLatin1(c.Expected))
+            << c.Line << "," << c.Cell;
+    // The quoting is that of any other cell: the apostrophe goes inside the quotes.
+    EXPECT_TRUE(lines[3].startsWith("Company,\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\","))
+        << lines[3].toStdString();
+}
+
 TEST_F(BatchExport, CsvSpindleWithoutShearLeavesShearColumnsEmpty) {
     TBatchItem batch;
     batch.SpindleType = 0; // L1
@@ -398,6 +428,11 @@ TEST_F(BatchExport, JsonHoldsTheWholeBatch) {
     EXPECT_FALSE(readings[0]["overScale"].toBool());
     EXPECT_TRUE(readings[1]["overScale"].toBool());
     EXPECT_EQ(readings[1]["viscosity"].toDouble(), 1000.0);
+
+    // A damaged Y-axis entry gives what the views show of it, not the damage.
+    batch.SelectedYAxis = " 2,x,0,,9,-1,5";
+    const QJsonObject damaged = BatchToJson(batch).object();
+    EXPECT_EQ(damaged["header"]["selectedYAxis"].toString(), "0,2,5");
 }
 
 } // namespace

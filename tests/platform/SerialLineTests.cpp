@@ -7,8 +7,10 @@
 
 #include <QFile>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <thread>
 
 #include <fcntl.h>
@@ -222,21 +224,96 @@ TEST(SerialLine, OpenFailuresGiveTheReason) {
     EXPECT_THROW(line->BytesQueued(), EBramblexError);
 }
 
-TEST(SerialLine, PermissionDeniedNamesTheDialoutGroup) {
+// A refused open names the group that owns the device and what is missing, from the
+// device's and the user's facts as they are; the system's reason ends the message.
+TEST(SerialLine, PermissionAdviceNamesTheOwningGroupAndWhatIsMissing) {
+    auto facts = [](uint32_t mode, uint32_t owner, uint32_t group, std::vector<uint32_t> process,
+                    std::vector<uint32_t> account) {
+        TSerialAccessFacts f;
+        f.Device = QStringLiteral("/dev/ttyUSB0");
+        f.Known = true;
+        f.Mode = mode;
+        f.OwnerUid = owner;
+        f.OwnerName = owner == 0 ? QStringLiteral("root") : QStringLiteral("lab");
+        f.GroupGid = group;
+        f.GroupName = group == 0 ? QStringLiteral("root") : group == 20 ? QStringLiteral("dialout") : "uucp";
+        f.Uid = 1000;
+        f.UserName = QStringLiteral("lab");
+        f.ProcessGroups = std::move(process);
+        f.AccountGroups = std::move(account);
+        return f;
+    };
+    const struct {
+        const char* Name;
+        TSerialAccessFacts Facts;
+        std::vector<const char*> Said;
+        std::vector<const char*> NotSaid;
+    } cases[] = {
+        {"member of dialout, port root:root 0600",
+         facts(0600, 0, 0, {1000, 20}, {1000, 20}),
+         {"user root and the group \"root\"", "mode 0600", "neither the group"},
+         {"\"dialout\""}},
+        {"not a member of the owning group uucp",
+         facts(0660, 0, 14, {1000}, {1000}),
+         {"group \"uucp\"", "not a member", "added to the group \"uucp\""},
+         {"\"dialout\"", "log in again for it"}},
+        {"added to dialout, not logged in again",
+         facts(0660, 0, 20, {1000}, {1000, 20}),
+         {"group \"dialout\"", "must log in again"},
+         {"not a member"}},
+        {"member, but the group may not write",
+         facts(0640, 0, 20, {1000, 20}, {1000, 20}),
+         {"group \"dialout\"", "of which the user lab is a member", "mode 0640"},
+         {"log in"}},
+        {"owner without write permission",
+         facts(0400, 1000, 20, {1000}, {1000}),
+         {"user lab", "mode 0400", "its owner"},
+         {}},
+    };
+    for (const auto& c : cases) {
+        const QString said = SerialPermissionAdvice(c.Facts, QStringLiteral("Permission denied"));
+        SCOPED_TRACE(c.Name);
+        EXPECT_TRUE(said.startsWith("Permission to use the port /dev/ttyUSB0 was denied. "))
+            << said.toStdString();
+        EXPECT_TRUE(said.endsWith("\nPermission denied")) << said.toStdString();
+        for (const char* text : c.Said)
+            EXPECT_TRUE(said.contains(QLatin1String(text))) << text << " in: " << said.toStdString();
+        for (const char* text : c.NotSaid)
+            EXPECT_FALSE(said.contains(QLatin1String(text))) << text << " in: " << said.toStdString();
+    }
+}
+
+// The facts come from the device and the process as they are, and a refused open
+// uses them: a file of this user with mode 0 is refused for the owner's mode.
+TEST(SerialLine, PermissionDeniedReadsTheDevicesFacts) {
     TempDir dir;
     dir.Write(QStringLiteral("locked"), "");
     const QByteArray path = dir.File(QStringLiteral("locked")).toLocal8Bit();
-    ASSERT_EQ(::chmod(path.constData(), 0), 0);
-    // The superuser passes every permission check, so it looks as an ordinary user.
+    // The superuser passes every permission check, so it looks as an ordinary user
+    // that owns the file.
     const bool root = ::geteuid() == 0;
     if (root) {
+        ASSERT_EQ(::chown(path.constData(), 65534, 65534), 0);
+        ASSERT_EQ(::chmod(dir.Path().toLocal8Bit().constData(), 0711), 0);
+    }
+    ASSERT_EQ(::chmod(path.constData(), 0), 0);
+    if (root) {
+        ASSERT_EQ(::setegid(65534), 0);
         ASSERT_EQ(::seteuid(65534), 0);
     }
+    const TSerialAccessFacts facts = SerialAccessFacts(QString::fromLocal8Bit(path));
     const QString message = OpenError(QString::fromLocal8Bit(path));
     if (root) {
         ASSERT_EQ(::seteuid(0), 0);
+        ASSERT_EQ(::setegid(0), 0);
     }
-    EXPECT_TRUE(message.contains(QLatin1String("\"dialout\" group"))) << message.toStdString();
+    EXPECT_TRUE(facts.Known);
+    EXPECT_EQ(facts.Mode, 0u);
+    EXPECT_EQ(facts.OwnerUid, facts.Uid);
+    EXPECT_FALSE(facts.ProcessGroups.empty());
+    EXPECT_TRUE(message.contains(QLatin1String("mode 0000 does not let its owner read and write it")))
+        << message.toStdString();
+    EXPECT_TRUE(message.endsWith(QString::fromLocal8Bit(std::strerror(EACCES)))) << message.toStdString();
 }
 
 } // namespace

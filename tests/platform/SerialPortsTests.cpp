@@ -1,5 +1,11 @@
 #include "platform/SerialPorts.h"
 
+#include "support/TempDir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -66,7 +72,31 @@ TEST(SerialPorts, EntriesAndSettingsNameTheDevice) {
               QStringLiteral("/dev/ttyS3"));
 }
 
+// Enumerated ports as the system describes them (a USB adapter with a stable by-id
+// name, one known by its manufacturer only, a plain port): every entry ends with the
+// path to open, the adapter's being its stable name.
 TEST(SerialPorts, EveryListedPortNamesItsDevice) {
+    TempDir dir;
+    dir.Write(QStringLiteral("ttyUSB7"), "");
+    ASSERT_TRUE(QDir(dir.Path()).mkdir(QStringLiteral("by-id")));
+    const QString stable = dir.File(QStringLiteral("by-id/usb-FTDI_FT232R_A1-if00-port0"));
+    ASSERT_TRUE(QFile::link(dir.File(QStringLiteral("ttyUSB7")), stable));
+    const QString usb = QFileInfo(dir.File(QStringLiteral("ttyUSB7"))).canonicalFilePath();
+    const QList<TSerialPortFacts> ports{
+        {usb, "ttyUSB7", "FT232R USB UART", "FTDI"},
+        {"/dev/ttyACM2", "ttyACM2", "", "Arduino"},
+        {"/dev/ttyS0", "ttyS0", "", ""},
+    };
+    const QStringList entries = SerialPortEntries(ports, {{usb, stable}});
+    // Sorted by the last number ("port0" of the stable name), ties by text.
+    EXPECT_EQ(entries, QStringList({"/dev/ttyS0", "FT232R USB UART - FTDI (ttyUSB7) " + stable,
+                                    "Arduino (ttyACM2) /dev/ttyACM2"}));
+    const QStringList devices{"/dev/ttyS0", stable, "/dev/ttyACM2"};
+    ASSERT_EQ(entries.size(), devices.size());
+    for (int i = 0; i < entries.size(); ++i)
+        EXPECT_EQ(PortEntryDevice(entries[i]), devices[i]);
+
+    // The ports of this machine, if it has any, follow the same rule.
     for (const QString& entry : ListSerialPorts())
         EXPECT_TRUE(PortEntryDevice(entry).startsWith(QLatin1String("/dev/"))) << entry.toStdString();
 }

@@ -5,6 +5,7 @@
 #include "platform/Clipboard.h"
 #include "platform/FileSystem.h"
 #include "platform/InterfaceLanguage.h"
+#include "platform/RuntimeFolder.h"
 #include "support/TempDir.h"
 
 #include <QClipboard>
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -174,4 +176,39 @@ TEST(BusyCursor, ShownWhileAliveAndRestoredAfterAThrow) {
     } catch (const EBramblexError&) {
     }
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// The private runtime folder is used only when it is this user's own and closed to
+// everyone else; one that another user made first (or a link) is left to Qt.
+TEST(RuntimeFolder, OnlyAFolderOfThisUserClosedToOthersIsUsed) {
+    TempDir dir;
+    const uid_t me = ::getuid();
+    const QString base = dir.File(QStringLiteral("runtime-"));
+    const QString mine = base + QString::number(me);
+
+    qunsetenv("XDG_RUNTIME_DIR");
+    EXPECT_EQ(UsePrivateRuntimeFolder(base), mine);
+    EXPECT_EQ(qEnvironmentVariable("XDG_RUNTIME_DIR"), mine);
+    struct stat st {};
+    ASSERT_EQ(::stat(mine.toLocal8Bit().constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    EXPECT_EQ(UsePrivateRuntimeFolder(base), QString()) << "a set XDG_RUNTIME_DIR is kept";
+
+    // Opened to the group: refused, and nothing is set.
+    qunsetenv("XDG_RUNTIME_DIR");
+    ASSERT_EQ(::chmod(mine.toLocal8Bit().constData(), 0770), 0);
+    EXPECT_EQ(UsePrivateRuntimeFolder(base), QString());
+    EXPECT_TRUE(qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"));
+    ASSERT_EQ(::chmod(mine.toLocal8Bit().constData(), 0700), 0);
+    EXPECT_TRUE(IsPrivateFolder(mine, me));
+    EXPECT_FALSE(IsPrivateFolder(mine, me + 1)) << "another user's folder";
+
+    // A link to a private folder, and a plain file, are not private folders.
+    const QString other = dir.File(QStringLiteral("link-"));
+    ASSERT_TRUE(QFile::link(mine, other + QString::number(me)));
+    EXPECT_FALSE(IsPrivateFolder(other + QString::number(me), me));
+    EXPECT_EQ(UsePrivateRuntimeFolder(other), QString());
+    dir.Write(QStringLiteral("file"), "x");
+    EXPECT_FALSE(IsPrivateFolder(dir.File(QStringLiteral("file")), me));
+    qunsetenv("XDG_RUNTIME_DIR");
 }

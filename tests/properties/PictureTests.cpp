@@ -136,6 +136,37 @@ TEST(PictureText, DamagedOrHostileTextGivesNoPicture) {
     EXPECT_EQ(UnpackPictureText(Base64EncodeLines(ZlibFrame(Le32(3) + "abcdef"))), "abc");
 }
 
+// The pictures of one document unpack within one budget: a picture that states more
+// than is left fails before anything of it is unpacked, so a few kilobytes of packed
+// text cannot make a document take gigabytes.
+TEST(PictureText, ADocumentsPicturesShareOneBudget) {
+    const QByteArray packed = PackPictureText(Pattern(1000));
+    TPictureBudget budget(2500);
+    EXPECT_EQ(UnpackPictureText(packed, budget), Pattern(1000));
+    EXPECT_EQ(UnpackPictureText(packed, budget), Pattern(1000));
+    const std::uint64_t used = budget.Used();
+    EXPECT_GE(used, 2000u);
+    EXPECT_THROW(UnpackPictureText(packed, budget), EPictureBudgetError);
+    EXPECT_EQ(budget.Used(), used);
+
+    // A stated length beyond the cap is damage, not a claim on the budget.
+    TPictureBudget capped;
+    EXPECT_TRUE(
+        UnpackPictureText(Base64EncodeLines(ZlibFrame(Le32(MaxPictureBytes + 1) + "abc")), capped).isEmpty());
+    EXPECT_LT(capped.Used(), 16u);
+    // Eight pictures stating the largest size each: the second is refused at once.
+    TPictureBudget roomy;
+    const QByteArray claim = Base64EncodeLines(ZlibFrame(Le32(MaxPictureBytes) + "abc"));
+    EXPECT_TRUE(UnpackPictureText(claim, roomy).isEmpty());
+    try {
+        UnpackPictureText(claim, roomy);
+        FAIL() << "no error";
+    } catch (const EPictureBudgetError& e) {
+        EXPECT_EQ(e.Message(), "The pictures of the document need more than 256 MB.");
+    }
+    EXPECT_LT(roomy.Used(), 1024u);
+}
+
 // ---------------------------------------------------------------------------
 // Graphics
 

@@ -4,7 +4,9 @@
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
 #include "platform/AtomicFile.h"
+#include "properties/PictureText.h"
 #include "reports/Page.h"
+#include "reports/PageItemGraphic.h"
 #include "reports/PageItemMemo.h"
 #include "reports/PageItemReadings.h"
 #include "reports/PageItemShape.h"
@@ -14,8 +16,11 @@
 #include "xml/GmXml.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
+
+#include <zlib.h>
 
 namespace {
 
@@ -207,6 +212,24 @@ TEST_F(ReportFile, MissingFileFailsAndNonXmlGivesNoPages) {
     Dir.Write("junk.epr", "this is not xml at all");
     report.LoadFromFile(Dir.File("junk.epr"));
     EXPECT_EQ(report.PageCount(), 0);
+    EXPECT_TRUE(report.Damaged());
+}
+
+TEST_F(ReportFile, ACutOffReportSaysItIsDamagedAndHowManyPagesItGot) {
+    TReport source;
+    BuildSample(source);
+    source.SaveToFile(Dir.File("s.epr"));
+    TReport whole;
+    whole.LoadFromFile(Dir.File("s.epr"));
+    EXPECT_FALSE(whole.Damaged()) << whole.LoadWarning.toStdString();
+
+    const QByteArray text = Dir.Read("s.epr");
+    Dir.Write("cut.epr", text.left(text.lastIndexOf("TPageItemMemo")));
+    TReport cut;
+    cut.LoadFromFile(Dir.File("cut.epr"));
+    EXPECT_EQ(cut.PageCount(), 3);
+    ASSERT_TRUE(cut.Damaged());
+    EXPECT_TRUE(cut.LoadWarning.contains("3 page(s) were read")) << cut.LoadWarning.toStdString();
 }
 
 TEST_F(ReportFile, UnknownItemTypeKeepsThePagesReadSoFar) {
@@ -226,6 +249,65 @@ TEST_F(ReportFile, UnknownItemTypeKeepsThePagesReadSoFar) {
     }
     EXPECT_EQ(report.PageCount(), 3);
     EXPECT_EQ(report.Page(2)->ItemCount(), 0);
+}
+
+// A report whose pictures together unpack beyond the document's budget fails with a
+// clear error once the budget is spent, with what came before it loaded; nothing
+// past the budget is ever unpacked.
+TEST_F(ReportFile, PicturesBeyondTheDocumentsBudgetFailTheLoad) {
+    constexpr int kPictureBytes = 1024 * 1024;
+    TReport source;
+    for (int i = 0; i < 8; ++i)
+        source.AddPage()->AddItem<TPageItemGraphic>()->Property("Graphic").SetBytes(
+            QByteArray(kPictureBytes, 'x'));
+    source.SaveToFile(Dir.File("pictures.epr"));
+    TGmXML document;
+    document.LoadFromFile(Dir.File("pictures.epr"));
+    ASSERT_LT(QFileInfo(Dir.File("pictures.epr")).size(), 8 * 16 * 1024);
+
+    TPictureBudget budget(3 * kPictureBytes + 100);
+    TReport report;
+    EXPECT_THROW(report.LoadFromXml(document.Nodes(), budget), EPictureBudgetError);
+    EXPECT_LE(budget.Used(), budget.Limit());
+    EXPECT_EQ(report.PageCount(), 4); // the fourth picture's page was begun
+    EXPECT_EQ(report.Page(2)->Item(0)->Property("Graphic").GetBytes().size(), kPictureBytes);
+
+    TPictureBudget enough(8 * kPictureBytes + 100);
+    report.LoadFromXml(document.Nodes(), enough);
+    EXPECT_EQ(report.PageCount(), 8);
+
+    TReport whole;
+    whole.LoadFromFile(Dir.File("pictures.epr"));
+    EXPECT_EQ(whole.PageCount(), 8);
+
+    // Eight pictures each stating the largest size: the file fails at the second,
+    // naming the file and the bound.
+    QByteArray hostile = Dir.Read("pictures.epr");
+    const QByteArray packed = PackPictureText(QByteArray(kPictureBytes, 'x'));
+    QByteArray frame;
+    for (int shift = 0; shift < 32; shift += 8)
+        frame.append(static_cast<char>((MaxPictureBytes >> shift) & 0xFF));
+    frame += QByteArray(64 * 1024, 'y');
+    uLongf size = compressBound(static_cast<uLong>(frame.size()));
+    QByteArray deflated(static_cast<qsizetype>(size), '\0');
+    ASSERT_EQ(compress2(reinterpret_cast<Bytef*>(deflated.data()), &size,
+                        reinterpret_cast<const Bytef*>(frame.constData()), static_cast<uLong>(frame.size()),
+                        9),
+              Z_OK);
+    deflated.resize(static_cast<qsizetype>(size));
+    ASSERT_EQ(hostile.count(packed), 8);
+    hostile.replace(packed, Base64EncodeLines(deflated));
+    Dir.Write("hostile.epr", hostile);
+    try {
+        TReport report;
+        report.LoadFromFile(Dir.File("hostile.epr"));
+        FAIL() << "no error";
+    } catch (const EPictureBudgetError& e) {
+        EXPECT_EQ(e.Message(),
+                  QStringLiteral("Cannot open file \"%1\". The pictures of the document need more "
+                                 "than 256 MB.")
+                      .arg(Dir.File("hostile.epr")));
+    }
 }
 
 TEST_F(ReportFile, ClipboardDocumentOfSelectedItemsRoundTrips) {

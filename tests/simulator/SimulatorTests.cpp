@@ -1,8 +1,10 @@
 #include "tools/simulator/ViscoMeterSimulator.h"
 
+#include "catalogue/Catalogue.h"
 #include "core/Error.h"
 #include "platform/SerialLine.h"
 #include "support/TempDir.h"
+#include "tools/simulator/PublishedFullScale.h"
 
 #include <gtest/gtest.h>
 
@@ -336,3 +338,24 @@ TEST(Simulator, FaultNamesRoundTrip) {
 }
 
 } // namespace
+
+// The application's full-scale tables against the maker's published figures that the
+// simulator keeps on its own: a wrong value in either shows here.
+TEST(PublishedFullScale, TheCatalogueHoldsThePublishedFigures) {
+    int compared = 0;
+    int usable = 0;
+    for (int model = 0; model < ModelTypeCount; ++model)
+        for (int spindle = 0; spindle < SpindleTypeCount; ++spindle)
+            for (int position = 0; position < RPMTableCount; ++position) {
+                const int code = RPMIndexToCode(position);
+                EXPECT_EQ(FullScale(model, spindle, code), PublishedFullScale(model, spindle, code))
+                    << "model " << model << ", spindle " << spindle << ", code " << code;
+                ++compared;
+                usable += PublishedFullScale(model, spindle, code) > 0.0 && code != 0;
+            }
+    EXPECT_EQ(compared, 4 * 25 * 22);
+    // L models: 14 spindles, T-bars (PA to PF) only up to 12 RPM; R models alike with 17.
+    EXPECT_EQ(usable, 2 * (8 * 21 + 6 * 15) + 2 * (11 * 21 + 6 * 15));
+    EXPECT_EQ(PublishedFullScale(3, 20, 10), 80000.0); // R7 at 5 RPM: a tenth of the slower rows
+    EXPECT_EQ(PublishedFullScale(0, 8, 20), 190000.0); // PA at 0.1 RPM on L
+}

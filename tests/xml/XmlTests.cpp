@@ -151,11 +151,11 @@ struct ReadCase {
 
 TEST(XmlNumbers, ReadBackOrFallToZero) {
     const ReadCase cases[] = {
-        {"12", 12, 12.0, true},  {"12x", 0, 0.0, false}, {"", 0, 0.0, false},
-        {"1", 1, 1.0, true},      {"5", 5, 5.0, true},   {" -3 ", -3, -3.0, true},
+        {"12", 12, 12.0, true},   {"12x", 0, 0.0, false}, {"", 0, 0.0, false},
+        {"1", 1, 1.0, true},      {"5", 5, 5.0, true},    {" -3 ", -3, -3.0, true},
         {"abc", 0, 0.0, false},   {"1.5", 0, 1.5, false}, {"2.5e3", 0, 2500.0, false},
         {"1E-2", 0, 0.01, false}, {"inf", 0, 0.0, false}, {"nan", 0, 0.0, false},
-        {"0x10", 0, 0.0, false},  {"+7", 7, 7.0, true},  {"99999999999", 0, 99999999999.0, false},
+        {"0x10", 0, 0.0, false},  {"+7", 7, 7.0, true},   {"99999999999", 0, 99999999999.0, false},
         {"1e999", 0, 0.0, false}, {"1,5", 0, 0.0, false},
     };
     for (const auto& c : cases) {
@@ -342,4 +342,60 @@ TEST(XmlParser, HostileInputLoadsInLinearTimeAndBoundedDepth) {
             c = "<>/?!=\" aB\r\n&;\xB0\xC3"[rng() % 17];
         (void)Save(*Load(junk));
     }
+}
+
+// A document cut short, or damaged on the way, still loads what it can; the load says
+// whether the text ended where a document ends and where its sound part stops.
+TEST(XmlLoadResult, SaysWhetherTheDocumentEndedAndHowFarItGot) {
+    const QByteArray whole = "<?xml version=\"1.0\"?>\r\n<Batch>\r\n  <Measurements>\r\n    <Measurement>\r\n"
+                             "      <Viscosity>1</Viscosity>\r\n    </Measurement>\r\n    <Measurement>\r\n"
+                             "      <Viscosity>2</Viscosity>\r\n    </Measurement>\r\n  </Measurements>\r\n"
+                             "</Batch>\r\n";
+    const qsizetype secondReading = whole.indexOf("<Viscosity>2");
+    const qsizetype firstReadingEnd =
+        whole.indexOf("</Measurement>") + qsizetype(sizeof("</Measurement>") - 1);
+    struct Case {
+        const char* name;
+        QByteArray text;
+        bool complete;
+        int openAtEnd;
+        const char* openElement;
+        bool endsInTag;
+        qsizetype soundBytes; // -1: not checked
+    };
+    const Case cases[] = {
+        {"whole", whole, true, 0, "", false, whole.size() - 2},
+        {"cut after a reading", whole.left(secondReading), false, 3, "Measurement", false, firstReadingEnd},
+        {"cut inside a tag", whole.left(secondReading + 5), false, 3, "Measurement", true, firstReadingEnd},
+        {"cut inside a value", whole.left(secondReading + 12), false, 4, "Viscosity", false, firstReadingEnd},
+        {"stray closing tag", whole + "</Batch>\r\n", false, 0, "", false, -1},
+        {"text after the document", whole + QByteArray(16, '\0'), false, 0, "", false, -1},
+        {"empty", QByteArray(), true, 0, "", false, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TGmXML doc;
+        doc.LoadFromBytes(c.text);
+        const TGmXmlLoadResult& r = doc.LoadResult();
+        EXPECT_EQ(r.Complete(), c.complete);
+        EXPECT_EQ(r.OpenAtEnd, c.openAtEnd);
+        EXPECT_EQ(r.OpenElement, c.openElement);
+        EXPECT_EQ(r.EndsInTag, c.endsInTag);
+        EXPECT_EQ(r.Describe().isEmpty(), c.complete) << r.Describe().toStdString();
+        if (c.soundBytes >= 0) {
+            EXPECT_EQ(r.SoundBytes, c.soundBytes);
+        }
+    }
+
+    // The part before the cut is all there, and a later complete load starts afresh.
+    TGmXML doc;
+    doc.LoadFromBytes(whole.left(secondReading));
+    EXPECT_EQ(doc.Nodes().Find("Batch").Children().Find("Measurements").Children().Count(), 2);
+    EXPECT_EQ(doc.LoadResult().Elements, 5);
+    const QString said = doc.LoadResult().Describe();
+    EXPECT_TRUE(said.contains("\"Measurement\"")) << said.toStdString();
+    TGmXML again;
+    again.LoadFromBytes(whole.left(secondReading));
+    again.LoadFromBytes(QByteArray());
+    EXPECT_TRUE(again.LoadResult().Complete());
 }

@@ -14,6 +14,13 @@ void CliOut(const QString& text) {
     std::fflush(stdout);
 }
 
+bool CliWarnDamaged(const QString& loadWarning) {
+    if (loadWarning.isEmpty())
+        return false;
+    CliErr(QStringLiteral("warning: ") + loadWarning);
+    return true;
+}
+
 void CliErr(const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);

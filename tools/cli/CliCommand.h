@@ -25,3 +25,6 @@ struct CliRegistrar {
 // Prints to standard output / standard error in the terminal's encoding.
 void CliOut(const QString& text);
 void CliErr(const QString& text);
+// Prints a document's LoadWarning (a damaged file read in part) to standard error as
+// "warning: ..."; nothing when it is empty. True when it printed.
+bool CliWarnDamaged(const QString& loadWarning);

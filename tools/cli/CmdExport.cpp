@@ -30,10 +30,12 @@ int RunExport(TOutput output, const char* name, QStringList args) {
     if (!settingsFile.isEmpty()) {
         TSettings settings;
         settings.Load(settingsFile);
+        CliWarnDamaged(settings.LoadWarning);
         ReadUnitSelections(settings);
     }
     TBatchItem batch;
     batch.LoadFromFile(args[0]);
+    CliWarnDamaged(batch.LoadWarning);
     switch (output) {
     case TOutput::Csv:
         ExportBatchToCsv(batch, args[1]);

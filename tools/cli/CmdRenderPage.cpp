@@ -43,6 +43,7 @@ int Run(const QStringList& args) {
     const int index = positional[1].toInt(&ok);
     TReport report;
     report.LoadFromFile(positional[0]);
+    CliWarnDamaged(report.LoadWarning);
     if (!ok || index < 0 || index >= report.PageCount()) {
         CliErr(QStringLiteral("render-page: the report has %1 pages; INDEX counts from 0")
                    .arg(report.PageCount()));
@@ -51,8 +52,10 @@ int Run(const QStringList& args) {
     report.RenumberPages();
     TPage& page = *report.Page(index);
     // Only inner pages carry a real batch; the others keep the example data.
-    if (!batchPath.isEmpty() && page.PageType() == PageTypeInner)
+    if (!batchPath.isEmpty() && page.PageType() == PageTypeInner) {
         page.Batch.LoadFromFile(batchPath);
+        CliWarnDamaged(page.Batch.LoadWarning);
+    }
 
     const auto width = RoundHalfUp(page.PageWidth() / 25.4 * dpi);
     const auto height = RoundHalfUp(page.PageHeight() / 25.4 * dpi);

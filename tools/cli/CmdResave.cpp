@@ -16,28 +16,40 @@ namespace {
 
 struct TDocumentKind {
     const char* Name;
-    const char* TopElement;                                            // decides by content
-    std::function<bool(const QFileInfo&)> MatchesName;                 // decides when the content does not
-    std::function<void(const QString& in, const QString& out)> Resave; // null: not handled yet
+    const char* TopElement;                            // decides by content
+    std::function<bool(const QFileInfo&)> MatchesName; // decides when the content does not
+    // Loads IN, then calls write unless it refuses; returns the document's LoadWarning.
+    std::function<QString(const QString& in, const QString& out,
+                          const std::function<bool(const QString&)>& write)>
+        Resave; // null: not handled yet
 };
 
-void ResaveBatch(const QString& in, const QString& out) {
+QString ResaveBatch(const QString& in, const QString& out, const std::function<bool(const QString&)>& write) {
     TBatchItem batch;
     batch.LoadFromFile(in);
-    batch.SaveToFile(out);
+    if (write(batch.LoadWarning))
+        batch.SaveToFile(out);
+    return batch.LoadWarning;
 }
 
-void ResaveReport(const QString& in, const QString& out) {
+QString ResaveReport(const QString& in, const QString& out,
+                     const std::function<bool(const QString&)>& write) {
     TReport report;
     report.LoadFromFile(in);
-    report.SaveToFile(out);
+    if (write(report.LoadWarning))
+        report.SaveToFile(out);
+    return report.LoadWarning;
 }
 
-void ResaveSettings(const QString& in, const QString& out) {
+QString ResaveSettings(const QString& in, const QString& out,
+                       const std::function<bool(const QString&)>& write) {
     TSettings settings;
     settings.Load(in);
-    settings.FileName = out;
-    settings.Save();
+    if (write(settings.LoadWarning)) {
+        settings.FileName = out;
+        settings.Save();
+    }
+    return settings.LoadWarning;
 }
 
 const std::vector<TDocumentKind>& Kinds() {
@@ -84,8 +96,19 @@ int Run(const QStringList& args) {
         CliErr(QStringLiteral("resave: %1 files are not supported yet").arg(kind->Name));
         return 1;
     }
-    kind->Resave(args[0], args[1]);
-    return 0;
+    // Writing a damaged document over itself would lose what lies beyond the part that
+    // could be read; elsewhere OUT gets that part, and the status says it is not whole.
+    const bool sameFile = QFileInfo(args[0]).canonicalFilePath() == QFileInfo(args[1]).canonicalFilePath();
+    bool refused = false;
+    const QString warning = kind->Resave(args[0], args[1], [&](const QString& loadWarning) {
+        refused = sameFile && !loadWarning.isEmpty();
+        return !refused;
+    });
+    if (!CliWarnDamaged(warning))
+        return 0;
+    CliErr(refused ? QStringLiteral("resave: the damaged file is left as it is.")
+                   : QStringLiteral("resave: %1 holds only the part that could be read.").arg(args[1]));
+    return 1;
 }
 
 static CliRegistrar reg{

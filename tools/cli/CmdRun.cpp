@@ -111,6 +111,12 @@ int RunBatch(const QStringList& args) {
 
     TBatchItem batch;
     batch.LoadFromFile(path);
+    // The run saves the batch over its file at the end, which would lose what the
+    // damaged file holds beyond the part that could be read.
+    if (CliWarnDamaged(batch.LoadWarning)) {
+        CliErr(QStringLiteral("run: the damaged batch is left as it is; no run was started."));
+        return 1;
+    }
     const int readingsBefore = batch.Measurements.Count();
 
     TRunSession::TOptions options;

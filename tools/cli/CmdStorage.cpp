@@ -55,6 +55,7 @@ int ListFolder(const QStringList& args) {
                 modified = UnpackDosDateTime(item->FileModifiedTime).toString("yyyy-MM-dd HH:mm:ss");
         }
         CliOut(QStringLiteral("%1\t%2\t%3").arg(QLatin1String(TypeName(item->FileType)), name, modified));
+        CliWarnDamaged(item->LoadWarning());
     }
     CliOut(QStringLiteral("# %1 entries, %2 batch files read").arg(list.Count()).arg(read));
     return 0;
@@ -81,7 +82,9 @@ int ShowStorage(const QStringList& args) {
 
 CliRegistrar regLs{{"ls", "FOLDER",
                     "list a folder as the folder list does, through and updating its cache.epc", ListFolder}};
-CliRegistrar regStorage{
-    {"storage", "", "prepare the storage tree as the program does at start, then print its root, four folders and template tree", ShowStorage}};
+CliRegistrar regStorage{{"storage", "",
+                         "prepare the storage tree as the program does at start, then print its root, four "
+                         "folders and template tree",
+                         ShowStorage}};
 
 } // namespace

@@ -1,13 +1,11 @@
 #include "CliCommand.h"
 #include "core/Error.h"
+#include "platform/RuntimeFolder.h"
 
 #include <QApplication>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -27,13 +25,7 @@ int main(int argc, char** argv) {
     // application with widgets, never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Outside a desktop session (a service, a build machine) there is no runtime
-    // folder; give Qt a private one rather than a warning on every call.
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QByteArray dir = QByteArray("/tmp/bramblex-runtime-") + QByteArray::number(::getuid());
-        if (::mkdir(dir.constData(), 0700) == 0 || errno == EEXIST)
-            qputenv("XDG_RUNTIME_DIR", dir);
-    }
+    UsePrivateRuntimeFolder();
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Korvane");
     QApplication::setApplicationName("Bramblex");

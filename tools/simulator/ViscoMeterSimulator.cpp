@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
+#include "tools/simulator/PublishedFullScale.h"
 
 #include <algorithm>
 #include <atomic>
@@ -485,12 +486,6 @@ void TViscoMeterSimulator::ClearLog() {
     d->Outputs.clear();
 }
 
-bool TViscoMeterSimulator::WaitForCommands(int count, int timeoutMs) const {
-    std::unique_lock lock(d->Mutex);
-    return d->Changed.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                               [&] { return static_cast<int>(d->Commands.size()) >= count; });
-}
-
 bool TViscoMeterSimulator::WaitForReadings(int count, int timeoutMs) const {
     std::unique_lock lock(d->Mutex);
     return d->Changed.wait_for(lock, std::chrono::milliseconds(timeoutMs),
@@ -531,7 +526,7 @@ QByteArray TViscoMeterSimulator::ReplyTo(const QByteArray& command) {
         reply = ack;
     } else if (letter == 'R' && HexArgument(command, &value)) {
         const bool known = RPMCodeToIndex(value) >= 0;
-        if (known && !d->Refused.count(value) && FullScale(d->Model, d->Spindle, value) > 0.0) {
+        if (known && !d->Refused.count(value) && PublishedFullScale(d->Model, d->Spindle, value) > 0.0) {
             d->RPMCode = value;
             reply = ack;
         }
@@ -543,14 +538,14 @@ QByteArray TViscoMeterSimulator::ReplyTo(const QByteArray& command) {
         const double fluid = FluidLocked();
         if (d->RPMCode == 0)
             reply = "0.0\r";
-        else if (fluid > FullScale(d->Model, d->Spindle, d->RPMCode))
+        else if (fluid > PublishedFullScale(d->Model, d->Spindle, d->RPMCode))
             reply = "E1\rOVER RANGE\r";
         else
             reply = Fixed(fluid, 1) + '\r';
     } else if (command == "EEE") {
         const double rate = ShearRateFactor(d->Spindle) * RPMCodeToValue(d->RPMCode);
         const double fluid = FluidLocked();
-        const bool over = fluid > FullScale(d->Model, d->Spindle, d->RPMCode);
+        const bool over = fluid > PublishedFullScale(d->Model, d->Spindle, d->RPMCode);
         reply = "SS:" + Fixed(over ? 0.0 : fluid / 100.0 * rate, 2) + '\r';
     } else if (command == "GGG") {
         reply = Fixed(ShearRateFactor(d->Spindle) * RPMCodeToValue(d->RPMCode), 2) + '\r';
@@ -567,7 +562,7 @@ QByteArray TViscoMeterSimulator::ManualBlock() {
     const double rpm = RPMCodeToValue(d->RPMCode);
     const double c = TemperatureLocked();
     const double fullScale =
-        spindle >= 0 && spindle < SpindleTypeCount ? FullScale(d->Model, spindle, d->RPMCode) : 0.0;
+        spindle >= 0 && spindle < SpindleTypeCount ? PublishedFullScale(d->Model, spindle, d->RPMCode) : 0.0;
     const double fluid = FluidLocked();
     const bool over = d->RPMCode != 0 && fluid > fullScale;
     const double viscosity = d->RPMCode == 0 ? 0.0 : fluid;

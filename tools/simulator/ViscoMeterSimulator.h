@@ -171,8 +171,6 @@ public:
     QList<QByteArray> CommandTexts() const;
     std::vector<TSimOutput> Outputs() const;
     void ClearLog();
-    // Waits until at least count commands have been received; false on time-out.
-    bool WaitForCommands(int count, int timeoutMs) const;
     // Waits until at least count readings have been served; false on time-out.
     bool WaitForReadings(int count, int timeoutMs) const;
 
