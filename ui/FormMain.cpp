@@ -815,15 +815,11 @@ void TFormMain::TreeViewMainChange() {
 }
 
 void TFormMain::ShowFolder(QTreeWidgetItem* node) {
-    const QString folder = FolderOfNode(node);
-    const bool otherFolder = m_formLocal->CurrentFolder != folder;
-    m_formLocal->CurrentFolder = folder;
+    // Changing folders leaves the preview pane as it is until a row of the new folder
+    // is selected; the commands that act on the list's selection follow the list.
+    m_formLocal->CurrentFolder = FolderOfNode(node);
     m_rightStack->setCurrentWidget(m_formLocal);
     m_formLocal->ReloadFolder();
-    // Nothing of the new folder is selected yet: the batch view must not go on showing
-    // a batch of the folder left behind.
-    if (otherFolder)
-        m_formLocal->ShowPreview();
     StartWatchers();
 }
 

@@ -580,7 +580,7 @@ TEST_F(MainWindowTest, DeletingFromTheListAsksAboutWhatIsSelected) {
     EXPECT_EQ(Form->LocalNode()->childCount(), 0);
 }
 
-TEST_F(MainWindowTest, TheBatchViewLeavesABatchOfTheFolderLeftBehind) {
+TEST_F(MainWindowTest, ABatchOfTheFolderLeftBehindStaysInThePaneButNoListCommandActsOnIt) {
     WriteSettings({{"DefaultViscoMeter", "2"}});
     WriteBatch(Local() + "A/One.epb", 2, 0, 3, 1);
     QDir().mkpath(Local() + "B");
@@ -592,7 +592,9 @@ TEST_F(MainWindowTest, TheBatchViewLeavesABatchOfTheFolderLeftBehind) {
     EXPECT_TRUE(view->isVisible());
 
     ShowFolder(Local() + "B");
-    EXPECT_EQ(view->SelectedFiles.Count(), 0);
-    EXPECT_FALSE(view->isVisible());
+    EXPECT_EQ(view->SelectedFiles.Count(), 1);
+    EXPECT_TRUE(view->isVisible());
     EXPECT_FALSE(Enabled("ActionExportTo"));
+    EXPECT_FALSE(Enabled("ActionStartManual"));
+    EXPECT_FALSE(Enabled("ActionDeleteFolderFile"));
 }
