@@ -1,6 +1,7 @@
 // bramblex-cli report: composes report templates with batches as the report preview
 // does (templates in the order given, batches in the order given) and writes the
-// result: PDF, JPEG files, the page count, thumbnails or one page as an SVG picture.
+// result: PDF, JPEG files, a print job, the page count, thumbnails or one page as an
+// SVG picture.
 // A thin client of services/ReportJobs.
 
 #include "CliCommand.h"
@@ -10,10 +11,12 @@
 #include "documents/BatchItem.h"
 #include "documents/Settings.h"
 #include "platform/AtomicFile.h"
+#include "platform/PrintJob.h"
 #include "reports/Page.h"
 #include "reports/Report.h"
 #include "services/JobProgress.h"
 #include "services/ReportJobs.h"
+#include "services/ReportPrinting.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -25,9 +28,10 @@
 
 namespace {
 
-const char* const Usage = "--template T.epr [--template T2.epr ...] [--batch B.epb ...] "
-                          "(--pdf OUT.pdf [--open] [--attach-batches] | --jpeg BASE | --page-count | "
-                          "--thumbnails DIR [--quality 0|1|2] | --svg OUT.svg --page N) [--settings FILE]";
+const char* const Usage =
+    "--template T.epr [--template T2.epr ...] [--batch B.epb ...] "
+    "(--pdf OUT.pdf [--open] [--attach-batches] | --jpeg BASE | --print [--printer QUEUE] | --page-count | "
+    "--thumbnails DIR [--quality 0|1|2] | --svg OUT.svg --page N) [--settings FILE]";
 
 struct TArguments {
     QStringList Templates;
@@ -35,6 +39,7 @@ struct TArguments {
     QString Settings;
     QString Action; // "--pdf", "--jpeg", ...
     QString Target; // the action's file, base name or folder
+    QString Printer;
     bool Open = false;
     bool AttachBatches = false;
     int Quality = ThumbnailHighQuality;
@@ -49,11 +54,14 @@ int UsageError(const QString& problem) {
 
 // Parses the command line; an error text when it is not one the command takes.
 std::optional<QString> Parse(const QStringList& args, TArguments& out) {
-    const QStringList actions = {QStringLiteral("--pdf"), QStringLiteral("--jpeg"),
-                                 QStringLiteral("--page-count"), QStringLiteral("--thumbnails"),
-                                 QStringLiteral("--svg")};
+    const QStringList actions = {QStringLiteral("--pdf"),        QStringLiteral("--jpeg"),
+                                 QStringLiteral("--print"),      QStringLiteral("--page-count"),
+                                 QStringLiteral("--thumbnails"), QStringLiteral("--svg")};
     const QStringList actionsWithTarget = {QStringLiteral("--pdf"), QStringLiteral("--jpeg"),
                                            QStringLiteral("--thumbnails"), QStringLiteral("--svg")};
+    const QStringList valueOptions = {QStringLiteral("--template"), QStringLiteral("--batch"),
+                                      QStringLiteral("--settings"), QStringLiteral("--printer"),
+                                      QStringLiteral("--quality"),  QStringLiteral("--page")};
     bool quality = false, page = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
@@ -62,9 +70,7 @@ std::optional<QString> Parse(const QStringList& args, TArguments& out) {
                 return std::nullopt;
             return args[++i];
         };
-        if (a == QLatin1String("--template") || a == QLatin1String("--batch") ||
-            a == QLatin1String("--settings") || a == QLatin1String("--quality") ||
-            a == QLatin1String("--page")) {
+        if (valueOptions.contains(a)) {
             const auto v = value();
             if (!v)
                 return QStringLiteral("%1 needs a value").arg(a);
@@ -74,6 +80,8 @@ std::optional<QString> Parse(const QStringList& args, TArguments& out) {
                 out.Batches << *v;
             } else if (a == QLatin1String("--settings")) {
                 out.Settings = *v;
+            } else if (a == QLatin1String("--printer")) {
+                out.Printer = *v;
             } else if (a == QLatin1String("--quality")) {
                 bool ok = false;
                 out.Quality = v->toInt(&ok);
@@ -89,7 +97,8 @@ std::optional<QString> Parse(const QStringList& args, TArguments& out) {
             }
         } else if (actions.contains(a)) {
             if (!out.Action.isEmpty())
-                return QStringLiteral("give one of --pdf, --jpeg, --page-count, --thumbnails and --svg");
+                return QStringLiteral(
+                    "give one of --pdf, --jpeg, --print, --page-count, --thumbnails and --svg");
             out.Action = a;
             if (actionsWithTarget.contains(a)) {
                 const auto v = value();
@@ -108,9 +117,11 @@ std::optional<QString> Parse(const QStringList& args, TArguments& out) {
     if (out.Templates.isEmpty())
         return QStringLiteral("give at least one --template");
     if (out.Action.isEmpty())
-        return QStringLiteral("give one of --pdf, --jpeg, --page-count, --thumbnails and --svg");
+        return QStringLiteral("give one of --pdf, --jpeg, --print, --page-count, --thumbnails and --svg");
     if ((out.Open || out.AttachBatches) && out.Action != QLatin1String("--pdf"))
         return QStringLiteral("--open and --attach-batches go with --pdf");
+    if (!out.Printer.isEmpty() && out.Action != QLatin1String("--print"))
+        return QStringLiteral("--printer goes with --print");
     if (quality && out.Action != QLatin1String("--thumbnails"))
         return QStringLiteral("--quality goes with --thumbnails");
     if (page != (out.Action == QLatin1String("--svg")))
@@ -165,6 +176,10 @@ int Run(const QStringList& args) {
         options.BatchFiles = a.Batches;
         options.AttachBatches = a.AttachBatches;
         SaveAsPdf(*report, a.Target, options, &charts, progress);
+    } else if (a.Action == QLatin1String("--print")) {
+        TPrintSettings settings;
+        settings.Printer = a.Printer;
+        Print(*report, Tr("Bramblex Report"), &settings, &charts, progress);
     } else if (a.Action == QLatin1String("--jpeg")) {
         QStringList written;
         SaveAsJpeg(*report, a.Target, written, &charts, progress);
@@ -193,7 +208,7 @@ int Run(const QStringList& args) {
 
 const CliRegistrar reg{{"report", Usage,
                         "composes report templates with batches as the report preview does and writes "
-                        "PDF, JPEG, thumbnails, an SVG page or the page count",
+                        "PDF, JPEG, a print job, thumbnails, an SVG page or the page count",
                         Run}};
 
 } // namespace
