@@ -94,6 +94,10 @@ public:
     // The report list window for the "Reports" node (none yet: the pane stays empty).
     std::function<void()> LoadMyReports;
 
+    // Automation objects that clients still hold (none when unset): closing the window
+    // then asks first, since their clients would fail.
+    std::function<int()> AutomationObjectCount;
+
     // Stops both directory watchers (before a file operation the window starts) and
     // points them again at the selected node.
     void StopWatchers();
