@@ -233,7 +233,7 @@ TFormMain::TFormMain(TDialogService& dialogs, QWidget* parent)
     m_panelReports->setObjectName(QStringLiteral("PanelReports"));
     new QVBoxLayout(m_panelReports);
     m_panelReports->layout()->setContentsMargins(0, 0, 0, 0);
-    m_viewBatch = new TFormViewBatch(*m_settings, *m_tabReports);
+    m_viewBatch = new TFormViewBatch(*m_settings, *m_tabReports, m_dialogs);
     m_formLocal = new TFormLocal(*m_settings, *m_viewBatch, m_dialogs, m_rightStack);
     m_rightStack->addWidget(m_panelEmpty);
     m_rightStack->addWidget(m_formLocal);
@@ -944,6 +944,7 @@ void TFormMain::StartWatchers() {
 // Events
 
 void TFormMain::closeEvent(QCloseEvent* event) {
+    m_viewBatch->CommitEdits();
     if (RunInProgress()) {
         ActionStopExecute();
         event->ignore();
@@ -1341,6 +1342,8 @@ void TFormMain::ActionExportExecute(bool excel) {
 void TFormMain::ActionStartExecute(bool automatic) {
     if (RunInProgress())
         return;
+    // The run copies the batch: what was typed into the header goes with it.
+    m_viewBatch->CommitEdits();
     m_formLocal->ListViewLocal()->setFocus();
     TFileItem* entry = SelectedBatch();
     if (!entry)
