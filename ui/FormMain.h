@@ -29,6 +29,7 @@ class TDialogService;
 struct TOrphanJournal;
 class TExportCommands;
 class TFormLocal;
+class TFormReports;
 class TFormViewBatch;
 class TRunSession;
 class TSettings;
@@ -55,6 +56,7 @@ public:
     TSettings& Settings() { return *m_settings; }
     TFileList& TabReports() { return *m_tabReports; }
     TFormLocal* FormLocal() const { return m_formLocal; }
+    TFormReports* FormReports() const { return m_formReports; }
     TFormViewBatch* FormViewBatch() const { return m_viewBatch; }
     QTreeWidget* TreeViewMain() const { return m_tree; }
     QToolBar* ToolBarMain() const { return m_toolBar; }
@@ -91,7 +93,7 @@ public:
     // selection, clipboard and run change).
     void UpdateActions();
 
-    // The report list window for the "Reports" node (none yet: the pane stays empty).
+    // Refreshes the report list window's My Reports (before the tree is built).
     std::function<void()> LoadMyReports;
 
     // Stops both directory watchers (before a file operation the window starts) and
@@ -185,6 +187,7 @@ private:
     QWidget* m_panelReports = nullptr;
     TFormViewBatch* m_viewBatch = nullptr;
     TFormLocal* m_formLocal = nullptr;
+    TFormReports* m_formReports = nullptr;
     QToolBar* m_toolBar = nullptr;
     QMenu* m_treeMenu = nullptr;
     QMenu* m_listMenu = nullptr;
