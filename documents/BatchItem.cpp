@@ -404,17 +404,22 @@ void TBatchItem::LoadFromFile(const QString& path) {
     TGmXML document;
     document.LoadFromFile(path);
     LoadFromNodes(document.Nodes());
-    if (const TGmXmlLoadResult& read = document.LoadResult(); !read.Complete())
-        LoadWarning = Tr("The file \"%1\" is damaged and was read only in part.\n%2\n%3 reading(s) and %4 "
-                         "process(es) were read.")
-                          .arg(path, read.Describe())
-                          .arg(Measurements.Count())
-                          .arg(Processes.Count());
+    NoteDamage(path, document.LoadResult());
     const QFileInfo info(path);
     FileTitle = info.completeBaseName();
     FolderPath = info.absolutePath();
     if (!FolderPath.endsWith(QLatin1Char('/')))
         FolderPath += QLatin1Char('/');
+}
+
+void TBatchItem::NoteDamage(const QString& path, const TGmXmlLoadResult& read) {
+    if (read.Complete())
+        return;
+    LoadWarning = Tr("The file \"%1\" is damaged and was read only in part.\n%2\n%3 reading(s) and %4 "
+                     "process(es) were read.")
+                      .arg(path, read.Describe())
+                      .arg(Measurements.Count())
+                      .arg(Processes.Count());
 }
 
 void ApplyNewBatchDefaults(TBatchItem& batch, TSettings& settings) {

@@ -18,6 +18,7 @@
 
 class TGmXmlNodeList;
 class TSettings;
+struct TGmXmlLoadResult;
 
 // An ordered list that owns its items. The lock guards the list across threads;
 // Lock/Unlock and lock/unlock are the same, so std::lock_guard and std::scoped_lock
@@ -298,6 +299,9 @@ public:
     // sets LoadWarning.
     void SaveToFile(const QString& path) const;
     void LoadFromFile(const QString& path);
+    // What LoadFromFile does after reading path's document: sets LoadWarning when the
+    // load found it damaged. For loaders that read the file's bytes themselves.
+    void NoteDamage(const QString& path, const TGmXmlLoadResult& read);
 };
 
 // Fills a batch for the New Batch command from "DefaultViscoMeter", "DefaultSpindle"

@@ -90,6 +90,10 @@ void TReport::LoadFromFile(const QString& path) {
         if (read.Complete())
             throw;
     }
+    NoteDamage(path, read);
+}
+
+void TReport::NoteDamage(const QString& path, const TGmXmlLoadResult& read) {
     if (!read.Complete())
         LoadWarning = Tr("The file \"%1\" is damaged and was read only in part.\n%2\n%3 page(s) were read.")
                           .arg(path, read.Describe())

@@ -14,6 +14,7 @@
 class TGmXmlNodeList;
 class TPage;
 class TPictureBudget;
+struct TGmXmlLoadResult;
 
 class TReport : public TDocumentObject {
 public:
@@ -50,6 +51,9 @@ public:
     // more than MaxDocumentPictureBytes ("Cannot open file "%1". The pictures of the
     // document need more than 256 MB.").
     void LoadFromFile(const QString& path);
+    // What LoadFromFile does after reading path's document: sets LoadWarning when the
+    // load found it damaged. For loaders that read the file's bytes themselves.
+    void NoteDamage(const QString& path, const TGmXmlLoadResult& read);
     void SaveToFile(const QString& path);
     // The report's elements: LoadFromXml reads the "Report" element of nodes,
     // SaveToXml adds one.

@@ -7,6 +7,7 @@
 #include "platform/Clipboard.h"
 #include "platform/DesktopOpen.h"
 #include "properties/JpegCodec.h"
+#include "properties/PictureText.h"
 #include "reports/Page.h"
 #include "reports/Report.h"
 #include "services/JobProgress.h"
@@ -119,13 +120,19 @@ std::unique_ptr<TReport> ReadReportTemplate(const QString& path) {
     if (!read)
         throw EFileError(WithReason(message, read));
     auto report = std::make_unique<TReport>();
+    TGmXML document;
     try {
-        TGmXML document;
         document.LoadFromBytes(bytes);
         report->LoadFromXml(document.Nodes());
-    } catch (const EBramblexError& e) {
+    } catch (const EPictureBudgetError& e) {
         throw EFileError(WithReason(message, e.Message()));
+    } catch (const EBramblexError& e) {
+        // A template cut off inside an item fails on the item; the damage is what to
+        // report, with the pages before it.
+        if (document.LoadResult().Complete())
+            throw EFileError(WithReason(message, e.Message()));
     }
+    report->NoteDamage(path, document.LoadResult());
     report->Name = QFileInfo(path).completeBaseName();
     return report;
 }
@@ -137,13 +144,14 @@ std::unique_ptr<TBatchItem> ReadBatchFile(const QString& path) {
     if (!read)
         throw EFileError(WithReason(message, read));
     auto batch = std::make_unique<TBatchItem>();
+    TGmXML document;
     try {
-        TGmXML document;
         document.LoadFromBytes(bytes);
         batch->LoadFromNodes(document.Nodes());
     } catch (const EBramblexError& e) {
         throw EFileError(WithReason(message, e.Message()));
     }
+    batch->NoteDamage(path, document.LoadResult());
     const QFileInfo info(path);
     batch->FileTitle = info.completeBaseName();
     batch->FolderPath = info.absolutePath();

@@ -37,9 +37,11 @@ class TReport;
 
 // A report template from its ".epr" file, Name set from the file name. Raises
 // "Cannot read the report template "%1"." with the reason (the system's, or the
-// reader's such as "Class X not found") on the next line.
+// reader's such as "Class X not found") on the next line. A damaged file gives what
+// could be read, with LoadWarning saying so.
 std::unique_ptr<TReport> ReadReportTemplate(const QString& path);
 // A batch from its ".epb" file. Raises "Cannot read the batch "%1"." with the reason.
+// A damaged file gives what could be read, with LoadWarning saying so.
 std::unique_ptr<TBatchItem> ReadBatchFile(const QString& path);
 
 // ---------------------------------------------------------------------------

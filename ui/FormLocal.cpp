@@ -386,7 +386,15 @@ TFormLocal::TFormLocal(TSettings& settings, TFormViewBatch& viewBatch, TDialogSe
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setAccessibleName(tr("Columns"));
     m_list->header()->resizeSection(0, 175);
-    m_list->header()->resizeSection(1, 120);
+    // 120 pixels, or what the user's date and time formats need to be read whole.
+    {
+        TDateTimeTexts texts;
+        texts.Set(QDate(1899, 12, 30).daysTo(QDate(2028, 12, 28)) + (23 * 3600 + 58 * 60 + 58) / 86400.0);
+        const int needed =
+            m_list->fontMetrics().horizontalAdvance(texts.Date() + QLatin1Char(' ') + texts.Time()) +
+            2 * m_list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_list) + 12;
+        m_list->header()->resizeSection(1, std::max(120, needed));
+    }
     m_list->setMinimumHeight(50);
     // The selection stays as visible without the focus as with it.
     QPalette palette = m_list->palette();

@@ -203,6 +203,24 @@ TEST_F(ReportJobs, UnreadableInputsNameTheFileAndTheReason) {
               QStringLiteral("Cannot read the batch \"%1\".\nIs a directory").arg(Dir.Path()));
 }
 
+// A batch or template cut off half-way gives what could be read and says it is damaged.
+TEST_F(ReportJobs, DamagedInputsGiveWhatCouldBeReadWithAWarning) {
+    const QByteArray batch = "<?xml version=\"1.0\"?>\r\n<Batch>\r\n  <Company>Acme</Company>\r\n"
+                             "  <Measurements>\r\n    <Measurement>\r\n      <Viscosity>12";
+    Dir.Write(QStringLiteral("cut.epb"), batch);
+    const auto read = ReadBatchFile(Dir.File(QStringLiteral("cut.epb")));
+    EXPECT_EQ(read->Company, QStringLiteral("Acme"));
+    EXPECT_EQ(read->Measurements.Count(), 1);
+    EXPECT_TRUE(read->LoadWarning.contains(QStringLiteral("1 reading(s)")))
+        << read->LoadWarning.toStdString();
+
+    Dir.Write(QStringLiteral("cut.epr"), "<Report><Pages><Page></Page><Page><PageItems><PageItem>"
+                                         "<PageItemType>TPageItemMe");
+    const auto report = ReadReportTemplate(Dir.File(QStringLiteral("cut.epr")));
+    EXPECT_EQ(report->PageCount(), 2);
+    EXPECT_TRUE(report->Damaged());
+}
+
 // ---------------------------------------------------------------------------
 // PDF
 

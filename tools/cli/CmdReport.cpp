@@ -154,6 +154,7 @@ int Run(const QStringList& args) {
     QStringList names;
     for (const QString& path : a.Templates) {
         templates.push_back(ReadReportTemplate(path));
+        CliWarnDamaged(templates.back()->LoadWarning);
         templateList.push_back(templates.back().get());
         names << templates.back()->Name;
     }
@@ -161,6 +162,7 @@ int Run(const QStringList& args) {
     std::vector<const TBatchItem*> batchList;
     for (const QString& path : a.Batches) {
         batches.push_back(ReadBatchFile(path));
+        CliWarnDamaged(batches.back()->LoadWarning);
         batchList.push_back(batches.back().get());
     }
     const std::unique_ptr<TReport> report = ComposePreview(templateList, batchList, names.join(u','));
