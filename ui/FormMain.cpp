@@ -1,6 +1,7 @@
 #include "ui/FormMain.h"
 
 #include "catalogue/Catalogue.h"
+#include "charts/QCustomPlotChartPainter.h"
 #include "core/Error.h"
 #include "documents/BatchItem.h"
 #include "documents/Settings.h"
@@ -22,6 +23,7 @@
 #include "ui/FormPreferences.h"
 #include "ui/FormReports.h"
 #include "ui/FormViewBatch.h"
+#include "ui/FormViewReport.h"
 #include "ui/NameEdit.h"
 
 #include <QAction>
@@ -234,11 +236,14 @@ TFormMain::TFormMain(TDialogService& dialogs, QWidget* parent)
     m_panelReports->setObjectName(QStringLiteral("PanelReports"));
     new QVBoxLayout(m_panelReports);
     m_panelReports->layout()->setContentsMargins(0, 0, 0, 0);
+    m_charts = std::make_unique<TQCustomPlotChartPainter>();
     m_formReports = new TFormReports(
-        *m_settings, m_dialogs, *m_tabReports, [this] { ReloadTabReports(); }, nullptr, m_panelReports);
+        *m_settings, m_dialogs, *m_tabReports, [this] { ReloadTabReports(); }, m_charts.get(),
+        m_panelReports);
     m_panelReports->layout()->addWidget(m_formReports);
     LoadMyReports = [this] { m_formReports->LoadMyReports(); };
     m_viewBatch = new TFormViewBatch(*m_settings, *m_tabReports);
+    m_viewBatch->FormViewReport()->Attach(*m_settings, m_dialogs, m_formReports->MyReports, m_charts.get());
     m_formLocal = new TFormLocal(*m_settings, *m_viewBatch, m_dialogs, m_rightStack);
     m_rightStack->addWidget(m_panelEmpty);
     m_rightStack->addWidget(m_formLocal);

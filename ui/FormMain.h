@@ -30,6 +30,7 @@ struct TOrphanJournal;
 class TExportCommands;
 class TFormLocal;
 class TFormReports;
+class TChartPainter;
 class TFormViewBatch;
 class TRunSession;
 class TSettings;
@@ -188,6 +189,8 @@ private:
     TFormViewBatch* m_viewBatch = nullptr;
     TFormLocal* m_formLocal = nullptr;
     TFormReports* m_formReports = nullptr;
+    // Draws the report pages' charts in the report windows.
+    std::unique_ptr<TChartPainter> m_charts;
     QToolBar* m_toolBar = nullptr;
     QMenu* m_treeMenu = nullptr;
     QMenu* m_listMenu = nullptr;

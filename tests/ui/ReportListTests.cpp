@@ -123,6 +123,9 @@ TEST_F(ReportListTest, ListsBothGroupsAndNamesEveryControl) {
     EXPECT_EQ(R->findChild<QWidget*>("PanelMyReports")->width(), (R->width() - 44) / 2);
     EXPECT_EQ(R->Splitter()->sizes().value(0), static_cast<int>(R->height() * ratio + 0.5));
     EXPECT_EQ(UnnamedControls(R), QStringList());
+    const QString shots = qEnvironmentVariable("BRAMBLEX_SHOTS");
+    if (!shots.isEmpty())
+        Form->grab().save(shots + "/report-list.png");
 }
 
 TEST_F(ReportListTest, ReadOnlyReportCanOnlyBeCopiedAndTheCopyIsEditable) {
