@@ -188,8 +188,12 @@ TFormViewReport::TFormViewReport(QWidget* parent) : QWidget(parent) {
     m_cancelButton->setObjectName(QStringLiteral("ButtonCancelJob"));
     m_cancelButton->setAccessibleName(tr("Cancel"));
     connect(m_cancelButton, &QPushButton::clicked, this, [this] { CancelJob(); });
-    strip->addWidget(m_progress)->setObjectName(QStringLiteral("ActionProgressBarJob"));
-    strip->addWidget(m_cancelButton)->setObjectName(QStringLiteral("ActionButtonCancelJob"));
+    QAction* progress = strip->addWidget(m_progress);
+    progress->setObjectName(QStringLiteral("ActionProgressBarJob"));
+    progress->setText(tr("Progress"));
+    QAction* cancel = strip->addWidget(m_cancelButton);
+    cancel->setObjectName(QStringLiteral("ActionButtonCancelJob"));
+    cancel->setText(tr("Cancel"));
     Action(QStringLiteral("ActionProgressBarJob"))->setVisible(false);
     Action(QStringLiteral("ActionButtonCancelJob"))->setVisible(false);
     layout->addWidget(strip);
