@@ -240,6 +240,11 @@ int RecoverJournal(const TOrphanJournal& journal) {
     if (EntryExists(journal.BatchPath)) {
         batch.LoadFromFile(journal.BatchPath);
         loaded = true;
+        // Saving the part that could be read would lose the rest of the file.
+        if (batch.Damaged())
+            throw EBramblexError(
+                batch.LoadWarning + QLatin1Char('\n') +
+                Tr("The readings of the run stay in the journal \"%1\".").arg(journal.JournalPath));
     }
     if (!loaded && !journal.BatchAtStart.isEmpty()) {
         TGmXML document;

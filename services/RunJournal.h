@@ -92,7 +92,8 @@ int MergeJournalReadings(const TOrphanJournal& journal, TBatchItem& batch);
 // Recovers the journal into its batch file: loads the file (or, when it is gone or
 // cannot be read, the batch as it was when the run began), adds the missing readings,
 // saves the file atomically and then removes the journal. Returns the number of
-// readings added. Raises the file layer's errors and leaves the journal in place then.
+// readings added. Raises the file layer's errors, and refuses a damaged batch file
+// (one read only in part), leaving the journal in place then.
 int RecoverJournal(const TOrphanJournal& journal);
 // Removes a journal the operator chose to drop (only when no run holds it).
 void DiscardJournal(const TOrphanJournal& journal);

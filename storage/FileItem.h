@@ -67,13 +67,14 @@ public:
     // the owner Modified, reading nothing. False, with LastError, when the file is gone.
     bool TakeTime();
     // Writes the loaded batch or report and takes the new time. False on any error,
-    // including an item that is not loaded; LastError then says why.
+    // including an item that is not loaded or whose file is damaged (LoadWarning);
+    // LastError then says why.
     bool Save();
     // The message of the last Load or Save that failed, with the system's reason
     // ("Cannot create file "…". No space left on device"); empty after a success.
     const QString& LastError() const { return m_lastError; }
     // The loaded batch's or report's LoadWarning: not empty when its file is damaged
-    // and was read only in part (the folder list warns; nothing saves over it unasked).
+    // and was read only in part (the window warns; Save refuses to write over it).
     QString LoadWarning() const;
     // True when the file's last-write time differs from FileModifiedTime (and from
     // FileModifiedStamp when that is known) or the file is gone.

@@ -289,7 +289,10 @@ TFormMain::TFormMain(TDialogService& dialogs, QWidget* parent)
         if (entries.size() == 1 && entries.front()->FileType == FileTypeBatch && !m_run) {
             const QString path = entries.front()->FilePath;
             // Asked after the selection has settled, never inside the list's signal.
-            QTimer::singleShot(0, this, [this, path] { OfferJournalRecovery(path); });
+            QTimer::singleShot(0, this, [this, path] {
+                OfferJournalRecovery(path);
+                OfferRepairedCopy(path);
+            });
         }
     };
     m_formLocal->OnFolderActivated = [this](const QString& folder) {
@@ -303,7 +306,11 @@ TFormMain::TFormMain(TDialogService& dialogs, QWidget* parent)
         RefreshTreeUnder(QFileInfo(NoTrailingSeparator(oldPath)).path());
     };
     m_viewBatch->OnToggleView = [this] { SetNavigationVisible(!m_navigationVisible); };
-    m_viewBatch->OnBatchSaved = [this](TFileItem& entry, bool) {
+    m_viewBatch->OnBatchSaved = [this](TFileItem& entry, bool saved) {
+        // The list shows what the file holds: an edit that could not be saved stays
+        // the view's until a later save takes it.
+        if (!saved)
+            return;
         const int index = m_formLocal->Entries.IndexOf(entry.FilePath, FileTypeBatch);
         if (index >= 0) {
             m_formLocal->Entries.Items(index)->Assign(entry);
@@ -1335,6 +1342,13 @@ void TFormMain::ActionStartExecute(bool automatic) {
     TFileItem* entry = SelectedBatch();
     if (!entry)
         return;
+    // The run saves the batch over its file at the end, which would lose what the
+    // damaged file holds beyond the part that could be read.
+    if (const QString damaged = entry->LoadWarning(); !damaged.isEmpty()) {
+        m_dialogs.Error(this, damaged + QLatin1Char('\n') +
+                                  Tr("No run was started: save a repaired copy and run that one."));
+        return;
+    }
     // Readings of an earlier run of this batch that were never saved come first.
     TOrphanJournal journal;
     if (FindOrphanJournal(entry->FilePath, journal) && MissingReadingCount(journal, *entry->Batch) > 0) {
@@ -1446,6 +1460,51 @@ void TFormMain::RunTerminated() {
         StartWatchers();
         UpdateActions();
     });
+}
+
+// ---------------------------------------------------------------------------------------
+// Damaged batch files
+
+void TFormMain::OfferRepairedCopy(const QString& batchPath) {
+    const int index = m_formLocal->Entries.IndexOf(batchPath, FileTypeBatch);
+    if (index < 0 || RunInProgress())
+        return;
+    TFileItem* entry = m_formLocal->Entries.Items(index);
+    const QString damaged = entry->LoadWarning();
+    // Told once per state of the file in this program run.
+    const QString key = batchPath + QLatin1Char('\n') + QString::number(entry->FileModifiedTime);
+    if (damaged.isEmpty() || m_warnedDamaged.contains(key))
+        return;
+    m_warnedDamaged.insert(key);
+    if (!m_dialogs.AskYesNo(this, QString(),
+                            damaged + QStringLiteral("\n\n") +
+                                Tr("Bramblex does not save over this file. Save a repaired copy of what "
+                                   "was read under another name?")))
+        return;
+    QString path =
+        m_dialogs.SaveFileName(this, Tr("Save Repaired Copy"),
+                               IncludeTrailingSeparator(QFileInfo(batchPath).absolutePath()) +
+                                   Tr("%1 (repaired)").arg(FileTitle(batchPath)) + QStringLiteral(".epb"),
+                               Tr("Batch Files (*.epb);;All Files (*)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(".epb"), Qt::CaseInsensitive))
+        path += QStringLiteral(".epb");
+    try {
+        TBatchItem copy;
+        copy.Assign(*entry->Batch);
+        StopWatchers();
+        copy.SaveToFile(path);
+    } catch (const EBramblexError& e) {
+        m_dialogs.Error(this, e.Message());
+        StartWatchers();
+        return;
+    }
+    m_formLocal->ReloadFolder();
+    if (m_formLocal->Entries.IndexOf(path, FileTypeBatch) >= 0)
+        m_formLocal->SelectPath(path);
+    StartWatchers();
+    UpdateActions();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -121,6 +121,10 @@ public:
     // readings: every one left (at start), or the one of batchPath.
     void OfferJournalRecovery();
     void OfferJournalRecovery(const QString& batchPath);
+    // Tells the operator once that the selected batch's file is damaged and was read
+    // only in part (it is never saved over), and offers to save what was read under
+    // another name.
+    void OfferRepairedCopy(const QString& batchPath);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -205,5 +209,6 @@ private:
     bool m_navigationVisible = true;
     qint64 m_showMs = -1;
     QSet<QString> m_offeredJournals; // asked about in this program run
+    QSet<QString> m_warnedDamaged;   // damaged files told about (path and time)
     bool m_checkingJournals = false;
 };

@@ -1,7 +1,8 @@
 // The main window on a storage tree of 40 folders and 300 batches of 50 readings in
 // "Local". Goals: under 1 s from creating the window to the shown window with its tree
 // and folder list; while a simulated run takes three readings a second, the
-// user-interface thread never blocks its events for more than 50 ms.
+// user-interface thread never blocks its events for more than 50 ms (max_late_ms; on a
+// loaded machine max_busy_ms tells the window's own work from waiting for the processor).
 
 #include "documents/BatchItem.h"
 #include "documents/Settings.h"
@@ -24,6 +25,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -134,6 +136,13 @@ void BM_StartToShownWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_StartToShownWindow)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
+// Processor time this thread has used.
+double ThreadCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
 // A simulated Auto run of 60 readings, one every 333 ms, through the window. A precise
 // 5 ms timer measures how late the event loop serves it.
 void BM_EventLoopLatencyDuringRun(benchmark::State& state) {
@@ -161,15 +170,23 @@ void BM_EventLoopLatencyDuringRun(benchmark::State& state) {
         QApplication::processEvents();
 
         std::vector<double> late;
+        std::vector<double> busy;
         QElapsedTimer clock;
         QTimer probe;
         probe.setTimerType(Qt::PreciseTimer);
         probe.setInterval(5);
         qint64 last = 0;
+        double lastCpu = ThreadCpuMs();
         QObject::connect(&probe, &QTimer::timeout, [&] {
             const qint64 now = clock.nsecsElapsed();
             late.push_back(std::max(0.0, (now - last) / 1e6 - 5.0));
             last = now;
+            // On a shared machine a late tick may only mean another process had the
+            // processor; the time this thread itself worked in between says whether
+            // the window held the loop.
+            const double cpu = ThreadCpuMs();
+            busy.push_back(cpu - lastCpu);
+            lastCpu = cpu;
         });
         form.Action("ActionStartAuto")->trigger();
         if (!form.RunInProgress()) {
@@ -187,6 +204,8 @@ void BM_EventLoopLatencyDuringRun(benchmark::State& state) {
         state.counters["max_late_ms"] = late.empty() ? 0.0 : late.back();
         state.counters["p99_late_ms"] = late.empty() ? 0.0 : late[late.size() * 99 / 100];
         state.counters["ticks"] = static_cast<double>(late.size());
+        std::sort(busy.begin(), busy.end());
+        state.counters["max_busy_ms"] = busy.empty() ? 0.0 : busy.back();
         state.counters["over_50ms"] =
             static_cast<double>(std::count_if(late.begin(), late.end(), [](double ms) { return ms > 50.0; }));
         TBatchItem saved;

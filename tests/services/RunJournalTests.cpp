@@ -144,3 +144,36 @@ TEST_F(RunJournalTest, JournalNamesStayShortAndDistinct) {
     EXPECT_TRUE(plain.contains("Lot 7.epb")) << plain.toStdString();
     EXPECT_FALSE(QFileInfo(plain).fileName().contains('/'));
 }
+
+TEST_F(RunJournalTest, ADamagedBatchFileIsNotRecoveredOverAndTheJournalStays) {
+    WriteBatch(20);
+    TBatchItem start;
+    start.LoadFromFile(BatchPath());
+    TRunJournal journal;
+    journal.Begin(Folder(), BatchPath(), false, start);
+    journal.Append(Reading(45001.5, 321.0), 0, 3);
+    const QString path = journal.Path();
+    journal.Release();
+    // The batch file is damaged meanwhile (an interrupted copy over it).
+    QFile file(BatchPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QByteArray cut = file.readAll().left(file.size() / 2);
+    file.resize(0);
+    file.seek(0);
+    file.write(cut);
+    file.close();
+
+    TOrphanJournal orphan;
+    ASSERT_TRUE(ReadOrphanJournal(path, orphan));
+    std::string message;
+    try {
+        RecoverJournal(orphan);
+    } catch (const EBramblexError& e) {
+        message = e.what();
+    }
+    EXPECT_NE(message.find("damaged"), std::string::npos) << message;
+    EXPECT_NE(message.find(path.toStdString()), std::string::npos) << message;
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), cut);
+    EXPECT_TRUE(EntryExists(path)) << "the readings stay in the journal";
+}

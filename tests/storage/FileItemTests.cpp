@@ -309,6 +309,7 @@ TEST_F(FolderTest, ItemLoadSaveAndChangeDetection) {
     ASSERT_TRUE(item.Load());
     EXPECT_TRUE(list.Modified);
     EXPECT_FALSE(item.IsChanged());
+    EXPECT_EQ(item.LoadWarning(), QString());
     item.Batch->Company = "Saved";
     ASSERT_TRUE(item.Save());
     EXPECT_FALSE(item.IsChanged());
@@ -322,6 +323,14 @@ TEST_F(FolderTest, ItemLoadSaveAndChangeDetection) {
     EXPECT_EQ(missing.LoadState, LoadStateNone);
     EXPECT_EQ(missing.FileModifiedTime, -1);
     EXPECT_TRUE(missing.IsChanged());
+
+    // A batch cut off half-way loads what it holds, and the item says it is damaged.
+    WriteFile(folder + "cut.epb", before.left(before.size() / 2));
+    TFileItem cut;
+    cut.FileType = FileTypeBatch;
+    cut.FilePath = folder + "cut.epb";
+    ASSERT_TRUE(cut.Load());
+    EXPECT_TRUE(cut.LoadWarning().contains("is damaged")) << cut.LoadWarning().toStdString();
 }
 
 TEST_F(FolderTest, AssignCopiesTheEntryAndItsDocument) {
@@ -508,4 +517,33 @@ TEST_F(FolderTest, ABatchChangedInTheCachesOwnTwoSecondsIsReadAgain) {
     EXPECT_EQ(list.Items(list.IndexOf(folder + "Beta.epb", FileTypeBatch))->Batch->Company,
               QStringLiteral("Changed once more"));
     EXPECT_FALSE(list.Refresh(folder));
+}
+
+// A damaged batch file read in part is never written over with that part.
+TEST_F(FolderTest, ADamagedFileIsNotSavedOver) {
+    TBatchItem batch;
+    batch.Company = "Acme";
+    for (int i = 0; i < 40; ++i) {
+        TMeasurementItem* m = batch.Measurements.Add();
+        m->DateTime = 45000.5 + i / 86400.0;
+        m->Viscosity = 100.0 + i;
+    }
+    batch.SaveToFile(folder + "cut.epb");
+    const QByteArray whole = ReadFile(folder + "cut.epb");
+    QFile file(folder + "cut.epb");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(whole.left(whole.size() * 2 / 3));
+    file.close();
+    const QByteArray cut = ReadFile(folder + "cut.epb");
+
+    TFileItem item;
+    item.FileType = FileTypeBatch;
+    item.FilePath = folder + "cut.epb";
+    ASSERT_TRUE(item.Load());
+    ASSERT_FALSE(item.LoadWarning().isEmpty());
+    item.Batch->Company = "Edited";
+    EXPECT_FALSE(item.Save());
+    EXPECT_TRUE(item.LastError().startsWith(item.LoadWarning())) << item.LastError();
+    EXPECT_TRUE(item.LastError().contains("repaired copy")) << item.LastError();
+    EXPECT_EQ(ReadFile(folder + "cut.epb"), cut);
 }

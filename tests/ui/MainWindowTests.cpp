@@ -565,3 +565,54 @@ TEST_F(MainWindowTest, ABatchOfTheFolderLeftBehindStaysInThePaneButNoListCommand
     EXPECT_FALSE(Enabled("ActionStartManual"));
     EXPECT_FALSE(Enabled("ActionDeleteFolderFile"));
 }
+
+TEST_F(MainWindowTest, ADamagedBatchIsToldAboutNeverRunOrSavedOverAndCanBeCopied) {
+    WriteSettings({{"DefaultViscoMeter", "2"}});
+    const QString path = Local() + "Cut.epb";
+    WriteBatch(path, 2, 0, 0, 3);
+    QByteArray bytes;
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        bytes = file.readAll();
+        // Cut off inside the last process, as an interrupted copy leaves it.
+        bytes = bytes.left(bytes.lastIndexOf("<Time>") + 7);
+        file.resize(0);
+        file.seek(0);
+        file.write(bytes);
+    }
+    TBatchItem read;
+    read.LoadFromFile(path);
+    ASSERT_TRUE(read.Damaged());
+
+    Start();
+    ShowFolder(Local());
+    const QString copy = Local() + "Cut mended";
+    Dialogs.Answers = {QMessageBox::Yes};
+    Dialogs.Paths = {copy};
+    SelectInList(path);
+    QApplication::processEvents();
+    const QStringList questions = Dialogs.Texts("question");
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].startsWith(read.LoadWarning)) << questions[0].toStdString();
+    EXPECT_TRUE(questions[0].contains("repaired copy")) << questions[0].toStdString();
+    TBatchItem mended;
+    mended.LoadFromFile(copy + ".epb");
+    EXPECT_FALSE(mended.Damaged());
+    EXPECT_EQ(mended.Processes.Count(), read.Processes.Count());
+
+    // Told once; a run, which saves at its end, is refused; the file stays as it is.
+    Dialogs.Log.clear();
+    SelectInList(path);
+    QApplication::processEvents();
+    EXPECT_EQ(Dialogs.Count("question"), 0);
+    ASSERT_TRUE(Enabled("ActionStartAuto"));
+    A("ActionStartAuto")->trigger();
+    EXPECT_FALSE(Form->RunInProgress());
+    const QStringList errors = Dialogs.Texts("error");
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("No run was started")) << errors[0].toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), bytes);
+}

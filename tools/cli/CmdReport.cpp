@@ -147,6 +147,7 @@ int Run(const QStringList& args) {
     if (!a.Settings.isEmpty()) {
         TSettings settings;
         settings.Load(a.Settings);
+        CliWarnDamaged(settings.LoadWarning);
         ReadUnitSelections(settings);
     }
     std::vector<std::unique_ptr<TReport>> templates;

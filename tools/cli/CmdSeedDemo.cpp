@@ -114,6 +114,7 @@ int SeedDemo(const QStringList& args) {
 
     TSettings settings;
     settings.Open(SettingsFolder() + QStringLiteral("settings.xml"));
+    CliWarnDamaged(settings.LoadWarning);
     settings.AutoSave = true;
     settings.BeginUpdate();
     ApplyStartupSettings(settings);
