@@ -3,7 +3,12 @@
 // BRAMBLEX_TEMPLATE_DIR override where the tree, the per-user values and the template
 // tree are, as for bramblex-cli).
 
+#include "automation/AutomationRegistration.h"
+#include "automation/AutomationService.h"
+#include "automation/BramblexInterface.h"
+#include "charts/QCustomPlotChartPainter.h"
 #include "core/Error.h"
+#include "platform/Display.h"
 #include "platform/InterfaceLanguage.h"
 #include "platform/RuntimeFolder.h"
 #include "services/StartupSwitches.h"
@@ -11,9 +16,12 @@
 #include "ui/FormMain.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+#include <cstdio>
 
 namespace {
 
@@ -38,9 +46,44 @@ void LoadTranslations(QApplication& app) {
         app.installTranslator(qt);
 }
 
+// A program started for an automation client has no one to answer a box: messages go
+// to standard error, questions take their default answer, choosers are cancelled.
+class TUnattendedDialogs : public TDialogService {
+public:
+    void Error(QWidget*, const QString& message) override { Print(message); }
+    void Warning(QWidget*, const QString& message) override { Print(message); }
+    void Information(QWidget*, const QString& message) override { Print(message); }
+    QMessageBox::StandardButton Question(QWidget*, const QString&, const QString& text,
+                                         QMessageBox::StandardButtons,
+                                         QMessageBox::StandardButton defaultButton) override {
+        Print(text);
+        return defaultButton;
+    }
+    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString ExistingFolder(QWidget*, const QString&, const QString&) override { return {}; }
+    void Beep() override {}
+
+private:
+    static void Print(const QString& text) { std::fputs(qPrintable(text + QLatin1Char('\n')), stderr); }
+};
+
+int Complain(const QString& message) {
+    std::fputs(qPrintable(message + QLatin1Char('\n')), stderr);
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const TStartupSwitches switches = ParseStartupSwitches(arguments);
+    // A client of a session without a display still gets its answers, and
+    // registration needs none.
+    if (switches.Automation || switches.RegisterServer || switches.UnregisterServer)
+        UseOffscreenWithoutDisplay();
     UsePrivateRuntimeFolder();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Korvane"));
@@ -48,15 +91,30 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(Tr("Korvane Bramblex"));
     QApplication::setApplicationVersion(QStringLiteral(BRAMBLEX_VERSION));
 
-    const TStartupSwitches switches = ParseStartupSwitches(QCoreApplication::arguments().mid(1));
-    // Registration of the automation service belongs to that service; the program
-    // does nothing else when asked for it.
-    if (switches.RegisterServer || switches.UnregisterServer)
-        return 0;
-
     LoadTranslations(app);
 
-    TQtDialogService dialogs;
+    const QString program = QCoreApplication::applicationFilePath();
+    try {
+        if (switches.RegisterServer) {
+            RegisterActivation(program);
+            return 0;
+        }
+        if (switches.UnregisterServer) {
+            UnregisterActivation();
+            return 0;
+        }
+        if (!switches.Automation)
+            RefreshActivation(program);
+    } catch (const EBramblexError& e) {
+        // Asked for, registration says why it failed; a normal start goes on without.
+        if (switches.RegisterServer || switches.UnregisterServer)
+            return Complain(e.Message());
+    }
+
+    TQtDialogService windowDialogs;
+    TUnattendedDialogs unattendedDialogs;
+    TDialogService& dialogs =
+        switches.Automation ? static_cast<TDialogService&>(unattendedDialogs) : windowDialogs;
     TFormMain main(dialogs);
     if (!main.Create())
         return 1;
@@ -64,5 +122,18 @@ int main(int argc, char** argv) {
         main.BuildInterface();
     else
         main.show();
+
+    TQCustomPlotChartPainter charts;
+    TBramblexInterface automationObject(&charts);
+    TAutomationService automation(automationObject,
+                                  switches.Automation ? TAutomationService::TStart::Automation
+                                                      : TAutomationService::TStart::Normal,
+                                  QDBusConnection::sessionBus());
+    main.AutomationObjectCount = [&automation] { return automation.ObjectCount(); };
+    QObject::connect(&automation, &TAutomationService::Finished, &app, &QCoreApplication::quit);
+    const QString problem = automation.Start();
+    // Without the bus a hidden program could never be reached; a window works on.
+    if (!problem.isEmpty() && switches.Automation)
+        return Complain(problem);
     return app.exec();
 }

@@ -7,7 +7,11 @@
 #include <QMimeData>
 #include <QThread>
 #include <QtEndian>
+#include <QtGui/qguiapplication_platform.h>
 
+#include <xcb/xcb.h>
+
+#include <cstdlib>
 #include <memory>
 
 QString ClipboardMimeType(const QString& format) {
@@ -117,4 +121,40 @@ void PutPictureOnClipboard(const QByteArray& svg, const QImage& image) {
     data->setData(QStringLiteral("image/svg+xml"), svg);
     data->setImageData(image);
     clipboard.setMimeData(data);
+}
+
+QString SharedClipboardUnavailableReason() {
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return Tr("The program runs without a display (Qt platform \"offscreen\"): no other program can "
+                  "read its clipboard.");
+    if (SystemClipboard() == nullptr)
+        return Tr("The program has no clipboard.");
+    return {};
+}
+
+bool OwnsClipboard() {
+    QClipboard* clipboard = SystemClipboard();
+    return clipboard != nullptr && clipboard->ownsClipboard();
+}
+
+bool ClipboardManagerRunning() {
+    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    auto* x11 = app ? app->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (connection == nullptr)
+        return false;
+    static const char name[] = "CLIPBOARD_MANAGER";
+    const xcb_intern_atom_cookie_t atomCookie = xcb_intern_atom(connection, 1, sizeof name - 1, name);
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(connection, atomCookie, nullptr);
+    if (atom == nullptr)
+        return false;
+    const xcb_atom_t manager = atom->atom;
+    std::free(atom);
+    if (manager == XCB_ATOM_NONE)
+        return false;
+    xcb_get_selection_owner_reply_t* owner =
+        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, manager), nullptr);
+    const bool running = owner != nullptr && owner->owner != XCB_WINDOW_NONE;
+    std::free(owner);
+    return running;
 }

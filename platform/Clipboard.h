@@ -53,3 +53,14 @@ QByteArray UnpackClipboardBlock(const QByteArray& block);
 // Replaces the clipboard's contents with a picture: the vector form as SVG
 // ("image/svg+xml") and a rendering as an image. Raises "Cannot open clipboard".
 void PutPictureOnClipboard(const QByteArray& svg, const QImage& image);
+
+// Empty when other programs can read what this program puts on the clipboard;
+// otherwise why they cannot (the program runs on Qt's offscreen platform, whose
+// clipboard lives inside the process).
+QString SharedClipboardUnavailableReason();
+// True while this program holds the desktop's clipboard (what it copied last is still
+// there and nobody else has copied since).
+bool OwnsClipboard();
+// True when the desktop runs a clipboard manager that takes over the clipboard's
+// contents of a program that ends (X11's CLIPBOARD_MANAGER); Qt hands it over at exit.
+bool ClipboardManagerRunning();

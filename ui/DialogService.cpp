@@ -76,6 +76,16 @@ QMessageBox::StandardButton TQtDialogService::InformationQuestion(QWidget* paren
     return answer == -1 ? defaultButton : static_cast<QMessageBox::StandardButton>(answer);
 }
 
+QMessageBox::StandardButton TQtDialogService::WarningQuestion(QWidget* parent, const QString& title,
+                                                              const QString& text,
+                                                              QMessageBox::StandardButtons buttons,
+                                                              QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(QMessageBox::Warning, title.isEmpty() ? BoxTitle() : title, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    const int answer = box.exec();
+    return answer == -1 ? defaultButton : static_cast<QMessageBox::StandardButton>(answer);
+}
+
 bool TQtDialogService::ChooseColour(QWidget* parent, QColor& colour) {
     const QColor chosen = QColorDialog::getColor(colour, parent);
     if (!chosen.isValid())

@@ -34,6 +34,14 @@ public:
                                                             QMessageBox::StandardButton defaultButton) {
         return Question(parent, title, text, buttons, defaultButton);
     }
+    // A question shown with the warning icon (closing while automation clients hold
+    // on). Unless overridden, the same as Question.
+    virtual QMessageBox::StandardButton WarningQuestion(QWidget* parent, const QString& title,
+                                                        const QString& text,
+                                                        QMessageBox::StandardButtons buttons,
+                                                        QMessageBox::StandardButton defaultButton) {
+        return Question(parent, title, text, buttons, defaultButton);
+    }
 
     // File and folder choosers; an empty text when the operator cancelled. filter
     // takes Qt's form ("Excel Files (*.xls);;All Files (*)"). The save chooser asks
@@ -79,5 +87,8 @@ public:
     QMessageBox::StandardButton InformationQuestion(QWidget* parent, const QString& title,
                                                     const QString& text, QMessageBox::StandardButtons buttons,
                                                     QMessageBox::StandardButton defaultButton) override;
+    QMessageBox::StandardButton WarningQuestion(QWidget* parent, const QString& title, const QString& text,
+                                                QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton) override;
     bool ChooseColour(QWidget* parent, QColor& colour) override;
 };

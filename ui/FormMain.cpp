@@ -957,6 +957,17 @@ void TFormMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (AutomationObjectCount && AutomationObjectCount() > 0 &&
+        m_dialogs.WarningQuestion(
+            this, Tr("COM Server Warning"),
+            Tr("There are still active COM objects in this application.  One or more clients "
+               "may have references to these objects, so manually closing ") +
+                Tr("this application may cause those client application(s) to fail.\r\n\r\n"
+                   "Are you sure you want to close this application?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
 }
 

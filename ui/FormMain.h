@@ -97,6 +97,10 @@ public:
     // Refreshes the report list window's My Reports (before the tree is built).
     std::function<void()> LoadMyReports;
 
+    // Automation objects that clients still hold (none when unset): closing the window
+    // then asks first, since their clients would fail.
+    std::function<int()> AutomationObjectCount;
+
     // Stops both directory watchers (before a file operation the window starts) and
     // points them again at the selected node.
     void StopWatchers();

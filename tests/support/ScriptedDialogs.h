@@ -30,10 +30,15 @@ public:
     void Error(QWidget*, const QString& message) override { Log.push_back({"error", message}); }
     void Warning(QWidget*, const QString& message) override { Log.push_back({"warning", message}); }
     void Information(QWidget*, const QString& message) override { Log.push_back({"information", message}); }
-    QMessageBox::StandardButton Question(QWidget*, const QString&, const QString& text,
+    // The title and the preselected button of every question, in order.
+    QStringList QuestionTitles;
+    std::vector<QMessageBox::StandardButton> QuestionDefaults;
+    QMessageBox::StandardButton Question(QWidget*, const QString& title, const QString& text,
                                          QMessageBox::StandardButtons,
                                          QMessageBox::StandardButton defaultButton) override {
         Log.push_back({"question", text});
+        QuestionTitles << title;
+        QuestionDefaults.push_back(defaultButton);
         if (Answers.empty()) {
             ADD_FAILURE() << "unexpected question: " << text.toStdString();
             return defaultButton;

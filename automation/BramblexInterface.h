@@ -1,0 +1,56 @@
+#pragma once
+
+// The seven operations of the automation object, apart from how clients reach them.
+// They work on the process's one open batch and on the report templates of the storage
+// tree's "Reports" folder (read again when a file there changed). Failures raise
+// EBramblexError with the operator's text.
+//
+// Everything runs on the GUI thread: charts are drawn with the painter handed in.
+
+#include "documents/BatchItem.h"
+#include "storage/FileItem.h"
+
+#include <QString>
+
+#include <memory>
+
+class TChartPainter;
+class TReport;
+
+class TBramblexInterface {
+public:
+    explicit TBramblexInterface(TChartPainter* charts);
+    ~TBramblexInterface();
+    TBramblexInterface(const TBramblexInterface&) = delete;
+    TBramblexInterface& operator=(const TBramblexInterface&) = delete;
+
+    // Prints every page of the report for the open batch on the current printer, the
+    // job titled report as the client wrote it.
+    void Print(const QString& report);
+    // Prints page index (0 the first) alone, the job titled "<report> <index>". Raises
+    // "Page does not exist" for an index outside the document.
+    void PrintPage(const QString& report, int index);
+    // Replaces the open batch by the batch file at path. A file that cannot be read, or
+    // that is damaged and would be read only in part, raises and leaves the open batch.
+    void OpenBatch(const QString& path);
+    // The open batch's file name without folder and extension; empty before OpenBatch.
+    QString GetBatchID() const;
+    // The storage tree's "Local" folder, ending with "/".
+    QString GetLocalPath() const;
+    // Puts page index on the clipboard as a picture. Raises "List index out of bounds
+    // (%d)" for an index outside the document, and says why when no other program could
+    // read the clipboard.
+    void CopyPageToClipboard(const QString& report, int index);
+    int GetPageCount(const QString& report);
+
+    const TBatchItem& OpenBatchItem() const { return m_batch; }
+
+private:
+    // The output document of the template named report for the open batch; raises
+    // "Report does not exist".
+    std::unique_ptr<TReport> Prepare(const QString& report);
+
+    TChartPainter* m_charts;
+    TBatchItem m_batch;
+    TFileList m_myReports;
+};
