@@ -6,6 +6,7 @@
 #include "CliCommand.h"
 #include "core/Error.h"
 #include "reports/Page.h"
+#include "reports/PageItemChartRun.h"
 #include "reports/PageItemMemo.h"
 #include "reports/PageItemReadings.h"
 #include "reports/PageItemShape.h"
@@ -20,6 +21,8 @@ constexpr double kLeft = 20.0;
 constexpr double kWidth = 170.0;
 constexpr std::int32_t kBlack = 0x000000;
 constexpr std::int32_t kGrey = 0x808080;
+// Rows of the readings table, and readings of the chart, on each inner page.
+constexpr int ReadingsPerPage = 24;
 
 struct TBox {
     double Left, Top, Width, Height;
@@ -102,11 +105,12 @@ void BuildInnerPage(TPage& page) {
         {.FontSize = 10, .WordWrap = true});
     AddRule(page, QStringLiteral("HeaderRule"), kLeft, 61, kWidth, kGrey);
 
-    // The readings fill the rest of the page above the footer; eight columns
-    // (spindles with shear data) fit the width exactly.
+    // The readings table, and under it the run chart of the same readings, fill the
+    // page above the footer. The eight columns (spindles with shear data) take the
+    // whole width, so the chart sits below the table rather than beside it. Header and
+    // 24 rows of 8-point text take 26 rows of 1.5 em.
     auto* table = page.AddItem<TPageItemReadings>();
-    Place(*table, QStringLiteral("Readings"),
-          {kLeft, 64, kWidth, 213, AnchorLeft | AnchorTop | AnchorRight | AnchorBottom});
+    Place(*table, QStringLiteral("Readings"), {kLeft, 64, kWidth, 111, AnchorLeft | AnchorTop | AnchorRight});
     table->Property("FontName").SetString(QStringLiteral("Arial"));
     table->Property("FontSize").SetInteger(8);
     table->Property("FontColor").SetInteger(kBlack);
@@ -117,8 +121,16 @@ void BuildInnerPage(TPage& page) {
     };
     for (const auto& [name, width] : widths)
         table->Property(QLatin1String(name)).SetFloat(width);
-    table->Property("RowsPerPage").SetInteger(48);
+    table->Property("RowsPerPage").SetInteger(ReadingsPerPage);
     table->Property("ShowColumnHeader").SetBoolean(true);
+
+    // The quantities the batch's chart view shows, for the block of readings the table
+    // shows (readings are stored in time order, the chart's usual X quantity).
+    auto* chart = page.AddItem<TPageItemChartRun>();
+    Place(*chart, QStringLiteral("RunChart"),
+          {kLeft, 178, kWidth, 100, AnchorLeft | AnchorTop | AnchorRight | AnchorBottom});
+    chart->Property("FontName").SetString(QStringLiteral("Arial"));
+    chart->Property("ReadingsPerPage").SetInteger(ReadingsPerPage);
 
     AddRule(page, QStringLiteral("FooterRule"), kLeft, 281, kWidth, kGrey,
             AnchorLeft | AnchorRight | AnchorBottom);

@@ -1,7 +1,8 @@
 // bramblex-cli report: composes report templates with batches as the report preview
 // does (templates in the order given, batches in the order given) and writes the
-// result: PDF, JPEG files, a print job, the page count, thumbnails or one page as an
-// SVG picture.
+// result: PDF, JPEG files, a print job, the page count, thumbnails, one page as an SVG
+// picture, or a message in the user's mail program ("EmailReportFormat" of --settings
+// chooses PDF or JPEG).
 // A thin client of services/ReportJobs.
 
 #include "CliCommand.h"
@@ -11,11 +12,13 @@
 #include "documents/BatchItem.h"
 #include "documents/Settings.h"
 #include "platform/AtomicFile.h"
+#include "platform/Mail.h"
 #include "platform/PrintJob.h"
 #include "reports/Page.h"
 #include "reports/Report.h"
 #include "services/JobProgress.h"
 #include "services/ReportJobs.h"
+#include "services/ReportMail.h"
 #include "services/ReportPrinting.h"
 
 #include <QBuffer>
@@ -31,7 +34,7 @@ namespace {
 const char* const Usage =
     "--template T.epr [--template T2.epr ...] [--batch B.epb ...] "
     "(--pdf OUT.pdf [--open] [--attach-batches] | --jpeg BASE | --print [--printer QUEUE] | --page-count | "
-    "--thumbnails DIR [--quality 0|1|2] | --svg OUT.svg --page N) [--settings FILE]";
+    "--thumbnails DIR [--quality 0|1|2] | --svg OUT.svg --page N | --mail) [--settings FILE]";
 
 struct TArguments {
     QStringList Templates;
@@ -56,7 +59,8 @@ int UsageError(const QString& problem) {
 std::optional<QString> Parse(const QStringList& args, TArguments& out) {
     const QStringList actions = {QStringLiteral("--pdf"),        QStringLiteral("--jpeg"),
                                  QStringLiteral("--print"),      QStringLiteral("--page-count"),
-                                 QStringLiteral("--thumbnails"), QStringLiteral("--svg")};
+                                 QStringLiteral("--thumbnails"), QStringLiteral("--svg"),
+                                 QStringLiteral("--mail")};
     const QStringList actionsWithTarget = {QStringLiteral("--pdf"), QStringLiteral("--jpeg"),
                                            QStringLiteral("--thumbnails"), QStringLiteral("--svg")};
     const QStringList valueOptions = {QStringLiteral("--template"), QStringLiteral("--batch"),
@@ -98,7 +102,7 @@ std::optional<QString> Parse(const QStringList& args, TArguments& out) {
         } else if (actions.contains(a)) {
             if (!out.Action.isEmpty())
                 return QStringLiteral(
-                    "give one of --pdf, --jpeg, --print, --page-count, --thumbnails and --svg");
+                    "give one of --pdf, --jpeg, --print, --page-count, --thumbnails, --svg and --mail");
             out.Action = a;
             if (actionsWithTarget.contains(a)) {
                 const auto v = value();
@@ -117,7 +121,8 @@ std::optional<QString> Parse(const QStringList& args, TArguments& out) {
     if (out.Templates.isEmpty())
         return QStringLiteral("give at least one --template");
     if (out.Action.isEmpty())
-        return QStringLiteral("give one of --pdf, --jpeg, --print, --page-count, --thumbnails and --svg");
+        return QStringLiteral(
+            "give one of --pdf, --jpeg, --print, --page-count, --thumbnails, --svg and --mail");
     if ((out.Open || out.AttachBatches) && out.Action != QLatin1String("--pdf"))
         return QStringLiteral("--open and --attach-batches go with --pdf");
     if (!out.Printer.isEmpty() && out.Action != QLatin1String("--print"))
@@ -144,8 +149,8 @@ int Run(const QStringList& args) {
     if (const auto problem = Parse(args, a))
         return UsageError(*problem);
 
+    TSettings settings;
     if (!a.Settings.isEmpty()) {
-        TSettings settings;
         settings.Load(a.Settings);
         CliWarnDamaged(settings.LoadWarning);
         ReadUnitSelections(settings);
@@ -198,6 +203,16 @@ int Run(const QStringList& args) {
             WritePng(QDir(a.Target).filePath(QStringLiteral("page_%1.png").arg(i + 1)), image);
             WritePng(QDir(a.Target).filePath(QStringLiteral("page_%1_mask.png").arg(i + 1)), mask);
         }
+    } else if (a.Action == QLatin1String("--mail")) {
+        if (!MailAvailable()) {
+            CliErr(Tr("No mail program is set up: install xdg-utils and choose a program for e-mail."));
+            return 1;
+        }
+        // This command ends long before the mail program reads the files: they stay,
+        // and a later start removes them once they are a day old.
+        TMailFolders folders(TMailFolders::DefaultRoot(), TMailFolders::TAtEnd::Keep);
+        SendReportMail(*report, batchList, settings.Item(QStringLiteral("EmailReportFormat")).GetInteger(),
+                       folders, &charts, progress);
     } else if (a.Action == QLatin1String("--svg")) {
         if (a.Page > report->PageCount()) {
             CliErr(Tr("Page does not exist"));
@@ -211,7 +226,7 @@ int Run(const QStringList& args) {
 
 const CliRegistrar reg{{"report", Usage,
                         "composes report templates with batches as the report preview does and writes "
-                        "PDF, JPEG, a print job, thumbnails, an SVG page or the page count",
+                        "PDF, JPEG, a print job, thumbnails, an SVG page, the page count or a mail",
                         Run}};
 
 } // namespace
