@@ -84,7 +84,10 @@ QString RunChartAxisRoomText(double maxY) {
     return QString::asprintf("%.2fMMMMM", maxY);
 }
 
-TRunChartAxisStack StackRunChartAxes(const std::vector<double>& maxYs, const QFont& font) {
+namespace {
+
+template <class RoomText>
+TRunChartAxisStack StackAxes(const std::vector<double>& maxYs, const QFont& font, RoomText roomText) {
     const QFontMetricsF metrics(font);
     TRunChartAxisStack stack;
     int offset = 0;
@@ -92,11 +95,34 @@ TRunChartAxisStack StackRunChartAxes(const std::vector<double>& maxYs, const QFo
     for (double maxY : maxYs) {
         offset += previousWidth;
         stack.Offsets.push_back(offset);
-        previousWidth = TextWidth(metrics, RunChartAxisRoomText(maxY));
+        previousWidth = TextWidth(metrics, roomText(maxY));
     }
     stack.LeftMargin = TextWidth(metrics, QStringLiteral("MM")) + offset;
     stack.PlotLeftMargin = stack.LeftMargin + previousWidth;
     return stack;
+}
+
+} // namespace
+
+TRunChartAxisStack StackRunChartAxes(const std::vector<double>& maxYs, const QFont& font) {
+    return StackAxes(maxYs, font, [](double maxY) { return RunChartAxisRoomText(maxY); });
+}
+
+TRunChartAxisStack StackRunChartAxes(const std::vector<double>& maxYs, const QFont& font,
+                                     const QLocale& locale) {
+    return StackAxes(maxYs, font, [&locale](double maxY) {
+        QString text = locale.toString(maxY, 'f', 2);
+        text.remove(locale.groupSeparator());
+        return text + QStringLiteral("MMMMM");
+    });
+}
+
+void PlaceRunChartAxes(QCustomPlot& plot, const TRunChartAxisStack& stack) {
+    QCPAxisRect& rect = *plot.axisRect();
+    const QList<QCPAxis*> axes = rect.axes(QCPAxis::atLeft);
+    for (int i = 0; i < axes.size() && i < static_cast<int>(stack.Offsets.size()); ++i)
+        axes[i]->setOffset(stack.Offsets[static_cast<size_t>(i)]);
+    rect.setMargins(QMargins(stack.PlotLeftMargin, 0, 0, 0));
 }
 
 void ConfigureRunChart(QCustomPlot& plot, const TRunChartData& chart) {

@@ -12,6 +12,7 @@
 #include "reports/ChartPainter.h"
 
 #include <QFont>
+#include <QLocale>
 #include <QString>
 
 #include <vector>
@@ -40,6 +41,13 @@ struct TRunChartAxisStack {
 
 // Offsets and margins for lines whose largest values are maxYs, measured in font.
 TRunChartAxisStack StackRunChartAxes(const std::vector<double>& maxYs, const QFont& font = RunChartFont());
+// The same with the room texts written with locale's decimal separator, as the batch
+// view's chart labels its axes for the operator.
+TRunChartAxisStack StackRunChartAxes(const std::vector<double>& maxYs, const QFont& font,
+                                     const QLocale& locale);
+// Moves the vertical axes of plot (the left axis first, then the added ones in order)
+// to the offsets of stack and gives the plot area its left margin.
+void PlaceRunChartAxes(QCustomPlot& plot, const TRunChartAxisStack& stack);
 
 // Sets plot up to show chart: removes earlier lines and additional axes, then lines,
 // axes, titles, colours, legend, grid, ranges, offsets and margins. Raises "Invalid

@@ -1,3 +1,11 @@
 #include "ui/BatchSubView.h"
 
-// The class is declared whole in its header; this file gives it its meta-object.
+#include "storage/FileItem.h"
+
+bool TBatchSubView::SameVersion(const TFileItem& entry, const TFileItem& copy) {
+    if (copy.FileModifiedTime == -1 || entry.FilePath != copy.FilePath ||
+        entry.FileModifiedTime != copy.FileModifiedTime)
+        return false;
+    return entry.FileModifiedStamp == 0 || copy.FileModifiedStamp == 0 ||
+           entry.FileModifiedStamp == copy.FileModifiedStamp;
+}

@@ -242,7 +242,7 @@ TFormMain::TFormMain(TDialogService& dialogs, QWidget* parent)
         m_panelReports);
     m_panelReports->layout()->addWidget(m_formReports);
     LoadMyReports = [this] { m_formReports->LoadMyReports(); };
-    m_viewBatch = new TFormViewBatch(*m_settings, *m_tabReports);
+    m_viewBatch = new TFormViewBatch(*m_settings, *m_tabReports, m_dialogs);
     m_viewBatch->FormViewReport()->Attach(*m_settings, m_dialogs, m_formReports->MyReports, m_charts.get());
     m_formLocal = new TFormLocal(*m_settings, *m_viewBatch, m_dialogs, m_rightStack);
     m_rightStack->addWidget(m_panelEmpty);
@@ -952,6 +952,7 @@ void TFormMain::StartWatchers() {
 // Events
 
 void TFormMain::closeEvent(QCloseEvent* event) {
+    m_viewBatch->CommitEdits();
     if (RunInProgress()) {
         ActionStopExecute();
         event->ignore();
@@ -1349,6 +1350,8 @@ void TFormMain::ActionExportExecute(bool excel) {
 void TFormMain::ActionStartExecute(bool automatic) {
     if (RunInProgress())
         return;
+    // The run copies the batch: what was typed into the header goes with it.
+    m_viewBatch->CommitEdits();
     m_formLocal->ListViewLocal()->setFocus();
     TFileItem* entry = SelectedBatch();
     if (!entry)

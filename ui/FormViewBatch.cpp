@@ -4,11 +4,14 @@
 #include "documents/Settings.h"
 #include "reports/Report.h"
 #include "storage/FileOperations.h"
+#include "ui/DialogService.h"
 #include "ui/FormViewHeader.h"
 #include "ui/FormViewMeasurements.h"
 #include "ui/FormViewProcesses.h"
 #include "ui/FormViewReport.h"
+#include "ui/KorvTabBar.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -28,8 +31,9 @@ QIcon ToggleGlyph(bool navigationVisible, const QStyle* style) {
 
 } // namespace
 
-TFormViewBatch::TFormViewBatch(TSettings& settings, const TFileList& tabReports, QWidget* parent)
-    : QWidget(parent), m_settings(settings), m_tabReports(tabReports) {
+TFormViewBatch::TFormViewBatch(TSettings& settings, const TFileList& tabReports, TDialogService& dialogs,
+                               QWidget* parent)
+    : QWidget(parent), m_settings(settings), m_tabReports(tabReports), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("FormViewBatch"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -67,15 +71,12 @@ TFormViewBatch::TFormViewBatch(TSettings& settings, const TFileList& tabReports,
         if (OnToggleView)
             OnToggleView();
     });
-    m_tabs = new QTabBar(this);
+    m_tabs = new TKorvTabBar(this);
     m_tabs->setObjectName(QStringLiteral("KorvTabPreview"));
     m_tabs->setAccessibleName(tr("Batch view"));
     m_tabs->setExpanding(false);
     m_tabs->setDrawBase(true);
-    connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
-        if (!m_building)
-            KorvTabPreviewChange(index);
-    });
+    connect(m_tabs, &TKorvTabBar::IndexAssigned, this, [this](int index) { KorvTabPreviewChange(index); });
     strip->addWidget(m_toggle);
     strip->addWidget(m_tabs, 1);
     layout->addLayout(strip);
@@ -86,12 +87,13 @@ TFormViewBatch::TFormViewBatch(TSettings& settings, const TFileList& tabReports,
     m_dockCaption = new QLabel(tr("Unable to modify multiple batch items."), m_dock);
     m_dockCaption->setObjectName(QStringLiteral("LabelPreviewDock"));
     m_dockCaption->setAlignment(Qt::AlignCenter);
+    m_dockCaption->setAccessibleName(m_dockCaption->text());
     m_dockLayout->addWidget(m_dockCaption);
     layout->addWidget(m_dock, 1);
 
     m_header = new TFormViewHeader(m_dock);
     m_processes = new TFormViewProcesses(m_dock);
-    m_measurements = new TFormViewMeasurements(m_dock);
+    m_measurements = new TFormViewMeasurements(m_settings, m_dock);
     m_report = new TFormViewReport(m_dock);
     for (QWidget* view : {static_cast<QWidget*>(m_header), static_cast<QWidget*>(m_processes),
                           static_cast<QWidget*>(m_measurements), static_cast<QWidget*>(m_report)}) {
@@ -101,9 +103,7 @@ TFormViewBatch::TFormViewBatch(TSettings& settings, const TFileList& tabReports,
     for (TBatchSubView* view :
          {static_cast<TBatchSubView*>(m_header), static_cast<TBatchSubView*>(m_processes),
           static_cast<TBatchSubView*>(m_measurements)})
-        view->OnBatchChanged = [this](TBatchSubView* sender, TFileItem& entry) {
-            BatchEdited(sender, entry);
-        };
+        view->Dialogs = &m_dialogs;
     m_dockLayout->setCurrentWidget(m_dockCaption);
 }
 
@@ -111,7 +111,15 @@ TFormViewBatch::~TFormViewBatch() = default;
 
 void TFormViewBatch::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    for (TBatchSubView* view :
+         {static_cast<TBatchSubView*>(m_header), static_cast<TBatchSubView*>(m_processes),
+          static_cast<TBatchSubView*>(m_measurements)})
+        view->OnBatchChanged = [this](TBatchSubView* sender, TFileItem& entry) {
+            BatchEdited(sender, entry);
+        };
     BuildTabs();
+    // The strip keeps its index between showings (index 0 at the first): the tab change
+    // stores it as "BatchTab" before ShowSelection reads it.
     if (StoredTab() >= m_tabs->count())
         SetTabIndex(m_tabs->count() - 1);
     else
@@ -123,29 +131,15 @@ int TFormViewBatch::StoredTab() {
 }
 
 void TFormViewBatch::BuildTabs() {
-    m_building = true;
-    const int current = m_tabs->currentIndex();
     QStringList texts{tr("Header"), tr("Processes"), tr("Measurements")};
     for (const auto& entry : m_tabReports)
         texts << FileTitle(entry->FilePath);
     texts << tr("My Reports");
-    while (m_tabs->count() > texts.size())
-        m_tabs->removeTab(m_tabs->count() - 1);
-    for (int i = 0; i < texts.size(); ++i) {
-        if (i < m_tabs->count())
-            m_tabs->setTabText(i, texts[i]);
-        else
-            m_tabs->addTab(texts[i]);
-    }
-    m_tabs->setCurrentIndex(std::clamp(current, 0, static_cast<int>(texts.size()) - 1));
-    m_building = false;
+    m_tabs->SetTexts(texts);
 }
 
 void TFormViewBatch::SetTabIndex(int index) {
-    m_building = true;
-    m_tabs->setCurrentIndex(index);
-    m_building = false;
-    KorvTabPreviewChange(m_tabs->currentIndex());
+    m_tabs->SetIndex(index);
 }
 
 void TFormViewBatch::SelectStoredTab() {
@@ -155,6 +149,11 @@ void TFormViewBatch::SelectStoredTab() {
 void TFormViewBatch::KorvTabPreviewChange(int index) {
     if (index < 0)
         return;
+    // Typed text goes into the batch before its view is undocked; the same tab again
+    // (every reload selects it) leaves the field being typed in alone.
+    if (index != m_shownTab)
+        CommitEdits();
+    m_shownTab = index;
     setUpdatesEnabled(false);
     const int last = m_tabs->count() - 1;
     if (index <= 2) {
@@ -190,6 +189,13 @@ void TFormViewBatch::DockView(QWidget* view) {
 }
 
 void TFormViewBatch::ShowSelection(bool force) {
+    // A new selection: what was typed goes into the batch it was typed for. The forced
+    // reload of a run keeps it on screen instead (the operator is still typing).
+    if (!force) {
+        m_selecting = true;
+        CommitEdits();
+        m_selecting = false;
+    }
     BuildTabs();
     SelectStoredTab();
     LoadSubViews(force);
@@ -216,14 +222,36 @@ void TFormViewBatch::ForgetFileItems() {
     m_measurements->ForgetFileItem();
 }
 
+void TFormViewBatch::CommitEdits() {
+    if (m_committing)
+        return;
+    m_committing = true;
+    for (TBatchSubView* view :
+         {static_cast<TBatchSubView*>(m_header), static_cast<TBatchSubView*>(m_processes),
+          static_cast<TBatchSubView*>(m_measurements)})
+        view->CommitEdits();
+    m_committing = false;
+}
+
 void TFormViewBatch::BatchEdited(TBatchSubView*, TFileItem& entry) {
     const bool saved = entry.Save();
+    if (saved) {
+        m_unsaved.removeAll(entry.FilePath);
+    } else if (!m_unsaved.contains(entry.FilePath)) {
+        // The edits stay in the views' copies and on screen; the next edit that can be
+        // written saves them all.
+        m_unsaved << entry.FilePath;
+        m_dialogs.Error(this, tr("The changes to \"%1\" could not be saved.\n%2")
+                                  .arg(QDir::toNativeSeparators(entry.FilePath), entry.LastError()));
+    }
     const int index = SelectedFiles.IndexOf(entry.FilePath, FileTypeBatch);
     if (index >= 0)
         SelectedFiles.Items(index)->Assign(entry);
     if (OnBatchSaved)
         OnBatchSaved(entry, saved);
-    LoadSubViews(false);
+    // While ShowSelection commits, the new selection is loaded right after.
+    if (!m_selecting)
+        LoadSubViews(false);
 }
 
 void TFormViewBatch::SetRunActive(bool active) {

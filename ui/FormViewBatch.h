@@ -16,10 +16,11 @@
 
 class QLabel;
 class QProgressBar;
-class QTabBar;
 class QToolButton;
 class QStackedLayout;
 class TBatchSubView;
+class TDialogService;
+class TKorvTabBar;
 class TFormViewHeader;
 class TFormViewMeasurements;
 class TFormViewProcesses;
@@ -29,8 +30,9 @@ class TSettings;
 class TFormViewBatch : public QWidget {
     Q_OBJECT
 public:
-    // settings and tabReports belong to the main window and outlive the view.
-    TFormViewBatch(TSettings& settings, const TFileList& tabReports, QWidget* parent = nullptr);
+    // settings, tabReports and dialogs belong to the main window and outlive the view.
+    TFormViewBatch(TSettings& settings, const TFileList& tabReports, TDialogService& dialogs,
+                   QWidget* parent = nullptr);
     ~TFormViewBatch() override;
 
     // Copies of the selected, loaded batch entries in list order.
@@ -43,9 +45,12 @@ public:
     void LoadSubViews(bool force);
     // Marks the three batch views stale so that they reload with new display units.
     void ForgetFileItems();
+    // Saves what the operator typed into the docked view and has not left yet: before
+    // the selection changes, a run starts or the window closes.
+    void CommitEdits();
 
     // The tab strip; setting the index always runs the tab change.
-    QTabBar* KorvTabPreview() const { return m_tabs; }
+    TKorvTabBar* KorvTabPreview() const { return m_tabs; }
     void SetTabIndex(int index);
     QWidget* PanelPreviewDock() const { return m_dock; }
     QWidget* DockedView() const { return m_docked; }
@@ -71,8 +76,8 @@ public:
     // The toggle button was pressed: the main window shows or hides its panes.
     std::function<void()> OnToggleView;
     // A batch view changed its copy of entry; the view saved it (result of the save in
-    // saved) and copied it into SelectedFiles. The main window brings the folder list's
-    // entry and a run's batch up to date.
+    // saved; a failure it has told the operator) and copied it into SelectedFiles. The main window brings the
+    // folder list's entry and a run's batch up to date.
     std::function<void(TFileItem& entry, bool saved)> OnBatchSaved;
 
 protected:
@@ -88,8 +93,9 @@ private:
 
     TSettings& m_settings;
     const TFileList& m_tabReports;
+    TDialogService& m_dialogs;
 
-    QTabBar* m_tabs;
+    TKorvTabBar* m_tabs;
     QToolButton* m_toggle;
     QWidget* m_dock;
     QStackedLayout* m_dockLayout;
@@ -103,5 +109,10 @@ private:
     TFormViewProcesses* m_processes;
     TFormViewMeasurements* m_measurements;
     TFormViewReport* m_report;
-    bool m_building = false;
+    // Batch files whose last save failed: the operator is told once, not again for
+    // every field left while the file still cannot be written.
+    QStringList m_unsaved;
+    bool m_committing = false;
+    bool m_selecting = false;
+    int m_shownTab = -1; // the tab the last tab change docked
 };

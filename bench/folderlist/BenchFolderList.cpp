@@ -118,7 +118,7 @@ struct TWindow {
     TSettings Settings;
     TFileList TabReports;
     TQuietDialogs Dialogs;
-    std::unique_ptr<TFormViewBatch> ViewBatch = std::make_unique<TFormViewBatch>(Settings, TabReports);
+    std::unique_ptr<TFormViewBatch> ViewBatch = std::make_unique<TFormViewBatch>(Settings, TabReports, Dialogs);
     std::unique_ptr<TFormLocal> Form = std::make_unique<TFormLocal>(Settings, *ViewBatch, Dialogs);
     TWindow() {
         Form->resize(1000, 800);

@@ -10,6 +10,8 @@
 #include "services/StartupSwitches.h"
 #include "storage/FileOperations.h"
 #include "storage/StoragePaths.h"
+#include "ui/FormViewHeader.h"
+#include "xml/GmXml.h"
 
 #include <QAbstractButton>
 #include <QDragEnterEvent>
@@ -499,6 +501,37 @@ TEST(StartupSwitches, AreReadInAnyCaseAfterSlashOrDash) {
         EXPECT_EQ(s.RegisterServer, c.Register) << args;
         EXPECT_EQ(s.UnregisterServer, c.Unregister) << args;
     }
+}
+
+TEST_F(MainWindowTest, AHeaderEditReachesTheBatchFileTheFolderListAndItsCache) {
+    WriteSettings({{"DefaultViscoMeter", "2"}});
+    const QString path = Local() + "Cached.epb";
+    WriteBatch(path, 2, 1);
+    Start();
+    ShowFolder(Local());
+    SelectInList(path);
+    TFormViewBatch* view = Form->FormViewBatch();
+    view->SetTabIndex(0);
+    view->FormViewHeader()->EditCompany()->setText("Cached Labs");
+    // Starting a run, or closing, commits what was typed; so does any other command.
+    view->CommitEdits();
+
+    TBatchItem onDisk;
+    onDisk.LoadFromFile(path);
+    EXPECT_EQ(onDisk.Company, "Cached Labs");
+    const int index = Form->FormLocal()->Entries.IndexOf(path, FileTypeBatch);
+    ASSERT_GE(index, 0);
+    const TFileItem& entry = *Form->FormLocal()->Entries.Items(index);
+    EXPECT_EQ(entry.Batch->Company, "Cached Labs");
+    EXPECT_EQ(entry.FileModifiedTime, FileLastWrite(path).Packed);
+
+    TGmXML cache;
+    cache.LoadFromFile(Local() + "cache.epc");
+    int cachedTime = -2;
+    for (const auto& node : cache.Nodes().Find("FileList").Children().Find("Data").Children())
+        if (node->Children().Find("FileName").GetText() == "Cached.epb")
+            cachedTime = node->Children().Find("FileModifiedTime").GetInteger();
+    EXPECT_EQ(cachedTime, FileLastWrite(path).Packed);
 }
 
 TEST_F(MainWindowTest, DeletingFromTheListAsksAboutWhatIsSelected) {

@@ -11,12 +11,14 @@
 #include "tools/simulator/ViscoMeterSimulator.h"
 #include "ui/FormViewHeader.h"
 #include "ui/FormViewMeasurements.h"
+#include "ui/KorvTabBar.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
 #include <QTabBar>
+#include <QTableView>
 #include <QToolButton>
 
 #include <csignal>
@@ -96,7 +98,7 @@ TEST_F(RunWindowTest, AManualCollectionTakesTheInstrumentsModelAndKeepsANoteType
 
     Sim.StartManual(200);
     ASSERT_TRUE(WaitFor(
-        [&] { return view->FormViewMeasurements()->ListViewMeasurements()->topLevelItemCount() >= 2; },
+        [&] { return view->FormViewMeasurements()->ListViewMeasurements()->model()->rowCount() >= 2; },
         10000));
     // A note typed while the instrument prints.
     view->SetTabIndex(0);

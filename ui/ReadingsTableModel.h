@@ -1,0 +1,53 @@
+#pragma once
+
+// The rows of the measurements tab: one per reading of a batch, cell texts made only for
+// the rows the table shows, so a batch of 100 000 readings lists, selects and scrolls as
+// fast as one of ten.
+//
+// Readings below a tenth of full scale were taken at low torque, where a rotational
+// viscometer is unreliable: their rows are muted and say why in a tooltip, their texts
+// stay as they are.
+
+#include "documents/BatchItem.h"
+
+#include <QAbstractTableModel>
+
+class TReadingsTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit TReadingsTableModel(QObject* parent = nullptr);
+
+    // The readings are shared with the batch, not copied.
+    void SetReadings(const TBatchItem& batch);
+    // Six columns, or eight with shear stress and rate; captions in the current units.
+    void SetColumns(bool shear);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    const TMeasurementList& Readings() const { return m_readings; }
+    const TMeasurementItem& Reading(int row) const { return *m_readings.Items(row); }
+    bool OverScale(int row) const;
+    // Not over scale and below 10 % of full scale.
+    bool LowTorque(int row) const;
+    static QString LowTorqueHint();
+
+    // The pixel width of each column.
+    static int ColumnWidth(int column);
+
+private:
+    TMeasurementList m_readings;
+    int m_model = 0;
+    int m_spindle = 0;
+    QStringList m_captions;
+};
+
+// The over-scale rule of the view for one reading (full scale below the viscosity, or
+// the instrument's over-range mark); a model outside the tables reads as over scale.
+bool ReadingOverScale(int model, int spindle, const TMeasurementItem& reading);
+// Percent of full scale, 0 for a model outside the tables.
+double ReadingPercent(int model, int spindle, const TMeasurementItem& reading);
+// Readings below this percentage of full scale are taken at low torque.
+inline constexpr double LowTorquePercent = 10.0;
