@@ -2,12 +2,12 @@
 // (thumbnails drawn only for the rows shown), and scrolling its page list never holds
 // the window for more than 50 ms.
 
+#include "bench/support/QuietDialogs.h"
 #include "documents/BatchItem.h"
 #include "documents/Settings.h"
 #include "reports/Page.h"
 #include "reports/Report.h"
 #include "storage/FileItem.h"
-#include "ui/DialogService.h"
 #include "ui/FormViewReport.h"
 #include "ui/PageDesigner.h"
 #include "ui/PageEditor.h"
@@ -25,22 +25,6 @@
 #include <vector>
 
 namespace {
-
-class TQuietDialogs : public TDialogService {
-public:
-    void Error(QWidget*, const QString&) override {}
-    void Warning(QWidget*, const QString&) override {}
-    void Information(QWidget*, const QString&) override {}
-    QMessageBox::StandardButton Question(QWidget*, const QString&, const QString&,
-                                         QMessageBox::StandardButtons,
-                                         QMessageBox::StandardButton defaultButton) override {
-        return defaultButton;
-    }
-    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString ExistingFolder(QWidget*, const QString&, const QString&) override { return {}; }
-    void Beep() override {}
-};
 
 // A preview of the shipped tab report's look (one inner page with a memo and a shape)
 // over 1 000 batches of 20 readings: 1 000 pages.
