@@ -1,6 +1,7 @@
 #include "ui/FormMain.h"
 
 #include "catalogue/Catalogue.h"
+#include "charts/QCustomPlotChartPainter.h"
 #include "core/Error.h"
 #include "documents/BatchItem.h"
 #include "documents/Settings.h"
@@ -20,7 +21,9 @@
 #include "ui/DialogService.h"
 #include "ui/FormLocal.h"
 #include "ui/FormPreferences.h"
+#include "ui/FormReports.h"
 #include "ui/FormViewBatch.h"
+#include "ui/FormViewReport.h"
 #include "ui/NameEdit.h"
 
 #include <QAction>
@@ -233,7 +236,14 @@ TFormMain::TFormMain(TDialogService& dialogs, QWidget* parent)
     m_panelReports->setObjectName(QStringLiteral("PanelReports"));
     new QVBoxLayout(m_panelReports);
     m_panelReports->layout()->setContentsMargins(0, 0, 0, 0);
+    m_charts = std::make_unique<TQCustomPlotChartPainter>();
+    m_formReports = new TFormReports(
+        *m_settings, m_dialogs, *m_tabReports, [this] { ReloadTabReports(); }, m_charts.get(),
+        m_panelReports);
+    m_panelReports->layout()->addWidget(m_formReports);
+    LoadMyReports = [this] { m_formReports->LoadMyReports(); };
     m_viewBatch = new TFormViewBatch(*m_settings, *m_tabReports, m_dialogs);
+    m_viewBatch->FormViewReport()->Attach(*m_settings, m_dialogs, m_formReports->MyReports, m_charts.get());
     m_formLocal = new TFormLocal(*m_settings, *m_viewBatch, m_dialogs, m_rightStack);
     m_rightStack->addWidget(m_panelEmpty);
     m_rightStack->addWidget(m_formLocal);
@@ -479,10 +489,11 @@ void TFormMain::CreateActions() {
         ->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
     make("ActionCopyReport", tr("Copy"), {}, nullptr)->setIcon(DesignerIcon(QStringLiteral("copy")));
 
-    // Until the report list window takes them over, they do nothing and say so.
-    for (const char* name :
-         {"ActionNewReport", "ActionDeleteReport", "ActionRenameReport", "ActionCopyReport"})
-        Action(QLatin1String(name))->setEnabled(false);
+    connect(Action("ActionNewReport"), &QAction::triggered, m_formReports, &TFormReports::NewReport);
+    connect(Action("ActionDeleteReport"), &QAction::triggered, m_formReports, &TFormReports::DeleteReport);
+    connect(Action("ActionRenameReport"), &QAction::triggered, m_formReports, &TFormReports::RenameReport);
+    connect(Action("ActionCopyReport"), &QAction::triggered, m_formReports, &TFormReports::CopyReport);
+    m_formReports->OnActionsChanged = [this] { m_updateTimer->start(); };
 
     auto* newMenu = new QMenu(this);
     newMenu->setObjectName(QStringLiteral("MenuNew"));
@@ -665,6 +676,12 @@ void TFormMain::UpdateActions() {
     Action("ActionExportTo")->setEnabled(batch != nullptr);
     Action("ActionExportToExcel")->setEnabled(batch != nullptr);
     Action("ActionExportToCsv")->setEnabled(batch != nullptr);
+
+    const bool reports = m_rightStack->currentWidget() == m_panelReports;
+    Action("ActionNewReport")->setEnabled(reports && m_formReports->isVisible());
+    Action("ActionDeleteReport")->setEnabled(reports && m_formReports->CanRenameReport());
+    Action("ActionRenameReport")->setEnabled(reports && m_formReports->CanRenameReport());
+    Action("ActionCopyReport")->setEnabled(reports && m_formReports->CanCopyReport());
 }
 
 // ---------------------------------------------------------------------------------------

@@ -30,6 +30,8 @@ class TDialogService;
 struct TOrphanJournal;
 class TExportCommands;
 class TFormLocal;
+class TFormReports;
+class TChartPainter;
 class TFormViewBatch;
 class TRunSession;
 class TSettings;
@@ -56,6 +58,7 @@ public:
     TSettings& Settings() { return *m_settings; }
     TFileList& TabReports() { return *m_tabReports; }
     TFormLocal* FormLocal() const { return m_formLocal; }
+    TFormReports* FormReports() const { return m_formReports; }
     TFormViewBatch* FormViewBatch() const { return m_viewBatch; }
     QTreeWidget* TreeViewMain() const { return m_tree; }
     QToolBar* ToolBarMain() const { return m_toolBar; }
@@ -92,7 +95,7 @@ public:
     // selection, clipboard and run change).
     void UpdateActions();
 
-    // The report list window for the "Reports" node (none yet: the pane stays empty).
+    // Refreshes the report list window's My Reports (before the tree is built).
     std::function<void()> LoadMyReports;
 
     // The serial-port facts of this machine that a start without a chosen port explains
@@ -198,6 +201,9 @@ private:
     QWidget* m_panelReports = nullptr;
     TFormViewBatch* m_viewBatch = nullptr;
     TFormLocal* m_formLocal = nullptr;
+    TFormReports* m_formReports = nullptr;
+    // Draws the report pages' charts in the report windows.
+    std::unique_ptr<TChartPainter> m_charts;
     QToolBar* m_toolBar = nullptr;
     QMenu* m_treeMenu = nullptr;
     QMenu* m_listMenu = nullptr;

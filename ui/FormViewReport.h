@@ -1,29 +1,124 @@
 #pragma once
 
-// The report tabs of the batch view: a preview of a tab report (standard mode) or of
-// the operator's own reports (custom mode) over the selected batches. This first form
-// names what would be composed; the report preview window replaces its body.
+// The report tabs of the batch view: one report composed from report pages and the
+// selected batches, either the operator's checked reports (custom mode) or one tab
+// report (standard mode). Shows page thumbnails (drawn when their row is shown) and
+// the selected page read-only, and prints the report, writes it as PDF or copies a page
+// as a picture. Printing and writing show progress per page and can be cancelled; the
+// window's other commands wait meanwhile.
 
 #include "documents/BatchItem.h"
 #include "reports/Report.h"
 
 #include <QWidget>
 
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QComboBox;
 class QLabel;
+class QMenu;
+class QPrinter;
+class QProgressBar;
+class QPushButton;
+class QStackedWidget;
+class QToolButton;
+class QTreeView;
+class TChartPainter;
+class TDialogService;
+class TFileList;
+class TJobProgress;
+class TPageDesigner;
+class TPageEditor;
+class TSettings;
 
 class TFormViewReport : public QWidget {
     Q_OBJECT
 public:
     explicit TFormViewReport(QWidget* parent = nullptr);
+    ~TFormViewReport() override;
+
+    // What the preview works with: the settings, the dialogs, My Reports (the report
+    // list window's) and what draws charts. Without them it composes nothing.
+    void Attach(TSettings& settings, TDialogService& dialogs, TFileList& myReports, TChartPainter* charts);
 
     TBatchList PreviewBatches; // the batches to report on
     TReport StandardReport;    // the tab report of standard mode
+    // The composed report; never written to a report file.
+    TReport* PreviewReport() const { return m_preview.get(); }
 
     void SetReportMode(bool standard);
     bool StandardMode() const { return m_standard; }
     void RefreshPreview();
+    // Stores the checked reports as "SelectedReports" and composes from them.
+    void CheckedComboReportsChange();
+    // Checks or unchecks the My Reports entry of that name (as the drop-down does).
+    void SetReportChecked(const QString& name, bool checked);
+    QStringList CheckedReports() const;
+
+    void SelectPage(int index); // -1 clears
+    int SelectedPage() const { return m_selected; }
+    void SetZoomIndex(int index);
+
+    // Commands.
+    void Print();
+    void SavePdf();
+    void CopyPage();
+    // Asks the running print or PDF job to stop after the page it is on.
+    void CancelJob();
+    bool JobRunning() const { return m_jobRunning; }
+
+    // The print dialog, replaceable by tests: sets the printer up, false on Cancel.
+    std::function<bool(QPrinter& printer, int pageCount)> ChoosePrinter;
+    // Open the written PDF in the desktop's viewer (tests switch it off).
+    bool OpenPdfAfterWriting = true;
+    // Heard after every page a job finished (tests cancel from here).
+    std::function<void(int done, int total)> OnJobStep;
+
+    // The page thumbnail of index, drawn on first use (null with "ThumbnailQuality" 2).
+    QPixmap Thumbnail(int index);
+    int ThumbnailsDrawn() const { return m_thumbnailsDrawn; }
+
+    QTreeView* ListViewPages() const { return m_pages; }
+    TPageDesigner* PageDesigner() const { return m_designer; }
+    TPageEditor* PageEditor() const { return m_editor; }
+    QComboBox* ComboBoxZoom() const { return m_zoom; }
+    QAction* Action(const QString& objectName) const;
+    void UpdateActions();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void Recompose();
+    void ApplyZoom();
+    // Runs job with the progress bar and Cancel shown and the other commands disabled.
+    bool RunJob(const QString& caption, const std::function<bool(TJobProgress&)>& job);
+
+    TSettings* m_settings = nullptr;
+    TDialogService* m_dialogs = nullptr;
+    TFileList* m_myReports = nullptr;
+    TChartPainter* m_charts = nullptr;
     bool m_standard = false;
-    QLabel* m_label;
+    std::unique_ptr<TReport> m_preview;
+    std::vector<QPixmap> m_thumbs;
+    std::vector<bool> m_thumbDone;
+    int m_thumbnailsDrawn = 0;
+    int m_selected = -1;
+    bool m_jobRunning = false;
+    bool m_cancel = false;
+
+    QStackedWidget* m_mode;
+    QToolButton* m_reports;
+    QMenu* m_reportsMenu;
+    QLabel* m_standardLabel;
+    QComboBox* m_zoom;
+    QProgressBar* m_progress;
+    QPushButton* m_cancelButton;
+    QTreeView* m_pages;
+    class TPageListModel* m_model;
+    TPageDesigner* m_designer;
+    TPageEditor* m_editor;
 };

@@ -4,10 +4,10 @@
 // user-interface thread never blocks its events for more than 50 ms (max_late_ms; on a
 // loaded machine max_busy_ms tells the window's own work from waiting for the processor).
 
+#include "bench/support/QuietDialogs.h"
 #include "documents/BatchItem.h"
 #include "documents/Settings.h"
 #include "storage/FileItem.h"
-#include "ui/DialogService.h"
 #include "ui/FormLocal.h"
 #include "ui/FormMain.h"
 #include "ui/FormViewBatch.h"
@@ -29,24 +29,6 @@
 #include <vector>
 
 namespace {
-
-// No dialog is expected; any that comes is answered with its default.
-class TQuietDialogs : public TDialogService {
-public:
-    void Error(QWidget*, const QString& message) override { Errors << message; }
-    void Warning(QWidget*, const QString&) override {}
-    void Information(QWidget*, const QString&) override {}
-    QMessageBox::StandardButton Question(QWidget*, const QString&, const QString&,
-                                         QMessageBox::StandardButtons,
-                                         QMessageBox::StandardButton defaultButton) override {
-        return defaultButton;
-    }
-    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString ExistingFolder(QWidget*, const QString&, const QString&) override { return {}; }
-    void Beep() override {}
-    QStringList Errors;
-};
 
 // A storage tree of its own for each use, with the user's values and journals beside it.
 class TBenchTree {

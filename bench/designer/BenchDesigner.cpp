@@ -3,6 +3,7 @@
 // dialog. Goals: under 16 ms from a mouse move to the repainted page while an item
 // is dragged; under 300 ms to open the dialog on the page.
 
+#include "bench/support/QuietDialogs.h"
 #include "catalogue/Catalogue.h"
 #include "charts/QCustomPlotChartPainter.h"
 #include "documents/Settings.h"
@@ -14,7 +15,6 @@
 #include "reports/PageItemShape.h"
 #include "reports/Report.h"
 #include "storage/FileItem.h"
-#include "ui/DialogService.h"
 #include "ui/FormPageDesign.h"
 #include "ui/PageDesigner.h"
 #include "ui/PageEditor.h"
@@ -30,23 +30,6 @@
 #include <memory>
 
 namespace {
-
-// No dialog is expected; any that comes is answered with its default.
-class TQuietDialogs : public TDialogService {
-public:
-    void Error(QWidget*, const QString&) override {}
-    void Warning(QWidget*, const QString&) override {}
-    void Information(QWidget*, const QString&) override {}
-    QMessageBox::StandardButton Question(QWidget*, const QString&, const QString&,
-                                         QMessageBox::StandardButtons,
-                                         QMessageBox::StandardButton defaultButton) override {
-        return defaultButton;
-    }
-    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString ExistingFolder(QWidget*, const QString&, const QString&) override { return {}; }
-    void Beep() override {}
-};
 
 template <class T> T* Place(TPage& page, double left, double top, double width, double height) {
     T* item = page.AddItem<T>();

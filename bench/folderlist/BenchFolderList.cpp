@@ -2,10 +2,10 @@
 // list reloaded and its first screen painted) under 300 ms, and scrolled a screen at a
 // time without stalls; selecting a 20 MB PDF file shows its first page under 1 s.
 
+#include "bench/support/QuietDialogs.h"
 #include "documents/BatchItem.h"
 #include "documents/Settings.h"
 #include "storage/FileItem.h"
-#include "ui/DialogService.h"
 #include "ui/FormLocal.h"
 #include "ui/FormViewBatch.h"
 #include "ui/FormViewPDF.h"
@@ -33,22 +33,6 @@
 namespace {
 
 constexpr int kBatches = 10000;
-
-class TQuietDialogs : public TDialogService {
-public:
-    void Error(QWidget*, const QString&) override {}
-    void Warning(QWidget*, const QString&) override {}
-    void Information(QWidget*, const QString&) override {}
-    QMessageBox::StandardButton Question(QWidget*, const QString&, const QString&,
-                                         QMessageBox::StandardButtons,
-                                         QMessageBox::StandardButton defaultButton) override {
-        return defaultButton;
-    }
-    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString ExistingFolder(QWidget*, const QString&, const QString&) override { return {}; }
-    void Beep() override {}
-};
 
 QTemporaryDir& Scratch() {
     static QTemporaryDir dir;
@@ -118,7 +102,8 @@ struct TWindow {
     TSettings Settings;
     TFileList TabReports;
     TQuietDialogs Dialogs;
-    std::unique_ptr<TFormViewBatch> ViewBatch = std::make_unique<TFormViewBatch>(Settings, TabReports, Dialogs);
+    std::unique_ptr<TFormViewBatch> ViewBatch =
+        std::make_unique<TFormViewBatch>(Settings, TabReports, Dialogs);
     std::unique_ptr<TFormLocal> Form = std::make_unique<TFormLocal>(Settings, *ViewBatch, Dialogs);
     TWindow() {
         Form->resize(1000, 800);

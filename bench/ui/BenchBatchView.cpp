@@ -3,11 +3,11 @@
 // 500 ms to change the X quantity (re-sort, redraw and the save that comes with it); a
 // reading added during a run shown within 50 ms of work on the user-interface thread.
 
+#include "bench/support/QuietDialogs.h"
 #include "charts/MeasurementsChart.h"
 #include "documents/BatchItem.h"
 #include "documents/Settings.h"
 #include "storage/FileItem.h"
-#include "ui/DialogService.h"
 #include "ui/FormViewBatch.h"
 #include "ui/FormViewMeasurements.h"
 
@@ -23,22 +23,6 @@
 #include <memory>
 
 namespace {
-
-class TQuietDialogs : public TDialogService {
-public:
-    void Error(QWidget*, const QString&) override {}
-    void Warning(QWidget*, const QString&) override {}
-    void Information(QWidget*, const QString&) override {}
-    QMessageBox::StandardButton Question(QWidget*, const QString&, const QString&,
-                                         QMessageBox::StandardButtons,
-                                         QMessageBox::StandardButton defaultButton) override {
-        return defaultButton;
-    }
-    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString ExistingFolder(QWidget*, const QString&, const QString&) override { return {}; }
-    void Beep() override {}
-};
 
 // A shown batch view on the readings tab and a TR8 batch file of count readings, two
 // quantities charted.
