@@ -31,27 +31,6 @@
 
 namespace {
 
-struct TZoomChoice {
-    const char* Text;
-    TZoomType Type;
-    double Value;
-};
-
-const TZoomChoice ZoomTable[] = {
-    {QT_TRANSLATE_NOOP("TFormPageDesign", "Page Width"), TZoomType::ztPageWidth, 1.0},
-    {QT_TRANSLATE_NOOP("TFormPageDesign", "Full Page"), TZoomType::ztFullPage, 1.0},
-    {"500%", TZoomType::ztPercentage, 5.0},
-    {"200%", TZoomType::ztPercentage, 2.0},
-    {"150%", TZoomType::ztPercentage, 1.5},
-    {"100%", TZoomType::ztPercentage, 1.0},
-    {"75%", TZoomType::ztPercentage, 0.75},
-    {"50%", TZoomType::ztPercentage, 0.5},
-    {"25%", TZoomType::ztPercentage, 0.25},
-    {"10%", TZoomType::ztPercentage, 0.1},
-};
-
-constexpr int kZoomCount = static_cast<int>(std::size(ZoomTable));
-
 QString ErrorText(const std::exception& error) {
     if (const auto* e = dynamic_cast<const EBramblexError*>(&error))
         return e->Message();
@@ -237,8 +216,8 @@ void TFormPageDesign::BuildActions() {
 
     m_zoomGroup = new QActionGroup(this);
     m_zoomGroup->setExclusive(true);
-    for (int i = 0; i < kZoomCount; ++i) {
-        auto* action = new QAction(tr(ZoomTable[i].Text), this);
+    for (int i = 0; i < PageZoomChoiceCount; ++i) {
+        auto* action = new QAction(ZoomChoiceText(PageZoomChoices[i]), this);
         action->setObjectName(QStringLiteral("ActionZoom%1").arg(i));
         action->setCheckable(true);
         m_zoomGroup->addAction(action);
@@ -289,8 +268,8 @@ void TFormPageDesign::BuildLayout() {
     m_zoomBox = new QComboBox(strip);
     m_zoomBox->setObjectName(QStringLiteral("ComboBoxZoom"));
     m_zoomBox->setAccessibleName(tr("Zoom"));
-    for (const auto& choice : ZoomTable)
-        m_zoomBox->addItem(tr(choice.Text));
+    for (const auto& choice : PageZoomChoices)
+        m_zoomBox->addItem(ZoomChoiceText(choice));
     zoomLabel->setBuddy(m_zoomBox);
     connect(m_zoomBox, &QComboBox::activated, this, &TFormPageDesign::ChooseZoom);
     strip->addWidget(m_zoomBox);
@@ -648,18 +627,18 @@ void TFormPageDesign::SetSnap(bool on) {
 
 QStringList TFormPageDesign::ZoomChoices() {
     QStringList choices;
-    for (const auto& choice : ZoomTable)
-        choices << tr(choice.Text);
+    for (const auto& choice : PageZoomChoices)
+        choices << ZoomChoiceText(choice);
     return choices;
 }
 
 void TFormPageDesign::ChooseZoom(int index) {
-    if (index < 0 || index >= kZoomCount)
+    if (index < 0 || index >= PageZoomChoiceCount)
         return;
     m_zoomIndex = index;
     m_zoomBox->setCurrentIndex(index);
     m_zoomActions[index]->setChecked(true);
-    m_designer->SetZoom(ZoomTable[index].Type, ZoomTable[index].Value);
+    m_designer->SetZoom(PageZoomChoices[index].Type, PageZoomChoices[index].Value);
 }
 
 void TFormPageDesign::ChooseTool(QAction* tool) {

@@ -41,25 +41,6 @@ namespace {
 constexpr int ThumbnailSize = 64;
 const QString ReportTitle = QStringLiteral("Bramblex Report");
 
-struct TZoomEntry {
-    const char* Text;
-    TZoomType Type;
-    double Value;
-};
-const TZoomEntry ZoomList[] = {
-    {QT_TRANSLATE_NOOP("TFormViewReport", "Page Width"), TZoomType::ztPageWidth, 1.0},
-    {QT_TRANSLATE_NOOP("TFormViewReport", "Full Page"), TZoomType::ztFullPage, 1.0},
-    {"500%", TZoomType::ztPercentage, 5.0},
-    {"200%", TZoomType::ztPercentage, 2.0},
-    {"150%", TZoomType::ztPercentage, 1.5},
-    {"100%", TZoomType::ztPercentage, 1.0},
-    {"75%", TZoomType::ztPercentage, 0.75},
-    {"50%", TZoomType::ztPercentage, 0.5},
-    {"25%", TZoomType::ztPercentage, 0.25},
-    {"10%", TZoomType::ztPercentage, 0.1},
-};
-constexpr int ZoomCount = static_cast<int>(std::size(ZoomList));
-
 } // namespace
 
 // Rows produced on demand: the view asks only for the rows it shows, and a row's
@@ -153,8 +134,8 @@ TFormViewReport::TFormViewReport(QWidget* parent) : QWidget(parent) {
     m_zoom = new QComboBox(strip);
     m_zoom->setObjectName(QStringLiteral("ComboBoxZoom"));
     m_zoom->setAccessibleName(tr("Zoom"));
-    for (const TZoomEntry& entry : ZoomList)
-        m_zoom->addItem(tr(entry.Text));
+    for (const TZoomChoice& choice : PageZoomChoices)
+        m_zoom->addItem(ZoomChoiceText(choice));
     zoomLabel->setBuddy(m_zoom);
     strip->addWidget(zoomLabel);
     strip->addWidget(m_zoom);
@@ -299,8 +280,8 @@ void TFormViewReport::RefreshPreview() {
             connect(action, &QAction::toggled, this, [this] { CheckedComboReportsChange(); });
         }
     }
-    m_zoom->setCurrentIndex(
-        std::clamp(m_settings->Item(QStringLiteral("ReportViewZoom")).GetInteger(), 0, ZoomCount - 1));
+    m_zoom->setCurrentIndex(std::clamp(m_settings->Item(QStringLiteral("ReportViewZoom")).GetInteger(), 0,
+                                       PageZoomChoiceCount - 1));
     if (m_standard)
         Recompose();
     else
@@ -417,7 +398,7 @@ QPixmap TFormViewReport::Thumbnail(int index) {
 // Zoom
 
 void TFormViewReport::SetZoomIndex(int index) {
-    index = std::clamp(index, 0, ZoomCount - 1);
+    index = std::clamp(index, 0, PageZoomChoiceCount - 1);
     m_zoom->setCurrentIndex(index);
     if (m_settings && m_settings->Item(QStringLiteral("ReportViewZoom")).GetInteger() != index)
         m_settings->Item(QStringLiteral("ReportViewZoom")).SetInteger(index);
@@ -425,7 +406,8 @@ void TFormViewReport::SetZoomIndex(int index) {
 }
 
 void TFormViewReport::ApplyZoom() {
-    const TZoomEntry& entry = ZoomList[std::clamp(m_zoom->currentIndex(), 0, ZoomCount - 1)];
+    const TZoomChoice& entry =
+        PageZoomChoices[std::clamp(m_zoom->currentIndex(), 0, PageZoomChoiceCount - 1)];
     m_designer->SetZoom(entry.Type, entry.Value);
     m_designer->ApplyZoom();
 }
@@ -436,7 +418,7 @@ void TFormViewReport::showEvent(QShowEvent* event) {
     QTimer::singleShot(0, this, [this] {
         if (m_settings)
             m_zoom->setCurrentIndex(std::clamp(
-                m_settings->Item(QStringLiteral("ReportViewZoom")).GetInteger(), 0, ZoomCount - 1));
+                m_settings->Item(QStringLiteral("ReportViewZoom")).GetInteger(), 0, PageZoomChoiceCount - 1));
         ApplyZoom();
     });
 }

@@ -4,12 +4,30 @@
 #include "ui/PageEditor.h"
 #include "ui/PageRuler.h"
 
+#include <QCoreApplication>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QStyle>
 
 #include <algorithm>
 #include <cmath>
+
+const TZoomChoice PageZoomChoices[PageZoomChoiceCount] = {
+    {QT_TRANSLATE_NOOP("TPageDesigner", "Page Width"), TZoomType::ztPageWidth, 1.0},
+    {QT_TRANSLATE_NOOP("TPageDesigner", "Full Page"), TZoomType::ztFullPage, 1.0},
+    {"500%", TZoomType::ztPercentage, 5.0},
+    {"200%", TZoomType::ztPercentage, 2.0},
+    {"150%", TZoomType::ztPercentage, 1.5},
+    {"100%", TZoomType::ztPercentage, 1.0},
+    {"75%", TZoomType::ztPercentage, 0.75},
+    {"50%", TZoomType::ztPercentage, 0.5},
+    {"25%", TZoomType::ztPercentage, 0.25},
+    {"10%", TZoomType::ztPercentage, 0.1},
+};
+
+QString ZoomChoiceText(const TZoomChoice& choice) {
+    return QCoreApplication::translate("TPageDesigner", choice.Text);
+}
 
 namespace {
 

@@ -11,6 +11,16 @@ class TPageRuler;
 
 enum class TZoomType { ztPageWidth, ztFullPage, ztPercentage };
 
+// The zoom choices the page design dialog and the report preview both offer, in their order.
+struct TZoomChoice {
+    const char* Text; // untranslated; show it through ZoomChoiceText
+    TZoomType Type;
+    double Value;
+};
+constexpr int PageZoomChoiceCount = 10;
+extern const TZoomChoice PageZoomChoices[PageZoomChoiceCount];
+QString ZoomChoiceText(const TZoomChoice& choice);
+
 class TPageDesigner : public QScrollArea {
     Q_OBJECT
 

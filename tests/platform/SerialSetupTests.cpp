@@ -60,8 +60,9 @@ TEST(SerialSetup, BrlttyRulesThatClaimAdaptersAreFoundWhereTheyWin) {
         QDir().mkpath(dir.File("usr"));
         for (const auto& [name, bytes] : c.files)
             Put(dir, QString::fromLatin1(name), bytes);
-        if (c.maskWithDevNull)
+        if (c.maskWithDevNull) {
             ASSERT_TRUE(QFile::link("/dev/null", dir.File("etc/85-brltty.rules")));
+        }
         QStringList expected;
         for (const QString& e : c.expected)
             expected << dir.File(e);
