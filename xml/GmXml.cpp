@@ -1,4 +1,5 @@
 #include "xml/GmXml.h"
+#include "xml/GmXmlPool.h"
 
 #include "core/Error.h"
 #include "core/Windows1252.h"
@@ -11,6 +12,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <mutex>
 #include <system_error>
 
 namespace {
@@ -498,13 +500,42 @@ TGmXmlNodeAttribute& TGmXmlNode::MutableAttribute() {
 
 namespace {
 
+// Blocks a thread left behind when it ended, for the next thread that needs some.
+// Without it every thread that built a document (a save on a worker thread, say)
+// would take its blocks with it: memory lost for good on every such thread.
+struct SparePool {
+    std::mutex lock;
+    void* free = nullptr; // a NodePool::Block list
+    size_t chunks = 0;
+};
+
+SparePool& Spares() {
+    static SparePool spares;
+    return spares;
+}
+
 // A free list of node-sized blocks per thread. Blocks are never returned to the
-// system, only reused: a node freed on another thread simply joins that thread's list.
+// system, only reused: a node freed on another thread simply joins that thread's list,
+// and a thread's list goes to the spares when the thread ends.
 struct NodePool {
     struct Block {
         Block* next;
     };
+    static constexpr size_t kPerChunk = 512;
     Block* free = nullptr;
+
+    ~NodePool() {
+        if (!free)
+            return;
+        Block* last = free;
+        while (last->next)
+            last = last->next;
+        SparePool& spares = Spares();
+        std::lock_guard<std::mutex> guard(spares.lock);
+        last->next = static_cast<Block*>(spares.free);
+        spares.free = free;
+        free = nullptr;
+    }
 
     void* Take() {
         if (!free)
@@ -519,7 +550,16 @@ struct NodePool {
         free = b;
     }
     void Grow() {
-        constexpr size_t kPerChunk = 512;
+        SparePool& spares = Spares();
+        {
+            std::lock_guard<std::mutex> guard(spares.lock);
+            if (spares.free) {
+                free = static_cast<Block*>(spares.free);
+                spares.free = nullptr;
+                return;
+            }
+            ++spares.chunks;
+        }
         auto* chunk = static_cast<char*>(::operator new(kPerChunk * sizeof(TGmXmlNode)));
         for (size_t i = kPerChunk; i-- > 0;)
             Give(chunk + i * sizeof(TGmXmlNode));
@@ -529,6 +569,12 @@ struct NodePool {
 thread_local NodePool t_nodePool;
 
 } // namespace
+
+size_t GmXmlNodePoolCapacity() {
+    SparePool& spares = Spares();
+    std::lock_guard<std::mutex> guard(spares.lock);
+    return spares.chunks * NodePool::kPerChunk;
+}
 
 void* TGmXmlNode::operator new(size_t size) {
     return size == sizeof(TGmXmlNode) ? t_nodePool.Take() : ::operator new(size);

@@ -1,6 +1,7 @@
 #include "core/Error.h"
 #include "support/TempDir.h"
 #include "xml/GmXml.h"
+#include "xml/GmXmlPool.h"
 
 #include <QBuffer>
 #include <QLocale>
@@ -10,6 +11,7 @@
 #include <clocale>
 #include <ostream>
 #include <random>
+#include <thread>
 
 namespace {
 
@@ -398,4 +400,24 @@ TEST(XmlLoadResult, SaysWhetherTheDocumentEndedAndHowFarItGot) {
     again.LoadFromBytes(whole.left(secondReading));
     again.LoadFromBytes(QByteArray());
     EXPECT_TRUE(again.LoadResult().Complete());
+}
+
+// Saves run on worker threads, one thread per save: the nodes such a thread used must
+// serve the next thread, not stay with the ended thread for good.
+TEST(XmlNodePool, EndedThreadsLeaveTheirNodesToTheNext) {
+    auto buildOnAThread = [] {
+        std::thread worker([] {
+            TGmXML doc;
+            TGmXmlNode* root = doc.Nodes().Add("Batch");
+            for (int i = 0; i < 3000; ++i)
+                root->Children().Add("Measurement")->SetInteger(i);
+        });
+        worker.join();
+    };
+    buildOnAThread();
+    const size_t capacity = GmXmlNodePoolCapacity();
+    ASSERT_GE(capacity, 3001u);
+    for (int i = 0; i < 10; ++i)
+        buildOnAThread();
+    EXPECT_EQ(GmXmlNodePoolCapacity(), capacity);
 }
