@@ -288,6 +288,10 @@ TFormPropertyEditor::TFormPropertyEditor(TDialogService& dialogs, QWidget* paren
 }
 
 TFormPropertyEditor::~TFormPropertyEditor() {
+    // The open cell outlives this part of the window: QWidget's destructor takes the
+    // focus from it, and its "editing finished" must not reach members already gone.
+    if (m_editor)
+        m_editor->disconnect(this);
     // Stop following the list, which may outlive the grid.
     if (TPropertyList* list = m_model.List())
         list->OnChange = m_savedHandler;

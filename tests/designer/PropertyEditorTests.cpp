@@ -278,6 +278,25 @@ TEST_F(PropertyEditorTest, TypedTextIsCommittedWhenTheCellIsLeftInAnyWay) {
     EXPECT_TRUE(Editor->ValueEditor()->isAncestorOf(QApplication::focusWidget()));
 }
 
+// Closing the window takes the focus from the open cell while the window is half
+// destroyed: what that cell reports then must go nowhere.
+TEST_F(PropertyEditorTest, AWindowDestroyedWithTextInACellLeavesTheListAlone) {
+    QApplication::setActiveWindow(Editor.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Editor.get()));
+    Editor->ShowList(&Memo->Properties);
+    const double left = Memo->GetFloat("Left");
+    Editor->SelectRow(Editor->RowOf(QStringLiteral("Left")));
+    ASSERT_NE(Editor->ValueEditor(), nullptr);
+    Editor->ValueEditor()->setFocus();
+    Editor->ValueEditor()->LineEdit()->selectAll();
+    QTest::keyClicks(Editor->ValueEditor()->LineEdit(), QStringLiteral("77"));
+    ASSERT_TRUE(Editor->ValueEditor()->isAncestorOf(QApplication::focusWidget()));
+
+    Editor.reset();
+    EXPECT_EQ(Memo->GetFloat("Left"), left);
+    EXPECT_EQ(Changes, 0);
+}
+
 TEST_F(PropertyEditorTest, DialogPropertiesHaveAButtonAndTypeOnlyWhenAllowed) {
     struct TFakeForm : TPropertyForm {
         int Runs = 0;
