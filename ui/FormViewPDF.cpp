@@ -1,6 +1,7 @@
 #include "ui/FormViewPDF.h"
 
 #include "platform/FileSystem.h"
+#include "platform/ForeignLeaks.h"
 
 #include <QLabel>
 #include <QPdfDocument>
@@ -8,6 +9,13 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// Qt 6.4's view never frees its scroller's gesture recognizer nor its page renderer's
+// thread, whoever owns the view; a program that only makes and deletes one shows it.
+QPdfView* NewPdfView(QWidget* parent) {
+    TForeignLeaks qtPdfView;
+    return new QPdfView(parent);
+}
 
 QString LoadErrorText(QPdfDocument::Error error) {
     switch (error) {
@@ -27,7 +35,7 @@ QString LoadErrorText(QPdfDocument::Error error) {
 } // namespace
 
 TFormViewPDF::TFormViewPDF(QWidget* parent)
-    : QWidget(parent), m_document(new QPdfDocument(this)), m_view(new QPdfView(this)),
+    : QWidget(parent), m_document(new QPdfDocument(this)), m_view(NewPdfView(this)),
       m_failure(new QLabel(this)) {
     setObjectName(QStringLiteral("FormViewPDF"));
     setAccessibleName(tr("PDF viewer"));
