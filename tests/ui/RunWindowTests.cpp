@@ -70,6 +70,8 @@ TEST_F(RunWindowTest, AnAutoRunHidesTheFoldersShowsItsProgressAndSavesEveryReadi
         WaitFor([&] { return view->LabelProcessInfo()->text().startsWith("Processing Item"); }, 10000))
         << view->LabelProcessInfo()->text().toStdString();
     ASSERT_TRUE(WaitFor([&] { return !Form->RunInProgress(); }, 20000));
+    // The folder list and the commands catch up in the next turns of the event loop.
+    EXPECT_TRUE(WaitFor([&] { return Enabled("ActionClear"); }, 5000));
     EXPECT_TRUE(Dialogs.Texts("error").isEmpty()) << Dialogs.Texts("error").join('\n').toStdString();
     EXPECT_EQ(Readings(path), 2);
     EXPECT_TRUE(NavigationShown());
