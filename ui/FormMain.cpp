@@ -82,6 +82,21 @@ QString NoTrailingSeparator(const QString& path) {
     return p;
 }
 
+// canonical (a path with its links resolved) as a path below folder in the form the
+// window uses for folder, so that a storage root reached through a link still holds
+// it; empty when it lies elsewhere.
+QString PathBelow(const QString& canonical, const QString& folder) {
+    const QString base = QFileInfo(NoTrailingSeparator(folder)).canonicalFilePath();
+    if (base.isEmpty() || canonical.isEmpty())
+        return {};
+    if (canonical == base)
+        return IncludeTrailingSeparator(folder);
+    const QString prefix = IncludeTrailingSeparator(base);
+    if (!canonical.startsWith(prefix))
+        return {};
+    return IncludeTrailingSeparator(folder) + canonical.mid(prefix.size());
+}
+
 } // namespace
 
 // The folder tree: drags a folder of the "Local" subtree out as a file list, takes
@@ -1577,6 +1592,81 @@ bool TFormMain::OfferRecovery(const TOrphanJournal& journal) {
     StartWatchers();
     UpdateActions();
     return true;
+}
+
+void TFormMain::OpenFiles(const QStringList& paths) {
+    QStringList problems;
+    const QString storage = QDir::toNativeSeparators(NoTrailingSeparator(StorageRoot()));
+    QString folder;      // the folder whose entries are selected
+    QStringList entries; // its entries given
+    QString report;      // or the report selected
+    auto decided = [&] { return !folder.isEmpty() || !report.isEmpty(); };
+    for (const QString& given : paths) {
+        const QFileInfo info(given);
+        const QString shown = QDir::toNativeSeparators(info.absoluteFilePath());
+        if (!info.exists()) {
+            problems << tr("The file \"%1\" was not found.").arg(shown);
+            continue;
+        }
+        const QString canonical = info.canonicalFilePath();
+        if (info.isFile() && info.suffix().compare(QLatin1String("epr"), Qt::CaseInsensitive) == 0) {
+            // Only the report lists' own files: those of the Reports and Settings folders.
+            QString own;
+            for (const QString& reports : {ReportsFolder(), SettingsFolder()}) {
+                const QString below = PathBelow(canonical, reports);
+                if (!below.isEmpty() && QFileInfo(below).path() + QLatin1Char('/') == reports)
+                    own = below;
+            }
+            if (own.isEmpty())
+                problems
+                    << tr("The report \"%1\" is not one of the reports of the storage folder \"%2\", so "
+                          "Bramblex cannot open it. Copy it into the storage folder's Reports folder first.")
+                           .arg(shown, storage);
+            else if (!decided())
+                report = own;
+            continue;
+        }
+        const QString below = PathBelow(canonical, LocalFolder());
+        if (below.isEmpty()) {
+            problems << tr("The file \"%1\" lies outside the storage folder \"%2\", so Bramblex cannot open "
+                           "it. Copy it into a folder below Local first.")
+                            .arg(shown, storage);
+            continue;
+        }
+        if (info.isDir()) {
+            if (!decided())
+                folder = IncludeTrailingSeparator(below);
+            continue;
+        }
+        // The list shows one folder: the first file's decides.
+        const QString parent = IncludeTrailingSeparator(QFileInfo(below).path());
+        if (!decided())
+            folder = parent;
+        if (folder == parent)
+            entries << below;
+    }
+
+    if (!report.isEmpty()) {
+        SelectNode(m_reportsNode);
+        m_formReports->SelectReportFile(report);
+        const TFileItem* current = m_formReports->CurrentReport();
+        if (!current || current->FilePath != report)
+            problems << tr("The file \"%1\" is not a report that can be read.")
+                            .arg(QDir::toNativeSeparators(report));
+    } else if (!folder.isEmpty()) {
+        if (QTreeWidgetItem* node = NodeOfFolder(folder)) {
+            SelectNode(node);
+            if (!entries.isEmpty()) {
+                m_formLocal->ListViewLocal()->setFocus();
+                for (const QString& missing : m_formLocal->SelectPaths(entries))
+                    problems << tr("The file \"%1\" is not shown in its folder's list.")
+                                    .arg(QDir::toNativeSeparators(missing));
+            }
+        }
+    }
+    UpdateActions();
+    if (!problems.isEmpty())
+        m_dialogs.Error(this, problems.join(QStringLiteral("\n\n")));
 }
 
 void TFormMain::OfferJournalRecovery() {

@@ -140,6 +140,13 @@ public:
     // another name.
     void OfferRepairedCopy(const QString& batchPath);
 
+    // Opens the files the program was started with (after the show step): batches and
+    // other files of the "Local" subtree are selected in their folder's list (those of
+    // the first file's folder; a folder is selected in the tree), a report of the
+    // Reports or Settings folder in the report list. Files elsewhere, or missing, are
+    // told about in one box.
+    void OpenFiles(const QStringList& paths);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -43,7 +43,16 @@ done
 if [ -d "$build/automation" ]; then
     service="$share/dbus-1/services/$id.service"
     grep -qx "Name=$id" "$service" || fail "no D-Bus activation file for $id"
-    grep -q '^Exec=/.*/bramblex -automation$' "$service" || fail "the activation file names no program"
+    # It names the program of this prefix, and a staged install (as a package is built)
+    # the program's final place, not the staging folder.
+    grep -qxF "Exec=$prefix/bin/bramblex -automation" "$service" ||
+        fail "the activation file names $(grep '^Exec=' "$service") instead of $prefix/bin/bramblex"
+    DESTDIR="$work/stage" cmake --install "$build" --prefix /opt/bramblex > "$work/stage.log" 2>&1 ||
+        { cat "$work/stage.log"; fail "cmake --install with DESTDIR"; }
+    staged="$work/stage/opt/bramblex/share/dbus-1/services/$id.service"
+    grep -qxF "Exec=/opt/bramblex/bin/bramblex -automation" "$staged" ||
+        fail "the staged activation file names $(grep '^Exec=' "$staged" 2>&1)"
+    rm -rf "$work/stage"
 fi
 
 desktop-file-validate "$share/applications/$id.desktop" || fail "desktop-file-validate"
