@@ -11,6 +11,7 @@
 #include "platform/DirectoryWatcher.h"
 #include "platform/FileListClipboard.h"
 #include "platform/FileSystem.h"
+#include "platform/Mail.h"
 #include "platform/SerialPorts.h"
 #include "platform/ShellFolders.h"
 #include "services/RunJournal.h"
@@ -417,6 +418,7 @@ void TFormMain::BuildInterface() {
     BuildToolBar();
     ApplyToolbarLabelStyle();
     BuildTree();
+    m_viewBatch->FormViewReport()->CheckMailAvailable(MailCheck);
 }
 
 void TFormMain::TimerStartupPreferencesTimer() {

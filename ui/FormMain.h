@@ -6,6 +6,7 @@
 // the run session; its commands work on folders and batch files and start, watch and
 // stop runs.
 
+#include "platform/Mail.h"
 #include "platform/SerialSetup.h"
 #include "storage/FileItem.h"
 
@@ -101,6 +102,10 @@ public:
     // The serial-port facts of this machine that a start without a chosen port explains
     // (tests hand in their own).
     std::function<TSerialSetupFacts()> SerialSetupFacts = GatherSerialSetupFacts;
+
+    // Whether a mail program can take a message (tests hand in their own); asked once,
+    // when the interface is built, for the report preview's Mail command.
+    std::function<bool()> MailCheck = [] { return MailAvailable(); };
 
     // Automation objects that clients still hold (none when unset): closing the window
     // then asks first, since their clients would fail.

@@ -5,11 +5,14 @@
 #include "reports/Page.h"
 #include "reports/Report.h"
 #include "storage/StoragePaths.h"
+#include "ui/FormPageDesign.h"
 #include "ui/FormReports.h"
+#include "ui/PageEditor.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QSplitter>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -304,4 +307,32 @@ TEST_F(ReportListTest, ThumbnailsAreDrawnOnlyForRowsShown) {
     R->ListViewPages()->viewport()->repaint();
     EXPECT_EQ(R->ThumbnailsDrawn(), 0);
     EXPECT_TRUE(R->Thumbnail(0).isNull());
+}
+
+TEST_F(ReportListTest, EditHandsThePageToTheDesignerAndSelectsWhereItEndedUp) {
+    const QString daily = Storage() + "Reports/Daily.epr";
+    WriteReport(daily, {0, 1, 2});
+    StartOnReports();
+    Select(daily);
+    SelectPage(1);
+    ASSERT_TRUE(On("ActionEditPage"));
+    bool shown = false;
+    // In the designer the inner page becomes a closing page: saved, it ends its new group.
+    QTimer::singleShot(0, R, [&] {
+        auto* designer = qobject_cast<TFormPageDesign*>(QApplication::activeModalWidget());
+        ASSERT_NE(designer, nullptr);
+        shown = true;
+        EXPECT_EQ(designer->FileItem().FilePath, daily);
+        EXPECT_EQ(designer->PageIndex(), 1);
+        EXPECT_EQ(designer->Editor()->Page().PageType(), PageTypeInner);
+        designer->Editor()->Page().Property("PageType").SetInteger(PageTypeClosing);
+        EXPECT_TRUE(designer->SavePage());
+        designer->AbandonAndExit();
+    });
+    R->Action("ActionEditPage")->trigger();
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(TypesOnDisk(daily), (std::vector<int>{0, 2, 2}));
+    EXPECT_EQ(R->SelectedPage(), 2) << "the row of the page the designer showed last";
+    EXPECT_EQ(R->ListViewPages()->topLevelItem(2)->text(1), "Closing Page");
+    EXPECT_EQ(R->LabelReport()->text(), "My Reports > Daily");
 }
