@@ -31,10 +31,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -360,6 +362,8 @@ TFormMain::~TFormMain() {
         m_parentWatcher->Stop();
     if (m_folderWatcher)
         m_folderWatcher->Stop();
+    if (m_settingsWatcher)
+        m_settingsWatcher->Stop();
     // The folder list docks the batch view but does not own it.
     delete m_formLocal;
     m_formLocal = nullptr;
@@ -395,8 +399,34 @@ void TFormMain::ReadSettings() {
     ApplyStartupSettings(*m_settings);
 }
 
+namespace {
+
+// Names, sizes and write times of the tab report files: whether they changed since the
+// tab reports were read.
+QString TabReportFiles(const QString& folder) {
+    QString files;
+    for (const QFileInfo& file :
+         QDir(folder).entryInfoList({QStringLiteral("*.epr")}, QDir::Files | QDir::Hidden, QDir::Name))
+        files += QStringLiteral("%1\t%2\t%3\n")
+                     .arg(file.fileName())
+                     .arg(file.size())
+                     .arg(file.lastModified().toMSecsSinceEpoch());
+    return files;
+}
+
+} // namespace
+
 void TFormMain::ReloadTabReports() {
+    m_tabReportFiles = TabReportFiles(SettingsFolder());
     LoadTabReports(*m_tabReports, SettingsFolder());
+}
+
+void TFormMain::TabReportFilesChanged() {
+    // The report list reads them again after its own commands; under its lists they stay.
+    if (m_panelReports->isVisible() || TabReportFiles(SettingsFolder()) == m_tabReportFiles)
+        return;
+    ReloadTabReports();
+    m_viewBatch->TabReportsChanged();
 }
 
 void TFormMain::showEvent(QShowEvent* event) {
@@ -419,6 +449,11 @@ void TFormMain::BuildInterface() {
     ApplyToolbarLabelStyle();
     BuildTree();
     m_viewBatch->FormViewReport()->CheckMailAvailable(MailCheck);
+    // Mostly the settings file changes there, which costs a listing of a few names: a
+    // short pause lets a changed tab report show soon.
+    m_settingsWatcher = std::make_unique<TThreadDirectory>(SettingsFolder(), 1000);
+    m_settingsWatcher->OnChange = [this] { TabReportFilesChanged(); };
+    m_settingsWatcher->Start();
 }
 
 void TFormMain::TimerStartupPreferencesTimer() {
@@ -868,7 +903,13 @@ void TFormMain::ShowFolder(QTreeWidgetItem* node) {
     // Changing folders leaves the preview pane as it is until a row of the new folder
     // is selected; the commands that act on the list's selection follow the list.
     m_formLocal->CurrentFolder = FolderOfNode(node);
+    // Tab reports that changed while the report list showed (the watcher left them).
+    const bool tabReportsChanged = TabReportFiles(SettingsFolder()) != m_tabReportFiles;
+    if (tabReportsChanged)
+        ReloadTabReports();
     m_rightStack->setCurrentWidget(m_formLocal);
+    if (tabReportsChanged)
+        m_viewBatch->TabReportsChanged();
     m_formLocal->ReloadFolder();
     StartWatchers();
 }
@@ -1185,6 +1226,8 @@ void TFormMain::StorageChanged() {
         m_dialogs.Error(this, e.Message());
     }
     ReloadTabReports();
+    if (m_settingsWatcher)
+        m_settingsWatcher->SetFolder(SettingsFolder());
     // The views read the new tree's units and look.
     m_viewBatch->ForgetFileItems();
     ApplyToolbarLabelStyle();

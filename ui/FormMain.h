@@ -161,6 +161,9 @@ private:
     void TreeNodeEdited(QTreeWidgetItem* node);
     void ShowFolder(QTreeWidgetItem* node);
     void ReloadTabReports();
+    // A tab report file was added, removed or written (the settings folder's watcher):
+    // the tab reports are read again and the batch view's tabs follow.
+    void TabReportFilesChanged();
     void ReadSettings();
 
     // Commands.
@@ -199,6 +202,8 @@ private:
     std::unique_ptr<TExportCommands> m_exports;
     std::unique_ptr<TThreadDirectory> m_parentWatcher;
     std::unique_ptr<TThreadDirectory> m_folderWatcher;
+    std::unique_ptr<TThreadDirectory> m_settingsWatcher; // the tab reports' folder
+    QString m_tabReportFiles;                            // as last read
     std::unique_ptr<TRunSession> m_run;
 
     QSplitter* m_splitter = nullptr;
