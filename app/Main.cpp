@@ -91,6 +91,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Bramblex"));
     QApplication::setApplicationDisplayName(Tr("Korvane Bramblex"));
     QApplication::setApplicationVersion(QStringLiteral(BRAMBLEX_VERSION));
+    // Docks and task switchers find the menu entry's name and icon through this (the
+    // Wayland app id); without it they show a generic window.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.korvane.Bramblex"));
 
     LoadTranslations(app);
 

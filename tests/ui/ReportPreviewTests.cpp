@@ -328,8 +328,26 @@ TEST_F(ReportPreviewTest, MailHandsThePagesToTheMailProgramInTheChosenFormat) {
         }
         EXPECT_EQ(files, c.Files);
     }
+    // Cancel half-way through the JPEG pages: nothing is handed over and the pages
+    // written so far go.
+    const auto folders = [&] {
+        return QDir(program.MailRoot()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    };
+    const QStringList handedOver = folders();
+    EXPECT_EQ(handedOver.size(), 2);
+    QFile::remove(program.Root() + "/bin/mail.json");
+    Form->OnJobStep = [&](int done, int) {
+        if (done == 1)
+            Form->CancelJob();
+    };
+    Form->Mail();
+    EXPECT_TRUE(Dialogs.Log.empty());
+    EXPECT_EQ(folders(), handedOver);
+    QTest::qWait(1500);
+    EXPECT_FALSE(QFile::exists(program.Root() + "/bin/mail.json")) << "no mail after Cancel";
+    EXPECT_TRUE(On("ActionMail"));
+
     // The files stay for the mail program while the window lives, and go with it.
-    EXPECT_FALSE(QDir(program.MailRoot()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
     Form.reset();
     EXPECT_TRUE(QDir(program.MailRoot()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
 }
