@@ -1671,9 +1671,14 @@ void TFormMain::OpenFiles(const QStringList& paths) {
         }
         const QString below = PathBelow(canonical, LocalFolder());
         if (below.isEmpty()) {
-            problems << tr("The file \"%1\" lies outside the storage folder \"%2\", so Bramblex cannot open "
-                           "it. Copy it into a folder below Local first.")
-                            .arg(shown, storage);
+            if (PathBelow(canonical, StorageRoot()).isEmpty())
+                problems << tr("The file \"%1\" lies outside the storage folder \"%2\", so Bramblex cannot "
+                               "open it. Copy it into a folder below Local first.")
+                                .arg(shown, storage);
+            else
+                problems << tr("The file \"%1\" is not in a Local folder of the storage folder \"%2\", so "
+                               "Bramblex cannot open it. Copy it into a folder below Local first.")
+                                .arg(shown, storage);
             continue;
         }
         if (info.isDir()) {

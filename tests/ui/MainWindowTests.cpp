@@ -586,6 +586,8 @@ TEST_F(MainWindowTest, FilesOutsideTheStorageFolderAreToldAboutInOneBox) {
     WriteBatch(Local() + "Kept.epb", 2, 1);
     const QString outside = Dir.File("Downloads/Oil.epb");
     WriteBatch(outside, 2, 1);
+    // Inside the storage tree but in none of the folders the list shows.
+    WriteBatch(Storage() + "Templates/Old.epb", 2, 1);
     // A report of the storage tree that no report list shows is not one of ours.
     QFile::copy(QStringLiteral(BRAMBLEX_SOURCE_DIR "/data/Template/ENU/Reports/Standard Report.epr"),
                 Local() + "Stray.epr");
@@ -593,8 +595,8 @@ TEST_F(MainWindowTest, FilesOutsideTheStorageFolderAreToldAboutInOneBox) {
                 Dir.File("Downloads/Daily.epr"));
     Start();
 
-    Form->OpenFiles({outside, Local() + "Stray.epr", Dir.File("Downloads/Daily.epr"), Dir.File("gone.epb"),
-                     Local() + "Kept.epb"});
+    Form->OpenFiles({outside, Storage() + "Templates/Old.epb", Local() + "Stray.epr",
+                     Dir.File("Downloads/Daily.epr"), Dir.File("gone.epb"), Local() + "Kept.epb"});
     QApplication::processEvents();
     ASSERT_EQ(Dialogs.Texts("error").size(), 1);
     const QString root = Dir.File("storage");
@@ -602,13 +604,15 @@ TEST_F(MainWindowTest, FilesOutsideTheStorageFolderAreToldAboutInOneBox) {
         Dialogs.Texts("error").front(),
         QStringLiteral("The file \"%1\" lies outside the storage folder \"%2\", so Bramblex cannot open "
                        "it. Copy it into a folder below Local first.\n\n"
+                       "The file \"%6\" is not in a Local folder of the storage folder \"%2\", so Bramblex "
+                       "cannot open it. Copy it into a folder below Local first.\n\n"
                        "The report \"%3\" is not one of the reports of the storage folder \"%2\", so "
                        "Bramblex cannot open it. Copy it into the storage folder's Reports folder first.\n\n"
                        "The report \"%4\" is not one of the reports of the storage folder \"%2\", so "
                        "Bramblex cannot open it. Copy it into the storage folder's Reports folder first.\n\n"
                        "The file \"%5\" was not found.")
-            .arg(outside, root, Local() + "Stray.epr", Dir.File("Downloads/Daily.epr"),
-                 Dir.File("gone.epb")));
+            .arg(outside, root, Local() + "Stray.epr", Dir.File("Downloads/Daily.epr"), Dir.File("gone.epb"),
+                 Storage() + "Templates/Old.epb"));
     // The one that is ours is still opened.
     EXPECT_EQ(Form->SelectedNode(), Form->LocalNode());
     EXPECT_EQ(SelectedPaths(Form->FormLocal()), (QStringList{Local() + "Kept.epb"}));
