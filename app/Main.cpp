@@ -19,6 +19,7 @@
 #include <QDBusConnection>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
@@ -90,6 +91,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Bramblex"));
     QApplication::setApplicationDisplayName(Tr("Korvane Bramblex"));
     QApplication::setApplicationVersion(QStringLiteral(BRAMBLEX_VERSION));
+    // Docks and task switchers find the menu entry's name and icon through this (the
+    // Wayland app id); without it they show a generic window.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.korvane.Bramblex"));
 
     LoadTranslations(app);
 
@@ -118,10 +122,16 @@ int main(int argc, char** argv) {
     TFormMain main(dialogs);
     if (!main.Create())
         return 1;
-    if (switches.Automation)
+    if (switches.Automation) {
         main.BuildInterface();
-    else
+    } else {
         main.show();
+        // Files from the menu entry or a file manager, once start-up is done; Qt's own
+        // options are gone from the arguments by now.
+        const QStringList files = ParseStartupSwitches(QCoreApplication::arguments().mid(1)).Files;
+        if (!files.isEmpty())
+            QTimer::singleShot(0, &main, [&main, files] { main.OpenFiles(files); });
+    }
 
     TQCustomPlotChartPainter charts;
     TBramblexInterface automationObject(&charts);

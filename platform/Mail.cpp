@@ -245,6 +245,18 @@ QString TMailFolders::NewFolder() {
     return path;
 }
 
+void TMailFolders::Discard(const QString& folder) {
+    const QString path = WithSlash(folder);
+    for (auto it = m_held.begin(); it != m_held.end(); ++it) {
+        if (it->Path == path) {
+            QDir(path).removeRecursively();
+            ::close(it->Fd);
+            m_held.erase(it);
+            return;
+        }
+    }
+}
+
 void TMailFolders::RemoveStale(const QString& root, qint64 maxAgeSeconds) {
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const QFileInfoList entries =

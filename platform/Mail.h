@@ -67,6 +67,9 @@ public:
     // A new empty folder, with a trailing "/". Raises "Cannot create a folder for the
     // mail's files in "%1"." with the reason.
     QString NewFolder();
+    // Removes a folder NewFolder made whose files no mail program will read (the
+    // writing stopped or failed before the hand-over).
+    void Discard(const QString& folder);
 
     // $XDG_CACHE_HOME/bramblex/mail (or ~/.cache/bramblex/mail), with a trailing "/".
     static QString DefaultRoot();

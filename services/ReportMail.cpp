@@ -22,14 +22,25 @@ bool SendReportMail(TReport& report, const std::vector<const TBatchItem*>& batch
     message.Subject = Tr("Bramblex Report");
     const QString folder = folders.NewFolder();
     const QString base = folder + Tr("Bramblex Report");
-    if (format == EmailReportPdf) {
-        const QString path = base + QStringLiteral(".pdf");
-        TPdfOptions options;
-        options.Title = Tr("Bramblex Report");
-        if (!SaveAsPdf(report, path, options, charts, progress))
-            return false;
-        message.Attachments << path;
-    } else if (!SaveAsJpeg(report, base, message.Attachments, charts, progress)) {
+    // Pages written before a stop or a failure would never be read by anyone.
+    bool written = false;
+    try {
+        if (format == EmailReportPdf) {
+            const QString path = base + QStringLiteral(".pdf");
+            TPdfOptions options;
+            options.Title = Tr("Bramblex Report");
+            written = SaveAsPdf(report, path, options, charts, progress);
+            if (written)
+                message.Attachments << path;
+        } else {
+            written = SaveAsJpeg(report, base, message.Attachments, charts, progress);
+        }
+    } catch (...) {
+        folders.Discard(folder);
+        throw;
+    }
+    if (!written) {
+        folders.Discard(folder);
         return false;
     }
     message.Body = ReportMailBody(batches);

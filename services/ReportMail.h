@@ -27,6 +27,7 @@ QString ReportMailBody(const std::vector<const TBatchItem*>& batches);
 // Writes report in format (0 PDF, any other value JPEG) into a new folder of folders
 // and hands the message to the mail program. Returns false when progress stopped the
 // writing or the operator cancelled; mail, when given, receives the message as sent.
+// A writing that stops or fails takes its folder with it.
 // Raises the writers' errors, and "MAPI Error %1: %2" with xdg-email's reason on the
 // next line when the hand-over fails.
 bool SendReportMail(TReport& report, const std::vector<const TBatchItem*>& batches, int format,

@@ -596,6 +596,34 @@ void TFormLocal::SelectPath(const QString& path) {
     m_list->scrollTo(index);
 }
 
+QStringList TFormLocal::SelectPaths(const QStringList& paths) {
+    QStringList missing;
+    QItemSelection selection;
+    QModelIndex first;
+    for (const QString& path : paths) {
+        const int row = Entries.IndexOf(path, FileTypeAny);
+        if (row < 0) {
+            missing << path;
+            continue;
+        }
+        const QModelIndex index = m_model->index(row, 0);
+        selection.select(index, index);
+        if (!first.isValid())
+            first = index;
+    }
+    m_rebuilding = true;
+    m_list->selectionModel()->clearSelection();
+    if (first.isValid()) {
+        m_list->selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+        m_list->selectionModel()->select(selection,
+                                         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        m_list->scrollTo(first);
+    }
+    m_rebuilding = false;
+    SelectionChanged();
+    return missing;
+}
+
 void TFormLocal::ReloadEntry(const QString& path) {
     const int row = Entries.IndexOf(path, FileTypeAny);
     if (row < 0)

@@ -51,6 +51,9 @@ public:
     void ReloadFolder();
     // Selects the entry with exactly this path alone (none for an empty or unknown path).
     void SelectPath(const QString& path);
+    // Selects the entries with these paths (the first one current) and shows them once;
+    // answers the paths that are not entries of the folder.
+    QStringList SelectPaths(const QStringList& paths);
     // Shows the selection in the preview pane.
     void ShowPreview();
     // Selects every row and updates the preview once.

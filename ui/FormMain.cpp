@@ -11,6 +11,7 @@
 #include "platform/DirectoryWatcher.h"
 #include "platform/FileListClipboard.h"
 #include "platform/FileSystem.h"
+#include "platform/Mail.h"
 #include "platform/SerialPorts.h"
 #include "platform/ShellFolders.h"
 #include "services/RunJournal.h"
@@ -30,10 +31,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -79,6 +82,21 @@ QString NoTrailingSeparator(const QString& path) {
     while (p.size() > 1 && p.endsWith(QLatin1Char('/')))
         p.chop(1);
     return p;
+}
+
+// canonical (a path with its links resolved) as a path below folder in the form the
+// window uses for folder, so that a storage root reached through a link still holds
+// it; empty when it lies elsewhere.
+QString PathBelow(const QString& canonical, const QString& folder) {
+    const QString base = QFileInfo(NoTrailingSeparator(folder)).canonicalFilePath();
+    if (base.isEmpty() || canonical.isEmpty())
+        return {};
+    if (canonical == base)
+        return IncludeTrailingSeparator(folder);
+    const QString prefix = IncludeTrailingSeparator(base);
+    if (!canonical.startsWith(prefix))
+        return {};
+    return IncludeTrailingSeparator(folder) + canonical.mid(prefix.size());
 }
 
 } // namespace
@@ -344,6 +362,8 @@ TFormMain::~TFormMain() {
         m_parentWatcher->Stop();
     if (m_folderWatcher)
         m_folderWatcher->Stop();
+    if (m_settingsWatcher)
+        m_settingsWatcher->Stop();
     // The folder list docks the batch view but does not own it.
     delete m_formLocal;
     m_formLocal = nullptr;
@@ -379,8 +399,34 @@ void TFormMain::ReadSettings() {
     ApplyStartupSettings(*m_settings);
 }
 
+namespace {
+
+// Names, sizes and write times of the tab report files: whether they changed since the
+// tab reports were read.
+QString TabReportFiles(const QString& folder) {
+    QString files;
+    for (const QFileInfo& file :
+         QDir(folder).entryInfoList({QStringLiteral("*.epr")}, QDir::Files | QDir::Hidden, QDir::Name))
+        files += QStringLiteral("%1\t%2\t%3\n")
+                     .arg(file.fileName())
+                     .arg(file.size())
+                     .arg(file.lastModified().toMSecsSinceEpoch());
+    return files;
+}
+
+} // namespace
+
 void TFormMain::ReloadTabReports() {
+    m_tabReportFiles = TabReportFiles(SettingsFolder());
     LoadTabReports(*m_tabReports, SettingsFolder());
+}
+
+void TFormMain::TabReportFilesChanged() {
+    // The report list reads them again after its own commands; under its lists they stay.
+    if (m_panelReports->isVisible() || TabReportFiles(SettingsFolder()) == m_tabReportFiles)
+        return;
+    ReloadTabReports();
+    m_viewBatch->TabReportsChanged();
 }
 
 void TFormMain::showEvent(QShowEvent* event) {
@@ -402,6 +448,12 @@ void TFormMain::BuildInterface() {
     BuildToolBar();
     ApplyToolbarLabelStyle();
     BuildTree();
+    m_viewBatch->FormViewReport()->CheckMailAvailable(MailCheck);
+    // Mostly the settings file changes there, which costs a listing of a few names: a
+    // short pause lets a changed tab report show soon.
+    m_settingsWatcher = std::make_unique<TThreadDirectory>(SettingsFolder(), 1000);
+    m_settingsWatcher->OnChange = [this] { TabReportFilesChanged(); };
+    m_settingsWatcher->Start();
 }
 
 void TFormMain::TimerStartupPreferencesTimer() {
@@ -851,7 +903,13 @@ void TFormMain::ShowFolder(QTreeWidgetItem* node) {
     // Changing folders leaves the preview pane as it is until a row of the new folder
     // is selected; the commands that act on the list's selection follow the list.
     m_formLocal->CurrentFolder = FolderOfNode(node);
+    // Tab reports that changed while the report list showed (the watcher left them).
+    const bool tabReportsChanged = TabReportFiles(SettingsFolder()) != m_tabReportFiles;
+    if (tabReportsChanged)
+        ReloadTabReports();
     m_rightStack->setCurrentWidget(m_formLocal);
+    if (tabReportsChanged)
+        m_viewBatch->TabReportsChanged();
     m_formLocal->ReloadFolder();
     StartWatchers();
 }
@@ -1168,6 +1226,8 @@ void TFormMain::StorageChanged() {
         m_dialogs.Error(this, e.Message());
     }
     ReloadTabReports();
+    if (m_settingsWatcher)
+        m_settingsWatcher->SetFolder(SettingsFolder());
     // The views read the new tree's units and look.
     m_viewBatch->ForgetFileItems();
     ApplyToolbarLabelStyle();
@@ -1575,6 +1635,86 @@ bool TFormMain::OfferRecovery(const TOrphanJournal& journal) {
     StartWatchers();
     UpdateActions();
     return true;
+}
+
+void TFormMain::OpenFiles(const QStringList& paths) {
+    QStringList problems;
+    const QString storage = QDir::toNativeSeparators(NoTrailingSeparator(StorageRoot()));
+    QString folder;      // the folder whose entries are selected
+    QStringList entries; // its entries given
+    QString report;      // or the report selected
+    auto decided = [&] { return !folder.isEmpty() || !report.isEmpty(); };
+    for (const QString& given : paths) {
+        const QFileInfo info(given);
+        const QString shown = QDir::toNativeSeparators(info.absoluteFilePath());
+        if (!info.exists()) {
+            problems << tr("The file \"%1\" was not found.").arg(shown);
+            continue;
+        }
+        const QString canonical = info.canonicalFilePath();
+        if (info.isFile() && info.suffix().compare(QLatin1String("epr"), Qt::CaseInsensitive) == 0) {
+            // Only the report lists' own files: those of the Reports and Settings folders.
+            QString own;
+            for (const QString& reports : {ReportsFolder(), SettingsFolder()}) {
+                const QString below = PathBelow(canonical, reports);
+                if (!below.isEmpty() && QFileInfo(below).path() + QLatin1Char('/') == reports)
+                    own = below;
+            }
+            if (own.isEmpty())
+                problems
+                    << tr("The report \"%1\" is not one of the reports of the storage folder \"%2\", so "
+                          "Bramblex cannot open it. Copy it into the storage folder's Reports folder first.")
+                           .arg(shown, storage);
+            else if (!decided())
+                report = own;
+            continue;
+        }
+        const QString below = PathBelow(canonical, LocalFolder());
+        if (below.isEmpty()) {
+            if (PathBelow(canonical, StorageRoot()).isEmpty())
+                problems << tr("The file \"%1\" lies outside the storage folder \"%2\", so Bramblex cannot "
+                               "open it. Copy it into a folder below Local first.")
+                                .arg(shown, storage);
+            else
+                problems << tr("The file \"%1\" is not in a Local folder of the storage folder \"%2\", so "
+                               "Bramblex cannot open it. Copy it into a folder below Local first.")
+                                .arg(shown, storage);
+            continue;
+        }
+        if (info.isDir()) {
+            if (!decided())
+                folder = IncludeTrailingSeparator(below);
+            continue;
+        }
+        // The list shows one folder: the first file's decides.
+        const QString parent = IncludeTrailingSeparator(QFileInfo(below).path());
+        if (!decided())
+            folder = parent;
+        if (folder == parent)
+            entries << below;
+    }
+
+    if (!report.isEmpty()) {
+        SelectNode(m_reportsNode);
+        m_formReports->SelectReportFile(report);
+        const TFileItem* current = m_formReports->CurrentReport();
+        if (!current || current->FilePath != report)
+            problems << tr("The file \"%1\" is not a report that can be read.")
+                            .arg(QDir::toNativeSeparators(report));
+    } else if (!folder.isEmpty()) {
+        if (QTreeWidgetItem* node = NodeOfFolder(folder)) {
+            SelectNode(node);
+            if (!entries.isEmpty()) {
+                m_formLocal->ListViewLocal()->setFocus();
+                for (const QString& missing : m_formLocal->SelectPaths(entries))
+                    problems << tr("The file \"%1\" is not shown in its folder's list.")
+                                    .arg(QDir::toNativeSeparators(missing));
+            }
+        }
+    }
+    UpdateActions();
+    if (!problems.isEmpty())
+        m_dialogs.Error(this, problems.join(QStringLiteral("\n\n")));
 }
 
 void TFormMain::OfferJournalRecovery() {

@@ -6,6 +6,7 @@
 // the run session; its commands work on folders and batch files and start, watch and
 // stop runs.
 
+#include "platform/Mail.h"
 #include "platform/SerialSetup.h"
 #include "storage/FileItem.h"
 
@@ -102,6 +103,10 @@ public:
     // (tests hand in their own).
     std::function<TSerialSetupFacts()> SerialSetupFacts = GatherSerialSetupFacts;
 
+    // Whether a mail program can take a message (tests hand in their own); asked once,
+    // when the interface is built, for the report preview's Mail command.
+    std::function<bool()> MailCheck = [] { return MailAvailable(); };
+
     // Automation objects that clients still hold (none when unset): closing the window
     // then asks first, since their clients would fail.
     std::function<int()> AutomationObjectCount;
@@ -135,6 +140,13 @@ public:
     // another name.
     void OfferRepairedCopy(const QString& batchPath);
 
+    // Opens the files the program was started with (after the show step): batches and
+    // other files of the "Local" subtree are selected in their folder's list (those of
+    // the first file's folder; a folder is selected in the tree), a report of the
+    // Reports or Settings folder in the report list. Files elsewhere, or missing, are
+    // told about in one box.
+    void OpenFiles(const QStringList& paths);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -149,6 +161,9 @@ private:
     void TreeNodeEdited(QTreeWidgetItem* node);
     void ShowFolder(QTreeWidgetItem* node);
     void ReloadTabReports();
+    // A tab report file was added, removed or written (the settings folder's watcher):
+    // the tab reports are read again and the batch view's tabs follow.
+    void TabReportFilesChanged();
     void ReadSettings();
 
     // Commands.
@@ -187,6 +202,8 @@ private:
     std::unique_ptr<TExportCommands> m_exports;
     std::unique_ptr<TThreadDirectory> m_parentWatcher;
     std::unique_ptr<TThreadDirectory> m_folderWatcher;
+    std::unique_ptr<TThreadDirectory> m_settingsWatcher; // the tab reports' folder
+    QString m_tabReportFiles;                            // as last read
     std::unique_ptr<TRunSession> m_run;
 
     QSplitter* m_splitter = nullptr;

@@ -138,6 +138,13 @@ void TFormViewBatch::BuildTabs() {
     m_tabs->SetTexts(texts);
 }
 
+void TFormViewBatch::TabReportsChanged() {
+    if (!isVisible())
+        return;
+    BuildTabs();
+    SelectStoredTab();
+}
+
 void TFormViewBatch::SetTabIndex(int index) {
     m_tabs->SetIndex(index);
 }

@@ -43,6 +43,9 @@ public:
     // Loads the single selected entry into the three batch views (force: also when
     // unchanged) and recomposes the report preview.
     void LoadSubViews(bool force);
+    // The tab reports changed: while the view shows, its tabs follow at once and a
+    // report tab shows the report as it is now (otherwise the next show rebuilds them).
+    void TabReportsChanged();
     // Marks the three batch views stale so that they reload with new display units.
     void ForgetFileItems();
     // Saves what the operator typed into the docked view and has not left yet: before

@@ -2,11 +2,13 @@
 
 #include "core/Error.h"
 #include "documents/Settings.h"
+#include "platform/Mail.h"
 #include "platform/PrintJob.h"
 #include "platform/Printers.h"
 #include "reports/Page.h"
 #include "services/JobProgress.h"
 #include "services/ReportJobs.h"
+#include "services/ReportMail.h"
 #include "services/ReportPrinting.h"
 #include "storage/FileItem.h"
 #include "storage/FileOperations.h"
@@ -157,6 +159,11 @@ TFormViewReport::TFormViewReport(QWidget* parent) : QWidget(parent) {
     QStyle* s = style();
     make("ActionPrint", tr("Print"), s->standardIcon(QStyle::SP_DialogYesButton), &TFormViewReport::Print);
     make("ActionPDF", tr("PDF"), s->standardIcon(QStyle::SP_DialogSaveButton), &TFormViewReport::SavePdf);
+    QAction* mail =
+        make("ActionMail", tr("Mail"),
+             QIcon::fromTheme(QStringLiteral("mail-send"), s->standardIcon(QStyle::SP_ArrowForward)),
+             &TFormViewReport::Mail);
+    mail->setVisible(false);
     auto* copy = new QAction(DesignerIcon(QStringLiteral("copy")), tr("Copy"), this);
     copy->setObjectName(QStringLiteral("ActionCopyToClipboard"));
     connect(copy, &QAction::triggered, this, &TFormViewReport::CopyPage);
@@ -194,10 +201,14 @@ TFormViewReport::TFormViewReport(QWidget* parent) : QWidget(parent) {
     m_pages->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_model = new TPageListModel(*this, m_pages);
     m_pages->setModel(m_model);
+    // The thumbnail column keeps its size and the page number takes what is left, so the
+    // list never scrolls sideways.
+    m_pages->header()->setMinimumSectionSize(24);
     m_pages->header()->setSectionResizeMode(0, QHeaderView::Fixed);
     m_pages->header()->resizeSection(0, ThumbnailSize + 8);
-    m_pages->header()->setStretchLastSection(true);
-    m_pages->setMinimumWidth(ThumbnailSize + 40);
+    m_pages->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_pages->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pages->setMinimumWidth(ThumbnailSize + 80);
     m_pages->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_pages->addAction(copy);
     connect(m_pages->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -221,12 +232,33 @@ TFormViewReport::TFormViewReport(QWidget* parent) : QWidget(parent) {
     splitter->addWidget(m_pages);
     splitter->addWidget(m_designer);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({150, 600});
+    splitter->setSizes({ThumbnailSize + 140, 600});
     layout->addWidget(splitter, 1);
     UpdateActions();
 }
 
-TFormViewReport::~TFormViewReport() = default;
+TFormViewReport::~TFormViewReport() {
+    if (m_mailCheck.joinable())
+        m_mailCheck.join();
+}
+
+void TFormViewReport::CheckMailAvailable(std::function<bool()> check) {
+    if (m_mailCheck.joinable() || !check)
+        return;
+    m_mailCheck = std::thread([this, check = std::move(check)] {
+        const bool available = check();
+        // The answer is heard on the window's thread; the window waits for this thread
+        // before it goes.
+        QMetaObject::invokeMethod(
+            this, [this, available] { SetMailAvailable(available); }, Qt::QueuedConnection);
+    });
+}
+
+void TFormViewReport::SetMailAvailable(bool available) {
+    m_mailAvailable = available;
+    Action(QStringLiteral("ActionMail"))->setVisible(available);
+    UpdateActions();
+}
 
 void TFormViewReport::Attach(TSettings& settings, TDialogService& dialogs, TFileList& myReports,
                              TChartPainter* charts) {
@@ -245,6 +277,7 @@ void TFormViewReport::UpdateActions() {
     const bool pages = m_preview && m_preview->PageCount() > 0 && !m_jobRunning;
     Action(QStringLiteral("ActionPrint"))->setEnabled(pages && !Printers().InstalledPrinters().isEmpty());
     Action(QStringLiteral("ActionPDF"))->setEnabled(pages);
+    Action(QStringLiteral("ActionMail"))->setEnabled(pages && m_mailAvailable);
     Action(QStringLiteral("ActionCopyToClipboard"))->setEnabled(pages && m_selected >= 0);
     m_reports->setEnabled(!m_jobRunning);
     m_zoom->setEnabled(!m_jobRunning);
@@ -531,6 +564,20 @@ void TFormViewReport::SavePdf() {
     options.OpenAfterWriting = OpenPdfAfterWriting;
     RunJob(tr("Writing PDF"), [&](TJobProgress& progress) {
         return SaveAsPdf(*m_preview, target, options, m_charts, progress);
+    });
+}
+
+void TFormViewReport::Mail() {
+    if (!Action(QStringLiteral("ActionMail"))->isEnabled() || !m_preview || !m_settings)
+        return;
+    const int format = m_settings->Item(QStringLiteral("EmailReportFormat")).GetInteger();
+    std::vector<const TBatchItem*> batches;
+    for (int i = 0; i < PreviewBatches.Count(); ++i)
+        batches.push_back(PreviewBatches.Items(i));
+    RunJob(tr("Preparing mail"), [&](TJobProgress& progress) {
+        if (!m_mailFolders)
+            m_mailFolders = std::make_unique<TMailFolders>();
+        return SendReportMail(*m_preview, batches, format, *m_mailFolders, m_charts, progress);
     });
 }
 

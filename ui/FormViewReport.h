@@ -3,9 +3,9 @@
 // The report tabs of the batch view: one report composed from report pages and the
 // selected batches, either the operator's checked reports (custom mode) or one tab
 // report (standard mode). Shows page thumbnails (drawn when their row is shown) and
-// the selected page read-only, and prints the report, writes it as PDF or copies a page
-// as a picture. Printing and writing show progress per page and can be cancelled; the
-// window's other commands wait meanwhile.
+// the selected page read-only, and prints the report, writes it as PDF, mails it or
+// copies a page as a picture. Printing, writing and mailing show progress per page and
+// can be cancelled; the window's other commands wait meanwhile.
 
 #include "documents/BatchItem.h"
 #include "reports/Report.h"
@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <thread>
 #include <vector>
 
 class QAction;
@@ -30,6 +31,7 @@ class TChartPainter;
 class TDialogService;
 class TFileList;
 class TJobProgress;
+class TMailFolders;
 class TPageDesigner;
 class TPageEditor;
 class TSettings;
@@ -62,11 +64,18 @@ public:
     int SelectedPage() const { return m_selected; }
     void SetZoomIndex(int index);
 
+    // Whether Mail is offered: asked once, when the window is made, of check (the
+    // desktop's mail program) on a thread of its own, since asking takes a while.
+    void CheckMailAvailable(std::function<bool()> check);
+    void SetMailAvailable(bool available);
+    bool MailAvailable() const { return m_mailAvailable; }
+
     // Commands.
     void Print();
     void SavePdf();
+    void Mail();
     void CopyPage();
-    // Asks the running print or PDF job to stop after the page it is on.
+    // Asks the running print, PDF or mail job to stop after the page it is on.
     void CancelJob();
     bool JobRunning() const { return m_jobRunning; }
 
@@ -109,6 +118,11 @@ private:
     int m_selected = -1;
     bool m_jobRunning = false;
     bool m_cancel = false;
+    bool m_mailAvailable = false;
+    std::thread m_mailCheck;
+    // The folders of the mailed files: they stay while the window lives, since the mail
+    // program reads them after the hand-over.
+    std::unique_ptr<TMailFolders> m_mailFolders;
 
     QStackedWidget* m_mode;
     QToolButton* m_reports;

@@ -861,6 +861,8 @@ void TGmXML::LoadFromBytes(const QByteArray& bytes) {
     if (!IsParserReady(text)) {
         converted = NormaliseText(bytes);
         text = converted;
+        if (text.empty()) // nothing but a byte-order mark
+            return;
     }
     const char* s = text.data();
     const size_t last = text.size() - 1; // the final line feed, never part of anything

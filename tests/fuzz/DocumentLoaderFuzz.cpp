@@ -4,6 +4,7 @@
 #include "core/Error.h"
 #include "documents/BatchItem.h"
 #include "reports/Report.h"
+#include "xml/GmXml.h"
 
 #include <QDir>
 #include <QFile>

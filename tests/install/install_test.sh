@@ -24,7 +24,8 @@ for f in bin/bramblex bin/bramblex-cli \
          share/bramblex/udev/60-bramblex-serial.rules \
          share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/mime/packages/$id.xml share/icons/hicolor/scalable/apps/$id.svg \
-         share/man/man1/bramblex.1 share/man/man1/bramblex-cli.1; do
+         share/man/man1/bramblex.1.gz share/man/man1/bramblex-cli.1.gz \
+         share/doc/bramblex/copyright; do
     [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
 for size in 16 24 32 48 64 128 256; do
@@ -43,14 +44,23 @@ done
 if [ -d "$build/automation" ]; then
     service="$share/dbus-1/services/$id.service"
     grep -qx "Name=$id" "$service" || fail "no D-Bus activation file for $id"
-    grep -q '^Exec=/.*/bramblex -automation$' "$service" || fail "the activation file names no program"
+    # It names the program of this prefix, and a staged install (as a package is built)
+    # the program's final place, not the staging folder.
+    grep -qxF "Exec=$prefix/bin/bramblex -automation" "$service" ||
+        fail "the activation file names $(grep '^Exec=' "$service") instead of $prefix/bin/bramblex"
+    DESTDIR="$work/stage" cmake --install "$build" --prefix /opt/bramblex > "$work/stage.log" 2>&1 ||
+        { cat "$work/stage.log"; fail "cmake --install with DESTDIR"; }
+    staged="$work/stage/opt/bramblex/share/dbus-1/services/$id.service"
+    grep -qxF "Exec=/opt/bramblex/bin/bramblex -automation" "$staged" ||
+        fail "the staged activation file names $(grep '^Exec=' "$staged" 2>&1)"
+    rm -rf "$work/stage"
 fi
 
 desktop-file-validate "$share/applications/$id.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" > "$work/as.log" 2>&1 ||
     { cat "$work/as.log"; fail "appstreamcli validate"; }
 for page in bramblex bramblex-cli; do
-    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man1/$page.1" 2>&1 >/dev/null)
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man1/$page.1.gz" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "man page $page: $warnings"
 done
 

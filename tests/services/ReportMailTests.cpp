@@ -1,6 +1,5 @@
 // Mail through the real xdg-email, with a stand-in mail program registered for mailto
-// addresses in a private XDG data folder. Like a real one it reads the attachments
-// after xdg-email has returned, and it notes what it was given and what it could read.
+// addresses in private XDG folders (support/StubMailProgram.h).
 
 #include "charts/QCustomPlotChartPainter.h"
 #include "documents/BatchItem.h"
@@ -12,6 +11,7 @@
 
 #include "support/ErrorOf.h"
 #include "support/FakePrinters.h"
+#include "support/StubMailProgram.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,83 +33,22 @@
 
 namespace {
 
-// The mail program: hands the address to a reader in the background and returns at
-// once; the reader waits a second, then notes subject, body and each attachment's
-// name and size (-1 when it cannot be read any more).
-const char* const StubMail = R"(#!/bin/sh
-python3 "$(dirname "$0")/reader.py" "$1" < /dev/null > /dev/null 2>&1 &
-exit 0
-)";
-const char* const StubReader = R"(import json, os, sys, time, urllib.parse
-time.sleep(1)
-url = sys.argv[1]
-query = urllib.parse.parse_qs(url.split('?', 1)[1] if '?' in url else '', keep_blank_values=True)
-files = []
-for item in query.get('attach', []):
-    path = urllib.parse.unquote(item)
-    if path.startswith('file://'):
-        path = path[len('file://'):]
-    try:
-        size = len(open(path, 'rb').read())
-    except OSError:
-        size = -1
-    files.append({'name': os.path.basename(path), 'size': size})
-log = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'mail.json')
-with open(log + '.tmp', 'w') as out:
-    json.dump({'subject': query.get('subject', [''])[0], 'body': query.get('body', [''])[0], 'files': files}, out)
-os.rename(log + '.tmp', log)
-)";
-
 class ReportMail : public FakePrintersTest {
 protected:
     void SetUp() override {
         FakePrintersTest::SetUp();
-        if (QStandardPaths::findExecutable(QStringLiteral("xdg-email")).isEmpty())
+        if (!TStubMailProgram::XdgEmailInstalled())
             GTEST_SKIP() << "xdg-email is not installed (xdg-utils)";
-        const QString root = m_dir.path();
-        QDir().mkpath(root + "/data/applications");
-        QDir().mkpath(root + "/config");
-        QDir().mkpath(root + "/bin");
-        Write("bin/stubmail", StubMail);
-        Write("bin/reader.py", StubReader);
-        QFile::setPermissions(root + "/bin/stubmail", QFileDevice::Permissions(0x7700));
-        Write("data/applications/stubmail.desktop",
-              QStringLiteral("[Desktop Entry]\nType=Application\nName=Stub Mail\nExec=%1/bin/stubmail %u\n"
-                             "MimeType=x-scheme-handler/mailto;\n")
-                  .arg(root)
-                  .toUtf8());
-        Write("config/mimeapps.list", "[Default Applications]\nx-scheme-handler/mailto=stubmail.desktop\n");
-        qputenv("XDG_DATA_HOME", (root + "/data").toUtf8());
-        qputenv("XDG_DATA_DIRS", (root + "/data").toUtf8());
-        qputenv("XDG_CONFIG_HOME", (root + "/config").toUtf8());
-        qputenv("XDG_CACHE_HOME", (root + "/cache").toUtf8());
-        // xdg-open hands addresses to programs only in a graphical session; it only
-        // looks for the variable.
-        qputenv("DISPLAY", ":99");
-        for (const char* name :
-             {"XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION",
-              "GNOME_DESKTOP_SESSION_ID", "MATE_DESKTOP_SESSION_ID", "BROWSER"})
-            qunsetenv(name);
+        Mail = std::make_unique<TStubMailProgram>();
+    }
+    void TearDown() override {
+        Mail.reset();
+        FakePrintersTest::TearDown();
     }
 
-    void Write(const QString& name, const QByteArray& bytes) {
-        QFile file(m_dir.path() + "/" + name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-    }
-
-    // What the mail program noted, once it has.
-    QJsonObject Received() {
-        const QString log = m_dir.path() + "/bin/mail.json";
-        for (int i = 0; i < 200 && !QFile::exists(log); ++i)
-            QThread::msleep(50);
-        QFile file(log);
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return QJsonDocument::fromJson(file.readAll()).object();
-    }
-
-    QString MailRoot() const { return m_dir.path() + "/cache/bramblex/mail/"; }
+    QJsonObject Received() { return Mail->Received(); }
+    QString MailRoot() const { return Mail->MailRoot(); }
+    void Write(const QString& name, const QByteArray& bytes) { Mail->Write(name, bytes); }
 
     static std::unique_ptr<TReport> Report(int pages) {
         auto report = std::make_unique<TReport>();
@@ -120,7 +59,7 @@ protected:
         return report;
     }
 
-    QTemporaryDir m_dir;
+    std::unique_ptr<TStubMailProgram> Mail;
     TQCustomPlotChartPainter Charts;
     TJobProgress Progress;
 };
@@ -174,14 +113,13 @@ TEST_F(ReportMail, JpegReportsAttachOneFilePerPage) {
 TEST_F(ReportMail, AFailedHandOverSaysWhyAndResultCodesHaveTheirTexts) {
     TMAPIMail mail;
     mail.Subject = QStringLiteral("Bramblex Report");
-    mail.Attachments << m_dir.path() + "/no such file.pdf";
+    mail.Attachments << Mail->Root() + "/no such file.pdf";
     EXPECT_FALSE(mail.Send());
     EXPECT_EQ(mail.ResultCode, 11);
     EXPECT_FALSE(mail.ResultReason.isEmpty());
 
     // No mail program set for mailto addresses.
-    Write("config/mimeapps.list", "[Default Applications]\n");
-    QFile::remove(m_dir.path() + "/data/applications/stubmail.desktop");
+    Mail->Unregister();
     EXPECT_FALSE(MailAvailable());
     const auto report = Report(1);
     TMailFolders folders;
@@ -232,11 +170,11 @@ TEST_F(ReportMail, FoldersLeftOverADayAgoGoUnlessAProgramHoldsThem) {
 
 TEST_F(ReportMail, TheCommandLineLeavesTheFilesForTheMailProgram) {
     TBatchItem batch;
-    batch.SaveToFile(m_dir.path() + "/Sample.epb");
-    Report(2)->SaveToFile(m_dir.path() + "/Two.epr");
+    batch.SaveToFile(Mail->Root() + "/Sample.epb");
+    Report(2)->SaveToFile(Mail->Root() + "/Two.epr");
     QProcess cli;
     cli.start(QStringLiteral(BRAMBLEX_BINARY_DIR "/tools/cli/bramblex-cli"),
-              {"report", "--template", m_dir.path() + "/Two.epr", "--batch", m_dir.path() + "/Sample.epb",
+              {"report", "--template", Mail->Root() + "/Two.epr", "--batch", Mail->Root() + "/Sample.epb",
                "--mail"});
     ASSERT_TRUE(cli.waitForFinished(30000));
     EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();

@@ -10,6 +10,7 @@
 #include "services/StartupSwitches.h"
 #include "storage/FileOperations.h"
 #include "storage/StoragePaths.h"
+#include "ui/FormReports.h"
 #include "ui/FormViewHeader.h"
 #include "xml/GmXml.h"
 
@@ -501,6 +502,120 @@ TEST(StartupSwitches, AreReadInAnyCaseAfterSlashOrDash) {
         EXPECT_EQ(s.RegisterServer, c.Register) << args;
         EXPECT_EQ(s.UnregisterServer, c.Unregister) << args;
     }
+}
+
+TEST(StartupSwitches, OtherArgumentsAreFilesUnlessTheyAreOptions) {
+    // What the menu entry's %F and a file manager pass: absolute paths begin with "/"
+    // like a switch, relative ones with anything.
+    const TStartupSwitches s = ParseStartupSwitches(
+        {"-trace", "/home/lab/Local/Oil.epb", "/Embedding", "Paints/Red.epb", "-unknown", "/tmp/Daily.epr"});
+    EXPECT_TRUE(s.Trace);
+    EXPECT_TRUE(s.Automation);
+    EXPECT_EQ(s.Files, (QStringList{"/home/lab/Local/Oil.epb", "Paints/Red.epb", "/tmp/Daily.epr"}));
+    EXPECT_TRUE(ParseStartupSwitches({"/RegServer", "-trace"}).Files.isEmpty());
+}
+
+namespace {
+
+QStringList SelectedPaths(TFormLocal* list) {
+    QStringList paths;
+    for (const TFileItem* entry : list->SelectedEntries())
+        paths << entry->FilePath;
+    return paths;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, FilesGivenAtStartAreSelectedInTheirFolder) {
+    WriteSettings({{"DefaultViscoMeter", "2"}});
+    const QString oils = Local() + "Oils/";
+    WriteBatch(oils + "Gear.epb", 2, 1, 3);
+    WriteBatch(oils + "Motor.epb", 2, 1);
+    WriteBatch(oils + "Hydraulic.epb", 2, 1);
+    WriteBatch(Local() + "Paints/Red.epb", 2, 1);
+    Start();
+
+    // A second folder's file cannot share the list with the first folder's.
+    Form->OpenFiles({oils + "Motor.epb", oils + "Gear.epb", Local() + "Paints/Red.epb"});
+    QApplication::processEvents();
+    EXPECT_EQ(Form->SelectedNode(), Form->NodeOfFolder(oils));
+    EXPECT_EQ(Form->LabelSelectedFolder()->text(), "Local\\Oils");
+    EXPECT_EQ(SelectedPaths(Form->FormLocal()), (QStringList{oils + "Gear.epb", oils + "Motor.epb"}));
+    EXPECT_EQ(Dialogs.Count("error"), 0);
+
+    // One batch alone is shown in the batch view, also when the storage tree is
+    // reached through a link and the path is relative.
+    ASSERT_TRUE(QFile::link(Dir.File("storage"), Dir.File("linked")));
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(Dir.File("linked") + "/Local");
+    Form->OpenFiles({"Paints/Red.epb"});
+    QDir::setCurrent(before);
+    QApplication::processEvents();
+    EXPECT_EQ(Form->SelectedNode(), Form->NodeOfFolder(Local() + "Paints"));
+    EXPECT_EQ(SelectedPaths(Form->FormLocal()), (QStringList{Local() + "Paints/Red.epb"}));
+    EXPECT_EQ(Form->FormLocal()->SelectedBatchEntry()->FilePath, Local() + "Paints/Red.epb");
+    EXPECT_EQ(Dialogs.Count("error"), 0);
+}
+
+TEST_F(MainWindowTest, ReportsGivenAtStartAreSelectedInTheReportList) {
+    WriteSettings({{"DefaultViscoMeter", "2"}});
+    // Written settings keep the template's Settings folder out: a tab report by hand.
+    QFile::copy(QStringLiteral(BRAMBLEX_SOURCE_DIR "/data/Template/ENU/Settings/Standard Report.epr"),
+                Storage() + "Settings/Standard Report.epr");
+    Start();
+    struct Case {
+        QString Path;
+        bool Mine;
+    };
+    for (const Case& c : {Case{Storage() + "Reports/Standard Report.epr", true},
+                          Case{Storage() + "Settings/Standard Report.epr", false}}) {
+        Form->SelectNode(Form->LocalNode());
+        Form->OpenFiles({c.Path});
+        QApplication::processEvents();
+        EXPECT_EQ(Form->SelectedNode(), Form->ReportsNode());
+        ASSERT_NE(Form->FormReports()->CurrentReport(), nullptr) << c.Path.toStdString();
+        EXPECT_EQ(Form->FormReports()->CurrentReport()->FilePath, c.Path);
+        EXPECT_EQ(Form->FormReports()->ActiveGroup,
+                  c.Mine ? TFormReports::GroupMyReports : TFormReports::GroupTabReports);
+    }
+    EXPECT_EQ(Dialogs.Count("error"), 0) << Dialogs.Texts("error").join("|").toStdString();
+}
+
+TEST_F(MainWindowTest, FilesOutsideTheStorageFolderAreToldAboutInOneBox) {
+    WriteSettings({{"DefaultViscoMeter", "2"}});
+    WriteBatch(Local() + "Kept.epb", 2, 1);
+    const QString outside = Dir.File("Downloads/Oil.epb");
+    WriteBatch(outside, 2, 1);
+    // Inside the storage tree but in none of the folders the list shows.
+    WriteBatch(Storage() + "Templates/Old.epb", 2, 1);
+    // A report of the storage tree that no report list shows is not one of ours.
+    QFile::copy(QStringLiteral(BRAMBLEX_SOURCE_DIR "/data/Template/ENU/Reports/Standard Report.epr"),
+                Local() + "Stray.epr");
+    QFile::copy(QStringLiteral(BRAMBLEX_SOURCE_DIR "/data/Template/ENU/Reports/Standard Report.epr"),
+                Dir.File("Downloads/Daily.epr"));
+    Start();
+
+    Form->OpenFiles({outside, Storage() + "Templates/Old.epb", Local() + "Stray.epr",
+                     Dir.File("Downloads/Daily.epr"), Dir.File("gone.epb"), Local() + "Kept.epb"});
+    QApplication::processEvents();
+    ASSERT_EQ(Dialogs.Texts("error").size(), 1);
+    const QString root = Dir.File("storage");
+    EXPECT_EQ(
+        Dialogs.Texts("error").front(),
+        QStringLiteral("The file \"%1\" lies outside the storage folder \"%2\", so Bramblex cannot open "
+                       "it. Copy it into a folder below Local first.\n\n"
+                       "The file \"%6\" is not in a Local folder of the storage folder \"%2\", so Bramblex "
+                       "cannot open it. Copy it into a folder below Local first.\n\n"
+                       "The report \"%3\" is not one of the reports of the storage folder \"%2\", so "
+                       "Bramblex cannot open it. Copy it into the storage folder's Reports folder first.\n\n"
+                       "The report \"%4\" is not one of the reports of the storage folder \"%2\", so "
+                       "Bramblex cannot open it. Copy it into the storage folder's Reports folder first.\n\n"
+                       "The file \"%5\" was not found.")
+            .arg(outside, root, Local() + "Stray.epr", Dir.File("Downloads/Daily.epr"), Dir.File("gone.epb"),
+                 Storage() + "Templates/Old.epb"));
+    // The one that is ours is still opened.
+    EXPECT_EQ(Form->SelectedNode(), Form->LocalNode());
+    EXPECT_EQ(SelectedPaths(Form->FormLocal()), (QStringList{Local() + "Kept.epb"}));
 }
 
 TEST_F(MainWindowTest, AHeaderEditReachesTheBatchFileTheFolderListAndItsCache) {

@@ -5,11 +5,16 @@
 #include "reports/Page.h"
 #include "reports/Report.h"
 #include "storage/StoragePaths.h"
+#include "ui/FormPageDesign.h"
 #include "ui/FormReports.h"
+#include "ui/FormViewReport.h"
+#include "ui/KorvTabBar.h"
+#include "ui/PageEditor.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QSplitter>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -304,4 +309,85 @@ TEST_F(ReportListTest, ThumbnailsAreDrawnOnlyForRowsShown) {
     R->ListViewPages()->viewport()->repaint();
     EXPECT_EQ(R->ThumbnailsDrawn(), 0);
     EXPECT_TRUE(R->Thumbnail(0).isNull());
+}
+
+TEST_F(ReportListTest, EditHandsThePageToTheDesignerAndSelectsWhereItEndedUp) {
+    const QString daily = Storage() + "Reports/Daily.epr";
+    WriteReport(daily, {0, 1, 2});
+    StartOnReports();
+    Select(daily);
+    SelectPage(1);
+    ASSERT_TRUE(On("ActionEditPage"));
+    bool shown = false;
+    // In the designer the inner page becomes a closing page: saved, it ends its new group.
+    QTimer::singleShot(0, R, [&] {
+        auto* designer = qobject_cast<TFormPageDesign*>(QApplication::activeModalWidget());
+        ASSERT_NE(designer, nullptr);
+        shown = true;
+        EXPECT_EQ(designer->FileItem().FilePath, daily);
+        EXPECT_EQ(designer->PageIndex(), 1);
+        EXPECT_EQ(designer->Editor()->Page().PageType(), PageTypeInner);
+        designer->Editor()->Page().Property("PageType").SetInteger(PageTypeClosing);
+        EXPECT_TRUE(designer->SavePage());
+        designer->AbandonAndExit();
+    });
+    R->Action("ActionEditPage")->trigger();
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(TypesOnDisk(daily), (std::vector<int>{0, 2, 2}));
+    EXPECT_EQ(R->SelectedPage(), 2) << "the row of the page the designer showed last";
+    EXPECT_EQ(R->ListViewPages()->topLevelItem(2)->text(1), "Closing Page");
+    EXPECT_EQ(R->LabelReport()->text(), "My Reports > Daily");
+}
+
+TEST_F(ReportListTest, TheBatchViewsReportTabsFollowTheTabReportFiles) {
+    WriteSettings({{"DefaultViscoMeter", "2"}});
+    const QString batch = Local() + "Run.epb";
+    WriteBatch(batch, 2, 1, 1000);
+    Start();
+    ShowFolder(Local());
+    SelectInList(batch);
+    TFormViewBatch* view = Form->FormViewBatch();
+    TKorvTabBar* tabs = view->KorvTabPreview();
+    const auto texts = [tabs] {
+        QStringList texts;
+        for (int i = 0; i < tabs->count(); ++i)
+            texts << tabs->tabText(i);
+        return texts;
+    };
+    ASSERT_EQ(texts(), (QStringList{"Header", "Processes", "Measurements", "Standard Report", "My Reports"}));
+    view->SetTabIndex(3);
+    TFormViewReport* preview = view->FormViewReport();
+    ASSERT_TRUE(preview->isVisible());
+    ASSERT_TRUE(preview->StandardMode());
+    const QString shots = qEnvironmentVariable("BRAMBLEX_SHOTS");
+    if (!shots.isEmpty()) {
+        QTest::qWait(1500); // the window's own mail check has answered
+        preview->SetMailAvailable(true);
+        Form->resize(1400, 900);
+        QTest::qWait(100);
+        Form->grab().save(shots + "/batch-view-report-tab.png");
+    }
+
+    // Written by someone else while the tab shows: the preview shows the new pages.
+    WriteReport(Tabs() + "Standard Report.epr", {0, 1, 1, 2});
+    EXPECT_TRUE(WaitFor([&] { return preview->PreviewReport()->PageCount() == 4; }, 10000))
+        << preview->PreviewReport()->PageCount();
+    // A new tab report gets its tab at once (descending names), the shown tab stays.
+    WriteReport(Tabs() + "Audit.epr", {1, 1});
+    EXPECT_TRUE(WaitFor([&] { return tabs->count() == 6; }, 10000));
+    EXPECT_EQ(texts(),
+              (QStringList{"Header", "Processes", "Measurements", "Standard Report", "Audit", "My Reports"}));
+    EXPECT_EQ(tabs->currentIndex(), 3);
+    EXPECT_EQ(preview->PreviewReport()->PageCount(), 4);
+
+    // A page added in the report list shows when the batch view is back.
+    Form->SelectNode(Form->ReportsNode());
+    QApplication::processEvents();
+    R = Form->FormReports();
+    Select(Tabs() + "Audit.epr");
+    R->NewPage(PageTypeClosing);
+    ShowFolder(Local());
+    SelectInList(batch);
+    view->SetTabIndex(4);
+    EXPECT_EQ(preview->PreviewReport()->PageCount(), 3);
 }

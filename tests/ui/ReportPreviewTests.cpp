@@ -1,5 +1,7 @@
 // The report preview of the batch view's report tabs, on its own with scratch reports.
 
+#include "MainWindowFixture.h"
+#include "charts/QCustomPlotChartPainter.h"
 #include "documents/BatchItem.h"
 #include "documents/Settings.h"
 #include "platform/Printers.h"
@@ -7,19 +9,26 @@
 #include "reports/Report.h"
 #include "storage/FileItem.h"
 #include "support/FakePrinters.h"
+#include "support/PrivateCups.h"
 #include "support/ScriptedDialogs.h"
+#include "support/StubMailProgram.h"
 #include "support/TempDir.h"
 #include "ui/FormViewReport.h"
 #include "ui/PageEditor.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QMimeData>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+#include <QThread>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
@@ -66,10 +75,10 @@ protected:
             batch->Identifier = QStringLiteral("Batch %1").arg(i + 1);
         }
     }
-    void Open() {
+    void Open(TChartPainter* charts = nullptr) {
         RefreshReportList(MyReports, Folder);
         Form = std::make_unique<TFormViewReport>();
-        Form->Attach(Settings, Dialogs, MyReports, nullptr);
+        Form->Attach(Settings, Dialogs, MyReports, charts);
         Form->OpenPdfAfterWriting = false;
         Form->resize(900, 600);
     }
@@ -219,7 +228,8 @@ TEST_F(ReportPreviewTest, PdfAsksBeforeReplacingAndCancelLeavesNoFile) {
 }
 
 TEST_F(ReportPreviewTest, ShippedTabReportOverALongBatchRunsOnToMorePages) {
-    Open();
+    TQCustomPlotChartPainter charts;
+    Open(&charts);
     TBatchItem* batch = Form->PreviewBatches.Add();
     batch->Identifier = "Long run";
     batch->ModelType = 2;
@@ -241,6 +251,291 @@ TEST_F(ReportPreviewTest, ShippedTabReportOverALongBatchRunsOnToMorePages) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
     QTest::qWait(50);
     const QString shots = qEnvironmentVariable("BRAMBLEX_SHOTS");
-    if (!shots.isEmpty())
+    if (!shots.isEmpty()) {
         Form->grab().save(shots + "/report-preview.png");
+        Form->SetZoomIndex(1); // "Full Page": the chart under the table
+        QTest::qWait(50);
+        Form->grab().save(shots + "/report-preview-full-page.png");
+    }
+    Form.reset(); // before the chart painter it draws with
+}
+
+TEST_F(ReportPreviewTest, MailIsOfferedOnlyWhenAMailProgramCanTakeIt) {
+    WriteReport(Folder + "A.epr", {1});
+    Settings.Item("SelectedReports").SetString("A");
+    Open();
+    AddBatches(1);
+    Form->SetReportMode(false);
+    QAction* mail = Form->Action("ActionMail");
+    EXPECT_FALSE(mail->isVisible()) << "not offered before anyone asked";
+
+    Form->CheckMailAvailable([] { return true; });
+    QTRY_VERIFY_WITH_TIMEOUT(mail->isVisible(), 5000);
+    EXPECT_TRUE(On("ActionMail"));
+    Form->SetMailAvailable(false);
+    EXPECT_FALSE(mail->isVisible());
+    EXPECT_FALSE(On("ActionMail"));
+
+    // Offered, but with nothing composed there is nothing to mail.
+    Form->SetMailAvailable(true);
+    Form->SetReportChecked("A", false);
+    EXPECT_TRUE(mail->isVisible());
+    EXPECT_FALSE(On("ActionMail"));
+}
+
+TEST_F(ReportPreviewTest, MailHandsThePagesToTheMailProgramInTheChosenFormat) {
+    if (!TStubMailProgram::XdgEmailInstalled())
+        GTEST_SKIP() << "xdg-email is not installed (xdg-utils)";
+    TStubMailProgram program;
+    WriteReport(Folder + "A.epr", {0, 1});
+    Settings.Item("SelectedReports").SetString("A");
+    Open();
+    for (const char* name : {"Morning", "Evening"})
+        Form->PreviewBatches.Add()->FileTitle = QLatin1String(name);
+    Form->SetReportMode(false);
+    Form->SetMailAvailable(true);
+    ASSERT_EQ(Form->PreviewReport()->PageCount(), 3);
+
+    struct TCase {
+        int Format;
+        QStringList Files;
+    };
+    const TCase cases[] = {
+        {0, {"Bramblex Report.pdf"}},
+        {1, {"Bramblex Report_1.jpg", "Bramblex Report_2.jpg", "Bramblex Report_3.jpg"}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Format);
+        QFile::remove(program.Root() + "/bin/mail.json");
+        Settings.Item("EmailReportFormat").SetInteger(c.Format);
+        QList<int> steps;
+        Form->OnJobStep = [&](int done, int total) {
+            EXPECT_EQ(total, 3);
+            steps << done;
+        };
+        Form->Mail();
+        EXPECT_TRUE(steps.contains(1) && steps.contains(2)) << "progress for every page";
+        EXPECT_EQ(steps.value(steps.size() - 1), 3);
+        EXPECT_TRUE(Dialogs.Texts("error").isEmpty()) << Dialogs.Texts("error").join("; ").toStdString();
+        const QJsonObject received = program.Received();
+        EXPECT_EQ(received["subject"].toString(), "Bramblex Report");
+        EXPECT_EQ(received["body"].toString(),
+                  "Please find attached a report on the following batches:\r\n\r\nMorning\r\nEvening");
+        QStringList files;
+        for (const QJsonValue& file : received["files"].toArray()) {
+            files << file.toObject()["name"].toString();
+            EXPECT_GT(file.toObject()["size"].toInteger(), 0) << "read after the hand-over";
+        }
+        EXPECT_EQ(files, c.Files);
+    }
+    // Cancel half-way through the JPEG pages: nothing is handed over and the pages
+    // written so far go.
+    const auto folders = [&] {
+        return QDir(program.MailRoot()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    };
+    const QStringList handedOver = folders();
+    EXPECT_EQ(handedOver.size(), 2);
+    QFile::remove(program.Root() + "/bin/mail.json");
+    Form->OnJobStep = [&](int done, int) {
+        if (done == 1)
+            Form->CancelJob();
+    };
+    Form->Mail();
+    EXPECT_TRUE(Dialogs.Log.empty());
+    EXPECT_EQ(folders(), handedOver);
+    QTest::qWait(1500);
+    EXPECT_FALSE(QFile::exists(program.Root() + "/bin/mail.json")) << "no mail after Cancel";
+    EXPECT_TRUE(On("ActionMail"));
+
+    // The files stay for the mail program while the window lives, and go with it.
+    Form.reset();
+    EXPECT_TRUE(QDir(program.MailRoot()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+}
+
+TEST_F(ReportPreviewTest, MailThatCannotBeHandedOverSaysWhy) {
+    if (!TStubMailProgram::XdgEmailInstalled())
+        GTEST_SKIP() << "xdg-email is not installed (xdg-utils)";
+    TStubMailProgram program;
+    program.Unregister();
+    WriteReport(Folder + "A.epr", {1});
+    Settings.Item("SelectedReports").SetString("A");
+    Open();
+    AddBatches(1);
+    Form->SetReportMode(false);
+    Form->SetMailAvailable(true); // the mail program went after the window asked
+    Form->Mail();
+    ASSERT_EQ(Dialogs.Count("error"), 1);
+    const QString error = Dialogs.Texts("error").first();
+    EXPECT_TRUE(error.startsWith("MAPI Error ")) << error.toStdString();
+    EXPECT_TRUE(error.contains('\n')) << "with xdg-email's reason: " << error.toStdString();
+    EXPECT_TRUE(On("ActionMail"));
+}
+
+TEST_F(ReportPreviewTest, CopyPutsTheSelectedPageOnTheClipboardAsAPicture) {
+    WriteReport(Folder + "A.epr", {0, 1, 2});
+    Settings.Item("SelectedReports").SetString("A");
+    Open();
+    AddBatches(1);
+    Form->SetReportMode(false);
+    Form->SelectPage(2); // 102 x 200 mm
+    ASSERT_TRUE(On("ActionCopyToClipboard"));
+    QGuiApplication::clipboard()->clear();
+    Form->Action("ActionCopyToClipboard")->trigger();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    const QByteArray svg = data->data("image/svg+xml");
+    const auto size = QRegularExpression(R"(<svg[^>]*\swidth="([\d.]+)mm"\s+height="([\d.]+)mm")").match(svg);
+    ASSERT_TRUE(size.hasMatch()) << svg.left(400).toStdString();
+    EXPECT_NEAR(size.captured(1).toDouble(), 102.0, 0.01);
+    EXPECT_NEAR(size.captured(2).toDouble(), 200.0, 0.01);
+    ASSERT_TRUE(data->hasImage());
+    const QImage png = qvariant_cast<QImage>(data->imageData());
+    ASSERT_FALSE(png.isNull());
+    EXPECT_NEAR(double(png.width()) / png.height(), 102.0 / 200.0, 0.01);
+    EXPECT_TRUE(Dialogs.Log.empty());
+}
+
+TEST_F(ReportPreviewTest, EveryControlHasAnAccessibleName) {
+    WriteReport(Folder + "A.epr", {0, 1, 2});
+    Settings.Item("SelectedReports").SetString("A");
+    Open();
+    AddBatches(1);
+    Form->SetReportMode(false);
+    Form->SetMailAvailable(true);
+    Form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+    int controls = 0;
+    EXPECT_EQ(UnnamedControls(Form.get(), &controls), QStringList());
+    EXPECT_GE(controls, 6) << "reports, zoom, Print, PDF, Mail and the page list at least";
+    // The job's progress and Cancel while they show.
+    QStringList unnamedDuringJob;
+    Form->OnJobStep = [&](int done, int) {
+        if (done == 1) {
+            unnamedDuringJob = UnnamedControls(Form.get());
+            EXPECT_TRUE(Form->findChild<QWidget*>("ButtonCancelJob")->isVisible());
+        }
+    };
+    Dialogs.Paths.push_back(Dir.File("named.pdf"));
+    Form->SavePdf();
+    EXPECT_EQ(unnamedDuringJob, QStringList());
+}
+
+// Printing from the preview on the queues of a private CUPS scheduler.
+class ReportPreviewPrintTest : public ReportPreviewTest {
+protected:
+    static void SetUpTestSuite() {
+        // Before anything asks CUPS: the client library reads the server once.
+        SavedCupsServer = qgetenv("CUPS_SERVER");
+        SavedTmpDir = qgetenv("TMPDIR");
+        Cups = new TPrivateCups;
+        qputenv("CUPS_SERVER", Cups->Socket().toUtf8());
+        // Print jobs draw their documents in the temporary folder: one of our own.
+        qputenv("TMPDIR", Cups->Temporary().toUtf8());
+    }
+    static void TearDownTestSuite() {
+        delete Cups;
+        Cups = nullptr;
+        for (const auto& [name, value] :
+             {std::pair{"CUPS_SERVER", SavedCupsServer}, {"TMPDIR", SavedTmpDir}}) {
+            if (value.isEmpty())
+                qunsetenv(name);
+            else
+                qputenv(name, value);
+        }
+    }
+    void SetUp() override {
+        if (!Cups->Error().empty())
+            GTEST_SKIP() << "no private CUPS scheduler, printing is not tested here: " << Cups->Error();
+        ReportPreviewTest::SetUp();
+        SetPrinterServices(nullptr); // the system's, which are the scheduler's queues
+        if (!::Printers().InstalledPrinters().contains("Second"))
+            GTEST_SKIP() << "this process asked CUPS before the private scheduler started; "
+                            "run the test on its own (as ctest does)";
+        QFile::remove(Cups->Output("Raw"));
+        QFile::remove(Cups->Output("Second"));
+        // Pages 100, 101 and 102 mm wide, 200 mm high.
+        WriteReport(Folder + "A.epr", {0, 1, 2});
+        Settings.Item("SelectedReports").SetString("A");
+        Open();
+        AddBatches(1);
+        Form->SetReportMode(false);
+    }
+
+    static TPrivateCups* Cups;
+    static QByteArray SavedCupsServer;
+    static QByteArray SavedTmpDir;
+};
+
+TPrivateCups* ReportPreviewPrintTest::Cups = nullptr;
+QByteArray ReportPreviewPrintTest::SavedCupsServer;
+QByteArray ReportPreviewPrintTest::SavedTmpDir;
+
+TEST_F(ReportPreviewPrintTest, TheDialogsCopiesCollationAndRangeReachTheJob) {
+    ASSERT_TRUE(On("ActionPrint"));
+    int asked = 0;
+    // The operator picks the second queue, two uncollated copies of pages 2 to 3.
+    Form->ChoosePrinter = [&](QPrinter& printer, int pageCount) {
+        ++asked;
+        EXPECT_EQ(pageCount, 3);
+        EXPECT_TRUE(printer.collateCopies()) << "collated copies preset";
+        printer.setPrinterName("Second");
+        printer.setCopyCount(2);
+        printer.setCollateCopies(false);
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(2, 3);
+        return true;
+    };
+    Form->Print();
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(Dialogs.Texts("error").isEmpty()) << Dialogs.Texts("error").join("; ").toStdString();
+    ASSERT_TRUE(Cups->WaitForOutput("Second"));
+    // Both pages on the paper of page 2, the first printed: 101 x 200 mm.
+    EXPECT_EQ(PdfPageSizes(Cups->Output("Second")), (QStringList{"286x567", "286x567"}));
+    const QString options = Cups->Options("Second");
+    EXPECT_TRUE(options.startsWith("copies=2 ")) << options.toStdString();
+    EXPECT_TRUE(options.contains(" nocollate ")) << options.toStdString();
+    EXPECT_TRUE(options.contains("media=Custom.101x200mm")) << options.toStdString();
+    EXPECT_TRUE(options.endsWith(" title=Bramblex Report")) << options.toStdString();
+    EXPECT_FALSE(QFile::exists(Cups->Output("Raw")));
+
+    // The whole report on the default queue: the first page's paper.
+    Form->ChoosePrinter = [](QPrinter&, int) { return true; };
+    Form->Print();
+    ASSERT_TRUE(Cups->WaitForOutput("Raw"));
+    EXPECT_EQ(PdfPageSizes(Cups->Output("Raw")).size(), 3);
+    EXPECT_TRUE(Cups->Options("Raw").contains("media=Custom.100x200mm"))
+        << Cups->Options("Raw").toStdString();
+}
+
+TEST_F(ReportPreviewPrintTest, CancelHalfWaySendsNoJob) {
+    // The temporary folder holds the test's own scratch folder too.
+    const auto Temporary = [] {
+        return QDir(Cups->Temporary()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    };
+    const QStringList before = Temporary();
+    const int jobs = Cups->JobCount();
+    Form->ChoosePrinter = [](QPrinter&, int) { return true; };
+    bool disabledMeanwhile = false;
+    Form->OnJobStep = [&](int done, int) {
+        if (done == 1) {
+            disabledMeanwhile =
+                !Form->Action("ActionPrint")->isEnabled() && !Form->ListViewPages()->isEnabled();
+            Form->CancelJob();
+        }
+    };
+    Form->Print();
+    EXPECT_TRUE(disabledMeanwhile);
+    QThread::msleep(300);
+    EXPECT_EQ(Cups->JobCount(), jobs);
+    EXPECT_FALSE(QFile::exists(Cups->Output("Raw")));
+    EXPECT_EQ(Temporary(), before) << "the job's document is gone";
+    EXPECT_TRUE(Dialogs.Log.empty());
+    EXPECT_TRUE(On("ActionPrint"));
+
+    // A print dialog closed with Cancel prints nothing either.
+    Form->OnJobStep = nullptr;
+    Form->ChoosePrinter = [](QPrinter&, int) { return false; };
+    Form->Print();
+    QThread::msleep(300);
+    EXPECT_EQ(Cups->JobCount(), jobs);
 }

@@ -46,6 +46,9 @@ TEST(XmlWriter, EmptyDocumentIsZeroBytesAndEmptyInputLoadsNothing) {
     TGmXML loaded;
     loaded.LoadFromFile(dir.File("empty.xml"));
     EXPECT_EQ(loaded.Nodes().Count(), 0);
+    // A byte-order mark alone is no text either; the parser must not run past its end.
+    auto bomOnly = Load("\xEF\xBB\xBF");
+    EXPECT_EQ(bomOnly->Nodes().Count(), 0);
 }
 
 TEST(XmlWriter, ContainerLosesItsOwnTextAndEmptyContainerIsOneLine) {
