@@ -15,7 +15,10 @@ namespace {
 // A line that has received exactly the fuzzer's bytes and nothing after them.
 class TReplayLine : public TSerialLine {
 public:
-    explicit TReplayLine(QByteArray bytes) : m_bytes(std::move(bytes)) {}
+    void Replay(QByteArray bytes) {
+        m_bytes = std::move(bytes);
+        m_at = 0;
+    }
     void Open(const QString&, bool) override { m_open = true; }
     void Close() override { m_open = false; }
     bool IsOpen() const override { return m_open; }
@@ -36,22 +39,36 @@ private:
     bool m_open = false;
 };
 
+// Opening a line waits for the instrument (most of a second), so one interface is opened
+// once and each input is replayed on its line.
+struct TReplayedInstrument {
+    TReplayLine* Line;
+    TKorvaneViscoMeterInterface Interface;
+
+    TReplayedInstrument() : TReplayedInstrument(std::make_unique<TReplayLine>()) {}
+
+private:
+    explicit TReplayedInstrument(std::unique_ptr<TReplayLine> line)
+        : Line(line.get()), Interface(std::move(line)) {
+        TReplayLine* replay = Line;
+        // Once every byte is read, waiting for more is a time-out at once.
+        Interface.OnContinue = [replay](TKorvaneViscoMeterInterface*, bool& doContinue) {
+            if (replay->Exhausted())
+                doContinue = false;
+        };
+        Interface.Open(QStringLiteral("/dev/fuzz"), false);
+    }
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    auto line = std::make_unique<TReplayLine>(
-        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-    TReplayLine* replay = line.get();
-    TKorvaneViscoMeterInterface vm(std::move(line));
-    // Once every byte is read, waiting for more is a time-out at once.
-    vm.OnContinue = [replay](TKorvaneViscoMeterInterface*, bool& doContinue) {
-        if (replay->Exhausted())
-            doContinue = false;
-    };
-    vm.Open(QStringLiteral("/dev/fuzz"), false);
+    static TReplayedInstrument instrument;
+    TReplayLine* replay = instrument.Line;
+    replay->Replay(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     for (int block = 0; block < 64 && !replay->Exhausted(); ++block) {
         try {
-            const TNoProcessReading r = vm.ReadNoProcessLine();
+            const TNoProcessReading r = instrument.Interface.ReadNoProcessLine();
             if (r.Spindle < 0 || r.RPMCode < 0)
                 __builtin_trap(); // a reading the catalogue does not know was accepted
         } catch (const EBramblexError&) {

@@ -42,9 +42,7 @@ protected:
     static void SetUpTestSuite() {
         // Before anything asks CUPS: the client library reads this once.
         Cups = new TPrivateCups;
-        qputenv("CUPS_SERVER", Cups->Socket().toUtf8());
-        // Print jobs draw their documents in the temporary folder: one of our own.
-        qputenv("TMPDIR", Cups->Temporary().toUtf8());
+        Cups->UseInThisProcess();
     }
     static void TearDownTestSuite() {
         delete Cups;

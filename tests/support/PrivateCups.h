@@ -16,6 +16,8 @@
 #include <QThread>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 // The capture device: writes the job's document where the device URI points, and the
 // copies, options and title CUPS passed beside it.
@@ -84,6 +86,21 @@ public:
         m_cupsd.terminate();
         if (!m_cupsd.waitForFinished(5000))
             m_cupsd.kill();
+        for (const auto& [name, value] : m_savedEnvironment) {
+            if (value.isEmpty())
+                qunsetenv(name);
+            else
+                qputenv(name, value);
+        }
+    }
+
+    // Points this process's CUPS client and print jobs' temporary files at the scheduler
+    // until it is destroyed. Call it before anything asks CUPS: the client reads it once.
+    void UseInThisProcess() {
+        for (const auto& [name, value] : {std::pair{"CUPS_SERVER", Socket()}, {"TMPDIR", Temporary()}}) {
+            m_savedEnvironment.emplace_back(name, qgetenv(name));
+            qputenv(name, value.toUtf8());
+        }
     }
 
     const std::string& Error() const { return m_error; }
@@ -124,6 +141,7 @@ private:
     QTemporaryDir m_dir;
     QProcess m_cupsd;
     std::string m_error;
+    std::vector<std::pair<const char*, QByteArray>> m_savedEnvironment;
 };
 
 // The page sizes of a PDF file in points, "WxH" each.

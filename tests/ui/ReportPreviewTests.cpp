@@ -425,23 +425,12 @@ class ReportPreviewPrintTest : public ReportPreviewTest {
 protected:
     static void SetUpTestSuite() {
         // Before anything asks CUPS: the client library reads the server once.
-        SavedCupsServer = qgetenv("CUPS_SERVER");
-        SavedTmpDir = qgetenv("TMPDIR");
         Cups = new TPrivateCups;
-        qputenv("CUPS_SERVER", Cups->Socket().toUtf8());
-        // Print jobs draw their documents in the temporary folder: one of our own.
-        qputenv("TMPDIR", Cups->Temporary().toUtf8());
+        Cups->UseInThisProcess();
     }
     static void TearDownTestSuite() {
         delete Cups;
         Cups = nullptr;
-        for (const auto& [name, value] :
-             {std::pair{"CUPS_SERVER", SavedCupsServer}, {"TMPDIR", SavedTmpDir}}) {
-            if (value.isEmpty())
-                qunsetenv(name);
-            else
-                qputenv(name, value);
-        }
     }
     void SetUp() override {
         if (!Cups->Error().empty())
@@ -462,13 +451,9 @@ protected:
     }
 
     static TPrivateCups* Cups;
-    static QByteArray SavedCupsServer;
-    static QByteArray SavedTmpDir;
 };
 
 TPrivateCups* ReportPreviewPrintTest::Cups = nullptr;
-QByteArray ReportPreviewPrintTest::SavedCupsServer;
-QByteArray ReportPreviewPrintTest::SavedTmpDir;
 
 TEST_F(ReportPreviewPrintTest, TheDialogsCopiesCollationAndRangeReachTheJob) {
     ASSERT_TRUE(On("ActionPrint"));
