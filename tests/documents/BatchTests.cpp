@@ -11,6 +11,7 @@
 #include <QDir>
 
 #include <atomic>
+#include <ostream>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -207,6 +208,12 @@ struct LoadCase {
     const char* text;
     std::function<void(const TBatchItem&)> check;
 };
+
+// By name: the default printout is the case's bytes, pointers included, so the test's
+// listed name would change with every build.
+void PrintTo(const LoadCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class BatchLoad : public ::testing::TestWithParam<LoadCase> {};
 
