@@ -11,9 +11,9 @@
 #include <QDir>
 
 #include <atomic>
-#include <ostream>
 #include <functional>
 #include <mutex>
+#include <ostream>
 #include <thread>
 
 namespace {
