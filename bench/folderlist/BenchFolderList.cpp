@@ -198,13 +198,3 @@ void BM_FirstPageOf20MbPdf(benchmark::State& state) {
 BENCHMARK(BM_FirstPageOf20MbPdf)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
