@@ -877,13 +877,8 @@ void TFormReports::CopyPage() {
     TGmXML document;
     entry->Report->Page(page)->SaveToXml(document.Nodes().Add("Page")->Children(), false);
     try {
-        TfocClipboard& clipboard = TfocClipboard::Instance();
-        clipboard.Open();
-        struct TClose {
-            TfocClipboard& C;
-            ~TClose() { C.Close(); }
-        } close{clipboard};
-        clipboard.WriteStream(document.SaveToBytes(), QString::fromLatin1(ReportItemClipboardFormat));
+        TfocClipboard::Instance().WriteStream(document.SaveToBytes(),
+                                              QString::fromLatin1(ReportItemClipboardFormat));
     } catch (const EBramblexError& e) {
         m_dialogs.Error(this, e.Message());
     }
@@ -895,13 +890,7 @@ void TFormReports::PastePage() {
         return;
     QByteArray stream;
     try {
-        TfocClipboard& clipboard = TfocClipboard::Instance();
-        clipboard.Open();
-        struct TClose {
-            TfocClipboard& C;
-            ~TClose() { C.Close(); }
-        } close{clipboard};
-        clipboard.ReadStream(stream, QString::fromLatin1(ReportItemClipboardFormat));
+        TfocClipboard::Instance().ReadStream(stream, QString::fromLatin1(ReportItemClipboardFormat));
     } catch (const EBramblexError& e) {
         m_dialogs.Error(this, e.Message());
         return;

@@ -216,13 +216,8 @@ void TPageEditor::Copy() {
         return;
     TGmXML document;
     m_page.SaveToXml(document.Nodes().Add("Page")->Children(), true);
-    TfocClipboard& clipboard = TfocClipboard::Instance();
-    clipboard.Open();
-    struct TClose {
-        TfocClipboard& C;
-        ~TClose() { C.Close(); }
-    } close{clipboard};
-    clipboard.WriteStream(document.SaveToBytes(), QString::fromLatin1(ReportItemClipboardFormat));
+    TfocClipboard::Instance().WriteStream(document.SaveToBytes(),
+                                          QString::fromLatin1(ReportItemClipboardFormat));
 }
 
 void TPageEditor::Cut() {
@@ -266,15 +261,7 @@ void TPageEditor::Paste() {
     if (m_readOnly)
         return;
     QByteArray stream;
-    TfocClipboard& clipboard = TfocClipboard::Instance();
-    clipboard.Open();
-    {
-        struct TClose {
-            TfocClipboard& C;
-            ~TClose() { C.Close(); }
-        } close{clipboard};
-        clipboard.ReadStream(stream, QString::fromLatin1(ReportItemClipboardFormat));
-    }
+    TfocClipboard::Instance().ReadStream(stream, QString::fromLatin1(ReportItemClipboardFormat));
     if (stream.isEmpty())
         return;
     TGmXML document;
