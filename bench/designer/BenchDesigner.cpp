@@ -15,6 +15,7 @@
 #include "reports/PageItemShape.h"
 #include "reports/Report.h"
 #include "storage/FileItem.h"
+#include "tests/support/PlaceItem.h"
 #include "ui/FormPageDesign.h"
 #include "ui/PageDesigner.h"
 #include "ui/PageEditor.h"
@@ -30,15 +31,6 @@
 #include <memory>
 
 namespace {
-
-template <class T> T* Place(TPage& page, double left, double top, double width, double height) {
-    T* item = page.AddItem<T>();
-    item->Property("Left").SetFloat(left);
-    item->Property("Top").SetFloat(top);
-    item->Property("Width").SetFloat(width);
-    item->Property("Height").SetFloat(height);
-    return item;
-}
 
 // The busy page, written as the only page of a report file.
 class TBusyReport {
@@ -200,13 +192,3 @@ void BM_FullRepaint(benchmark::State& state) {
 BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -5,23 +5,9 @@
 #include "reports/PageItemMemo.h"
 #include "reports/PageItemReadings.h"
 #include "reports/Report.h"
+#include "support/PlaceItem.h"
 
 #include <QDir>
-
-namespace {
-
-template <class T>
-T* Place(TPage& page, const QString& name, double left, double top, double width, double height) {
-    T* item = page.AddItem<T>();
-    item->Property("Name").SetString(name);
-    item->Property("Left").SetFloat(left);
-    item->Property("Top").SetFloat(top);
-    item->Property("Width").SetFloat(width);
-    item->Property("Height").SetFloat(height);
-    return item;
-}
-
-} // namespace
 
 void WriteQualityReport(const QString& root) {
     QDir().mkpath(root + QStringLiteral("/Reports"));

@@ -5,6 +5,7 @@
 // millimetre, and mouse events sent straight to a widget.
 
 #include "support/FakePrinters.h"
+#include "support/PlaceItem.h"
 
 #include "reports/Page.h"
 #include "ui/PageEditor.h"
@@ -51,16 +52,6 @@ inline void Drag(QWidget* widget, const QPoint& from, const QPoint& to,
 inline void Click(QWidget* widget, const QPoint& point, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     Press(widget, point, modifiers);
     Release(widget, point);
-}
-
-// An item of the page with the given geometry (millimetres).
-template <class T> T* Place(TPage& page, double left, double top, double width, double height) {
-    T* item = page.AddItem<T>();
-    item->Property(QStringLiteral("Left")).SetFloat(left);
-    item->Property(QStringLiteral("Top")).SetFloat(top);
-    item->Property(QStringLiteral("Width")).SetFloat(width);
-    item->Property(QStringLiteral("Height")).SetFloat(height);
-    return item;
 }
 
 inline double Geometry(const TPageItem& item, const char* name) {

@@ -17,6 +17,7 @@
 
 #include "support/ErrorOf.h"
 #include "support/FakePrinters.h"
+#include "support/PlaceItem.h"
 #include "support/TempDir.h"
 
 #include <QClipboard>
@@ -70,17 +71,6 @@ void SetCustomPaper(TPage& page, int type, double width, double height) {
     page.Property("PageWidth").SetFloat(width);
     page.Property("PageHeight").SetFloat(height);
     page.Property("PaperSize").SetInteger(0);
-}
-
-template <class T>
-T* Place(TPage& page, const QString& name, double left, double top, double width, double height) {
-    T* item = page.AddItem<T>();
-    item->Property("Name").SetString(name);
-    item->Property("Left").SetFloat(left);
-    item->Property("Top").SetFloat(top);
-    item->Property("Width").SetFloat(width);
-    item->Property("Height").SetFloat(height);
-    return item;
 }
 
 // Opening, inner (a readings table of 20 rows) and closing page, A4 portrait; each
