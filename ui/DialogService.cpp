@@ -13,6 +13,17 @@ QString BoxTitle() {
     return name.isEmpty() ? QStringLiteral("Korvane Bramblex") : name;
 }
 
+// A question box with an icon QMessageBox's static helpers do not offer for questions;
+// closing the box answers with the default button.
+QMessageBox::StandardButton AskWithIcon(QMessageBox::Icon icon, QWidget* parent, const QString& title,
+                                        const QString& text, QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, title.isEmpty() ? BoxTitle() : title, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    const int answer = box.exec();
+    return answer == -1 ? defaultButton : static_cast<QMessageBox::StandardButton>(answer);
+}
+
 } // namespace
 
 bool TDialogService::AskYesNo(QWidget* parent, const QString& title, const QString& text) {
@@ -70,20 +81,14 @@ QMessageBox::StandardButton TQtDialogService::InformationQuestion(QWidget* paren
                                                                   const QString& text,
                                                                   QMessageBox::StandardButtons buttons,
                                                                   QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(QMessageBox::Information, title.isEmpty() ? BoxTitle() : title, text, buttons, parent);
-    box.setDefaultButton(defaultButton);
-    const int answer = box.exec();
-    return answer == -1 ? defaultButton : static_cast<QMessageBox::StandardButton>(answer);
+    return AskWithIcon(QMessageBox::Information, parent, title, text, buttons, defaultButton);
 }
 
 QMessageBox::StandardButton TQtDialogService::WarningQuestion(QWidget* parent, const QString& title,
                                                               const QString& text,
                                                               QMessageBox::StandardButtons buttons,
                                                               QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(QMessageBox::Warning, title.isEmpty() ? BoxTitle() : title, text, buttons, parent);
-    box.setDefaultButton(defaultButton);
-    const int answer = box.exec();
-    return answer == -1 ? defaultButton : static_cast<QMessageBox::StandardButton>(answer);
+    return AskWithIcon(QMessageBox::Warning, parent, title, text, buttons, defaultButton);
 }
 
 bool TQtDialogService::ChooseColour(QWidget* parent, QColor& colour) {
