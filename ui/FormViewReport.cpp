@@ -38,6 +38,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 constexpr int ThumbnailSize = 64;
@@ -295,7 +297,11 @@ void TFormViewReport::SetReportMode(bool standard) {
 }
 
 void TFormViewReport::RefreshPreview() {
-    if (!m_settings || m_jobRunning)
+    if (m_jobRunning) {
+        m_refreshAfterJob = true; // the job keeps the pages it is writing
+        return;
+    }
+    if (!m_settings)
         return;
     const QStringList stored = m_settings->Item(QStringLiteral("SelectedReports"))
                                    .GetString()
@@ -475,7 +481,6 @@ bool TFormViewReport::RunJob(const QString& caption, const std::function<bool(TJ
         if (OnJobStep)
             OnJobStep(done, total);
         // Keeps the window painting and lets Cancel be pressed between pages.
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         QApplication::processEvents();
         return !m_cancel;
     });
@@ -494,6 +499,8 @@ bool TFormViewReport::RunJob(const QString& caption, const std::function<bool(TJ
     UpdateActions();
     if (!error.isEmpty() && m_dialogs)
         m_dialogs->Error(this, error);
+    if (std::exchange(m_refreshAfterJob, false))
+        RefreshPreview();
     return done && error.isEmpty();
 }
 
@@ -571,9 +578,15 @@ void TFormViewReport::Mail() {
     if (!Action(QStringLiteral("ActionMail"))->isEnabled() || !m_preview || !m_settings)
         return;
     const int format = m_settings->Item(QStringLiteral("EmailReportFormat")).GetInteger();
+    // The job's own copies: the folder list may select other batches while the job lets
+    // events through, and the mail names the batches of the pages it sends.
+    TBatchList reported;
     std::vector<const TBatchItem*> batches;
-    for (int i = 0; i < PreviewBatches.Count(); ++i)
-        batches.push_back(PreviewBatches.Items(i));
+    for (int i = 0; i < PreviewBatches.Count(); ++i) {
+        TBatchItem* copy = reported.Add();
+        copy->Assign(*PreviewBatches.Items(i));
+        batches.push_back(copy);
+    }
     RunJob(tr("Preparing mail"), [&](TJobProgress& progress) {
         if (!m_mailFolders)
             m_mailFolders = std::make_unique<TMailFolders>();

@@ -117,6 +117,7 @@ private:
     int m_thumbnailsDrawn = 0;
     int m_selected = -1;
     bool m_jobRunning = false;
+    bool m_refreshAfterJob = false; // asked for while a job ran
     bool m_cancel = false;
     bool m_mailAvailable = false;
     std::thread m_mailCheck;

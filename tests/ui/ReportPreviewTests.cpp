@@ -328,13 +328,33 @@ TEST_F(ReportPreviewTest, MailHandsThePagesToTheMailProgramInTheChosenFormat) {
         }
         EXPECT_EQ(files, c.Files);
     }
+    // Another selection while the pages are written: the mail keeps the batches it was
+    // started for, and the preview follows the new selection once the job is over.
+    QFile::remove(program.Root() + "/bin/mail.json");
+    Form->OnJobStep = [&](int done, int) {
+        if (done != 1)
+            return;
+        Form->PreviewBatches.Clear();
+        Form->PreviewBatches.Add()->FileTitle = QStringLiteral("Noon");
+        Form->RefreshPreview();
+        EXPECT_EQ(Form->PreviewReport()->PageCount(), 3) << "the pages being written stay";
+    };
+    Form->Mail();
+    EXPECT_EQ(program.Received()["body"].toString(),
+              "Please find attached a report on the following batches:\r\n\r\nMorning\r\nEvening");
+    EXPECT_EQ(Form->PreviewReport()->PageCount(), 2);
+    Form->PreviewBatches.Clear();
+    for (const char* name : {"Morning", "Evening"})
+        Form->PreviewBatches.Add()->FileTitle = QLatin1String(name);
+    Form->RefreshPreview();
+
     // Cancel half-way through the JPEG pages: nothing is handed over and the pages
     // written so far go.
     const auto folders = [&] {
         return QDir(program.MailRoot()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     };
     const QStringList handedOver = folders();
-    EXPECT_EQ(handedOver.size(), 2);
+    EXPECT_EQ(handedOver.size(), 3); // one folder per message handed over
     QFile::remove(program.Root() + "/bin/mail.json");
     Form->OnJobStep = [&](int done, int) {
         if (done == 1)
