@@ -225,6 +225,8 @@ void TFormViewHeader::EditBatchExit() {
         return;
     m_committing = true;
     TBatchItem& batch = *m_entry.Batch;
+    const bool textChanged = HasPendingText();
+    const int oldSpindle = batch.SpindleType;
     batch.Company = m_company->text();
     batch.Operator = m_operator->text();
     batch.Identifier = m_identifier->text();
@@ -252,6 +254,9 @@ void TFormViewHeader::EditBatchExit() {
             batch.SpindleType = static_cast<uint8_t>(spindle);
         }
     }
-    RaiseBatchChanged(m_entry);
+    // Leaving a field untouched writes nothing: the file keeps its time and nobody
+    // watching the folder sees a change.
+    if (textChanged || batch.ModelType != oldModel || batch.SpindleType != oldSpindle)
+        RaiseBatchChanged(m_entry);
     m_committing = false;
 }

@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -144,6 +145,19 @@ TEST_F(BatchViewTest, EditsReachTheFileAndTheSelectionAndFollowEachOther) {
     EXPECT_EQ(saved->Operator, "Ada");
     EXPECT_EQ(saved->SelectedXAxis, 3);
     EXPECT_EQ(savedCalls, 3);
+
+    // Leaving a field that was typed in writes the batch; leaving one untouched does not.
+    const auto leave = [](QWidget* field) {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(field, &out);
+    };
+    header->EditCompany()->setText("Korvane Paints");
+    leave(header->EditCompany());
+    EXPECT_EQ(Read(path)->Company, "Korvane Paints");
+    EXPECT_EQ(savedCalls, 4);
+    leave(header->EditOperator());
+    leave(header->MemoNote());
+    EXPECT_EQ(savedCalls, 4) << "nothing changed, nothing written";
 }
 
 TEST_F(BatchViewTest, TypedTextIsCommittedBeforeTheSelectionOrTheTabChanges) {
