@@ -507,22 +507,34 @@ TAuditRecord RecordAuditMove(const QString& source, const QString& destination, 
                              const QString& reason) {
     TAuditEntry entry = TAuditEntry::Relocated(source, destination);
     entry.Reason = reason;
-    return RecordAuditEvent(source, entry, context);
+    const TAuditRecord record = RecordAuditEvent(source, entry, context);
+    QByteArray lines;
+    TFsResult result = ReadCompleteLines(AuditTrailPath(source), lines);
+    if (result.Ok())
+        result = TryWriteFileAtomically(AuditTrailPath(destination), lines);
+    if (!result.Ok()) {
+        // The batch may not go where its trail cannot: the move is off, and said so.
+        AbandonAuditMove(source, destination, result.Reason(), context);
+        RaiseTrailError(destination, result);
+    }
+    return record;
 }
 
-void CarryAuditTrail(const QString& source, const QString& destination) {
-    const QString from = AuditTrailPath(source);
-    const QString to = AuditTrailPath(destination);
-    if (!EntryExists(from))
-        return;
-    TFsResult result = RenameEntry(from, to);
-    if (!result.Ok() && result.Errno() == EXDEV) {
-        result = CopyFileEntry(from, to, false);
-        if (result.Ok())
-            result = RemoveFileEntry(from);
-    }
-    if (!result.Ok())
-        RaiseTrailError(destination, result);
+void FinishAuditMove(const QString& source) {
+    RemoveAuditTrail(source);
+}
+
+void AbandonAuditMove(const QString& source, const QString& destination, const QString& why,
+                      const TAuditContext& context) {
+    RemoveAuditTrail(destination);
+    RecordAuditEvent(source,
+                     {TAuditAction::Interrupted,
+                      Tr("The move recorded before did not happen: %1").arg(why),
+                      {},
+                      {},
+                      {},
+                      {}},
+                     context);
 }
 
 void RemoveAuditTrail(const QString& batchPath) {

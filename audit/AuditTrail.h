@@ -165,15 +165,21 @@ TAuditRecord RecordAuditEvent(const QString& batchPath, const TAuditEntry& entry
 // File operations, in this order for each batch:
 //   copy:   RecordAuditCopy(source, destination); copy the file (the destination's own trail
 //           begins with "created", naming the source and its trail's last hash)
-//   move:   RecordAuditMove(source, destination); move the file; CarryAuditTrail(source, destination)
+//   move:   RecordAuditMove(source, destination); move the file; then FinishAuditMove(source),
+//           or AbandonAuditMove(source, destination, why) when the move failed
 //   delete: RecordAuditChange(batch, TAuditEntry::Deleted(), {}); delete the file; RemoveAuditTrail(batch)
+// A move records "moved" (or "renamed") and puts a copy of the whole trail at the
+// destination before the file goes there, so a crash at any point leaves the batch,
+// wherever it is, with its trail; at worst a stale copy stays beside where it is not.
 TAuditRecord RecordAuditCopy(const QString& source, const QString& destination, const TAuditContext& context,
                              const QString& reason = {});
 TAuditRecord RecordAuditMove(const QString& source, const QString& destination, const TAuditContext& context,
                              const QString& reason = {});
-// Moves the trail after its batch (renamed, or copied and removed across filesystems).
-// Succeeds when the source has no trail.
-void CarryAuditTrail(const QString& source, const QString& destination);
+// Removes the source's trail once the batch has moved.
+void FinishAuditMove(const QString& source);
+// The move did not happen: removes the destination's copy and records why in the source's trail.
+void AbandonAuditMove(const QString& source, const QString& destination, const QString& why,
+                      const TAuditContext& context);
 // Removes the trail after its batch; succeeds when there is none.
 void RemoveAuditTrail(const QString& batchPath);
 

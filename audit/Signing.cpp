@@ -1,7 +1,14 @@
 #include "audit/Signing.h"
 
 #include "core/Error.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileSystem.h"
+#include "platform/LockedFile.h"
 #include "platform/PasswordCheck.h"
+
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <cmath>
 
@@ -27,8 +34,34 @@ std::optional<TSignatureMeaning> SignatureMeaningFromName(const QString& name) {
     return std::nullopt;
 }
 
-TSigningGuard::TSigningGuard(TPasswordCheck& check, std::function<QDateTime()> clock)
-    : m_check(check), m_clock(std::move(clock)) {}
+QString SigningStateFile() {
+    return UserStateFolder() + QStringLiteral("bramblex/signing-lock");
+}
+
+TSigningGuard::TSigningGuard(TPasswordCheck& check, std::function<QDateTime()> clock, QString stateFile)
+    : m_check(check), m_clock(std::move(clock)), m_stateFile(std::move(stateFile)) {}
+
+void TSigningGuard::LoadState() {
+    QByteArray bytes;
+    if (m_stateFile.isEmpty() || !TryReadWholeFile(m_stateFile, bytes).Ok())
+        return;
+    const QJsonObject o = QJsonDocument::fromJson(bytes).object();
+    m_wrongInARow = o.value(QStringLiteral("wrong_in_a_row")).toInt();
+    m_lockedUntil =
+        QDateTime::fromString(o.value(QStringLiteral("locked_until")).toString(), Qt::ISODateWithMs);
+}
+
+// A lost write only forgets a count; signing itself never depends on it.
+void TSigningGuard::SaveState() const {
+    if (m_stateFile.isEmpty())
+        return;
+    MakeFolders(QFileInfo(m_stateFile).absolutePath());
+    const QJsonObject o{
+        {QStringLiteral("wrong_in_a_row"), m_wrongInARow},
+        {QStringLiteral("locked_until"),
+         m_lockedUntil.isValid() ? m_lockedUntil.toUTC().toString(Qt::ISODateWithMs) : QString()}};
+    TryWriteFileAtomically(m_stateFile, QJsonDocument(o).toJson(QJsonDocument::Compact));
+}
 
 int TSigningGuard::LockedSeconds() const {
     if (!m_lockedUntil.isValid())
@@ -40,6 +73,7 @@ int TSigningGuard::LockedSeconds() const {
 TSignResult TSigningGuard::Sign(const QString& batchPath, TSignatureMeaning meaning, const QString& comment,
                                 const QString& password, const TAuditContext& context) {
     TSignResult result;
+    LoadState();
     if (const int left = LockedSeconds(); left > 0) {
         result.Outcome = TSignOutcome::Locked;
         result.SecondsLeft = left;
@@ -63,9 +97,11 @@ TSignResult TSigningGuard::Sign(const QString& batchPath, TSignatureMeaning mean
             m_lockedUntil = m_clock().addSecs(LockSeconds);
             result.SecondsLeft = LockSeconds;
         }
+        SaveState();
         return result;
     }
     m_wrongInARow = 0;
+    SaveState();
     TAuditEntry entry{TAuditAction::Signed, {}, {}, {}, SignatureMeaningText(meaning), comment};
     entry.Details =
         QStringLiteral("%1 %2 (%3)").arg(entry.Meaning, context.User.FullName, context.User.Login);

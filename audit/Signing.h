@@ -31,13 +31,19 @@ struct TSignResult {
     TAuditRecord Record; // Signed
 };
 
+// The user's own file of wrong passwords and the lock: "bramblex/signing-lock" in the
+// user's state folder.
+QString SigningStateFile();
+
 class TSigningGuard {
 public:
     static constexpr int WrongPasswordsBeforeLock = 3;
     static constexpr int LockSeconds = 30;
 
-    // clock gives the time the lock is measured with; tests pass their own.
-    TSigningGuard(TPasswordCheck& check, std::function<QDateTime()> clock);
+    // clock gives the time the lock is measured with; tests pass their own. With a
+    // stateFile the count and the lock outlive the program, so that the window and
+    // each bramblex-cli share them (SigningStateFile()).
+    TSigningGuard(TPasswordCheck& check, std::function<QDateTime()> clock, QString stateFile = {});
 
     // Checks password for context.User.Login and records the signature. The trail's
     // write errors raise EFileError as every record does.
@@ -47,8 +53,12 @@ public:
     int LockedSeconds() const;
 
 private:
+    void LoadState();
+    void SaveState() const;
+
     TPasswordCheck& m_check;
     std::function<QDateTime()> m_clock;
+    QString m_stateFile;
     int m_wrongInARow = 0;
     QDateTime m_lockedUntil;
 };

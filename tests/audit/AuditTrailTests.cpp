@@ -302,19 +302,34 @@ TEST_F(AuditTrail, CopyMoveAndDeleteCarryTheTrailAsTheFileOperationsDo) {
     // Rename in the folder, then a move to another: the trail goes along, whole.
     const QString renamed = dir.File("Lot 18.epb");
     RecordAuditMove(batch, renamed, context);
+    EXPECT_EQ(VerifyAuditTrail(batch).Status, TAuditStatus::Intact)
+        << "a crash before the rename is no alarm";
     ASSERT_TRUE(RenameEntry(batch, renamed).Ok());
-    CarryAuditTrail(batch, renamed);
+    EXPECT_EQ(VerifyAuditTrail(renamed).Status, TAuditStatus::Intact) << "nor one after it";
+    FinishAuditMove(batch);
     ASSERT_TRUE(MakeFolders(dir.File("sub")).Ok());
     const QString moved = dir.File("sub/Lot 18.epb");
     RecordAuditMove(renamed, moved, context);
     ASSERT_TRUE(RenameEntry(renamed, moved).Ok());
-    CarryAuditTrail(renamed, moved);
+    FinishAuditMove(renamed);
     EXPECT_FALSE(QFile::exists(AuditTrailPath(batch)));
     EXPECT_FALSE(QFile::exists(AuditTrailPath(renamed)));
     verdict = VerifyAuditTrail(moved);
     EXPECT_EQ(verdict.Status, TAuditStatus::Intact);
     EXPECT_EQ(Actions(verdict.Trail), QStringList({"created", "header-changed", "renamed", "moved"}));
     EXPECT_EQ(verdict.Trail.Records[3].Data.value("to").toString(), moved);
+
+    // A move that fails leaves the batch where it was, and its trail says so.
+    const QString blocked = dir.File("Lot 19.epb");
+    ASSERT_TRUE(MakeFolders(blocked).Ok()); // a folder in the way
+    RecordAuditMove(moved, blocked, context);
+    const TFsResult failed = RenameEntry(moved, blocked);
+    ASSERT_FALSE(failed.Ok());
+    AbandonAuditMove(moved, blocked, failed.Reason(), context);
+    verdict = VerifyAuditTrail(moved);
+    EXPECT_EQ(verdict.Status, TAuditStatus::Intact);
+    EXPECT_EQ(Actions(verdict.Trail).mid(4), QStringList({"moved", "interrupted"}));
+    EXPECT_TRUE(verdict.Trail.Records.back().Details.endsWith("Is a directory"));
 
     // Delete: recorded, then the file goes, then its trail.
     RecordAuditChange(moved, TAuditEntry::Deleted(), {}, context);

@@ -141,4 +141,24 @@ TEST_F(PamSigning, ThreeWrongPasswordsInARowLockSigningForThirtySeconds) {
     EXPECT_EQ(signatures, 2);
 }
 
+// The window and every bramblex-cli share one count and lock through the user's file.
+TEST_F(PamSigning, TheLockHoldsForEveryGuardOfTheUser) {
+    CountingCheck check;
+    const QString state = dir.File("state/signing-lock");
+    {
+        TSigningGuard first(
+            check, [this] { return now; }, state);
+        for (int i = 0; i < 3; ++i)
+            first.Sign(batch, TSignatureMeaning::Performed, {}, "wrong", context);
+    }
+    TSigningGuard second(
+        check, [this] { return now; }, state);
+    now = now.addSecs(29);
+    EXPECT_EQ(second.Sign(batch, TSignatureMeaning::Performed, {}, "right horse battery", context).Outcome,
+              TSignOutcome::Locked);
+    now = now.addSecs(1);
+    EXPECT_EQ(second.Sign(batch, TSignatureMeaning::Performed, {}, "right horse battery", context).Outcome,
+              TSignOutcome::Signed);
+}
+
 } // namespace

@@ -13,6 +13,7 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 login=$(id -un)
+export XDG_STATE_HOME=$work/state # the signing lock's file
 printf '%s:s3cret word:bramblex\n' "$login" > "$work/passdb"
 export PAM_MATRIX_PASSWD=$work/passdb
 
@@ -38,6 +39,20 @@ set -e
 echo "s3cret word" | bx sign "$work/lab/Lot 1.epb" --meaning approved --comment "released" --password-stdin \
     > "$work/sign.out" || fail "right password refused"
 grep -q "Approved by" "$work/sign.out" || fail "sign output: $(cat "$work/sign.out")"
+
+# Three wrong passwords in a row, each its own bramblex-cli: the fourth, right, is locked out.
+for i in 1 2 3; do
+    if echo "wrong" | bx sign "$work/lab/Lot 1.epb" --meaning reviewed --password-stdin 2>/dev/null; then
+        fail "wrong password $i accepted"
+    fi
+done
+set +e
+err=$(echo "s3cret word" | bx sign "$work/lab/Lot 1.epb" --meaning reviewed --password-stdin 2>&1 >/dev/null)
+status=$?
+set -e
+[ "$status" -eq 1 ] || fail "locked signing exit $status"
+case "$err" in "Signing is locked after three wrong passwords; try again in "*" seconds.") ;;
+    *) fail "locked signing said: $err" ;; esac
 
 # The JSON has exactly the keys of its documented shape.
 bx audit show "$work/lab/Lot 1.epb" --json > "$work/show.json"

@@ -163,7 +163,8 @@ int Sign(const QStringList& args) {
         return 1;
     }
     TPamPasswordCheck pam;
-    TSigningGuard guard(pam, [] { return QDateTime::currentDateTimeUtc(); });
+    TSigningGuard guard(
+        pam, [] { return QDateTime::currentDateTimeUtc(); }, SigningStateFile());
     const TAuditContext context = TAuditContext::System();
     const TSignResult result = guard.Sign(path, *meaning, comment, ReadPassword(fromStdin), context);
     if (result.Outcome != TSignOutcome::Signed) {
