@@ -54,6 +54,8 @@ set -e
 case "$err" in "Signing is locked after three wrong passwords; try again in "*" seconds.") ;;
     *) fail "locked signing said: $err" ;; esac
 
+if bx audit show "$work/lab/Nothing.epb" 2>/dev/null; then fail "audit show of no batch succeeded"; fi
+
 # The JSON has exactly the keys of its documented shape.
 bx audit show "$work/lab/Lot 1.epb" --json > "$work/show.json"
 python3 - "$work/show.json" "$work/lab/Lot 1.epb" "$login" "$(sha256sum "$work/lab/Lot 1.epb" | cut -c1-64)" <<'PY'

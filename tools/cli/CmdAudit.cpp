@@ -32,6 +32,10 @@ int Show(const QStringList& args) {
         return 2;
     }
     const QString path = QFileInfo(paths.first()).absoluteFilePath();
+    if (!QFileInfo(path).isFile()) {
+        CliErr(QStringLiteral("%1: no such batch").arg(paths.first()));
+        return 1;
+    }
     const TAuditVerdict verdict = VerifyAuditTrail(path);
     if (json) {
         QJsonArray records;
