@@ -60,8 +60,9 @@ QString AnalysisUnitText(TAnalysisUnit unit);
 
 // One fitted parameter.
 struct TFitParameter {
-    const char* Key =
-        ""; // JSON name: "viscosity", "K", "n", "yield_stress", "plastic_viscosity", "casson_viscosity"
+    // The JSON name: "viscosity", "K", "n", "yield_stress", "plastic_viscosity",
+    // "casson_viscosity".
+    const char* Key = "";
     QString Symbol; // what the operator reads: "η", "K", "n", "τ₀", "η_p", "η_c"
     TAnalysisUnit Unit = TAnalysisUnit::None;
     double Value = 0.0;
