@@ -100,6 +100,26 @@ with tempfile.TemporaryDirectory() as work:
             check(not diffs, "export-json analysis (low torque %s): %s" % (include, diffs[:5]))
             check(len(doc["readings"]) == 47, "export-json keeps the readings")
 
+# The demo tree's paste comes from the simulator's Herschel-Bulkley fluid (150 dyn/cm² +
+# 30·γ̇^0.5, 2 % noise): the analysis finds that model and about its parameters.
+with tempfile.TemporaryDirectory() as work:
+    env = dict(os.environ, LC_ALL="C.UTF-8", BRAMBLEX_STORAGE_ROOT=os.path.join(work, "tree"),
+               BRAMBLEX_CONFIG_DIR=os.path.join(work, "config"))
+    out = subprocess.run([cli, "seed-demo"], capture_output=True, text=True, timeout=60, env=env)
+    paste = os.path.join(work, "tree", "Local", "Pastes", "Filling paste flow curve.epb")
+    check(out.returncode == 0 and paste in out.stdout.splitlines(), "seed-demo: %r %r" % (out.stdout, out.stderr))
+    out = subprocess.run([cli, "analyze", paste, "--json"], capture_output=True, text=True, timeout=60, env=env)
+    check(out.returncode == 0, "analyze the demo paste: %r" % out.stderr)
+    if out.returncode == 0:
+        doc = json.loads(out.stdout)
+        hb = [m for m in doc["flow_models"] if m["model"] == "herschel-bulkley"]
+        check(doc["best_model"] == "herschel-bulkley" and doc["used"] == 32 and len(hb) == 1,
+              "demo paste: %r" % doc)
+        if hb:
+            p = hb[0]["parameters"]
+            check(abs(p["yield_stress"] - 150) < 15 and abs(p["K"] - 30) < 5 and abs(p["n"] - 0.5) < 0.05,
+                  "demo paste parameters: %r" % p)
+
 if failures:
     print("%d failure(s)" % len(failures))
     sys.exit(1)
