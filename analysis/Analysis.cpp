@@ -675,6 +675,24 @@ QString TBatchAnalysis::NothingUsableReason() const {
     return QString();
 }
 
+TReadingUse ClassifyReading(int model, int spindle, const TMeasurementItem& reading,
+                            const TAnalysisOptions& options) {
+    const bool known = model >= 0 && model < ModelTypeCount && spindle >= 0 && spindle < SpindleTypeCount;
+    const double viscosity = reading.Viscosity;
+    const double fullScale = known ? FullScale(model, spindle, reading.RPMCode) : 0.0;
+    if (viscosity >= OverRangeViscosity || fullScale < viscosity)
+        return TReadingUse::OverScale;
+    // No viscosity, or a stopped spindle, says nothing about the fluid either.
+    if (!Positive(viscosity) || !(RPMCodeToValue(reading.RPMCode) > 0.0) ||
+        (!options.IncludeLowTorque && viscosity / fullScale * 100.0 < LowTorquePercent))
+        return TReadingUse::LowTorque;
+    return TReadingUse::Used;
+}
+
+bool HasShearData(const TMeasurementItem& reading) {
+    return Positive(reading.SheerRate) && Positive(reading.SheerStress);
+}
+
 TBatchAnalysis AnalyzeReadings(int model, int spindle, const TMeasurementList& readings,
                                const TAnalysisOptions& options) {
     // GSL's default answer to a numerical failure (a singular matrix, say) is abort();
@@ -684,29 +702,22 @@ TBatchAnalysis AnalyzeReadings(int model, int spindle, const TMeasurementList& r
     TBatchAnalysis analysis;
     analysis.LowTorqueIncluded = options.IncludeLowTorque;
     analysis.Readings = readings.Count();
-    const bool knownModel = model >= 0 && model < ModelTypeCount;
-    const bool knownSpindle = spindle >= 0 && spindle < SpindleTypeCount;
 
     std::vector<TUsedReading> used;
     used.reserve(static_cast<size_t>(readings.Count()));
     TShearPoints shear;
     for (const TMeasurementItem* reading : readings) {
-        const double viscosity = reading->Viscosity;
-        const double fullScale =
-            knownModel && knownSpindle ? FullScale(model, spindle, reading->RPMCode) : 0.0;
-        const double rpm = RPMCodeToValue(reading->RPMCode);
-        if (viscosity >= OverRangeViscosity || fullScale < viscosity) {
+        const TReadingUse use = ClassifyReading(model, spindle, *reading, options);
+        if (use == TReadingUse::OverScale) {
             ++analysis.ExcludedOverScale;
             continue;
         }
-        // No viscosity, or a stopped spindle, says nothing about the fluid either.
-        if (!Positive(viscosity) || !(rpm > 0.0) ||
-            (!options.IncludeLowTorque && viscosity / fullScale * 100.0 < LowTorquePercent)) {
+        if (use == TReadingUse::LowTorque) {
             ++analysis.ExcludedLowTorque;
             continue;
         }
-        used.push_back({rpm, viscosity, reading->Temperature});
-        if (Positive(reading->SheerRate) && Positive(reading->SheerStress)) {
+        used.push_back({RPMCodeToValue(reading->RPMCode), reading->Viscosity, reading->Temperature});
+        if (HasShearData(*reading)) {
             shear.Rate.push_back(reading->SheerRate);
             shear.Stress.push_back(reading->SheerStress);
         } else {

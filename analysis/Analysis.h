@@ -19,6 +19,7 @@
 #include <vector>
 
 class TBatchItem;
+class TMeasurementItem;
 class TMeasurementList;
 
 struct TAnalysisOptions {
@@ -166,6 +167,17 @@ struct TBatchAnalysis {
     // Why nothing at all can be said: no reading, or no usable one (empty otherwise).
     QString NothingUsableReason() const;
 };
+
+// Whether one reading may be used, and if not why: over scale (above full scale, the
+// over-range marker, or a model or spindle outside the tables), or low torque (below
+// 10 % of full scale unless included, no viscosity, or a stopped spindle). The results
+// below are computed from the used readings; the flow models from those of them that
+// HasShearData. A view marks the points of its flow curve with these.
+enum class TReadingUse { Used, OverScale, LowTorque };
+TReadingUse ClassifyReading(int model, int spindle, const TMeasurementItem& reading,
+                            const TAnalysisOptions& options = {});
+// Shear rate and shear stress both above 0.
+bool HasShearData(const TMeasurementItem& reading);
 
 // Every analysis of a batch. Does not lock the readings: a caller crossing threads
 // holds the list's lock or passes a copy. Never raises for the batch's content (a

@@ -145,6 +145,44 @@ TEST(Analysis, UnknownModelOrSpindleLeavesEveryReadingOut) {
     }
 }
 
+// One reading at a time, as a view marks the points of its flow curve: LCP on a V1-L
+// has a full scale of 600 mPas at 1 RPM (60 below 10 %), and none at the stopped speed.
+TEST(Analysis, ClassifiesEachReading) {
+    struct TCase {
+        int Model;
+        double Viscosity;
+        int RPMCode;
+        bool IncludeLowTorque;
+        TReadingUse Use;
+    };
+    const TCase cases[] = {
+        {0, 300.0, 4, false, TReadingUse::Used},
+        {0, 600.0, 4, false, TReadingUse::Used},       // at full scale, not above
+        {0, 600.5, 4, false, TReadingUse::OverScale},  // above full scale
+        {0, 1.7e308, 4, true, TReadingUse::OverScale}, // the over-range marker
+        {0, 1.7e308, 0, true, TReadingUse::OverScale}, // even where nothing limits the speed
+        {0, 59.0, 4, false, TReadingUse::LowTorque},   // below 10 %
+        {0, 59.0, 4, true, TReadingUse::Used},         // low torque included
+        {0, 0.0, 4, true, TReadingUse::LowTorque},     // no viscosity
+        {0, 300.0, 0, true, TReadingUse::LowTorque},   // a stopped spindle
+        {5, 300.0, 4, true, TReadingUse::OverScale},   // no such model: no full scale
+    };
+    for (const auto& c : cases) {
+        TMeasurementItem reading;
+        reading.Viscosity = c.Viscosity;
+        reading.RPMCode = c.RPMCode;
+        TAnalysisOptions options;
+        options.IncludeLowTorque = c.IncludeLowTorque;
+        EXPECT_EQ(ClassifyReading(c.Model, 7, reading, options), c.Use)
+            << c.Viscosity << " at code " << c.RPMCode;
+    }
+    TMeasurementItem shear;
+    shear.SheerRate = 2.0;
+    EXPECT_FALSE(HasShearData(shear));
+    shear.SheerStress = 0.5;
+    EXPECT_TRUE(HasShearData(shear));
+}
+
 // The fitted curves go through the data they were fitted to: at each model's own
 // parameters the curve equals the formula of the model.
 TEST(Analysis, CurvesFollowTheirModels) {
