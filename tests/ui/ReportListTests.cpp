@@ -469,6 +469,11 @@ TEST_P(ReportListWatchTest, FilesChangedByOthersShowAndTheSelectionStaysByName) 
     EXPECT_EQ(R->SelectedPage(), 2);
     EXPECT_GE(Form->TabReports().IndexOf(Tabs() + "Audit.epr", FileTypeReport), 0)
         << "the main window's tab reports follow";
+    if (const QString shots = qEnvironmentVariable("BRAMBLEX_SHOTS"); !shots.isEmpty() && !GetParam()) {
+        Form->resize(1400, 900);
+        QTest::qWait(100);
+        Form->grab().save(shots + "/report-list-follows-the-folders.png");
+    }
 
     ASSERT_TRUE(QFile::rename(Reports() + "Alpha.epr", Reports() + "Zulu.epr"));
     ASSERT_TRUE(QFile::rename(Tabs() + "Audit.epr", Tabs() + "Review.epr"));
