@@ -299,6 +299,7 @@ void TBatchItem::Assign(const TBatchItem& source) {
     FileTitle = source.FileTitle;
     FolderPath = source.FolderPath;
     LoadWarning = source.LoadWarning;
+    DamagedSource = source.DamagedSource;
     Company = source.Company;
     Operator = source.Operator;
     ModelType = source.ModelType;
@@ -395,6 +396,7 @@ void TBatchItem::LoadFromNodes(const TGmXmlNodeList& list) {
 }
 
 void TBatchItem::SaveToFile(const QString& path) const {
+    DamagedSource.RefuseOverwrite(LoadWarning, path);
     TGmXML document;
     SaveToNodes(document.Nodes());
     document.SaveToFile(path);
@@ -420,6 +422,7 @@ void TBatchItem::NoteDamage(const QString& path, const TGmXmlLoadResult& read) {
                       .arg(path, read.Describe())
                       .arg(Measurements.Count())
                       .arg(Processes.Count());
+    DamagedSource.Note(path);
 }
 
 void ApplyNewBatchDefaults(TBatchItem& batch, TSettings& settings) {

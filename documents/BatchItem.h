@@ -3,6 +3,7 @@
 // The measurement document: a header, the processes the run thread executes and the
 // readings it collected. Stored as one ".epb" file through the XML layer.
 
+#include "documents/DamagedSource.h"
 #include "documents/DocumentObject.h"
 
 #include <QString>
@@ -273,6 +274,8 @@ public:
     // load got (for a warning; saving it back would lose the rest of the file).
     QString LoadWarning;
     bool Damaged() const { return !LoadWarning.isEmpty(); }
+    // The file LoadWarning speaks of, which SaveToFile never writes over.
+    TDamagedSource DamagedSource;
     QString Company;
     QString Operator;
     uint8_t ModelType = 0;
@@ -296,7 +299,7 @@ public:
     void LoadFromNodes(const TGmXmlNodeList& list);
     // File errors of the XML layer propagate (EFileError); the save is atomic and a
     // failed load leaves the batch unchanged. A damaged file loads what it can and
-    // sets LoadWarning.
+    // sets LoadWarning; the save then refuses to write over that file (EFileError).
     void SaveToFile(const QString& path) const;
     void LoadFromFile(const QString& path);
     // What LoadFromFile does after reading path's document: sets LoadWarning when the

@@ -182,6 +182,13 @@ bool IsSameEntry(const QString& a, const QString& b) {
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
+TEntryId EntryId(const QString& path) {
+    struct stat st {};
+    if (::stat(Native(path).constData(), &st) != 0)
+        return {};
+    return {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+}
+
 namespace {
 
 // Made under a temporary name beside the destination and renamed over it, so a

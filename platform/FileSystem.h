@@ -62,6 +62,14 @@ TFsResult CheckEntry(const QString& path);
 bool IsRealFolder(const QString& path);
 // True when both paths name the same existing entry (after following links).
 bool IsSameEntry(const QString& a, const QString& b);
+// What tells the file at path from every other while it exists (after following links):
+// it stays with the file when the file is renamed. All zero when nothing is at path.
+struct TEntryId {
+    uint64_t Device = 0;
+    uint64_t Inode = 0;
+    bool operator==(const TEntryId&) const = default;
+};
+TEntryId EntryId(const QString& path);
 
 // Copies one file or link. failIfExists refuses an existing destination (EEXIST);
 // otherwise a destination file is replaced whole (written atomically). The copy keeps

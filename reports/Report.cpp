@@ -71,6 +71,7 @@ void TReport::Assign(const TDocumentObject& source) {
     Name = report->Name;
     ReadOnly = report->ReadOnly;
     LoadWarning = report->LoadWarning;
+    DamagedSource = report->DamagedSource;
     for (const auto& page : report->m_pages)
         AddPage()->Assign(*page);
 }
@@ -94,13 +95,16 @@ void TReport::LoadFromFile(const QString& path) {
 }
 
 void TReport::NoteDamage(const QString& path, const TGmXmlLoadResult& read) {
-    if (!read.Complete())
-        LoadWarning = Tr("The file \"%1\" is damaged and was read only in part.\n%2\n%3 page(s) were read.")
-                          .arg(path, read.Describe())
-                          .arg(PageCount());
+    if (read.Complete())
+        return;
+    LoadWarning = Tr("The file \"%1\" is damaged and was read only in part.\n%2\n%3 page(s) were read.")
+                      .arg(path, read.Describe())
+                      .arg(PageCount());
+    DamagedSource.Note(path);
 }
 
 void TReport::SaveToFile(const QString& path) {
+    DamagedSource.RefuseOverwrite(LoadWarning, path);
     TGmXML document;
     SaveToXml(document.Nodes());
     document.SaveToFile(path);

@@ -3,6 +3,7 @@
 // A report: an ordered list of pages with a name and a read-only flag. Stored as a
 // ".epr" file; the same class is the output document that output operations draw.
 
+#include "documents/DamagedSource.h"
 #include "documents/DocumentObject.h"
 
 #include <QByteArray>
@@ -30,6 +31,8 @@ public:
     // it was cut off or damaged, only its sound part was read, and this says how far.
     QString LoadWarning;
     bool Damaged() const { return !LoadWarning.isEmpty(); }
+    // The file LoadWarning speaks of, which SaveToFile never writes over.
+    TDamagedSource DamagedSource;
 
     void Clear();
     // New pages have the defaults of a new TPage.
@@ -54,6 +57,8 @@ public:
     // What LoadFromFile does after reading path's document: sets LoadWarning when the
     // load found it damaged. For loaders that read the file's bytes themselves.
     void NoteDamage(const QString& path, const TGmXmlLoadResult& read);
+    // A damaged report (LoadWarning) is not written over the file it was read from
+    // (EFileError, with TDamagedSource::RefusalMessage).
     void SaveToFile(const QString& path);
     // The report's elements: LoadFromXml reads the "Report" element of nodes,
     // SaveToXml adds one.

@@ -115,11 +115,6 @@ bool TFileItem::Save() {
     try {
         if (LoadState != LoadStateLoaded)
             throw EBramblexError(Tr("Cannot save file that is not loaded"));
-        // Writing the part that could be read over the file would lose the rest of it
-        // for good; only a copy under another name is saved.
-        if (const QString damaged = LoadWarning(); !damaged.isEmpty())
-            throw EBramblexError(damaged + QLatin1Char('\n') +
-                                 Tr("It is not saved over; save a repaired copy under another name."));
         if (FileType == FileTypeBatch && Batch)
             Batch->SaveToFile(FilePath);
         else if (FileType == FileTypeReport && Report)

@@ -4,6 +4,7 @@
 #include "charts/QCustomPlotChartPainter.h"
 #include "core/Error.h"
 #include "documents/BatchItem.h"
+#include "documents/DamagedSource.h"
 #include "documents/Settings.h"
 #include "export/ExportCommands.h"
 #include "instrument/CommViscoMeterThread.h"
@@ -422,7 +423,7 @@ void TFormMain::ReloadTabReports() {
 }
 
 void TFormMain::TabReportFilesChanged() {
-    // The report list reads them again after its own commands; under its lists they stay.
+    // The report list, while it shows, follows the folder itself and reads them again.
     if (m_panelReports->isVisible() || TabReportFiles(SettingsFolder()) == m_tabReportFiles)
         return;
     ReloadTabReports();
@@ -1368,8 +1369,14 @@ void TFormMain::ActionBackExecute() {
 
 void TFormMain::ActionClearExecute() {
     TFileItem* entry = SelectedBatch();
-    if (!entry || RunInProgress() ||
-        !m_dialogs.AskYesNo(this, QString(), Tr("All collected data will be lost, are you sure?")))
+    if (!entry || RunInProgress())
+        return;
+    // The save below would refuse too, but only after asking to lose the readings.
+    if (const QString damaged = entry->LoadWarning(); !damaged.isEmpty()) {
+        m_dialogs.Error(this, TDamagedSource::RefusalMessage(damaged));
+        return;
+    }
+    if (!m_dialogs.AskYesNo(this, QString(), Tr("All collected data will be lost, are you sure?")))
         return;
     try {
         TBatchItem batch;

@@ -4,6 +4,7 @@
 #include "core/Error.h"
 #include "documents/Settings.h"
 #include "platform/Clipboard.h"
+#include "platform/DirectoryWatcher.h"
 #include "platform/FileSystem.h"
 #include "platform/FsResult.h"
 #include "reports/Page.h"
@@ -41,6 +42,19 @@ namespace {
 
 constexpr int MoveColumnWidth = 44;
 constexpr int ThumbnailSize = 64;
+// How soon a refresh put off while the window was busy is tried again.
+constexpr int FollowRetryMs = 250;
+
+// The report files of folder with their exact write times: what the lists show. The
+// Settings folder's other files (the settings themselves) change far more often.
+QString ReportFilesIn(const QString& folder) {
+    QStringList files;
+    for (const TDirectoryEntry& entry : ListDirectory(IncludeTrailingSeparator(folder)))
+        if (!entry.IsFolder && FileTypeOfName(entry.Name) == FileTypeReport)
+            files << entry.Name + QLatin1Char('\t') + QString::number(entry.ModifiedStamp);
+    files.sort();
+    return files.join(QLatin1Char('\n'));
+}
 
 // A report list: accepts a row dragged from the other report list, as the move command.
 class TReportListWidget : public QListWidget {
@@ -363,15 +377,46 @@ TFormReports::TFormReports(TSettings& settings, TDialogService& dialogs, TFileLi
             const TGroup group = list == m_myList ? GroupMyReports : GroupTabReports;
             const int row = list->row(item);
             const QString text = item->text();
-            // Finish the editor's commit before the lists are rebuilt under it.
-            QTimer::singleShot(0, this, [this, group, row, text] { RenameEdited(group, row, text); });
+            // Finish the editor's commit before the lists are rebuilt under it; the row
+            // must still be the edited report then.
+            ++m_renamesPending;
+            QTimer::singleShot(0, this, [this, group, row, text] {
+                --m_renamesPending;
+                RenameEdited(group, row, text);
+            });
         });
     }
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { UpdateActions(); });
+    m_followTimer = new QTimer(this);
+    m_followTimer->setSingleShot(true);
+    m_followTimer->setInterval(FollowRetryMs);
+    connect(m_followTimer, &QTimer::timeout, this, [this] { FollowReportFiles(); });
     UpdateActions();
 }
 
-TFormReports::~TFormReports() = default;
+TFormReports::~TFormReports() {
+    StopWatching();
+}
+
+class TFormReports::TOwnChange {
+public:
+    explicit TOwnChange(TFormReports& form) : m_form(form) {
+        if (m_form.m_ownChanges++ == 0)
+            m_form.StopWatching();
+    }
+    ~TOwnChange() {
+        if (--m_form.m_ownChanges == 0 && m_form.isVisible()) {
+            m_form.StartWatching();
+            // What changed meanwhile, other than what the command refreshed itself.
+            m_form.m_followTimer->start();
+        }
+    }
+    TOwnChange(const TOwnChange&) = delete;
+    TOwnChange& operator=(const TOwnChange&) = delete;
+
+private:
+    TFormReports& m_form;
+};
 
 QAction* TFormReports::Action(const QString& objectName) const {
     return findChild<QAction*>(objectName);
@@ -397,6 +442,7 @@ void TFormReports::LoadMyReports() {
 }
 
 void TFormReports::RefreshReportLists() {
+    m_reportFiles = ReportFilesIn(ReportsFolder()) + QStringLiteral("\n\n") + ReportFilesIn(SettingsFolder());
     LoadMyReports();
     if (m_reloadTabReports)
         m_reloadTabReports();
@@ -563,6 +609,103 @@ void TFormReports::showEvent(QShowEvent* event) {
     ActiveGroup = GroupNone;
     RefreshReportLists();
     ShowCurrentReport();
+    StartWatching();
+}
+
+void TFormReports::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    StopWatching();
+    m_followTimer->stop();
+}
+
+// ---------------------------------------------------------------------------
+// Following the folders
+
+void TFormReports::StartWatching() {
+    StopWatching();
+    auto watch = [this](const QString& folder) {
+        auto watcher = std::make_unique<TThreadDirectory>(folder, WatchPauseMs, WatchPollMs);
+        watcher->OnChange = [this] { FollowReportFiles(); };
+        if (WatchNeedsPolling)
+            watcher->NeedsPolling = WatchNeedsPolling;
+        watcher->Start();
+        return watcher;
+    };
+    m_reportsWatcher = watch(ReportsFolder());
+    m_tabReportsWatcher = watch(SettingsFolder());
+}
+
+void TFormReports::StopWatching() {
+    if (m_reportsWatcher)
+        m_reportsWatcher->Stop();
+    if (m_tabReportsWatcher)
+        m_tabReportsWatcher->Stop();
+}
+
+bool TFormReports::BusyForRefresh() const {
+    // A refresh rebuilds the rows and entries that an open name editor, a drag (the
+    // mouse is held down) or a dialog of a command still work on.
+    for (const QListWidget* list : {m_myList, m_tabList})
+        for (const QWidget* editor : list->viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (editor->isVisible())
+                return true;
+    return m_ownChanges > 0 || m_renamesPending > 0 || m_filling ||
+           QGuiApplication::mouseButtons() != Qt::NoButton || QApplication::activeModalWidget() != nullptr;
+}
+
+void TFormReports::FollowReportFiles() {
+    if (!isVisible())
+        return;
+    if (BusyForRefresh()) {
+        m_followTimer->start();
+        return;
+    }
+    const QString onDisk =
+        ReportFilesIn(ReportsFolder()) + QStringLiteral("\n\n") + ReportFilesIn(SettingsFolder());
+    if (onDisk == m_reportFiles)
+        return;
+    auto selectedPath = [this](TGroup group) {
+        QListWidget* list = ListOf(group);
+        QListWidgetItem* item = list->currentItem();
+        const int row = item && item->isSelected() ? list->row(item) : -1;
+        const TFileList& entries = EntriesOf(group);
+        return row >= 0 && row < entries.Count() ? entries.Items(row)->FilePath : QString();
+    };
+    const QString mine = selectedPath(GroupMyReports);
+    const QString tab = selectedPath(GroupTabReports);
+    const TFileItem* before = CurrentReport();
+    const QString current = before ? before->FilePath : QString();
+    // Compared, never used: a report read again is a new object.
+    const void* shown = before ? before->Report.get() : nullptr;
+    const int page = SelectedPage();
+
+    RefreshReportLists();
+
+    m_filling = true;
+    for (const auto& [group, path] : {std::pair{GroupMyReports, mine}, std::pair{GroupTabReports, tab}}) {
+        if (path.isEmpty())
+            continue;
+        QListWidget* list = ListOf(group);
+        const int row = EntriesOf(group).IndexOf(path, FileTypeReport);
+        if (row >= 0 && row < list->count()) {
+            list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+        } else {
+            list->clearSelection();
+            list->setCurrentRow(-1, QItemSelectionModel::Clear);
+        }
+    }
+    m_filling = false;
+    const TFileItem* after = CurrentReport();
+    if (after && after->FilePath == current && after->Report.get() == shown) {
+        UpdateActions();
+        return;
+    }
+    ShowCurrentReport();
+    if (after && after->FilePath == current && page >= 0 && page < m_pages->topLevelItemCount()) {
+        const QSignalBlocker block(m_pages);
+        m_pages->setCurrentItem(m_pages->topLevelItem(page));
+        UpdateActions();
+    }
 }
 
 void TFormReports::resizeEvent(QResizeEvent* event) {
@@ -628,6 +771,7 @@ void TFormReports::StartRename(TGroup group, int row) {
 }
 
 void TFormReports::NewReport() {
+    const TOwnChange own(*this);
     const TGroup group = ActiveGroup == GroupTabReports ? GroupTabReports : GroupMyReports;
     const QString folder = FolderOf(group);
     QString path;
@@ -668,6 +812,7 @@ void TFormReports::RenameEdited(TGroup group, int row, const QString& text) {
     const QString oldName = FileTitle(entry->FilePath);
     if (text == oldName)
         return;
+    const TOwnChange own(*this);
     QListWidget* list = ListOf(group);
     auto restore = [this, list, row, oldName] {
         m_filling = true;
@@ -709,6 +854,7 @@ void TFormReports::DeleteReport() {
     TFileItem* entry = CurrentReport();
     if (!entry || !CanRenameReport())
         return;
+    const TOwnChange own(*this);
     const QString name = FileTitle(entry->FilePath);
     if (m_dialogs.Question(this, QString(), tr("Are you sure you want to delete '%1'?").arg(name),
                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
@@ -726,6 +872,7 @@ void TFormReports::CopyReport() {
     TFileItem* entry = CurrentReport();
     if (!entry)
         return;
+    const TOwnChange own(*this);
     const QString copy = CopyName(entry->FilePath);
     try {
         bool replaceAll = false;
@@ -758,6 +905,7 @@ void TFormReports::MoveReport(TGroup to) {
     TFileItem* entry = CurrentReport();
     if (!entry)
         return;
+    const TOwnChange own(*this);
     const QString source = entry->FilePath;
     const QString destination = IncludeTrailingSeparator(FolderOf(to)) + ExtractFileName(source);
     // A report of that name there would be replaced or lost: say so rather than do nothing.
@@ -795,6 +943,7 @@ bool TFormReports::ChangeAndSave(const std::function<void(TReport&)>& change) {
     TFileItem* entry = CurrentReport();
     if (!entry || !entry->Report || entry->Report->ReadOnly)
         return false;
+    const TOwnChange own(*this);
     TReport backup;
     backup.Assign(*entry->Report);
     try {
@@ -860,6 +1009,7 @@ void TFormReports::EditPage() {
     const int page = SelectedPage();
     if (!EditableReport() || page < 0)
         return;
+    const TOwnChange own(*this);
     TFormPageDesign designer(m_settings, m_dialogs, m_charts, this);
     designer.Execute(*entry, page);
     const int shown = designer.PageIndex();

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -18,6 +19,7 @@ class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class QSplitter;
+class QTimer;
 class QToolBar;
 class QToolButton;
 class QTreeWidget;
@@ -25,6 +27,7 @@ class TChartPainter;
 class TDialogService;
 class TReport;
 class TSettings;
+class TThreadDirectory;
 
 class TFormReports : public QWidget {
     Q_OBJECT
@@ -90,8 +93,23 @@ public:
     // Called after every enabling change, for the main window's copies of the commands.
     std::function<void()> OnActionsChanged;
 
+    // While the window shows, the Reports and Settings folders are watched as the folder
+    // list watches its folder, so report files that other programs add, remove, rename
+    // or write show without selecting the node again. Set before the window shows
+    // (tests shorten the pause, and poll local folders as network shares are polled).
+    int WatchPauseMs = 5000;
+    int WatchPollMs = 5000;
+    std::function<bool(const QString&)> WatchNeedsPolling; // empty: network folders
+    TThreadDirectory* ReportsWatcher() const { return m_reportsWatcher.get(); }
+    TThreadDirectory* TabReportsWatcher() const { return m_tabReportsWatcher.get(); }
+    // When the report files of either folder changed since the lists were last filled,
+    // refreshes both lists keeping the selection by name. Waits while a name is edited,
+    // a row dragged, a dialog open or a command of this window under way.
+    void FollowReportFiles();
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -108,6 +126,12 @@ private:
     void SelectPageRow(int row);
     void MoveReport(TGroup to);
     void StartRename(TGroup group, int row);
+    // Held by the commands that change report files: the watchers stop meanwhile, as
+    // the folder list's do around its own file operations.
+    class TOwnChange;
+    void StartWatching();
+    void StopWatching();
+    bool BusyForRefresh() const;
 
     TSettings& m_settings;
     TDialogService& m_dialogs;
@@ -129,4 +153,11 @@ private:
     int m_thumbnailsDrawn = 0;
     bool m_filling = false;
     bool m_applyingLayout = false;
+
+    std::unique_ptr<TThreadDirectory> m_reportsWatcher;
+    std::unique_ptr<TThreadDirectory> m_tabReportsWatcher;
+    QString m_reportFiles; // both folders' report files when the lists were last filled
+    QTimer* m_followTimer = nullptr;
+    int m_ownChanges = 0;
+    int m_renamesPending = 0;
 };

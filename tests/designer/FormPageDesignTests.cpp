@@ -6,6 +6,7 @@
 #include "support/SmallTmpfs.h"
 #include "support/TempDir.h"
 
+#include "documents/DamagedSource.h"
 #include "documents/Settings.h"
 #include "reports/PageItemMemo.h"
 #include "reports/PageItemShape.h"
@@ -453,6 +454,33 @@ TEST_F(PageDesignTest, APageThatCannotBeSavedSaysWhyAndStaysModified) {
     Dialog->close();
     EXPECT_TRUE(Dialog->isVisible());
     EXPECT_EQ(Dialogs.Count("error"), 2);
+}
+
+TEST_F(PageDesignTest, ADamagedReportIsNeverSavedOver) {
+    const QByteArray text = Dir.Read(QStringLiteral("Test.epr"));
+    const QByteArray cut = text.left(text.size() * 2 / 3);
+    Dir.Write(QStringLiteral("Test.epr"), cut);
+    ASSERT_TRUE(File.Load());
+    ASSERT_FALSE(File.LoadWarning().isEmpty());
+    const QString refusal = TDamagedSource::RefusalMessage(File.LoadWarning());
+    Open(0);
+    ASSERT_GT(Page().ItemCount(), 0);
+    Editor().SelectItem(Page().Item(0));
+    QTest::keyClick(&Editor(), Qt::Key_Down);
+
+    Action("ActionSave")->trigger();
+    EXPECT_EQ(Dialogs.Texts("error"), QStringList{refusal});
+    EXPECT_TRUE(Dialog->IsModified());
+    EXPECT_EQ(Dir.Read(QStringLiteral("Test.epr")), cut);
+
+    // Save and Exit, and Yes to saving on the way out, refuse alike and stay open.
+    Dialogs.Log.clear();
+    Dialogs.Answers = {QMessageBox::Yes, QMessageBox::Yes};
+    Action("ActionSaveAndExit")->trigger();
+    Dialog->close();
+    EXPECT_EQ(Dialogs.Texts("error"), (QStringList{refusal, refusal}));
+    EXPECT_TRUE(Dialog->isVisible());
+    EXPECT_EQ(Dir.Read(QStringLiteral("Test.epr")), cut);
 }
 
 TEST_F(PageDesignTest, ADiskThatIsFullLeavesTheReportAsItWas) {

@@ -1,6 +1,7 @@
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
 #include "documents/BatchItem.h"
+#include "documents/DamagedSource.h"
 #include "documents/Settings.h"
 #include "support/ErrorOf.h"
 #include "support/TempDir.h"
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <atomic>
 #include <functional>
@@ -286,6 +289,94 @@ INSTANTIATE_TEST_SUITE_P(
                  "<Batch><Company>one</Company></Batch><Batch><Company>two</Company></Batch>",
                  [](const TBatchItem& b) { EXPECT_EQ(b.Company, QStringLiteral("one")); }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------
+// Damaged files
+
+// Whatever writes a batch read in part from a damaged file (an edit, a run, Clear, a
+// copy of it) cannot put that part in the file's place; a copy elsewhere is written.
+TEST(BatchDamaged, IsNeverWrittenOverItsFileByAnyNameButIsWrittenElsewhere) {
+    TempDir dir;
+    QDir().mkpath(dir.File("sub"));
+    TBatchItem whole;
+    FillBatch(whole);
+    for (int i = 0; i < 30; ++i)
+        AddReading(whole.Measurements, 45000.5 + i / 86400.0, 100 + i);
+    whole.SaveToFile(dir.File("cut.epb"));
+    const QByteArray text = dir.Read("cut.epb");
+    const QByteArray cut = text.left(text.size() * 2 / 3);
+
+    enum TOutcome { Refused, RefusedNothingThere, Written };
+    struct Case {
+        const char* Name;
+        // Prepares the folder after the load; returns the path the batch is written to.
+        std::function<QString()> Target;
+        TOutcome Outcome;
+    };
+    const Case cases[] = {
+        {"its own path", [&] { return dir.File("cut.epb"); }, Refused},
+        {"another spelling of it", [&] { return dir.File("sub/../cut.epb"); }, Refused},
+        {"a link to it",
+         [&] {
+             QFile::link(dir.File("cut.epb"), dir.File("link.epb"));
+             return dir.File("link.epb");
+         },
+         Refused},
+        {"its new name after a rename",
+         [&] {
+             QFile::rename(dir.File("cut.epb"), dir.File("renamed.epb"));
+             return dir.File("renamed.epb");
+         },
+         Refused},
+        {"its path after it was deleted",
+         [&] {
+             QFile::remove(dir.File("cut.epb"));
+             return dir.File("cut.epb");
+         },
+         RefusedNothingThere},
+        {"a copy under another name", [&] { return dir.File("sub/repaired.epb"); }, Written},
+    };
+    auto bytesAt = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        for (const char* name : {"cut.epb", "link.epb", "renamed.epb", "sub/repaired.epb"})
+            QFile::remove(dir.File(name));
+        dir.Write("cut.epb", cut);
+        TBatchItem batch;
+        batch.LoadFromFile(dir.File("cut.epb"));
+        ASSERT_TRUE(batch.Damaged());
+        batch.Company = QStringLiteral("Edited");
+        // Assign carries the damage along: the copies that Clear and a run save.
+        TBatchItem copy;
+        copy.Assign(batch);
+        const QString target = c.Target();
+        for (const TBatchItem* writer : {&batch, &copy}) {
+            const QString error = ErrorOf([&] { writer->SaveToFile(target); });
+            if (c.Outcome == Written) {
+                EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+                TBatchItem written;
+                written.LoadFromFile(target);
+                EXPECT_FALSE(written.Damaged());
+                EXPECT_EQ(written.Company, QStringLiteral("Edited"));
+            } else {
+                EXPECT_EQ(error, TDamagedSource::RefusalMessage(batch.LoadWarning));
+                EXPECT_TRUE(error.contains("repaired copy")) << error.toStdString();
+                EXPECT_EQ(bytesAt(target), c.Outcome == Refused ? cut : QByteArray());
+                EXPECT_EQ(QFileInfo::exists(target), c.Outcome == Refused);
+            }
+        }
+    }
+    // A batch read whole is written over its file as always.
+    dir.Write("whole.epb", text);
+    TBatchItem sound;
+    sound.LoadFromFile(dir.File("whole.epb"));
+    ASSERT_FALSE(sound.Damaged());
+    sound.Company = QStringLiteral("Edited");
+    EXPECT_NO_THROW(sound.SaveToFile(dir.File("whole.epb")));
+}
 
 // ---------------------------------------------------------------------------
 // Copies

@@ -3,6 +3,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
+#include "documents/DamagedSource.h"
 #include "platform/AtomicFile.h"
 #include "properties/PictureText.h"
 #include "reports/Page.h"
@@ -11,6 +12,7 @@
 #include "reports/PageItemReadings.h"
 #include "reports/PageItemShape.h"
 #include "reports/Report.h"
+#include "support/ErrorOf.h"
 #include "support/FakePrinters.h"
 #include "support/TempDir.h"
 #include "xml/GmXml.h"
@@ -230,6 +232,33 @@ TEST_F(ReportFile, ACutOffReportSaysItIsDamagedAndHowManyPagesItGot) {
     EXPECT_EQ(cut.PageCount(), 3);
     ASSERT_TRUE(cut.Damaged());
     EXPECT_TRUE(cut.LoadWarning.contains("3 page(s) were read")) << cut.LoadWarning.toStdString();
+}
+
+// The designer and the page commands save a copy of the report they were handed:
+// neither the report nor such a copy is written over the damaged file.
+TEST_F(ReportFile, ADamagedReportIsNotWrittenOverItsFileButElsewhere) {
+    TReport source;
+    BuildSample(source);
+    source.SaveToFile(Dir.File("s.epr"));
+    const QByteArray text = Dir.Read("s.epr");
+    const QByteArray cut = text.left(text.lastIndexOf("TPageItemMemo"));
+    Dir.Write("cut.epr", cut);
+    TReport report;
+    report.LoadFromFile(Dir.File("cut.epr"));
+    ASSERT_TRUE(report.Damaged());
+    report.AddPage();
+    TReport copy;
+    copy.Assign(report);
+    for (TReport* writer : {&report, &copy}) {
+        EXPECT_EQ(ErrorOf([&] { writer->SaveToFile(Dir.File("cut.epr")); }),
+                  TDamagedSource::RefusalMessage(report.LoadWarning));
+        EXPECT_EQ(Dir.Read("cut.epr"), cut);
+    }
+    copy.SaveToFile(Dir.File("repaired.epr"));
+    TReport repaired;
+    repaired.LoadFromFile(Dir.File("repaired.epr"));
+    EXPECT_FALSE(repaired.Damaged());
+    EXPECT_EQ(repaired.PageCount(), 4);
 }
 
 TEST_F(ReportFile, UnknownItemTypeKeepsThePagesReadSoFar) {

@@ -3,6 +3,7 @@
 
 #include "services/RunSession.h"
 
+#include "documents/DamagedSource.h"
 #include "instrument/CommViscoMeterThread.h"
 #include "platform/FileSystem.h"
 #include "services/RunJournal.h"
@@ -11,6 +12,7 @@
 
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -152,6 +154,40 @@ TEST_F(RunSessionTest, ABatchThatCannotBeSavedKeepsItsReadingsForAnotherFile) {
     saved.LoadFromFile(elsewhere);
     EXPECT_EQ(saved.Measurements.Count(), 2);
     EXPECT_FALSE(EntryExists(result.JournalPath.isEmpty() ? orphan.JournalPath : result.JournalPath));
+}
+
+// The front ends start no run on a damaged batch; should one run anyway, its end does
+// not write the part that was read over the file: the readings wait in the journal.
+TEST_F(RunSessionTest, ARunOfADamagedBatchDoesNotSaveOverItsFile) {
+    TViscoMeterSimulator sim;
+    sim.Start();
+    auto whole = Batch(2, 0, 3);
+    whole->SaveToFile(BatchPath());
+    QByteArray bytes;
+    {
+        QFile file(BatchPath());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        bytes = file.readAll();
+        // Cut off at the very end: every process is there to run.
+        bytes = bytes.left(bytes.lastIndexOf("</Batch>"));
+        file.resize(0);
+        file.write(bytes);
+    }
+    TBatchItem damaged;
+    damaged.LoadFromFile(BatchPath());
+    ASSERT_TRUE(damaged.Damaged());
+    ASSERT_EQ(damaged.Processes.Count(), 3);
+    TRunSession session(damaged, BatchPath(), Options(TRunSession::TMode::Automatic, sim.SlavePath()));
+    session.Start();
+    ASSERT_TRUE(RunToEnd(session, 30000));
+
+    const TRunSession::TResult& result = session.Result();
+    EXPECT_FALSE(result.Saved);
+    EXPECT_EQ(result.SaveError, TDamagedSource::RefusalMessage(damaged.LoadWarning));
+    EXPECT_FALSE(result.JournalPath.isEmpty());
+    QFile file(BatchPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), bytes);
 }
 
 TEST_F(RunSessionTest, TheSimulatedPortRunsTheBuiltInInstrument) {

@@ -3,6 +3,8 @@
 
 #include "MainWindowFixture.h"
 
+#include "documents/DamagedSource.h"
+
 #include "platform/DirectoryWatcher.h"
 #include "platform/FileListClipboard.h"
 #include "platform/FileSystem.h"
@@ -763,4 +765,62 @@ TEST_F(MainWindowTest, ADamagedBatchIsToldAboutNeverRunOrSavedOverAndCanBeCopied
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), bytes);
+}
+
+// Every command that writes the selected batch leaves a damaged file as it is and says
+// why in the words the save itself uses.
+TEST_F(MainWindowTest, NoCommandWritesOverADamagedBatch) {
+    WriteSettings({{"DefaultViscoMeter", "2"}});
+    const QString path = Local() + "Cut.epb";
+    WriteBatch(path, 2, 0, 40, 1);
+    QByteArray bytes;
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        bytes = file.readAll();
+        // Cut off among the readings.
+        bytes = bytes.left(bytes.lastIndexOf("<Viscosity>"));
+        file.resize(0);
+        file.seek(0);
+        file.write(bytes);
+    }
+    TBatchItem read;
+    read.LoadFromFile(path);
+    ASSERT_TRUE(read.Damaged());
+    ASSERT_GT(read.Measurements.Count(), 0);
+    const QString refusal = TDamagedSource::RefusalMessage(read.LoadWarning);
+    auto unchanged = [&] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
+    };
+
+    Start();
+    ShowFolder(Local());
+    // A repaired copy asked for under the damaged file's own name is not written there.
+    Dialogs.Answers = {QMessageBox::Yes};
+    Dialogs.Paths = {path};
+    SelectInList(path);
+    QApplication::processEvents();
+    ASSERT_EQ(Dialogs.Count("question"), 1);
+    EXPECT_EQ(Dialogs.Texts("error"), QStringList{refusal});
+    EXPECT_TRUE(unchanged());
+
+    // Clear refuses before it asks to lose the readings.
+    Dialogs.Log.clear();
+    ASSERT_TRUE(Enabled("ActionClear"));
+    A("ActionClear")->trigger();
+    EXPECT_EQ(Dialogs.Count("question"), 0);
+    EXPECT_EQ(Dialogs.Texts("error"), QStringList{refusal});
+    EXPECT_TRUE(unchanged());
+
+    // A header edit stays on screen, unsaved.
+    Dialogs.Log.clear();
+    TFormViewBatch* view = Form->FormViewBatch();
+    view->SetTabIndex(0);
+    view->FormViewHeader()->EditCompany()->setText("Edited");
+    view->CommitEdits();
+    const QStringList errors = Dialogs.Texts("error");
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].endsWith(refusal)) << errors[0].toStdString();
+    EXPECT_TRUE(unchanged());
 }

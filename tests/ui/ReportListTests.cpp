@@ -2,6 +2,8 @@
 
 #include "MainWindowFixture.h"
 
+#include "documents/DamagedSource.h"
+#include "platform/DirectoryWatcher.h"
 #include "reports/Page.h"
 #include "reports/Report.h"
 #include "storage/StoragePaths.h"
@@ -231,6 +233,31 @@ TEST_F(ReportListTest, ReportFileThatCannotBeWrittenSaysWhyAndKeepsThePages) {
     EXPECT_EQ(R->ListViewPages()->topLevelItemCount(), 3);
 }
 
+TEST_F(ReportListTest, PageCommandsOnADamagedReportSayWhyAndLeaveTheFile) {
+    const QString daily = Reports() + "Daily.epr";
+    WriteReport(daily, {0, 1, 2});
+    QFile file(daily);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray cut = file.readAll();
+    cut = cut.left(cut.lastIndexOf("<Page>") + 3);
+    file.resize(0);
+    file.write(cut);
+    file.close();
+    TReport read;
+    read.LoadFromFile(daily);
+    ASSERT_TRUE(read.Damaged());
+    ASSERT_EQ(read.PageCount(), 2);
+
+    StartOnReports();
+    Select(daily);
+    ASSERT_EQ(R->ListViewPages()->topLevelItemCount(), 2);
+    R->NewPage(PageTypeInner);
+    EXPECT_EQ(LastError(), TDamagedSource::RefusalMessage(read.LoadWarning));
+    EXPECT_EQ(R->ListViewPages()->topLevelItemCount(), 2);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), cut);
+}
+
 TEST_F(ReportListTest, MovesBetweenGroupsAndTheirClashes) {
     WriteReport(Storage() + "Reports/Daily.epr", {1});
     WriteReport(Storage() + "Reports/Weekly.epr", {1});
@@ -391,3 +418,122 @@ TEST_F(ReportListTest, TheBatchViewsReportTabsFollowTheTabReportFiles) {
     view->SetTabIndex(4);
     EXPECT_EQ(preview->PreviewReport()->PageCount(), 3);
 }
+
+// Report files that another program adds, renames, removes or writes in either folder
+// show while the list shows, the selection staying on its report by name; the same
+// through inotify and through listing the folders, as on a network share.
+class ReportListWatchTest : public ReportListTest, public ::testing::WithParamInterface<bool> {
+protected:
+    void StartWatching() {
+        WriteSettings({{"DefaultViscoMeter", "2"}});
+        Start();
+        R = Form->FormReports();
+        ASSERT_NE(R, nullptr);
+        R->WatchPauseMs = 300;
+        R->WatchPollMs = 200;
+        if (GetParam())
+            R->WatchNeedsPolling = [](const QString&) { return true; };
+        Form->SelectNode(Form->ReportsNode());
+        QApplication::processEvents();
+        ASSERT_TRUE(R->isVisible());
+        for (TThreadDirectory* watcher : {R->ReportsWatcher(), R->TabReportsWatcher()}) {
+            ASSERT_NE(watcher, nullptr);
+            ASSERT_TRUE(WaitFor([&] { return !watcher->WatchedFolder().isEmpty(); }, 5000));
+            EXPECT_EQ(watcher->Polling(), GetParam());
+        }
+    }
+    bool Shows(const QStringList& mine, const QStringList& tabs) {
+        return WaitFor(
+            [&] { return Names(R->ListViewMyReports()) == mine && Names(R->ListViewTabReports()) == tabs; },
+            5000);
+    }
+    QString Current() const { return R->CurrentReport() ? R->CurrentReport()->FilePath : QString(); }
+};
+
+TEST_P(ReportListWatchTest, FilesChangedByOthersShowAndTheSelectionStaysByName) {
+    const QString daily = Reports() + "Daily.epr";
+    WriteReport(daily, {0, 1, 1, 2});
+    StartWatching();
+    Select(daily);
+    SelectPage(2);
+    ASSERT_TRUE(Shows({"Daily", "Standard Report"}, {"Standard Report"}));
+
+    // Added ahead of the selected report in its list: it moves a row down and stays selected.
+    WriteReport(Reports() + "Alpha.epr", {1});
+    WriteReport(Tabs() + "Audit.epr", {1});
+    EXPECT_TRUE(Shows({"Alpha", "Daily", "Standard Report"}, {"Standard Report", "Audit"}))
+        << Names(R->ListViewMyReports()).join(',').toStdString();
+    EXPECT_EQ(Current(), daily);
+    EXPECT_EQ(R->ListViewMyReports()->currentRow(), 1);
+    EXPECT_EQ(R->LabelReport()->text(), "My Reports > Daily");
+    EXPECT_EQ(R->SelectedPage(), 2);
+    EXPECT_GE(Form->TabReports().IndexOf(Tabs() + "Audit.epr", FileTypeReport), 0)
+        << "the main window's tab reports follow";
+    if (const QString shots = qEnvironmentVariable("BRAMBLEX_SHOTS"); !shots.isEmpty() && !GetParam()) {
+        Form->resize(1400, 900);
+        QTest::qWait(100);
+        Form->grab().save(shots + "/report-list-follows-the-folders.png");
+    }
+
+    ASSERT_TRUE(QFile::rename(Reports() + "Alpha.epr", Reports() + "Zulu.epr"));
+    ASSERT_TRUE(QFile::rename(Tabs() + "Audit.epr", Tabs() + "Review.epr"));
+    EXPECT_TRUE(Shows({"Daily", "Standard Report", "Zulu"}, {"Standard Report", "Review"}));
+    EXPECT_EQ(Current(), daily);
+    EXPECT_EQ(R->ListViewMyReports()->currentRow(), 0);
+
+    ASSERT_TRUE(QFile::remove(Reports() + "Zulu.epr"));
+    ASSERT_TRUE(QFile::remove(Tabs() + "Review.epr"));
+    EXPECT_TRUE(Shows({"Daily", "Standard Report"}, {"Standard Report"}));
+    EXPECT_EQ(Current(), daily);
+    EXPECT_EQ(R->SelectedPage(), 2);
+
+    // The selected report written by someone else: its pages are read again.
+    WriteReport(daily, {0, 1, 1, 1, 2});
+    EXPECT_TRUE(WaitFor([&] { return R->ListViewPages()->topLevelItemCount() == 5; }, 5000));
+    EXPECT_EQ(Current(), daily);
+    EXPECT_EQ(R->SelectedPage(), 2);
+
+    // Renamed under the list: nothing of that name is left to select.
+    ASSERT_TRUE(QFile::rename(daily, Reports() + "Nightly.epr"));
+    EXPECT_TRUE(Shows({"Nightly", "Standard Report"}, {"Standard Report"}));
+    EXPECT_EQ(R->CurrentReport(), nullptr);
+    EXPECT_TRUE(R->LabelReport()->text().isEmpty());
+    EXPECT_EQ(R->ListViewPages()->topLevelItemCount(), 0);
+
+    // Hidden, the list watches nothing; shown again, it reads the folders.
+    Form->SelectNode(Form->LocalNode());
+    QApplication::processEvents();
+    EXPECT_TRUE(R->ReportsWatcher() == nullptr || R->ReportsWatcher()->Terminated());
+    EXPECT_TRUE(R->TabReportsWatcher() == nullptr || R->TabReportsWatcher()->Terminated());
+    WriteReport(Reports() + "Later.epr", {1});
+    Form->SelectNode(Form->ReportsNode());
+    QApplication::processEvents();
+    EXPECT_EQ(Names(R->ListViewMyReports()), (QStringList{"Later", "Nightly", "Standard Report"}));
+}
+
+// A name being edited is not swept away: the lists follow once the editor closes.
+TEST_P(ReportListWatchTest, ARefreshWaitsForTheNameEditor) {
+    const QString daily = Reports() + "Daily.epr";
+    WriteReport(daily, {1});
+    StartWatching();
+    Select(daily);
+    R->RenameReport();
+    QApplication::processEvents();
+    ASSERT_TRUE(Editing(R->ListViewMyReports()));
+    WriteReport(Reports() + "Alpha.epr", {1});
+    QTest::qWait(1500);
+    EXPECT_TRUE(Editing(R->ListViewMyReports()));
+    EXPECT_EQ(Names(R->ListViewMyReports()), (QStringList{"Daily", "Standard Report"}));
+
+    QLineEdit* editor = nullptr;
+    for (QLineEdit* e : R->ListViewMyReports()->viewport()->findChildren<QLineEdit*>())
+        if (e->isVisible())
+            editor = e;
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_TRUE(Shows({"Alpha", "Daily", "Standard Report"}, {"Standard Report"}));
+    EXPECT_EQ(Current(), daily);
+}
+
+INSTANTIATE_TEST_SUITE_P(ReportList, ReportListWatchTest, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Polled" : "Watched"; });
