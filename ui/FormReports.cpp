@@ -860,7 +860,7 @@ void TFormReports::EditPage() {
     const int page = SelectedPage();
     if (!EditableReport() || page < 0)
         return;
-    TFormPageDesign designer(m_settings, m_dialogs, m_charts, this);
+    TFormPageDesign designer(m_settings, m_dialogs, m_designChoices, m_charts, this);
     designer.Execute(*entry, page);
     const int shown = designer.PageIndex();
     const QString path = entry->FilePath;

@@ -79,7 +79,7 @@ protected:
         File.FileType = FileTypeReport;
         ASSERT_TRUE(File.Load());
 
-        Dialog = std::make_unique<TFormPageDesign>(Settings, Dialogs);
+        Dialog = std::make_unique<TFormPageDesign>(Settings, Dialogs, Choices);
         Dialog->resize(1200, 800);
     }
     void TearDown() override {
@@ -101,6 +101,7 @@ protected:
     TSettings Settings;
     TScriptedDialogs Dialogs;
     std::unique_ptr<TFormPageDesign> Dialog;
+    TPageDesignChoices Choices;
 };
 
 TEST_F(PageDesignTest, OpensACopyOfThePageWithItsPropertiesShown) {
@@ -143,6 +144,14 @@ TEST_F(PageDesignTest, TheZoomChoiceIsKeptForTheNextOpening) {
     EXPECT_EQ(Dialog->ZoomBox()->currentText(), QStringLiteral("200%"));
     EXPECT_EQ(Dialog->Designer()->ZoomValue(), 2.0);
 }
+    // A dialog built afresh on the same choices, as every Edit builds one.
+    Dialog->ChooseZoom(1);
+    Dialog->reject();
+    Dialog = std::make_unique<TFormPageDesign>(Settings, Dialogs, Choices);
+    Open(0);
+    EXPECT_EQ(Dialog->ZoomBox()->currentText(), QStringLiteral("Full Page"));
+    EXPECT_EQ(Dialog->Designer()->ZoomType(), TZoomType::ztFullPage);
+    EXPECT_TRUE(Dialog->findChild<QAction*>(QStringLiteral("ActionZoom1"))->isChecked());
 
 TEST_F(PageDesignTest, SelectionDecidesWhatThePropertyEditorShows) {
     Open(1);
