@@ -237,7 +237,8 @@ TFormMain::TFormMain(TDialogService& dialogs, QWidget* parent)
     m_imageFolder->setObjectName(QStringLiteral("ImageSelectedFolder"));
     m_labelFolder = new QLabel(m_panelRight);
     m_labelFolder->setObjectName(QStringLiteral("LabelSelectedFolder"));
-    m_labelFolder->setAccessibleName(tr("Selected folder"));
+    // A screen reader reads the folder itself; the caption is context.
+    m_labelFolder->setAccessibleDescription(tr("Selected folder"));
     QFont bold = m_labelFolder->font();
     bold.setBold(true);
     m_labelFolder->setFont(bold);

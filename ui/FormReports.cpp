@@ -260,7 +260,7 @@ TFormReports::TFormReports(TSettings& settings, TDialogService& dialogs, TFileLi
     lowerLayout->setSpacing(1);
     m_label = new QLabel(lower);
     m_label->setObjectName(QStringLiteral("LabelCurrentReport"));
-    m_label->setAccessibleName(tr("Current report"));
+    m_label->setAccessibleDescription(tr("Current report"));
     QFont bold = m_label->font();
     bold.setBold(true);
     m_label->setFont(bold);

@@ -34,7 +34,6 @@ constexpr int DefaultReadingsWidth = 256;
 QLabel* HintLine(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
-    label->setAccessibleName(text);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // A narrow chart pane cuts the hint instead of widening the pane.
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -247,6 +246,7 @@ void TFormViewMeasurements::LoadFileItem(const TFileItem& entry, bool force) {
     FillReadings();
     BuildChart();
 }
+
 int TFormViewMeasurements::FittingWidth(int column) const {
     int width = TReadingsTableModel::ColumnWidth(column);
     if (column > 1)
@@ -268,7 +268,6 @@ int TFormViewMeasurements::FittingWidth(int column) const {
     }
     return std::max(width, m_table->horizontalHeader()->sectionSizeHint(column));
 }
-
 
 void TFormViewMeasurements::ForgetFileItem() {
     m_entry.FileModifiedTime = -1;

@@ -2,6 +2,7 @@
 // changed), leaving, the commands and their enabling, undo, accessible names.
 
 #include "DesignerSupport.h"
+#include "support/AccessibleLabels.h"
 #include "support/ScriptedDialogs.h"
 #include "support/SmallTmpfs.h"
 #include "support/TempDir.h"
@@ -100,8 +101,8 @@ protected:
     TFileItem File;
     TSettings Settings;
     TScriptedDialogs Dialogs;
-    std::unique_ptr<TFormPageDesign> Dialog;
     TPageDesignChoices Choices;
+    std::unique_ptr<TFormPageDesign> Dialog;
 };
 
 TEST_F(PageDesignTest, OpensACopyOfThePageWithItsPropertiesShown) {
@@ -143,7 +144,6 @@ TEST_F(PageDesignTest, TheZoomChoiceIsKeptForTheNextOpening) {
     Open(2);
     EXPECT_EQ(Dialog->ZoomBox()->currentText(), QStringLiteral("200%"));
     EXPECT_EQ(Dialog->Designer()->ZoomValue(), 2.0);
-}
     // A dialog built afresh on the same choices, as every Edit builds one.
     Dialog->ChooseZoom(1);
     Dialog->reject();
@@ -152,6 +152,7 @@ TEST_F(PageDesignTest, TheZoomChoiceIsKeptForTheNextOpening) {
     EXPECT_EQ(Dialog->ZoomBox()->currentText(), QStringLiteral("Full Page"));
     EXPECT_EQ(Dialog->Designer()->ZoomType(), TZoomType::ztFullPage);
     EXPECT_TRUE(Dialog->findChild<QAction*>(QStringLiteral("ActionZoom1"))->isChecked());
+}
 
 TEST_F(PageDesignTest, SelectionDecidesWhatThePropertyEditorShows) {
     Open(1);
@@ -568,6 +569,24 @@ TEST_F(PageDesignTest, TheShippedTemplateOpens) {
     EXPECT_FALSE(Dialog->IsModified());
     EXPECT_EQ(Dialog->findChild<QLabel*>(QStringLiteral("LabelReport"))->text(),
               QStringLiteral("Standard Report"));
+}
+
+TEST_F(PageDesignTest, ItsLabelsAreNamedByWhatTheyShow) {
+    Open(2);
+    Editor().SelectItem(Page().Item(0));
+    EXPECT_EQ(AccessibleNameOf(Dialog->findChild<QLabel*>(QStringLiteral("LabelReport"))),
+              QStringLiteral("Test"));
+    EXPECT_EQ(AccessibleNameOf(Dialog->findChild<QLabel*>(QStringLiteral("LabelPage"))),
+              QStringLiteral("Page 3"));
+    int counted = 0;
+    EXPECT_EQ(MisnamedLabels(Dialog.get(), &counted), QStringList());
+    EXPECT_GE(counted, 3) << "zoom caption, report and page";
+    // The text editor's status line names the property it edits.
+    TFormMemoEditor& memo = Dialog->PropertyEditor()->MemoEditor();
+    memo.Property = &Page().Item(0)->Property(QStringLiteral("Text"));
+    memo.Load();
+    EXPECT_EQ(AccessibleNameOf(memo.StatusLine()), QStringLiteral("Text"));
+    EXPECT_EQ(MisnamedLabels(&memo), QStringList());
 }
 
 TEST_F(PageDesignTest, EveryControlHasAnAccessibleName) {
