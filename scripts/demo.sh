@@ -4,10 +4,15 @@
 # oil, and batches ready for an Auto and a Manual run. Nothing of the user's own
 # storage tree, settings or run journals is touched: everything lives in the demo folder.
 #
+#   scripts/demo.sh [BUILD [FILE...]]   BUILD: the build folder (default: ../build);
+#                                       FILEs are handed to the window to open
 #   BRAMBLEX_DEMO_DIR    the demo folder (default: /tmp/bramblex-demo)
 #   BRAMBLEX_DEMO_FRESH  set to 1 to seed the demo tree again from scratch
 set -euo pipefail
 build=${1:-$(dirname "$0")/../build}
+# The build folder is the script's own argument: the window gets only what follows it,
+# or it would be asked to open the build folder.
+if [ $# -gt 0 ]; then shift; fi
 build=$(cd "$build" && pwd)
 demo=${BRAMBLEX_DEMO_DIR:-${TMPDIR:-/tmp}/bramblex-demo}
 cli="$build/tools/cli/bramblex-cli"

@@ -238,7 +238,8 @@ TFormMain::TFormMain(TDialogService& dialogs, QWidget* parent)
     m_imageFolder->setObjectName(QStringLiteral("ImageSelectedFolder"));
     m_labelFolder = new QLabel(m_panelRight);
     m_labelFolder->setObjectName(QStringLiteral("LabelSelectedFolder"));
-    m_labelFolder->setAccessibleName(tr("Selected folder"));
+    // A screen reader reads the folder itself; the caption is context.
+    m_labelFolder->setAccessibleDescription(tr("Selected folder"));
     QFont bold = m_labelFolder->font();
     bold.setBold(true);
     m_labelFolder->setFont(bold);
@@ -1180,7 +1181,12 @@ void TFormMain::ActionAboutExecute() {
         tr("<h3>Korvane Bramblex</h3><p>Version %1</p>"
            "<p>Runs measurement programmes on Korvane 4150 rotational viscometers, keeps the readings "
            "of every batch and reports, prints and exports them.</p>"
-           "<p>Storage folder: %2</p>")
+           "<p>Storage folder: %2</p>"
+           "<p>Bramblex is free software: you can redistribute it and/or modify it under the terms of the "
+           "GNU General Public License as published by the Free Software Foundation, either version 3 of "
+           "the License, or (at your option) any later version (GPL-3.0-or-later). It comes with "
+           "ABSOLUTELY NO WARRANTY. See <a href=\"https://www.gnu.org/licenses/gpl-3.0.html\">"
+           "https://www.gnu.org/licenses/gpl-3.0.html</a>.</p>")
             .arg(QCoreApplication::applicationVersion(), StorageRoot().toHtmlEscaped()));
 }
 

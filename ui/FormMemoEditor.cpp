@@ -62,7 +62,7 @@ TFormMemoEditor::TFormMemoEditor(QWidget* parent) : QDialog(parent) {
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("StatusBar"));
     m_status->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_status->setAccessibleName(tr("Status"));
+    m_status->setAccessibleDescription(tr("Status"));
     layout->addWidget(m_status);
     resize(560, 360);
 }

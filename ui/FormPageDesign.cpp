@@ -39,9 +39,9 @@ QString ErrorText(const std::exception& error) {
 
 } // namespace
 
-TFormPageDesign::TFormPageDesign(TSettings& settings, TDialogService& dialogs, TChartPainter* charts,
-                                 QWidget* parent)
-    : QDialog(parent), m_settings(settings), m_dialogs(dialogs) {
+TFormPageDesign::TFormPageDesign(TSettings& settings, TDialogService& dialogs, TPageDesignChoices& choices,
+                                 TChartPainter* charts, QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_dialogs(dialogs), m_choices(choices) {
     setObjectName(QStringLiteral("FormPageDesign"));
     setWindowTitle(tr("Page Design"));
     setAccessibleName(tr("Page Design"));
@@ -420,7 +420,7 @@ void TFormPageDesign::Load(const TFileItem& file, int pageIndex) {
     m_itemList->ShowPage(&m_editor->Page());
     m_propertyEditor->ShowList(&m_editor->Page().Properties);
     ShowStatus();
-    ChooseZoom(m_zoomIndex);
+    ChooseZoom(m_choices.Zoom);
     m_select->setChecked(true);
     m_editor->setFocus();
     UpdateActions();
@@ -635,7 +635,7 @@ QStringList TFormPageDesign::ZoomChoices() {
 void TFormPageDesign::ChooseZoom(int index) {
     if (index < 0 || index >= PageZoomChoiceCount)
         return;
-    m_zoomIndex = index;
+    m_choices.Zoom = index;
     m_zoomBox->setCurrentIndex(index);
     m_zoomActions[index]->setChecked(true);
     m_designer->SetZoom(PageZoomChoices[index].Type, PageZoomChoices[index].Value);

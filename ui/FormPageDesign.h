@@ -2,8 +2,8 @@
 
 // The modal "Page Design" dialog: one page of a report file laid out with the page
 // designer, the item list and the property editor, and saved back into the file.
-// The report list opens it from its Edit command; one instance serves every
-// opening and keeps its zoom choice.
+// The report list opens it from its Edit command, a new dialog each time, and hands
+// every one the choices it keeps between openings.
 
 #include "storage/FileItem.h"
 
@@ -26,14 +26,21 @@ class TPageEditor;
 class TPageRuler;
 class TSettings;
 
+// What the dialog keeps from one opening to the next while the program runs (grid and
+// snap live in the settings instead): whoever opens the dialog holds it.
+struct TPageDesignChoices {
+    int Zoom = 0; // index of the zoom list; "Page Width" until the operator chooses
+};
+
 class TFormPageDesign : public QDialog {
     Q_OBJECT
 
 public:
     // settings: "Grid" and "Snap" are read at every opening and stored when switched.
+    // choices: read at every opening and changed with them; it must outlive the dialog.
     // charts draws the chart items (none: they only mark their place).
-    TFormPageDesign(TSettings& settings, TDialogService& dialogs, TChartPainter* charts = nullptr,
-                    QWidget* parent = nullptr);
+    TFormPageDesign(TSettings& settings, TDialogService& dialogs, TPageDesignChoices& choices,
+                    TChartPainter* charts = nullptr, QWidget* parent = nullptr);
     ~TFormPageDesign() override;
 
     // Copies the report's file entry (loading the report when the entry has not),
@@ -67,7 +74,7 @@ public:
     // The zoom list's choices: "Page Width", "Full Page", "500%" ... "10%".
     static QStringList ZoomChoices();
     void ChooseZoom(int index);
-    int ZoomChoice() const { return m_zoomIndex; }
+    int ZoomChoice() const { return m_choices.Zoom; }
 
     TPageDesigner* Designer() const { return m_designer; }
     TPageEditor* Editor() const { return m_editor; }
@@ -98,9 +105,9 @@ private:
 
     TSettings& m_settings;
     TDialogService& m_dialogs;
+    TPageDesignChoices& m_choices;
     TFileItem m_file;
     int m_pageIndex = 0;
-    int m_zoomIndex = 0;
     bool m_finishing = false;
     QUndoStack m_undo;
 

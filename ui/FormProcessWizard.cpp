@@ -46,7 +46,6 @@ QComboBox* NewList(QWidget* parent, const char* name, const QString& caption) {
 QLabel* NewText(QWidget* parent, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
-    label->setAccessibleName(text);
     return label;
 }
 
@@ -107,7 +106,6 @@ TFormProcessWizard::TFormProcessWizard(TDialogService& dialogs, QWidget* parent)
     auto* triggerGrid = new QGridLayout(triggers);
     m_useDelay = new QCheckBox(tr("Start Delay (seconds):"), triggers);
     m_useDelay->setObjectName(QStringLiteral("CheckBoxStartDelay"));
-    m_useDelay->setAccessibleName(m_useDelay->text());
     m_delay = NewEdit(triggers, "EditStartDelay", tr("Start Delay (seconds):"), 7);
     m_useTemperature = new QCheckBox(triggers);
     m_useTemperature->setObjectName(QStringLiteral("CheckBoxStartTemperature"));
@@ -159,7 +157,6 @@ void TFormProcessWizard::Prepare(int spindle, bool edit) {
     m_edit = edit;
     restart();
     m_useTemperature->setText(tr("Start Temperature (%1)").arg(TemperatureUnitsName()));
-    m_useTemperature->setAccessibleName(m_useTemperature->text());
     for (QLineEdit* field : {m_identifier, m_time, m_delay, m_temperature, m_measurements})
         field->clear();
     m_useDelay->setChecked(false);

@@ -251,7 +251,6 @@ TFormPropertyEditor::TFormPropertyEditor(TDialogService& dialogs, QWidget* paren
 
     m_header = new QLabel(tr("Property Editor"), this);
     m_header->setObjectName(QStringLiteral("LabelPropertyEditor"));
-    m_header->setAccessibleName(tr("Property Editor"));
     m_header->setFixedHeight(20);
     m_header->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_header->setIndent(4);

@@ -274,7 +274,7 @@ TFormReports::TFormReports(TSettings& settings, TDialogService& dialogs, TFileLi
     lowerLayout->setSpacing(1);
     m_label = new QLabel(lower);
     m_label->setObjectName(QStringLiteral("LabelCurrentReport"));
-    m_label->setAccessibleName(tr("Current report"));
+    m_label->setAccessibleDescription(tr("Current report"));
     QFont bold = m_label->font();
     bold.setBold(true);
     m_label->setFont(bold);
@@ -1010,7 +1010,7 @@ void TFormReports::EditPage() {
     if (!EditableReport() || page < 0)
         return;
     const TOwnChange own(*this);
-    TFormPageDesign designer(m_settings, m_dialogs, m_charts, this);
+    TFormPageDesign designer(m_settings, m_dialogs, m_designChoices, m_charts, this);
     designer.Execute(*entry, page);
     const int shown = designer.PageIndex();
     const QString path = entry->FilePath;

@@ -7,6 +7,7 @@
 // file that cannot be written is reported and the report stays as it was on screen.
 
 #include "storage/FileItem.h"
+#include "ui/FormPageDesign.h"
 
 #include <QWidget>
 
@@ -138,6 +139,8 @@ private:
     TFileList& m_tabReports;
     std::function<void()> m_reloadTabReports;
     TChartPainter* m_charts;
+    // The page designer's zoom from one Edit to the next.
+    TPageDesignChoices m_designChoices;
 
     QSplitter* m_splitter;
     QWidget* m_upper;

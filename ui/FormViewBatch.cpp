@@ -87,7 +87,6 @@ TFormViewBatch::TFormViewBatch(TSettings& settings, const TFileList& tabReports,
     m_dockCaption = new QLabel(tr("Unable to modify multiple batch items."), m_dock);
     m_dockCaption->setObjectName(QStringLiteral("LabelPreviewDock"));
     m_dockCaption->setAlignment(Qt::AlignCenter);
-    m_dockCaption->setAccessibleName(m_dockCaption->text());
     m_dockLayout->addWidget(m_dockCaption);
     layout->addWidget(m_dock, 1);
 

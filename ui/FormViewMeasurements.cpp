@@ -15,6 +15,7 @@
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
@@ -33,7 +34,6 @@ constexpr int DefaultReadingsWidth = 256;
 QLabel* HintLine(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
-    label->setAccessibleName(text);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // A narrow chart pane cuts the hint instead of widening the pane.
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -220,7 +220,7 @@ void TFormViewMeasurements::LoadFileItem(const TFileItem& entry, bool force) {
         m_yCount = yCount;
         m_model->SetColumns(shear);
         for (int column = 0; column < m_model->columnCount(); ++column)
-            m_table->setColumnWidth(column, TReadingsTableModel::ColumnWidth(column));
+            m_table->setColumnWidth(column, FittingWidth(column));
     }
     m_loading = true;
     {
@@ -245,6 +245,28 @@ void TFormViewMeasurements::LoadFileItem(const TFileItem& entry, bool force) {
     SortReadings();
     FillReadings();
     BuildChart();
+}
+
+int TFormViewMeasurements::FittingWidth(int column) const {
+    int width = TReadingsTableModel::ColumnWidth(column);
+    if (column > 1)
+        return width;
+    // Measured as the table's cells measure their text, margins included.
+    QStyleOptionViewItem option;
+    option.initFrom(m_table);
+    option.font = m_table->font();
+    option.fontMetrics = QFontMetrics(option.font);
+    option.features = QStyleOptionViewItem::HasDisplay;
+    option.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    option.textElideMode = m_table->textElideMode();
+    const int grid = m_table->showGrid() ? 1 : 0;
+    for (const QString& text : TReadingsTableModel::DateTimeSamples(column)) {
+        option.text = text;
+        const QSize cell =
+            m_table->style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), m_table);
+        width = std::max(width, cell.width() + grid);
+    }
+    return std::max(width, m_table->horizontalHeader()->sectionSizeHint(column));
 }
 
 void TFormViewMeasurements::ForgetFileItem() {

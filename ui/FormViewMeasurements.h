@@ -51,6 +51,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The column's least width, the date and time columns widened to their widest text
+    // in the user's locale formats and to their captions.
+    int FittingWidth(int column) const;
     void FillReadings();
     void ComboBoxXAxisChange();
     void CheckedComboYAxisChange();

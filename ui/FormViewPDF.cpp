@@ -45,7 +45,7 @@ TFormViewPDF::TFormViewPDF(QWidget* parent)
     m_view->setZoomMode(QPdfView::ZoomMode::FitToWidth);
     m_view->setDocument(m_document);
     m_failure->setObjectName(QStringLiteral("LabelPdfFailure"));
-    m_failure->setAccessibleName(tr("PDF document"));
+    m_failure->setAccessibleDescription(tr("PDF document"));
     m_failure->setAlignment(Qt::AlignCenter);
     m_failure->setWordWrap(true);
     m_failure->hide();

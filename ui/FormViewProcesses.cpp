@@ -78,7 +78,6 @@ TFormViewProcesses::TFormViewProcesses(QWidget* parent) : TBatchSubView(parent) 
 
     m_noSupport = new QLabel(ProcessesNotSupportedText(), m_pages);
     m_noSupport->setObjectName(QStringLiteral("PanelNoSupport"));
-    m_noSupport->setAccessibleName(m_noSupport->text());
     m_noSupport->setAlignment(Qt::AlignCenter);
     m_pages->addWidget(m_noSupport);
 

@@ -110,9 +110,11 @@ TFormViewReport::TFormViewReport(QWidget* parent) : QWidget(parent) {
     reportsLabel->setObjectName(QStringLiteral("LabelReports"));
     m_reports = new QToolButton(custom);
     m_reports->setObjectName(QStringLiteral("CheckedComboReports"));
-    m_reports->setAccessibleName(tr("Reports"));
+    // Named by the reports it shows, like a list by its choice; the caption is context.
+    m_reports->setAccessibleDescription(tr("Reports"));
     m_reports->setPopupMode(QToolButton::InstantPopup);
     m_reports->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_reports->setText(tr("(none)")); // until the reports are listed
     m_reports->setMinimumWidth(180);
     m_reportsMenu = new QMenu(m_reports);
     m_reportsMenu->setObjectName(QStringLiteral("MenuReports"));
@@ -126,7 +128,7 @@ TFormViewReport::TFormViewReport(QWidget* parent) : QWidget(parent) {
     standardRow->setContentsMargins(2, 0, 2, 0);
     m_standardLabel = new QLabel(standard);
     m_standardLabel->setObjectName(QStringLiteral("LabelStandardReport"));
-    m_standardLabel->setAccessibleName(tr("Standard report"));
+    m_standardLabel->setAccessibleDescription(tr("Standard report"));
     standardRow->addWidget(m_standardLabel);
     m_mode->addWidget(custom);
     m_mode->addWidget(standard);

@@ -52,6 +52,26 @@ int TReadingsTableModel::ColumnWidth(int column) {
     return column >= 0 && column < 8 ? widths[column] : 80;
 }
 
+QStringList TReadingsTableModel::DateTimeSamples(int column) {
+    QStringList samples;
+    TDateTimeTexts texts;
+    const QDate origin(1899, 12, 30);
+    if (column == 0) {
+        for (int month = 1; month <= 12; ++month)
+            for (int day = 22; day <= 28; ++day) {
+                texts.Set(static_cast<double>(origin.daysTo(QDate(2028, month, day))));
+                samples << texts.Date();
+            }
+    } else if (column == 1) {
+        const double day = static_cast<double>(origin.daysTo(QDate(2028, 1, 28)));
+        for (int hour = 0; hour < 24; ++hour) {
+            texts.Set(day + QTime(hour, 58, 58).msecsSinceStartOfDay() / 86400000.0);
+            samples << texts.Time();
+        }
+    }
+    return samples;
+}
+
 int TReadingsTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_readings.Count();
 }

@@ -34,8 +34,12 @@ public:
     bool LowTorque(int row) const;
     static QString LowTorqueHint();
 
-    // The pixel width of each column.
+    // The least pixel width of each column.
     static int ColumnWidth(int column);
+    // What the date (column 0) or time (column 1) column can show in the user's locale
+    // formats: a date in every month and on every weekday, a time in every hour (day
+    // halves), each with two-digit numbers. The widest of them sizes the column.
+    static QStringList DateTimeSamples(int column);
 
 private:
     TMeasurementList m_readings;

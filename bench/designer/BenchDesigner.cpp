@@ -108,8 +108,9 @@ void OpenOn(TFormPageDesign& dialog) {
 void BM_OpenDialog(benchmark::State& state) {
     TSettings settings;
     TQuietDialogs dialogs;
+    TPageDesignChoices choices;
     for (auto _ : state) {
-        TFormPageDesign dialog(settings, dialogs, &Charts());
+        TFormPageDesign dialog(settings, dialogs, choices, &Charts());
         OpenOn(dialog);
         if (dialog.Editor()->LastPaintArea() == 0)
             state.SkipWithError("the page was not painted");
@@ -125,7 +126,8 @@ BENCHMARK(BM_OpenDialog)->Unit(benchmark::kMillisecond)->Iterations(10);
 void BM_ReopenDialog(benchmark::State& state) {
     TSettings settings;
     TQuietDialogs dialogs;
-    TFormPageDesign dialog(settings, dialogs, &Charts());
+    TPageDesignChoices choices;
+    TFormPageDesign dialog(settings, dialogs, choices, &Charts());
     OpenOn(dialog);
     dialog.reject();
     for (auto _ : state) {
@@ -143,7 +145,8 @@ BENCHMARK(BM_ReopenDialog)->Unit(benchmark::kMillisecond)->Iterations(20);
 void BM_DragItem(benchmark::State& state) {
     TSettings settings;
     TQuietDialogs dialogs;
-    TFormPageDesign dialog(settings, dialogs, &Charts());
+    TPageDesignChoices choices;
+    TFormPageDesign dialog(settings, dialogs, choices, &Charts());
     OpenOn(dialog);
     TPageEditor* editor = dialog.Editor();
     TPageItem* item = editor->Page().Item(static_cast<int>(state.range(0)));
@@ -180,7 +183,8 @@ BENCHMARK(BM_DragItem)->Arg(1)->Arg(48)->Arg(49)->Unit(benchmark::kMillisecond);
 void BM_FullRepaint(benchmark::State& state) {
     TSettings settings;
     TQuietDialogs dialogs;
-    TFormPageDesign dialog(settings, dialogs, &Charts());
+    TPageDesignChoices choices;
+    TFormPageDesign dialog(settings, dialogs, choices, &Charts());
     OpenOn(dialog);
     TPageEditor* editor = dialog.Editor();
     for (auto _ : state) {

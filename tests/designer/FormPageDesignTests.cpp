@@ -2,6 +2,7 @@
 // changed), leaving, the commands and their enabling, undo, accessible names.
 
 #include "DesignerSupport.h"
+#include "support/AccessibleLabels.h"
 #include "support/ScriptedDialogs.h"
 #include "support/SmallTmpfs.h"
 #include "support/TempDir.h"
@@ -80,7 +81,7 @@ protected:
         File.FileType = FileTypeReport;
         ASSERT_TRUE(File.Load());
 
-        Dialog = std::make_unique<TFormPageDesign>(Settings, Dialogs);
+        Dialog = std::make_unique<TFormPageDesign>(Settings, Dialogs, Choices);
         Dialog->resize(1200, 800);
     }
     void TearDown() override {
@@ -101,6 +102,7 @@ protected:
     TFileItem File;
     TSettings Settings;
     TScriptedDialogs Dialogs;
+    TPageDesignChoices Choices;
     std::unique_ptr<TFormPageDesign> Dialog;
 };
 
@@ -143,6 +145,14 @@ TEST_F(PageDesignTest, TheZoomChoiceIsKeptForTheNextOpening) {
     Open(2);
     EXPECT_EQ(Dialog->ZoomBox()->currentText(), QStringLiteral("200%"));
     EXPECT_EQ(Dialog->Designer()->ZoomValue(), 2.0);
+    // A dialog built afresh on the same choices, as every Edit builds one.
+    Dialog->ChooseZoom(1);
+    Dialog->reject();
+    Dialog = std::make_unique<TFormPageDesign>(Settings, Dialogs, Choices);
+    Open(0);
+    EXPECT_EQ(Dialog->ZoomBox()->currentText(), QStringLiteral("Full Page"));
+    EXPECT_EQ(Dialog->Designer()->ZoomType(), TZoomType::ztFullPage);
+    EXPECT_TRUE(Dialog->findChild<QAction*>(QStringLiteral("ActionZoom1"))->isChecked());
 }
 
 TEST_F(PageDesignTest, SelectionDecidesWhatThePropertyEditorShows) {
@@ -587,6 +597,24 @@ TEST_F(PageDesignTest, TheShippedTemplateOpens) {
     EXPECT_FALSE(Dialog->IsModified());
     EXPECT_EQ(Dialog->findChild<QLabel*>(QStringLiteral("LabelReport"))->text(),
               QStringLiteral("Standard Report"));
+}
+
+TEST_F(PageDesignTest, ItsLabelsAreNamedByWhatTheyShow) {
+    Open(2);
+    Editor().SelectItem(Page().Item(0));
+    EXPECT_EQ(AccessibleNameOf(Dialog->findChild<QLabel*>(QStringLiteral("LabelReport"))),
+              QStringLiteral("Test"));
+    EXPECT_EQ(AccessibleNameOf(Dialog->findChild<QLabel*>(QStringLiteral("LabelPage"))),
+              QStringLiteral("Page 3"));
+    int counted = 0;
+    EXPECT_EQ(MisnamedLabels(Dialog.get(), &counted), QStringList());
+    EXPECT_GE(counted, 3) << "zoom caption, report and page";
+    // The text editor's status line names the property it edits.
+    TFormMemoEditor& memo = Dialog->PropertyEditor()->MemoEditor();
+    memo.Property = &Page().Item(0)->Property(QStringLiteral("Text"));
+    memo.Load();
+    EXPECT_EQ(AccessibleNameOf(memo.StatusLine()), QStringLiteral("Text"));
+    EXPECT_EQ(MisnamedLabels(&memo), QStringList());
 }
 
 TEST_F(PageDesignTest, EveryControlHasAnAccessibleName) {

@@ -6,6 +6,7 @@
 #include "documents/BatchItem.h"
 #include "documents/Settings.h"
 #include "storage/FileItem.h"
+#include "support/AccessibleLabels.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 #include "ui/FormLocal.h"
@@ -38,7 +39,8 @@
 #include <memory>
 
 // The controls of top (visible ones, Qt's own parts aside) that a screen reader could
-// not name: "class objectName" of each. counted gets the number of controls checked.
+// not name (no name given, nor a text of their own): "class objectName" of each.
+// counted gets the number of controls checked.
 inline QStringList UnnamedControls(QWidget* top, int* counted = nullptr) {
     QStringList unnamed;
     for (QWidget* w : top->findChildren<QWidget*>()) {
@@ -53,7 +55,7 @@ inline QStringList UnnamedControls(QWidget* top, int* counted = nullptr) {
                 continue;
             if (counted)
                 ++*counted;
-            if (w->accessibleName().isEmpty())
+            if (AccessibleNameOf(w).trimmed().isEmpty())
                 unnamed << QStringLiteral("%1 %2").arg(w->metaObject()->className(), w->objectName());
         }
     }

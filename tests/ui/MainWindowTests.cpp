@@ -342,7 +342,11 @@ TEST_F(MainWindowTest, HelpOpensTheShippedGuideAndAboutNamesTheProgram) {
 
     A("ActionAbout")->trigger();
     ASSERT_EQ(Dialogs.Count("about"), 1);
-    EXPECT_TRUE(Dialogs.Texts("about")[0].contains("Korvane Bramblex"));
+    const QString about = Dialogs.Texts("about")[0];
+    EXPECT_TRUE(about.contains("Korvane Bramblex"));
+    EXPECT_TRUE(about.contains("GNU General Public License as published by the Free Software Foundation, "
+                               "either version 3 of the License, or (at your option) any later version"))
+        << about.toStdString();
 }
 
 TEST_F(MainWindowTest, ChangeStorageDirectoryPreparesTheNewTreeFirst) {

@@ -80,6 +80,41 @@ TEST_F(MeasurementViewTest, QuantitiesAndColumnsFollowTheSpindle) {
     EXPECT_EQ(Cell(0, 7), "30.3");
 }
 
+TEST_F(MeasurementViewTest, DateAndTimeColumnsShowTheirTextsWholeInTheUsersLocale) {
+    const QLocale saved;
+    struct TRestore {
+        QLocale Locale;
+        ~TRestore() { QLocale::setDefault(Locale); }
+    } restore{saved};
+    // A reading on the 28th of every month, at every hour's last minute in turn.
+    const QString path = Write("Year", V2L, L1, std::vector<Reading>(12, Reading{100}));
+    auto batch = Read(path);
+    for (int month = 0; month < 12; ++month) {
+        const QDate date(2025, month + 1, 28);
+        batch->Measurements.EditItem(month)->DateTime =
+            static_cast<double>(QDate(1899, 12, 30).daysTo(date)) +
+            (month * 2 + 1 + 58 / 60.0 + 58 / 3600.0) / 24.0;
+    }
+    batch->SaveToFile(path);
+    for (const char* name : {"C", "de_DE", "en_US"}) {
+        SCOPED_TRACE(name);
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+        Show(path);
+        QTableView* table = M()->ListViewMeasurements();
+        ASSERT_EQ(Table()->rowCount(), 12);
+        for (int column : {0, 1}) {
+            SCOPED_TRACE(column);
+            EXPECT_GE(table->columnWidth(column), 70);
+            // What the rows need, measured by the table itself, and the caption.
+            EXPECT_GE(table->columnWidth(column),
+                      static_cast<QAbstractItemView*>(table)->sizeHintForColumn(column));
+            EXPECT_GE(table->columnWidth(column), table->horizontalHeader()->sectionSizeHint(column));
+        }
+        EXPECT_EQ(table->columnWidth(2), 100) << "the other columns keep their widths";
+    }
+    EXPECT_EQ(Cell(11, 1), "11:58:58 PM") << "en_US: the time the column was too narrow for";
+}
+
 TEST_F(MeasurementViewTest, OverScaleReadingsShowTheWordsAndNoPoint) {
     const double full = FullScale(V2R, TR8, Rpm10);
     Show(Write("Over", V2R, TR8, {{full, Rpm10, 20.5, 1, 2}, {full * 1.01, Rpm10, 21, 3, 4}, {full / 2}},

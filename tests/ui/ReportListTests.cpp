@@ -366,6 +366,33 @@ TEST_F(ReportListTest, EditHandsThePageToTheDesignerAndSelectsWhereItEndedUp) {
     EXPECT_EQ(R->LabelReport()->text(), "My Reports > Daily");
 }
 
+TEST_F(ReportListTest, EachEditStartsTheDesignerAtTheZoomChosenLast) {
+    const QString daily = Storage() + "Reports/Daily.epr";
+    WriteReport(daily, {0, 1, 2});
+    StartOnReports();
+    Select(daily);
+    SelectPage(0);
+    // Each Edit builds its own dialog: what it starts with and what the operator leaves it at.
+    const auto edit = [this](int choose) {
+        QString shown;
+        QTimer::singleShot(0, R, [&] {
+            auto* designer = qobject_cast<TFormPageDesign*>(QApplication::activeModalWidget());
+            ASSERT_NE(designer, nullptr);
+            shown = designer->ZoomBox()->currentText();
+            if (choose >= 0)
+                designer->findChild<QAction*>(QStringLiteral("ActionZoom%1").arg(choose))->trigger();
+            designer->AbandonAndExit();
+        });
+        R->Action("ActionEditPage")->trigger();
+        return shown;
+    };
+    EXPECT_EQ(edit(3), "Page Width");
+    EXPECT_EQ(edit(-1), "200%");
+    EXPECT_EQ(edit(8), "200%");
+    SelectPage(2);
+    EXPECT_EQ(edit(-1), "25%") << "another page of the report";
+}
+
 TEST_F(ReportListTest, TheBatchViewsReportTabsFollowTheTabReportFiles) {
     WriteSettings({{"DefaultViscoMeter", "2"}});
     const QString batch = Local() + "Run.epb";
