@@ -140,4 +140,5 @@ private:
     QAction* m_graphic = nullptr;
     QAction* m_run = nullptr;
     QAction* m_measurements = nullptr;
+    QAction* m_flowCurve = nullptr;
 };
