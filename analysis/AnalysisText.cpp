@@ -130,7 +130,8 @@ QString AnalysisToText(const TBatchAnalysis& analysis, const QString& file) {
         lines << QStringLiteral("  ") + analysis.FlowModelsReason;
     } else {
         // Name, parameters, R², points, AICc; the best model marked with "*".
-        const QStringList header{Tr("Model"), Tr("Parameters"), Tr("R²"), Tr("Points"), Tr("AICc")};
+        const QStringList header{QStringLiteral("  ") + Tr("Model"), Tr("Parameters"), Tr("R²"), Tr("Points"),
+                                 Tr("AICc")};
         std::vector<QStringList> rows;
         for (size_t i = 0; i < analysis.FlowModels.size(); ++i) {
             const auto& fit = analysis.FlowModels[i];
@@ -153,7 +154,9 @@ QString AnalysisToText(const TBatchAnalysis& analysis, const QString& file) {
             QString text = QStringLiteral("  ");
             for (qsizetype c = 0; c < cells.size(); ++c)
                 text += cells[c].leftJustified(widths[c] + 2);
-            return text.trimmed().prepend(QStringLiteral("  "));
+            while (text.endsWith(QLatin1Char(' ')))
+                text.chop(1);
+            return text;
         };
         lines << line(header);
         for (const auto& row : rows)

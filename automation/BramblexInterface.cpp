@@ -1,5 +1,6 @@
 #include "automation/BramblexInterface.h"
 
+#include "analysis/Analysis.h"
 #include "core/Error.h"
 #include "platform/Clipboard.h"
 #include "reports/Report.h"
@@ -8,6 +9,8 @@
 #include "services/ReportJobs.h"
 #include "services/ReportPrinting.h"
 #include "storage/StoragePaths.h"
+
+#include <QJsonDocument>
 
 TBramblexInterface::TBramblexInterface(TChartPainter* charts) : m_charts(charts) {}
 
@@ -38,6 +41,7 @@ void TBramblexInterface::OpenBatch(const QString& path) {
     if (loaded.Damaged())
         throw EFileError(loaded.LoadWarning);
     m_batch.Assign(loaded);
+    m_batchPath = path;
 }
 
 QString TBramblexInterface::GetBatchID() const {
@@ -46,6 +50,13 @@ QString TBramblexInterface::GetBatchID() const {
 
 QString TBramblexInterface::GetLocalPath() const {
     return LocalFolder();
+}
+
+QString TBramblexInterface::GetAnalysis() const {
+    if (m_batchPath.isEmpty())
+        throw EBramblexError(Tr("No batch is open"));
+    return QString::fromUtf8(
+        QJsonDocument(AnalysisToJson(AnalyzeBatch(m_batch), m_batchPath)).toJson(QJsonDocument::Compact));
 }
 
 void TBramblexInterface::CopyPageToClipboard(const QString& report, int index) {

@@ -1,6 +1,6 @@
 #pragma once
 
-// The seven operations of the automation object, apart from how clients reach them.
+// The eight operations of the automation object, apart from how clients reach them.
 // They work on the process's one open batch and on the report templates of the storage
 // tree's "Reports" folder (read again when a file there changed). Failures raise
 // EBramblexError with the operator's text.
@@ -37,6 +37,9 @@ public:
     QString GetBatchID() const;
     // The storage tree's "Local" folder, ending with "/".
     QString GetLocalPath() const;
+    // The open batch's analysis as JSON text (AnalysisToJson, "file" the batch's path),
+    // low-torque readings left out; raises "No batch is open" before OpenBatch.
+    QString GetAnalysis() const;
     // Puts page index on the clipboard as a picture. Raises "List index out of bounds
     // (%d)" for an index outside the document, and says why when no other program could
     // read the clipboard.
@@ -52,5 +55,6 @@ private:
 
     TChartPainter* m_charts;
     TBatchItem m_batch;
+    QString m_batchPath; // as the client gave it; empty before OpenBatch
     TFileList m_myReports;
 };

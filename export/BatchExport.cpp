@@ -1,5 +1,6 @@
 #include "export/BatchExport.h"
 
+#include "analysis/Analysis.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/DateTimeTexts.h"
 #include "core/Error.h"
@@ -413,7 +414,7 @@ QString ExportBatchToExcel(TBatchItem& batch, const QString& path) {
     return excel.FileName();
 }
 
-QJsonDocument BatchToJson(const TBatchItem& batch) {
+QJsonDocument BatchToJson(const TBatchItem& batch, const TAnalysisOptions& analysisOptions) {
     const int model = batch.ModelType;
     const int spindle = batch.SpindleType;
     QJsonObject header{
@@ -485,10 +486,14 @@ QJsonDocument BatchToJson(const TBatchItem& batch) {
         {"header", header},
         {"processes", processes},
         {"readings", readings},
+        {"analysis",
+         AnalysisToJson(AnalyzeBatch(batch, analysisOptions),
+                        batch.FileTitle.isEmpty() ? QString() : batch.FileTitle + QStringLiteral(".epb"))},
     };
     return QJsonDocument(root);
 }
 
-void ExportBatchToJson(const TBatchItem& batch, const QString& path) {
-    WriteFileAtomically(path, BatchToJson(batch).toJson(QJsonDocument::Indented));
+void ExportBatchToJson(const TBatchItem& batch, const QString& path,
+                       const TAnalysisOptions& analysisOptions) {
+    WriteFileAtomically(path, BatchToJson(batch, analysisOptions).toJson(QJsonDocument::Indented));
 }

@@ -8,6 +8,8 @@
 // Both exports sort the batch's readings by its SelectedXAxis first, so the batch's
 // reading order is the one the readings view shows afterwards.
 
+#include "analysis/Analysis.h"
+
 #include <QByteArray>
 #include <QJsonDocument>
 #include <QString>
@@ -35,10 +37,12 @@ void BuildBatchWorkbook(TBatchItem& batch, TmxNativeExcel& excel);
 QString ExportBatchToExcel(TBatchItem& batch, const QString& path);
 
 // The whole batch for scripts and laboratory systems, in base units (mPas, °C) and
-// the stored reading order; README.md "JSON export" describes the shape.
+// the stored reading order, with its analysis (AnalysisToJson) under "analysis";
+// README.md "JSON export" describes the shape.
 // Raises "Invalid ModelType" for a model other than 0 to 3 when there are readings.
-QJsonDocument BatchToJson(const TBatchItem& batch);
-void ExportBatchToJson(const TBatchItem& batch, const QString& path);
+QJsonDocument BatchToJson(const TBatchItem& batch, const TAnalysisOptions& analysisOptions = {});
+void ExportBatchToJson(const TBatchItem& batch, const QString& path,
+                       const TAnalysisOptions& analysisOptions = {});
 
 // The date and time texts of a day number (days since 30 December 1899) in the
 // user's locale: its short date and its long time format without the time zone.

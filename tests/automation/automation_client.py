@@ -9,6 +9,7 @@ it holds the clipboard. With --print: Print and PrintPage on the default queue o
 private CUPS scheduler whose device leaves each job as OUT/Lab.pdf. With --no-printer:
 printing where CUPS has no printer fails clearly."""
 
+import json
 import os
 import re
 import subprocess
@@ -141,18 +142,27 @@ if info is not None:
     check(helps.get("GetPageCount") == ["Returns number of pages for open batch and report"],
           "GetPageCount's help string: %r" % helps.get("GetPageCount"))
     check(sorted(helps) == sorted(["PrintPage", "Print", "OpenBatch", "GetBatchID", "GetLocalPath",
-                                   "CopyPageToClipboard", "GetPageCount", "Release"]),
+                                   "CopyPageToClipboard", "GetPageCount", "GetAnalysis", "Release"]),
           "methods: %r" % sorted(helps))
     check([a.value for a in info.annotations] == ["Dispatch interface for BramblexInterface Object"],
           "the interface's help string")
 
 check(call(lab, first, "GetBatchID", reply="(s)") == ("",), "GetBatchID before OpenBatch is empty")
+check(error_of(lab, first, "GetAnalysis") == (UNEXPECTED, "No batch is open"), "GetAnalysis before OpenBatch")
 local = call(lab, first, "GetLocalPath", reply="(s)")[0]
 check(local == root + "/Local/", "GetLocalPath: %r" % local)
 
 forty_five = root + "/Local/Forty Five.epb"
 call(lab, first, "OpenBatch", "s", (forty_five,))
 check(call(lab, first, "GetBatchID", reply="(s)") == ("Forty Five",), "GetBatchID after OpenBatch")
+# One speed on a spindle without shear data, warming by 4.4 K: counts, and nothing fitted.
+analysis = json.loads(call(lab, first, "GetAnalysis", reply="(s)")[0])
+excluded = analysis.get("excluded", {})
+check(analysis.get("file") == forty_five and analysis.get("readings") == 45 and
+      analysis.get("used", 0) + excluded.get("over_scale", 0) + excluded.get("low_torque", 0) == 45 and
+      excluded.get("no_shear_data") == analysis.get("used") and analysis.get("flow_models") == [] and
+      analysis.get("best_model", 0) is None and analysis.get("speed_power_law", 0) is None and
+      analysis.get("arrhenius", 0) is None, "GetAnalysis: %r" % analysis)
 
 missing = root + "/Local/None Such.epb"
 name, message = error_of(lab, first, "OpenBatch", "s", (missing,))

@@ -428,6 +428,9 @@ TEST_F(BatchExport, JsonHoldsTheWholeBatch) {
     EXPECT_FALSE(readings[0]["overScale"].toBool());
     EXPECT_TRUE(readings[1]["overScale"].toBool());
     EXPECT_EQ(readings[1]["viscosity"].toDouble(), 1000.0);
+    // The analysis rides along (its content is checked against reference values elsewhere).
+    EXPECT_EQ(root["analysis"]["readings"].toInt(), 3);
+    EXPECT_EQ(root["analysis"]["file"].toString(), "Sample.epb");
 
     // A damaged Y-axis entry gives what the views show of it, not the damage.
     batch.SelectedYAxis = " 2,x,0,,9,-1,5";

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 namespace {
@@ -358,4 +359,22 @@ TEST(PublishedFullScale, TheCatalogueHoldsThePublishedFigures) {
     EXPECT_EQ(usable, 2 * (8 * 21 + 6 * 15) + 2 * (11 * 21 + 6 * 15));
     EXPECT_EQ(PublishedFullScale(3, 20, 10), 80000.0); // R7 at 5 RPM: a tenth of the slower rows
     EXPECT_EQ(PublishedFullScale(0, 8, 20), 190000.0); // PA at 0.1 RPM on L
+}
+
+// The paste's shear stress, from the viscosity as the instrument derives it, is the
+// Herschel-Bulkley curve 150 + 30 x rate^0.5 on TR8 (1.32 1/s per RPM); its readings
+// scatter by about 2 %.
+TEST(SimulatorFluids, ThePasteHasAYieldStress) {
+    const TSimFluid paste = SimFluidPaste();
+    const double ratePerRPM = SimShearRatePerRPM(21);
+    ASSERT_DOUBLE_EQ(ratePerRPM, 1.32);
+    for (double rpm : {0.5, 2.0, 10.0, 100.0}) {
+        const double rate = ratePerRPM * rpm;
+        EXPECT_NEAR(paste.ViscosityAt(rpm, 25.0, ratePerRPM) / 100.0 * rate, 150.0 + 30.0 * std::sqrt(rate),
+                    1e-9)
+            << rpm;
+    }
+    EXPECT_DOUBLE_EQ(paste.Noise, 0.02);
+    // Without a yield stress nothing changes for the other fluids.
+    EXPECT_DOUBLE_EQ(SimFluidNewtonianOil().ViscosityAt(10.0, 25.0, ratePerRPM), 520.0);
 }

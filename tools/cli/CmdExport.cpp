@@ -1,4 +1,5 @@
-// bramblex-cli export-csv / export-xls / export-json BATCH.epb OUT [--settings FILE]:
+// bramblex-cli export-csv / export-xls / export-json BATCH.epb OUT [--settings FILE]
+// [--include-low-torque (JSON: the analysis)]:
 // a batch file written as the main window's exports write it, or as JSON for scripts.
 // Display units come from a settings file when one is given; otherwise base units.
 
@@ -13,6 +14,9 @@ namespace {
 enum class TOutput { Csv, Xls, Json };
 
 int RunExport(TOutput output, const char* name, QStringList args) {
+    TAnalysisOptions analysisOptions;
+    if (output == TOutput::Json)
+        analysisOptions.IncludeLowTorque = args.removeAll(QStringLiteral("--include-low-torque")) > 0;
     const qsizetype at = args.indexOf(QStringLiteral("--settings"));
     QString settingsFile;
     if (at >= 0) {
@@ -47,7 +51,7 @@ int RunExport(TOutput output, const char* name, QStringList args) {
         break;
     }
     case TOutput::Json:
-        ExportBatchToJson(batch, args[1]);
+        ExportBatchToJson(batch, args[1], analysisOptions);
         break;
     }
     return 0;
@@ -60,8 +64,8 @@ const CliRegistrar xls{{"export-xls", "BATCH.epb OUT.xls [--settings FILE]",
                         "writes a batch as the Excel worksheet export (display units from the settings file)",
                         [](const QStringList& args) { return RunExport(TOutput::Xls, "export-xls", args); }}};
 const CliRegistrar json{
-    {"export-json", "BATCH.epb OUT.json",
-     "writes the whole batch as JSON (base units, readings with % full scale and over scale)",
+    {"export-json", "BATCH.epb OUT.json [--include-low-torque]",
+     "writes the whole batch as JSON (base units, readings with % full scale and over scale, its analysis)",
      [](const QStringList& args) { return RunExport(TOutput::Json, "export-json", args); }}};
 
 } // namespace

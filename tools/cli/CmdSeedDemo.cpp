@@ -1,7 +1,8 @@
 // bramblex-cli seed-demo: fills a storage tree for trying the program without an
 // instrument: settings that choose the simulated viscometer, and folders of batches
 // whose readings come from the simulator's fluids (a shear-thinning paint, a Newtonian
-// gear oil, both thinner when warm), plus batches ready for an Auto and a Manual run.
+// gear oil, both thinner when warm, a paste with a yield stress on a shear spindle),
+// plus batches ready for an Auto and a Manual run.
 
 #include "CliCommand.h"
 #include "catalogue/Catalogue.h"
@@ -79,9 +80,19 @@ void TakeReadings(TBatchItem& batch, const TSimFluid& fluid, double startDay, do
             m->DateTime = startDay + (seconds + at) / 86400.0;
             m->RPMCode = code;
             m->Temperature = std::round((temperature + scatter(random) * 10.0) * 10.0) / 10.0;
-            m->Viscosity = std::round(fluid.ViscosityAt(RPMCodeToValue(code), m->Temperature) *
-                                      (1.0 + scatter(random)) * 10.0) /
-                           10.0;
+            const double rpm = RPMCodeToValue(code);
+            const double ratePerRPM = SimShearRatePerRPM(batch.SpindleType);
+            double spread = 1.0 + scatter(random);
+            if (fluid.Noise > 0.0)
+                spread += std::normal_distribution<double>(0.0, fluid.Noise)(random);
+            m->Viscosity =
+                std::round(fluid.ViscosityAt(rpm, m->Temperature, ratePerRPM) * spread * 10.0) / 10.0;
+            // Shear data as the instrument gives it: stress from the viscosity (1 poise is
+            // 100 mPas), both with two decimals.
+            if (ratePerRPM > 0.0) {
+                m->SheerRate = std::round(ratePerRPM * rpm * 100.0) / 100.0;
+                m->SheerStress = std::round(m->Viscosity * ratePerRPM * rpm) / 100.0;
+            }
             if (IsOverScale(batch.ModelType, batch.SpindleType, code, m->Viscosity))
                 throw EBramblexError(QStringLiteral("Demo reading over scale in %1.").arg(batch.Identifier));
             ++taken;
@@ -170,6 +181,18 @@ int SeedDemo(const QStringList& args) {
         TakeReadings(batch, oil, DayNumber(today.addDays(-2), 10, 30), 25.0, 25.0, random);
         batch.SelectedXAxis = 4;
         Save(batch, local + QStringLiteral("Oils/Gear oil speed check.epb"));
+    }
+    {
+        TBatchItem batch;
+        Header(batch, 3, "TR8", QStringLiteral("Paste 77"),
+               QStringLiteral("Filling paste on the TR8 spindle, flow curve at 25 C.\nIt has a yield stress: "
+                              "the Analysis names Herschel-Bulkley as the best flow model."));
+        for (const double rpm : {0.5, 1.0, 2.0, 5.0, 10.0, 20.0, 50.0, 100.0})
+            AddProcess(batch, QStringLiteral("%1 RPM").arg(rpm), rpm, rpm, 20, 4);
+        TakeReadings(batch, SimFluidPaste(), DayNumber(today.addDays(-1), 11, 0), 25.0, 25.0, random);
+        batch.SelectedXAxis = 6; // shear stress against shear rate: the flow curve
+        batch.SelectedYAxis = QStringLiteral("4");
+        Save(batch, local + QStringLiteral("Pastes/Filling paste flow curve.epb"));
     }
     {
         TBatchItem batch;

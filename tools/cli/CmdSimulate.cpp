@@ -150,12 +150,13 @@ int RunSimulate(const QStringList& args) {
 static CliRegistrar reg{
     {"simulate",
      "[--model V2-L] [--link PATH] [--manual SECONDS] [--fault NAME [--after N]] [--spindle L2] "
-     "[--rpm 10] [--viscosity MPAS | --fluid paint|oil] [--temperature C] [--set-point C [--rate C_PER_S]] "
+     "[--rpm 10] [--viscosity MPAS | --fluid paint|oil|paste] [--temperature C] [--set-point C [--rate "
+     "C_PER_S]] "
      "[--fahrenheit] "
      "[--quiet]",
      "runs a simulated viscometer on a pseudo-terminal and prints its device (faults: none, "
      "silence, half-reply, garbage, wrong-model, hangup; fluids: a shear-thinning paint, a "
-     "Newtonian gear oil, both thinner when warm)",
+     "Newtonian gear oil, both thinner when warm, a paste with a yield stress)",
      RunSimulate}};
 
 } // namespace

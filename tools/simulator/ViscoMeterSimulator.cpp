@@ -12,6 +12,7 @@
 #include <cstring>
 #include <map>
 #include <mutex>
+#include <random>
 #include <thread>
 
 #include <fcntl.h>
@@ -49,8 +50,10 @@ int SpindleFromCode(int model, int code) {
     return -1;
 }
 
+} // namespace
+
 // The simulator's own cone and cylinder constants: shear rate per RPM.
-double ShearRateFactor(int spindle) {
+double SimShearRatePerRPM(int spindle) {
     switch (spindle) {
     case 7:
         return 2.0; // LCP
@@ -66,6 +69,8 @@ double ShearRateFactor(int spindle) {
         return 0.0;
     }
 }
+
+namespace {
 
 // Reads "R0C" style commands: the letter, then hexadecimal digits.
 bool HexArgument(const QByteArray& command, int* value) {
@@ -115,10 +120,13 @@ TSimFault SimFaultFromName(const QString& name) {
     return static_cast<TSimFault>(index);
 }
 
-double TSimFluid::ViscosityAt(double rpm, double celsius) const {
+double TSimFluid::ViscosityAt(double rpm, double celsius, double shearRatePerRPM) const {
     double viscosity = Viscosity25;
     if (FlowIndex != 1.0 && rpm > 0.0 && ReferenceRPM > 0.0)
         viscosity *= std::pow(rpm / ReferenceRPM, FlowIndex - 1.0);
+    // 1 dyn s/cm2 (poise) is 100 mPas.
+    if (YieldStress > 0.0 && rpm > 0.0)
+        viscosity += 100.0 * YieldStress / ((shearRatePerRPM > 0.0 ? shearRatePerRPM : 1.0) * rpm);
     if (ActivationK != 0.0)
         viscosity *= std::exp(ActivationK * (1.0 / (celsius + 273.15) - 1.0 / 298.15));
     return viscosity;
@@ -141,13 +149,27 @@ TSimFluid SimFluidNewtonianOil() {
     return oil;
 }
 
+TSimFluid SimFluidPaste() {
+    // K x rate ^ 0.5 with K = 30 dyn s^0.5/cm2 is 100 x 30 / rate ^ 0.5 mPas; at TR8's
+    // 13.2 1/s (10 RPM) that is 825.7 mPas.
+    TSimFluid paste;
+    paste.Viscosity25 = 3000.0 / std::sqrt(13.2);
+    paste.ReferenceRPM = 10.0;
+    paste.FlowIndex = 0.5;
+    paste.YieldStress = 150.0;
+    paste.Noise = 0.02;
+    return paste;
+}
+
 TSimFluid SimFluidFromName(const QString& name) {
     const QString key = name.trimmed().toLower();
     if (key == QLatin1String("paint"))
         return SimFluidShearThinning();
     if (key == QLatin1String("oil"))
         return SimFluidNewtonianOil();
-    throw EBramblexError(Tr("Unknown fluid \"%1\"; known fluids: paint, oil.").arg(name));
+    if (key == QLatin1String("paste"))
+        return SimFluidPaste();
+    throw EBramblexError(Tr("Unknown fluid \"%1\"; known fluids: paint, oil, paste.").arg(name));
 }
 
 struct TViscoMeterSimulator::TState {
@@ -189,6 +211,7 @@ struct TViscoMeterSimulator::TState {
     bool HungUp = false;
 
     int Readings = 0;
+    std::mt19937 Scatter{2417}; // the fluid's noise; the same readings every run
     std::vector<TSimCommand> Commands;
     std::vector<TSimOutput> Outputs;
 
@@ -354,7 +377,11 @@ double TViscoMeterSimulator::FluidViscosityNow() const {
 }
 
 double TViscoMeterSimulator::FluidLocked() const {
-    return d->Fluid.ViscosityAt(RPMCodeToValue(d->RPMCode), TemperatureLocked());
+    const double viscosity =
+        d->Fluid.ViscosityAt(RPMCodeToValue(d->RPMCode), TemperatureLocked(), SimShearRatePerRPM(d->Spindle));
+    if (d->Fluid.Noise <= 0.0)
+        return viscosity;
+    return viscosity * (1.0 + std::normal_distribution<double>(0.0, d->Fluid.Noise)(d->Scatter));
 }
 
 void TViscoMeterSimulator::SetTemperature(double celsius) {
@@ -543,12 +570,12 @@ QByteArray TViscoMeterSimulator::ReplyTo(const QByteArray& command) {
         else
             reply = Fixed(fluid, 1) + '\r';
     } else if (command == "EEE") {
-        const double rate = ShearRateFactor(d->Spindle) * RPMCodeToValue(d->RPMCode);
+        const double rate = SimShearRatePerRPM(d->Spindle) * RPMCodeToValue(d->RPMCode);
         const double fluid = FluidLocked();
         const bool over = fluid > PublishedFullScale(d->Model, d->Spindle, d->RPMCode);
         reply = "SS:" + Fixed(over ? 0.0 : fluid / 100.0 * rate, 2) + '\r';
     } else if (command == "GGG") {
-        reply = Fixed(ShearRateFactor(d->Spindle) * RPMCodeToValue(d->RPMCode), 2) + '\r';
+        reply = Fixed(SimShearRatePerRPM(d->Spindle) * RPMCodeToValue(d->RPMCode), 2) + '\r';
     }
     const auto custom = d->Replies.find(command);
     if (custom != d->Replies.end())
@@ -578,7 +605,7 @@ QByteArray TViscoMeterSimulator::ManualBlock() {
              (over ? QByteArray(">100") : Fixed(fullScale > 0.0 ? viscosity / fullScale * 100.0 : 0.0, 1)) +
              "\r\n";
     if (SpindleHasShear(spindle)) {
-        const double rate = ShearRateFactor(spindle) * rpm;
+        const double rate = SimShearRatePerRPM(spindle) * rpm;
         block += "STRS: " + Fixed(over ? 0.0 : viscosity / 100.0 * rate, 2) + "\r\n";
         block += "RATE: " + Fixed(rate, 2) + "\r\n";
     }

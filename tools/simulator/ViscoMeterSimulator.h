@@ -70,22 +70,33 @@ enum class TSimFault { None, Silence, HalfReply, Garbage, WrongModel, Hangup };
 // speed (FlowIndex 1: Newtonian; below 1: shear-thinning, thinner the faster the
 // spindle turns) and Andrade's law in the temperature: ln(viscosity) changes by
 // ActivationK x (1/T - 1/298.15 K), so a positive ActivationK thins it when warmed.
+// A yield stress adds YieldStress / shear rate (a Herschel-Bulkley paste: shear stress
+// = yield stress + K x shear rate ^ FlowIndex); Noise scatters each reading.
 struct TSimFluid {
     double Viscosity25 = 1000.0; // mPas at 25 C and ReferenceRPM
     double ReferenceRPM = 10.0;
     double FlowIndex = 1.0;
     double ActivationK = 0.0; // kelvin; 0: the same at every temperature
+    double YieldStress = 0.0; // dyn/cm2
+    double Noise = 0.0;       // relative standard deviation of a reading (0.02: 2 %)
 
-    // mPas at the speed (above 0) and temperature.
-    double ViscosityAt(double rpm, double celsius) const;
+    // mPas at the speed (above 0) and temperature, without noise; shearRatePerRPM is the
+    // spindle's (SimShearRatePerRPM), 1/s per RPM taken for spindles without one.
+    double ViscosityAt(double rpm, double celsius, double shearRatePerRPM = 0.0) const;
 };
+
+// The simulated spindle's shear rate per RPM (1/s), 0 for spindles without shear data.
+double SimShearRatePerRPM(int spindle);
 
 // A water-based emulsion paint: shear-thinning (about 4000 mPas at 10 RPM, 1600 at
 // 60 RPM at 25 C) and thinner when warm.
 TSimFluid SimFluidShearThinning();
 // A gear oil (ISO VG 220 class): Newtonian, about 520 mPas at 25 C, 200 at 40 C.
 TSimFluid SimFluidNewtonianOil();
-// "paint" or "oil" (any case); raises EBramblexError for another name.
+// A filling paste with a yield stress (Herschel-Bulkley: 150 dyn/cm2 + 30 x rate ^ 0.5),
+// scattered by 2 %, for a shear spindle (TR8 on a V2-R).
+TSimFluid SimFluidPaste();
+// "paint", "oil" or "paste" (any case); raises EBramblexError for another name.
 TSimFluid SimFluidFromName(const QString& name);
 
 // "none", "silence", "half-reply", "garbage", "wrong-model", "hangup".
