@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTableWidget>
@@ -76,19 +77,21 @@ TFormViewAnalysis::TFormViewAnalysis(TSettings& settings, QWidget* parent)
     m_table->horizontalHeader()->setSectionsClickable(false);
     m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustIgnored);
+    m_table->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setWordWrap(false);
     m_table->setShowGrid(false);
-    resultsLayout->addWidget(m_table, 1);
+    resultsLayout->addWidget(m_table);
     m_flowIndex = ResultLine(results, "LabelFlowIndex");
     m_thixotropic = ResultLine(results, "LabelThixotropicIndex");
     m_arrhenius = ResultLine(results, "LabelArrhenius");
     for (QLabel* label : {m_flowIndex, m_thixotropic, m_arrhenius})
         resultsLayout->addWidget(label);
+    resultsLayout->addStretch(1);
 
     m_chart = new QCustomPlot(m_splitter);
     m_chart->setObjectName(QStringLiteral("ChartFlow"));
@@ -99,6 +102,7 @@ TFormViewAnalysis::TFormViewAnalysis(TSettings& settings, QWidget* parent)
     m_splitter->addWidget(m_chart);
     m_splitter->setStretchFactor(0, 1);
     m_splitter->setStretchFactor(1, 1);
+    results->setMinimumWidth(160);
 
     connect(m_logarithmic, &QCheckBox::toggled, this, [this](bool on) {
         if (Setting(LogarithmicKey) != on)
@@ -124,6 +128,12 @@ void TFormViewAnalysis::showEvent(QShowEvent* event) {
         const QSignalBlocker blockLow(m_lowTorque);
         m_logarithmic->setChecked(Setting(LogarithmicKey));
         m_lowTorque->setChecked(Setting(LowTorqueKey));
+    }
+    // The first showing shares the width between the results and the chart.
+    if (!m_splitterPlaced && width() > 0) {
+        m_splitterPlaced = true;
+        const int results = width() * 11 / 20;
+        m_splitter->setSizes({results, width() - results});
     }
     if (m_stale || m_analysis.LowTorqueIncluded != m_lowTorque->isChecked())
         Refresh();
@@ -206,6 +216,14 @@ void TFormViewAnalysis::FillModels() {
         set(ColumnPoints, QString::number(fit->Points), Qt::AlignRight);
         set(ColumnAICc, fit->AICc ? Number(*fit->AICc, 6) : QString::fromUtf8("–"), Qt::AlignRight);
     }
+    // The table as high as its rows; the results follow right below it.
+    m_table->resizeRowsToContents();
+    int height = m_table->horizontalHeader()->sizeHint().height() + 2 * m_table->frameWidth();
+    for (int row = 0; row < m_table->rowCount(); ++row)
+        height += m_table->rowHeight(row);
+    // Room for the scroll bar a narrow pane shows under the parameters.
+    height += m_table->horizontalScrollBar()->sizeHint().height();
+    m_table->setFixedHeight(height);
 }
 
 void TFormViewAnalysis::FillResults() {

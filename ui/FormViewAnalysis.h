@@ -59,6 +59,7 @@ private:
     TFileItem m_entry;
     TBatchAnalysis m_analysis;
     bool m_stale = true; // the entry changed while the view was hidden
+    bool m_splitterPlaced = false;
 
     QCheckBox* m_logarithmic;
     QCheckBox* m_lowTorque;
