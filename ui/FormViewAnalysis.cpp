@@ -97,7 +97,11 @@ TFormViewAnalysis::TFormViewAnalysis(TSettings& settings, QWidget* parent)
     m_chart->setObjectName(QStringLiteral("ChartFlow"));
     m_chart->setAccessibleName(tr("Flow curve"));
     m_chart->setMinimumSize(160, 120);
+    // Redrawn at every reading of a run: the curves as fast polylines, the many points
+    // without antialiasing.
     m_chart->setAntialiasedElements(QCP::aeAll);
+    m_chart->setNotAntialiasedElements(QCP::aeScatters);
+    m_chart->setPlottingHint(QCP::phFastPolylines, true);
     m_splitter->addWidget(results);
     m_splitter->addWidget(m_chart);
     m_splitter->setStretchFactor(0, 1);
