@@ -1,5 +1,6 @@
 #include "charts/QCustomPlotChartPainter.h"
 
+#include "charts/FlowChartStyle.h"
 #include "charts/RunChartStyle.h"
 
 #include <qcustomplot.h>
@@ -12,18 +13,18 @@ TQCustomPlotChartPainter::TQCustomPlotChartPainter() = default;
 
 TQCustomPlotChartPainter::~TQCustomPlotChartPainter() = default;
 
-QCustomPlot& TQCustomPlotChartPainter::Plot() {
-    if (!m_plot) {
-        m_plot = std::make_unique<QCustomPlot>();
-        m_plot->setAttribute(Qt::WA_DontShowOnScreen);
-        m_plot->setAntialiasedElements(QCP::aeAll);
+namespace {
+
+QCustomPlot& MakePlot(std::unique_ptr<QCustomPlot>& plot) {
+    if (!plot) {
+        plot = std::make_unique<QCustomPlot>();
+        plot->setAttribute(Qt::WA_DontShowOnScreen);
+        plot->setAntialiasedElements(QCP::aeAll);
     }
-    return *m_plot;
+    return *plot;
 }
 
-QPicture TQCustomPlotChartPainter::RecordRunChart(QSize surface, const TRunChartData& chart) {
-    QCustomPlot& plot = Plot();
-    ConfigureRunChart(plot, chart);
+QPicture Record(QCustomPlot& plot, QSize surface) {
     plot.resize(surface);
     QPicture picture;
     QCPPainter painter(&picture);
@@ -39,11 +40,7 @@ QPicture TQCustomPlotChartPainter::RecordRunChart(QSize surface, const TRunChart
     return picture;
 }
 
-void TQCustomPlotChartPainter::DrawRunChart(QPainter& canvas, const QRect& rect, QSize surface,
-                                            const TRunChartData& chart) {
-    if (rect.isEmpty() || surface.isEmpty())
-        return;
-    const QPicture picture = RecordRunChart(surface, chart);
+void DrawPicture(QPainter& canvas, const QRect& rect, QSize surface, const QPicture& picture) {
     if (picture.isNull())
         return;
     // Playing a picture scales it by the device's resolution against the picture's
@@ -57,4 +54,40 @@ void TQCustomPlotChartPainter::DrawRunChart(QPainter& canvas, const QRect& rect,
                  rect.height() / double(surface.height()) * picture.logicalDpiY() / dpiY);
     canvas.drawPicture(0, 0, picture);
     canvas.restore();
+}
+
+} // namespace
+
+QCustomPlot& TQCustomPlotChartPainter::Plot() {
+    return MakePlot(m_plot);
+}
+
+QCustomPlot& TQCustomPlotChartPainter::FlowPlot() {
+    return MakePlot(m_flowPlot);
+}
+
+QPicture TQCustomPlotChartPainter::RecordRunChart(QSize surface, const TRunChartData& chart) {
+    QCustomPlot& plot = Plot();
+    ConfigureRunChart(plot, chart);
+    return Record(plot, surface);
+}
+
+QPicture TQCustomPlotChartPainter::RecordFlowChart(QSize surface, const TFlowChartData& chart) {
+    QCustomPlot& plot = FlowPlot();
+    ConfigureFlowChart(plot, chart);
+    return Record(plot, surface);
+}
+
+void TQCustomPlotChartPainter::DrawRunChart(QPainter& canvas, const QRect& rect, QSize surface,
+                                            const TRunChartData& chart) {
+    if (rect.isEmpty() || surface.isEmpty())
+        return;
+    DrawPicture(canvas, rect, surface, RecordRunChart(surface, chart));
+}
+
+void TQCustomPlotChartPainter::DrawFlowChart(QPainter& canvas, const QRect& rect, QSize surface,
+                                             const TFlowChartData& chart) {
+    if (rect.isEmpty() || surface.isEmpty())
+        return;
+    DrawPicture(canvas, rect, surface, RecordFlowChart(surface, chart));
 }

@@ -24,9 +24,16 @@ public:
     // pixels of its own resolution (what DrawRunChart stretches); a null picture when
     // the surface is too small to hold a plot area.
     QPicture RecordRunChart(QSize surface, const TRunChartData& chart);
+    void DrawFlowChart(QPainter& canvas, const QRect& rect, QSize surface,
+                       const TFlowChartData& chart) override;
+    QPicture RecordFlowChart(QSize surface, const TFlowChartData& chart);
     // The plot as last configured (tests read axes, offsets and lines from it).
     QCustomPlot& Plot();
+    QCustomPlot& FlowPlot();
 
 private:
     std::unique_ptr<QCustomPlot> m_plot;
+    // A plot of its own: the run chart's added axes and the flow chart's scales never
+    // meet.
+    std::unique_ptr<QCustomPlot> m_flowPlot;
 };

@@ -41,6 +41,31 @@ struct TRunChartData {
     std::vector<TRunChartSeries> Series;
 };
 
+// One model's curve on the flow curve chart.
+struct TFlowChartCurve {
+    int Model = 0; // TFlowModel as int: fixes the curve's colour
+    QString Name;  // the legend's text
+    bool Best = false;
+    std::vector<double> X; // shear rate, ascending
+    std::vector<double> Y; // the model's shear stress
+};
+
+// Shear stress against shear rate: the measured points and each fitted model's curve.
+struct TFlowChartData {
+    QString FontName = QStringLiteral("Arial");
+    bool Logarithmic = false; // both axes
+    bool Grid = true;
+    bool ShowLegend = true;
+    QString XTitle;
+    QString YTitle;
+    QString PointsName; // the legend's text for the measured points
+    std::vector<double> X;
+    std::vector<double> Y;
+    std::vector<TFlowChartCurve> Curves;
+    // Why there is no curve, written across the empty plot (empty when there are curves).
+    QString EmptyText;
+};
+
 class TChartPainter {
 public:
     virtual ~TChartPainter() = default;
@@ -50,4 +75,13 @@ public:
     // into rect of canvas, as vectors where the device keeps vectors.
     virtual void DrawRunChart(QPainter& canvas, const QRect& rect, QSize surface,
                               const TRunChartData& chart) = 0;
+    // The flow curve chart laid out and stretched the same way. A painter that has no
+    // flow charts leaves the place empty.
+    virtual void DrawFlowChart(QPainter& canvas, const QRect& rect, QSize surface,
+                               const TFlowChartData& chart) {
+        (void)canvas;
+        (void)rect;
+        (void)surface;
+        (void)chart;
+    }
 };

@@ -1,5 +1,6 @@
 #include "reports/PageItemMemo.h"
 
+#include "analysis/Analysis.h"
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
 #include "reports/Page.h"
@@ -13,15 +14,19 @@
 #include <array>
 #include <cmath>
 #include <mutex>
+#include <optional>
 
 namespace {
 
-constexpr std::array<const char*, 10> FieldNames = {"BatchID",    "FilePath",  "TodaysDate", "Company",
-                                                    "Operator",   "Note",      "ModelType",  "SpindleType",
-                                                    "Identifier", "PageNumber"};
+constexpr std::array<const char*, 16> FieldNames = {
+    "BatchID",     "FilePath",    "TodaysDate",       "Company",         "Operator",  "Note",
+    "ModelType",   "SpindleType", "Identifier",       "PageNumber",      "FlowModel", "FlowModelParameters",
+    "FlowModelR2", "FlowIndex",   "ThixotropicIndex", "ActivationEnergy"};
 
-// The order in which fields are replaced while drawing.
+// The order in which fields are replaced while drawing; the analysis fields come last
+// and are replaced only when the text has one, since they analyse the whole batch.
 constexpr std::array<int, 10> SubstitutionOrder = {0, 1, 2, 9, 3, 8, 4, 5, 6, 7};
+constexpr int FirstAnalysisField = 10;
 
 QString Token(const QString& name) {
     return QLatin1Char('[') + name + QLatin1Char(']');
@@ -53,6 +58,25 @@ QString FieldValue(int field, const TPage& page) {
         return batch.Identifier;
     case 9:
         return QString::number(page.PageNumber);
+    default:
+        return {};
+    }
+}
+
+QString AnalysisFieldValue(int field, const TBatchAnalysis& analysis) {
+    switch (field) {
+    case 10:
+        return FlowModelFieldText(analysis);
+    case 11:
+        return FlowModelParametersFieldText(analysis);
+    case 12:
+        return FlowModelR2FieldText(analysis);
+    case 13:
+        return FlowIndexFieldText(analysis);
+    case 14:
+        return ThixotropicIndexFieldText(analysis);
+    case 15:
+        return ActivationEnergyFieldText(analysis);
     default:
         return {};
     }
@@ -252,6 +276,19 @@ QString TPageItemMemo::SubstituteFields(const QString& text, const TPage& page) 
         const QString token = Token(QString::fromLatin1(FieldNames[static_cast<size_t>(field)]));
         if (result.contains(token))
             result.replace(token, inner ? FieldValue(field, page) : ReportFieldNotice());
+    }
+    std::optional<TBatchAnalysis> analysis;
+    for (int field = FirstAnalysisField; field < static_cast<int>(FieldNames.size()); ++field) {
+        const QString token = Token(QString::fromLatin1(FieldNames[static_cast<size_t>(field)]));
+        if (!result.contains(token))
+            continue;
+        if (!inner) {
+            result.replace(token, ReportFieldNotice());
+            continue;
+        }
+        if (!analysis)
+            analysis = AnalyzeBatch(page.Batch);
+        result.replace(token, AnalysisFieldValue(field, *analysis));
     }
     return result;
 }

@@ -32,7 +32,9 @@ TTextLines BreakLines(const QPainter& canvas, const QString& text, const TDevice
 void DrawLines(QPainter& canvas, const QStringList& lines, const TDeviceRect& clipRect,
                const TDeviceRect& blockRect, double lineStep, int alignment);
 
-// Report fields: "[BatchID]" ... "[PageNumber]", index order.
+// Report fields: "[BatchID]" ... "[PageNumber]", then the analysis fields "[FlowModel]",
+// "[FlowModelParameters]", "[FlowModelR2]", "[FlowIndex]", "[ThixotropicIndex]" and
+// "[ActivationEnergy]" (indexes 10 to 15), index order.
 QStringList ReportFieldNames();
 QStringList ReportFieldDisplayNames(); // localised
 // "Data values only available on inner pages" (localised).
@@ -46,7 +48,8 @@ public:
     void Draw() override;
 
     // Field values of page's batch on an inner page, the notice on other pages; in
-    // the order 0, 1, 2, 9, 3, 8, 4, 5, 6, 7, one plain replacement after the other.
+    // the order 0, 1, 2, 9, 3, 8, 4, 5, 6, 7, then 10 to 15, one plain replacement
+    // after the other.
     static QString SubstituteFields(const QString& text, const TPage& page);
     // Stored tokens to localised display names and back.
     static QString FieldsToDisplay(const QString& text);

@@ -3,6 +3,7 @@
 
 #include "core/Error.h"
 #include "reports/PageItem.h"
+#include "reports/PageItemChartFlow.h"
 #include "reports/PageItemChartRun.h"
 #include "reports/PageItemGraphic.h"
 #include "reports/PageItemMemo.h"
@@ -22,14 +23,15 @@ struct TPageItemClass {
     TPageItemConstructor Create;
 };
 
-const std::array<TPageItemClass, 6>& Classes() {
-    static const std::array<TPageItemClass, 6> classes{{
+const std::array<TPageItemClass, 7>& Classes() {
+    static const std::array<TPageItemClass, 7> classes{{
         {"TPageItem", Construct<TPageItem>},
         {"TPageItemMemo", Construct<TPageItemMemo>},
         {"TPageItemShape", Construct<TPageItemShape>},
         {"TPageItemGraphic", Construct<TPageItemGraphic>},
         {"TPageItemReadings", Construct<TPageItemReadings>},
         {"TPageItemChartRun", Construct<TPageItemChartRun>},
+        {"TPageItemChartFlow", Construct<TPageItemChartFlow>},
     }};
     return classes;
 }

@@ -145,6 +145,14 @@ void Draw(QPainter& p, const QString& name) {
         p.drawLine(4, 20, 21, 20);
         p.setPen(QPen(QColor(0xc0, 0x20, 0x20), 2));
         p.drawPolyline(QPolygonF({QPointF(5, 17), QPointF(9, 12), QPointF(13, 14), QPointF(20, 5)}));
+    } else if (name == "flow-curve") {
+        p.drawLine(4, 3, 4, 20);
+        p.drawLine(4, 20, 21, 20);
+        p.setBrush(Qt::NoBrush);
+        for (const QPointF& point : {QPointF(7, 14), QPointF(11, 10), QPointF(16, 8)})
+            p.drawEllipse(point, 1.5, 1.5);
+        p.setPen(QPen(QColor(0x20, 0x60, 0xc0), 2));
+        p.drawPolyline(QPolygonF({QPointF(5, 15), QPointF(9, 11), QPointF(14, 8.5), QPointF(20, 7)}));
     } else if (name == "measurements") {
         p.setPen(QPen(ink, 1));
         p.setBrush(paper);

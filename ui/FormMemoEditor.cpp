@@ -11,13 +11,25 @@
 
 namespace {
 
-// The buttons in the order of the report fields (BatchID ... PageNumber).
+// The buttons in the order of the report fields (BatchID ... PageNumber, then the
+// analysis fields).
 const char* const FieldCaptions[] = {
-    QT_TRANSLATE_NOOP("TFormMemoEditor", "Batch ID"),    QT_TRANSLATE_NOOP("TFormMemoEditor", "File Path"),
-    QT_TRANSLATE_NOOP("TFormMemoEditor", "Todays Date"), QT_TRANSLATE_NOOP("TFormMemoEditor", "Company"),
-    QT_TRANSLATE_NOOP("TFormMemoEditor", "Operator"),    QT_TRANSLATE_NOOP("TFormMemoEditor", "Note"),
-    QT_TRANSLATE_NOOP("TFormMemoEditor", "Model"),       QT_TRANSLATE_NOOP("TFormMemoEditor", "Spindle"),
-    QT_TRANSLATE_NOOP("TFormMemoEditor", "Identifier"),  QT_TRANSLATE_NOOP("TFormMemoEditor", "Page No."),
+    QT_TRANSLATE_NOOP("TFormMemoEditor", "Batch ID"),
+    QT_TRANSLATE_NOOP("TFormMemoEditor", "File Path"),
+    QT_TRANSLATE_NOOP("TFormMemoEditor", "Todays Date"),
+    QT_TRANSLATE_NOOP("TFormMemoEditor", "Company"),
+    QT_TRANSLATE_NOOP("TFormMemoEditor", "Operator"),
+    QT_TRANSLATE_NOOP("TFormMemoEditor", "Note"),
+    QT_TRANSLATE_NOOP("TFormMemoEditor", "Model"),
+    QT_TRANSLATE_NOOP("TFormMemoEditor", "Spindle"),
+    QT_TRANSLATE_NOOP("TFormMemoEditor", "Identifier"),
+    QT_TRANSLATE_NOOP("TFormMemoEditor", "Page No."),
+    QT_TRANSLATE_NOOP("TFormMemoEditor", "Flow Model"),
+    QT_TRANSLATE_NOOP("TFormMemoEditor", "Flow Model Parameters"),
+    QT_TRANSLATE_NOOP("TFormMemoEditor", "Flow Model R²"),
+    QT_TRANSLATE_NOOP("TFormMemoEditor", "Flow Index"),
+    QT_TRANSLATE_NOOP("TFormMemoEditor", "Thixotropic Index"),
+    QT_TRANSLATE_NOOP("TFormMemoEditor", "Activation Energy"),
 };
 
 } // namespace
@@ -64,7 +76,7 @@ TFormMemoEditor::TFormMemoEditor(QWidget* parent) : QDialog(parent) {
     m_status->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_status->setAccessibleDescription(tr("Status"));
     layout->addWidget(m_status);
-    resize(560, 360);
+    resize(640, 400);
 }
 
 QPushButton* TFormMemoEditor::FieldButton(int field) const {

@@ -211,6 +211,7 @@ void TFormPageDesign::BuildActions() {
     m_run = tool(QStringLiteral("ActionRun"), tr("Run"), QStringLiteral("run"));
     m_measurements =
         tool(QStringLiteral("ActionMeasurements"), tr("Measurements"), QStringLiteral("measurements"));
+    m_flowCurve = tool(QStringLiteral("ActionFlowCurve"), tr("Flow Curve"), QStringLiteral("flow-curve"));
     m_select->setChecked(true);
     connect(m_tools, &QActionGroup::triggered, this, &TFormPageDesign::ChooseTool);
 
@@ -654,6 +655,8 @@ void TFormPageDesign::ChooseTool(QAction* tool) {
         m_editor->ArmCreation(QStringLiteral("TPageItemChartRun"));
     else if (tool == m_measurements)
         m_editor->ArmCreation(QStringLiteral("TPageItemReadings"));
+    else if (tool == m_flowCurve)
+        m_editor->ArmCreation(QStringLiteral("TPageItemChartFlow"));
     UpdateActions();
 }
 

@@ -147,4 +147,5 @@ private:
     QAction* m_graphic = nullptr;
     QAction* m_run = nullptr;
     QAction* m_measurements = nullptr;
+    QAction* m_flowCurve = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "reports/Report.h"
 #include "storage/FileOperations.h"
 #include "ui/DialogService.h"
+#include "ui/FormViewAnalysis.h"
 #include "ui/FormViewHeader.h"
 #include "ui/FormViewMeasurements.h"
 #include "ui/FormViewProcesses.h"
@@ -23,6 +24,17 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The tabs before the report tabs: header, processes, measurements, analysis.
+constexpr int MeasurementsTab = 2;
+constexpr int AnalysisTab = 3;
+constexpr int FirstReportTab = 4;
+// "BatchTab" keeps the index the tab had before the analysis tab came after the
+// measurements tab, so settings written by either program open on the same tab: the
+// analysis tab is stored as the measurements tab with AnalysisTabKey set, which exists
+// only once the analysis tab was used.
+const QString BatchTabKey = QStringLiteral("BatchTab");
+const QString AnalysisTabKey = QStringLiteral("BatchTabAnalysis");
 
 // Glyph 0 points left (hide the panes), glyph 1 right (show them again).
 QIcon ToggleGlyph(bool navigationVisible, const QStyle* style) {
@@ -93,15 +105,17 @@ TFormViewBatch::TFormViewBatch(TSettings& settings, const TFileList& tabReports,
     m_header = new TFormViewHeader(m_dock);
     m_processes = new TFormViewProcesses(m_dock);
     m_measurements = new TFormViewMeasurements(m_settings, m_dock);
+    m_analysis = new TFormViewAnalysis(m_settings, m_dock);
     m_report = new TFormViewReport(m_dock);
     for (QWidget* view : {static_cast<QWidget*>(m_header), static_cast<QWidget*>(m_processes),
-                          static_cast<QWidget*>(m_measurements), static_cast<QWidget*>(m_report)}) {
+                          static_cast<QWidget*>(m_measurements), static_cast<QWidget*>(m_analysis),
+                          static_cast<QWidget*>(m_report)}) {
         m_dockLayout->addWidget(view);
         view->hide();
     }
     for (TBatchSubView* view :
          {static_cast<TBatchSubView*>(m_header), static_cast<TBatchSubView*>(m_processes),
-          static_cast<TBatchSubView*>(m_measurements)})
+          static_cast<TBatchSubView*>(m_measurements), static_cast<TBatchSubView*>(m_analysis)})
         view->Dialogs = &m_dialogs;
     m_dockLayout->setCurrentWidget(m_dockCaption);
 }
@@ -125,12 +139,38 @@ void TFormViewBatch::showEvent(QShowEvent* event) {
         KorvTabPreviewChange(m_tabs->currentIndex());
 }
 
+int TFormViewBatch::TabOfStoredValue(int stored, bool analysis) {
+    if (stored == MeasurementsTab && analysis)
+        return AnalysisTab;
+    return stored <= MeasurementsTab ? stored : stored + 1;
+}
+
+int TFormViewBatch::StoredValueOfTab(int tab) {
+    return tab <= AnalysisTab ? std::min(tab, MeasurementsTab) : tab - 1;
+}
+
+bool TFormViewBatch::StoredAnalysisTab() const {
+    const TSettingsItem* item = m_settings.FindItem(AnalysisTabKey);
+    return item && item->GetBoolean();
+}
+
 int TFormViewBatch::StoredTab() {
-    return m_settings.Item(QStringLiteral("BatchTab")).GetInteger();
+    return TabOfStoredValue(m_settings.Item(BatchTabKey).GetInteger(), StoredAnalysisTab());
+}
+
+void TFormViewBatch::StoreTab(int index) {
+    TSettingsItem& tab = m_settings.Item(BatchTabKey);
+    const int stored = StoredValueOfTab(index);
+    if (tab.GetInteger() != stored || tab.IsUnset())
+        tab.SetInteger(stored);
+    // Set only once the analysis tab is shown; settings that never saw it keep their bytes.
+    const bool analysis = index == AnalysisTab;
+    if (analysis != StoredAnalysisTab())
+        m_settings.Item(AnalysisTabKey).SetBoolean(analysis);
 }
 
 void TFormViewBatch::BuildTabs() {
-    QStringList texts{tr("Header"), tr("Processes"), tr("Measurements")};
+    QStringList texts{tr("Header"), tr("Processes"), tr("Measurements"), tr("Analysis")};
     for (const auto& entry : m_tabReports)
         texts << FileTitle(entry->FilePath);
     texts << tr("My Reports");
@@ -162,21 +202,20 @@ void TFormViewBatch::KorvTabPreviewChange(int index) {
     m_shownTab = index;
     setUpdatesEnabled(false);
     const int last = m_tabs->count() - 1;
-    if (index <= 2) {
-        QWidget* views[] = {m_header, m_processes, m_measurements};
+    if (index <= AnalysisTab) {
+        QWidget* views[] = {m_header, m_processes, m_measurements, m_analysis};
         DockView(SelectedFiles.Count() == 1 ? views[index] : nullptr);
     } else if (index == last) {
         DockView(m_report);
         m_report->SetReportMode(false);
     } else {
         DockView(m_report);
-        const int report = index - 3;
+        const int report = index - FirstReportTab;
         if (report < m_tabReports.Count() && m_tabReports.Items(report)->Report)
             m_report->StandardReport.Assign(*m_tabReports.Items(report)->Report);
         m_report->SetReportMode(true);
     }
-    if (StoredTab() != index || m_settings.Item(QStringLiteral("BatchTab")).IsUnset())
-        m_settings.Item(QStringLiteral("BatchTab")).SetInteger(index);
+    StoreTab(index);
     setUpdatesEnabled(true);
 }
 
@@ -213,6 +252,7 @@ void TFormViewBatch::LoadSubViews(bool force) {
         m_header->LoadFileItem(entry, force);
         m_processes->LoadFileItem(entry, force);
         m_measurements->LoadFileItem(entry, force);
+        m_analysis->LoadFileItem(entry, force);
     }
     m_report->PreviewBatches.Clear();
     for (const auto& entry : SelectedFiles)
@@ -226,6 +266,7 @@ void TFormViewBatch::ForgetFileItems() {
     m_header->ForgetFileItem();
     m_processes->ForgetFileItem();
     m_measurements->ForgetFileItem();
+    m_analysis->ForgetFileItem();
 }
 
 void TFormViewBatch::CommitEdits() {
@@ -273,6 +314,7 @@ void TFormViewBatch::SetRunActive(bool active) {
     m_header->SetRunActive(active);
     m_processes->SetRunActive(active);
     m_measurements->SetRunActive(active);
+    m_analysis->SetRunActive(active);
 }
 
 void TFormViewBatch::ShowRunStatus(const QString& text, int position, int max) {

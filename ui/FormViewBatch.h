@@ -1,9 +1,9 @@
 #pragma once
 
 // The batch view: a tab strip over a docking pane. The folder list fills SelectedFiles
-// with copies of the selected batch entries and calls ShowSelection; the first three
-// tabs dock the header, processes and measurements views for a single batch, then one
-// tab per tab report and "My Reports" dock the report preview for all of them.
+// with copies of the selected batch entries and calls ShowSelection; the first four
+// tabs dock the header, processes, measurements and analysis views for a single batch,
+// then one tab per tab report and "My Reports" dock the report preview for all of them.
 //
 // During a run the main window drives the run panel at the top (status label and
 // progress bar) and hides the toggle button that shows or hides its navigation panes.
@@ -21,6 +21,7 @@ class QStackedLayout;
 class TBatchSubView;
 class TDialogService;
 class TKorvTabBar;
+class TFormViewAnalysis;
 class TFormViewHeader;
 class TFormViewMeasurements;
 class TFormViewProcesses;
@@ -55,6 +56,11 @@ public:
     // The tab strip; setting the index always runs the tab change.
     TKorvTabBar* KorvTabPreview() const { return m_tabs; }
     void SetTabIndex(int index);
+    // "BatchTab" counts the tabs as they were before the analysis tab (stored as the
+    // measurements tab with "BatchTabAnalysis" set): tab index of a stored value, and
+    // the stored value of a tab index.
+    static int TabOfStoredValue(int stored, bool analysis);
+    static int StoredValueOfTab(int tab);
     QWidget* PanelPreviewDock() const { return m_dock; }
     QWidget* DockedView() const { return m_docked; }
 
@@ -74,6 +80,7 @@ public:
     TFormViewHeader* FormViewHeader() const { return m_header; }
     TFormViewProcesses* FormViewProcesses() const { return m_processes; }
     TFormViewMeasurements* FormViewMeasurements() const { return m_measurements; }
+    TFormViewAnalysis* FormViewAnalysis() const { return m_analysis; }
     TFormViewReport* FormViewReport() const { return m_report; }
 
     // The toggle button was pressed: the main window shows or hides its panes.
@@ -92,7 +99,10 @@ private:
     void KorvTabPreviewChange(int index);
     void DockView(QWidget* view);
     void BatchEdited(TBatchSubView* sender, TFileItem& entry);
+    // The tab "BatchTab" (and the analysis mark) name, before it is limited to the tabs.
     int StoredTab();
+    void StoreTab(int index);
+    bool StoredAnalysisTab() const;
 
     TSettings& m_settings;
     const TFileList& m_tabReports;
@@ -111,6 +121,7 @@ private:
     TFormViewHeader* m_header;
     TFormViewProcesses* m_processes;
     TFormViewMeasurements* m_measurements;
+    TFormViewAnalysis* m_analysis;
     TFormViewReport* m_report;
     // Batch files whose last save failed: the operator is told once, not again for
     // every field left while the file still cannot be written.

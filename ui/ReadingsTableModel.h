@@ -8,6 +8,7 @@
 // viscometer is unreliable: their rows are muted and say why in a tooltip, their texts
 // stay as they are.
 
+#include "analysis/Analysis.h"
 #include "documents/BatchItem.h"
 
 #include <QAbstractTableModel>
@@ -53,5 +54,4 @@ private:
 bool ReadingOverScale(int model, int spindle, const TMeasurementItem& reading);
 // Percent of full scale, 0 for a model outside the tables.
 double ReadingPercent(int model, int spindle, const TMeasurementItem& reading);
-// Readings below this percentage of full scale are taken at low torque.
-inline constexpr double LowTorquePercent = 10.0;
+// Readings below LowTorquePercent of full scale (the analysis' rule) are taken at low torque.

@@ -205,6 +205,15 @@ TEST_F(PageDesignTest, ToolsArmCreationAndTheSelectToolReturns) {
     EXPECT_TRUE(rows->topLevelItem(2)->isSelected());
     EXPECT_EQ(Dialog->PropertyEditor()->List(), &Page().Item(2)->Properties);
 
+    // The flow curve tool places the flow chart item.
+    Action("ActionFlowCurve")->trigger();
+    EXPECT_EQ(Editor().ArmedType(), QStringLiteral("TPageItemChartFlow"));
+    Drag(&Editor(), QPoint(320, 100), QPoint(480, 250));
+    ASSERT_EQ(Page().ItemCount(), 4);
+    EXPECT_EQ(Page().Item(3)->TypeName(), QStringLiteral("TPageItemChartFlow"));
+    EXPECT_EQ(Page().Item(3)->Name(), QStringLiteral("ChartFlow1"));
+    EXPECT_TRUE(Action("ActionSelect")->isChecked());
+
     Action("ActionShape")->trigger();
     Action("ActionSelect")->trigger();
     EXPECT_EQ(Editor().Creation(), TPageEditor::TCreation::Idle);

@@ -121,13 +121,52 @@ TEST_F(MemoTest, FieldsToDisplayAndBackAndThePropertyEditorHook) {
     const QString stored = "[BatchID] and [PageNumber] and [Nothing]";
     EXPECT_EQ(TPageItemMemo::FieldsToDisplay(stored), stored); // English display names equal the tokens
     EXPECT_EQ(TPageItemMemo::FieldsToStorage(TPageItemMemo::FieldsToDisplay(stored)), stored);
-    EXPECT_EQ(ReportFieldNames().size(), 10);
+    EXPECT_EQ(ReportFieldNames().size(), 16);
+    EXPECT_EQ(ReportFieldNames().mid(10), QStringList({"FlowModel", "FlowModelParameters", "FlowModelR2",
+                                                       "FlowIndex", "ThixotropicIndex", "ActivationEnergy"}));
 
     TPage page;
     auto* memo = page.AddItem<TPageItemMemo>();
     memo->Property("Text").SetDisplayText("Page [PageNumber]");
     EXPECT_EQ(memo->GetString("Text"), "Page [PageNumber]");
     EXPECT_EQ(memo->Property("Text").DisplayText(), "Page [PageNumber]");
+}
+
+// The analysis fields on a composed page of a fixture batch, against the reference fits
+// (scipy) rounded to four significant digits; "–" where there is no result.
+TEST_F(MemoTest, AnalysisFieldsPrintTheResultsOfThePagesBatch) {
+    const QString fixtures = QStringLiteral(BRAMBLEX_SOURCE_DIR "/tests/data/analysis/");
+    const QString text = "[FlowModel]|[FlowModelParameters]|[FlowModelR2]|[FlowIndex]|[ThixotropicIndex]|"
+                         "[ActivationEnergy]|[BatchID]";
+    struct TCase {
+        const char* File;
+        const char* Expected;
+    } cases[] = {
+        // Herschel–Bulkley τ₀ 152.948, K 27.3325, n 0.519106, R² 0.995...; speed power law
+        // n 0.195099; thixotropic index 7.61226; one temperature only.
+        {"paste.epb", "Herschel–Bulkley|τ₀ = 152.9 dyn/cm², K = 27.33 dyn·sⁿ/cm², n = 0.5191|"},
+        // No shear spindle: no model; speed power law n 0.941146; one speed pair missing.
+        {"no_shear.epb", "–|–|–|0.9411|–|21.27|no_shear"},
+    };
+    for (const TCase& c : cases) {
+        TMemoPage p;
+        p.page.Batch.LoadFromFile(fixtures + QLatin1String(c.File));
+        const QString printed = TPageItemMemo::SubstituteFields(text, p.page);
+        EXPECT_TRUE(printed.startsWith(QString::fromUtf8(c.Expected))) << printed.toStdString();
+        if (QLatin1String(c.File) == QLatin1String("paste.epb")) {
+            const QStringList parts = printed.split(u'|');
+            ASSERT_EQ(parts.size(), 7);
+            EXPECT_EQ(parts[3], "0.1951");
+            EXPECT_EQ(parts[4], "7.612");
+            EXPECT_EQ(parts[5], QString::fromUtf8("–"));
+            EXPECT_EQ(parts[6], "paste");
+            EXPECT_TRUE(parts[2].startsWith("0.99")) << parts[2].toStdString();
+        }
+        // Other pages print the notice instead, and analyse nothing.
+        p.page.Property("PageType").SetInteger(PageTypeOpening);
+        EXPECT_EQ(TPageItemMemo::SubstituteFields("[FlowModel] [ActivationEnergy]", p.page),
+                  ReportFieldNotice() + " " + ReportFieldNotice());
+    }
 }
 
 TEST(MemoLayout, AlignBlockTable) {

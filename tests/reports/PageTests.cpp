@@ -489,7 +489,8 @@ TEST_F(PageTest, UnknownItemTypeFailsAfterTheItemsBeforeIt) {
     EXPECT_EQ(page.ItemCount(), 1);
     EXPECT_EQ(page.PageType(), 2);
     EXPECT_EQ(PageItemTypeNames().join(','),
-              "TPageItem,TPageItemMemo,TPageItemShape,TPageItemGraphic,TPageItemReadings,TPageItemChartRun");
+              "TPageItem,TPageItemMemo,TPageItemShape,TPageItemGraphic,TPageItemReadings,TPageItemChartRun,"
+              "TPageItemChartFlow");
     for (const QString& name : PageItemTypeNames())
         EXPECT_NE(FindPageItemConstructor(name), nullptr) << name.toStdString();
 }

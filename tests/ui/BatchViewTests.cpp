@@ -43,10 +43,11 @@ TEST_F(BatchViewTest, TabsFollowTheTabReportsAndTwoBatchesShowOnlyTheReports) {
     const QString a = Write("A", V2L, L1);
     const QString b = Write("B", V2L, L1);
     Select({a, b});
-    EXPECT_EQ(TabTexts(View->KorvTabPreview()), QStringList({"Header", "Processes", "Measurements",
-                                                             "Tab Report 1", "Tab Report 2", "My Reports"}));
+    EXPECT_EQ(TabTexts(View->KorvTabPreview()),
+              QStringList({"Header", "Processes", "Measurements", "Analysis", "Tab Report 1", "Tab Report 2",
+                           "My Reports"}));
 
-    for (int tab : {0, 1, 2}) {
+    for (int tab : {0, 1, 2, 3}) {
         View->SetTabIndex(tab);
         EXPECT_EQ(View->DockedView(), nullptr) << tab;
         auto* caption = View->PanelPreviewDock()->findChild<QLabel*>("LabelPreviewDock");
@@ -54,11 +55,11 @@ TEST_F(BatchViewTest, TabsFollowTheTabReportsAndTwoBatchesShowOnlyTheReports) {
         EXPECT_TRUE(caption->isVisible());
         EXPECT_EQ(caption->text(), "Unable to modify multiple batch items.");
     }
-    View->SetTabIndex(5);
+    View->SetTabIndex(6);
     EXPECT_EQ(View->DockedView(), View->FormViewReport());
     EXPECT_FALSE(View->FormViewReport()->StandardMode());
     EXPECT_EQ(View->FormViewReport()->PreviewBatches.Count(), 2);
-    View->SetTabIndex(4);
+    View->SetTabIndex(5);
     EXPECT_TRUE(View->FormViewReport()->StandardMode());
 
     // One batch: the same tab now docks its view.
@@ -79,10 +80,10 @@ TEST_F(BatchViewTest, AssigningTheCurrentTabNotifiesAgain) {
 
 TEST_F(BatchViewTest, AStoredTabBeyondTheTabsSelectsTheLastOne) {
     Settings.Item("BatchTab").SetInteger(4); // a tab report was removed since
-    Make();                                  // four tabs
+    Make();                                  // five tabs, four as "BatchTab" counts them
     Select({Write("A", V2L, L1)});
-    EXPECT_EQ(View->KorvTabPreview()->currentIndex(), 3);
-    EXPECT_EQ(View->KorvTabPreview()->tabText(3), "My Reports");
+    EXPECT_EQ(View->KorvTabPreview()->currentIndex(), 4);
+    EXPECT_EQ(View->KorvTabPreview()->tabText(4), "My Reports");
     EXPECT_EQ(BatchTab(Settings), 3);
 }
 
@@ -389,7 +390,7 @@ TEST_F(BatchViewTest, EveryControlHasAnAccessibleName) {
     const QString path = Write("A", V2R, TR8, {{100}});
     Select({path});
     QStringList unnamed;
-    for (int tab : {0, 1, 2, 3}) {
+    for (int tab : {0, 1, 2, 3, 4}) {
         View->SetTabIndex(tab);
         QApplication::processEvents();
         for (QWidget* widget : View->findChildren<QWidget*>()) {

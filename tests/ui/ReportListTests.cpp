@@ -108,7 +108,7 @@ protected:
 TEST_F(ReportListTest, ListsBothGroupsAndNamesEveryControl) {
     WriteReport(Storage() + "Reports/Daily.epr", {0, 1, 2});
     StartOnReports();
-    EXPECT_EQ(Names(R->ListViewMyReports()), (QStringList{"Daily", "Standard Report"}));
+    EXPECT_EQ(Names(R->ListViewMyReports()), (QStringList{"Daily", "Flow Analysis", "Standard Report"}));
     EXPECT_EQ(Names(R->ListViewTabReports()), QStringList{"Standard Report"});
     EXPECT_EQ(R->ActiveGroup, TFormReports::GroupNone);
     EXPECT_TRUE(R->LabelReport()->text().isEmpty());
@@ -408,8 +408,9 @@ TEST_F(ReportListTest, TheBatchViewsReportTabsFollowTheTabReportFiles) {
             texts << tabs->tabText(i);
         return texts;
     };
-    ASSERT_EQ(texts(), (QStringList{"Header", "Processes", "Measurements", "Standard Report", "My Reports"}));
-    view->SetTabIndex(3);
+    ASSERT_EQ(texts(), (QStringList{"Header", "Processes", "Measurements", "Analysis", "Standard Report",
+                                    "My Reports"}));
+    view->SetTabIndex(4);
     TFormViewReport* preview = view->FormViewReport();
     ASSERT_TRUE(preview->isVisible());
     ASSERT_TRUE(preview->StandardMode());
@@ -428,10 +429,10 @@ TEST_F(ReportListTest, TheBatchViewsReportTabsFollowTheTabReportFiles) {
         << preview->PreviewReport()->PageCount();
     // A new tab report gets its tab at once (descending names), the shown tab stays.
     WriteReport(Tabs() + "Audit.epr", {1, 1});
-    EXPECT_TRUE(WaitFor([&] { return tabs->count() == 6; }, 10000));
-    EXPECT_EQ(texts(),
-              (QStringList{"Header", "Processes", "Measurements", "Standard Report", "Audit", "My Reports"}));
-    EXPECT_EQ(tabs->currentIndex(), 3);
+    EXPECT_TRUE(WaitFor([&] { return tabs->count() == 7; }, 10000));
+    EXPECT_EQ(texts(), (QStringList{"Header", "Processes", "Measurements", "Analysis", "Standard Report",
+                                    "Audit", "My Reports"}));
+    EXPECT_EQ(tabs->currentIndex(), 4);
     EXPECT_EQ(preview->PreviewReport()->PageCount(), 4);
 
     // A page added in the report list shows when the batch view is back.
@@ -442,7 +443,7 @@ TEST_F(ReportListTest, TheBatchViewsReportTabsFollowTheTabReportFiles) {
     R->NewPage(PageTypeClosing);
     ShowFolder(Local());
     SelectInList(batch);
-    view->SetTabIndex(4);
+    view->SetTabIndex(5);
     EXPECT_EQ(preview->PreviewReport()->PageCount(), 3);
 }
 

@@ -1,11 +1,13 @@
 // bramblex-cli make-templates OUTDIR: builds the report templates that the
 // installation ships and writes them into OUTDIR/Reports (the report list) and
-// OUTDIR/Settings (the batch view's report tabs). data/Template/ENU holds the output;
+// OUTDIR/Settings (the batch view's report tabs): the standard report in both, the flow
+// analysis in the report list. data/Template/ENU holds the output;
 // a test keeps the two byte for byte alike.
 
 #include "CliCommand.h"
 #include "core/Error.h"
 #include "reports/Page.h"
+#include "reports/PageItemChartFlow.h"
 #include "reports/PageItemChartRun.h"
 #include "reports/PageItemMemo.h"
 #include "reports/PageItemReadings.h"
@@ -79,8 +81,8 @@ void SetA4Portrait(TPage& page, int pageType) {
 }
 
 // Title line shared by the inner and the closing page.
-void AddTitle(TPage& page) {
-    AddMemo(page, QStringLiteral("Title"), {kLeft, 15, 120, 10}, QStringLiteral("Viscosity Report"),
+void AddTitle(TPage& page, const QString& title = QStringLiteral("Viscosity Report")) {
+    AddMemo(page, QStringLiteral("Title"), {kLeft, 15, 120, 10}, title,
             {.FontSize = 18, .Bold = true, .Alignment = 6});
     AddRule(page, QStringLiteral("TitleRule"), kLeft, 27, kWidth, kBlack);
 }
@@ -177,6 +179,56 @@ void BuildStandardReport(TReport& report) {
     BuildClosingPage(*report.AddPage());
 }
 
+// One page per batch: its header, what the analysis says, and the flow curve.
+void BuildFlowAnalysisPage(TPage& page) {
+    SetA4Portrait(page, PageTypeInner);
+    AddTitle(page, QStringLiteral("Flow Analysis"));
+    AddMemo(page, QStringLiteral("Date"), {130, 15, 60, 10, AnchorRight | AnchorTop},
+            QStringLiteral("[TodaysDate]"), {.FontSize = 10, .Alignment = 8});
+    AddMemo(page, QStringLiteral("HeaderCaptions"), {kLeft, 31, 28, 20},
+            QStringLiteral("Batch:\r\nCompany:\r\nOperator:\r\nModel:\r\nSpindle:"),
+            {.FontSize = 10, .Bold = true});
+    AddMemo(page, QStringLiteral("HeaderValues"),
+            {kLeft + 28, 31, kWidth - 28, 20, AnchorLeft | AnchorTop | AnchorRight},
+            QStringLiteral("[BatchID]\r\n[Company]\r\n[Operator]\r\n[ModelType]\r\n[SpindleType]"),
+            {.FontSize = 10});
+    AddRule(page, QStringLiteral("HeaderRule"), kLeft, 53, kWidth, kGrey);
+
+    AddMemo(page, QStringLiteral("ResultsCaptions"), {kLeft, 56, 55, 24},
+            QStringLiteral("Best flow model:\r\nParameters:\r\nR\u00b2:\r\nFlow index n (from speed):\r\n"
+                           "Thixotropic index:\r\nActivation energy (kJ/mol):"),
+            {.FontSize = 10, .Bold = true});
+    AddMemo(page, QStringLiteral("ResultsValues"),
+            {kLeft + 55, 56, kWidth - 55, 24, AnchorLeft | AnchorTop | AnchorRight},
+            QStringLiteral("[FlowModel]\r\n[FlowModelParameters]\r\n[FlowModelR2]\r\n[FlowIndex]\r\n"
+                           "[ThixotropicIndex]\r\n[ActivationEnergy]"),
+            {.FontSize = 10});
+    AddRule(page, QStringLiteral("ResultsRule"), kLeft, 83, kWidth, kGrey);
+
+    auto* chart = page.AddItem<TPageItemChartFlow>();
+    Place(*chart, QStringLiteral("FlowCurve"),
+          {kLeft, 87, kWidth, 120, AnchorLeft | AnchorTop | AnchorRight | AnchorBottom});
+    chart->Property("FontName").SetString(QStringLiteral("Arial"));
+    auto* logChart = page.AddItem<TPageItemChartFlow>();
+    Place(*logChart, QStringLiteral("FlowCurveLogarithmic"),
+          {kLeft, 210, kWidth, 68, AnchorLeft | AnchorRight | AnchorBottom});
+    logChart->Property("FontName").SetString(QStringLiteral("Arial"));
+    logChart->Property("Logarithmic").SetBoolean(true);
+    logChart->Property("ShowLegend").SetBoolean(false);
+
+    AddRule(page, QStringLiteral("FooterRule"), kLeft, 281, kWidth, kGrey,
+            AnchorLeft | AnchorRight | AnchorBottom);
+    AddMemo(page, QStringLiteral("FooterBatch"), {kLeft, 282, 120, 6, AnchorLeft | AnchorBottom},
+            QStringLiteral("[FilePath][BatchID]"), {.FontSize = 8, .Colour = kGrey});
+    AddMemo(page, QStringLiteral("FooterPage"), {150, 282, 40, 6, AnchorRight | AnchorBottom},
+            QStringLiteral("Page [PageNumber]"), {.FontSize = 8, .Alignment = 2, .Colour = kGrey});
+}
+
+void MakeFolder(const QString& dir) {
+    if (!QDir().mkpath(dir))
+        throw EBramblexError(Tr("Unable to create directories"));
+}
+
 int Run(const QStringList& args) {
     if (args.size() != 1) {
         CliErr("usage: bramblex-cli make-templates OUTDIR");
@@ -188,12 +240,19 @@ int Run(const QStringList& args) {
     // The same design lists in the report window and shows as a tab of the batch view.
     for (const char* folder : {"Reports", "Settings"}) {
         const QString dir = out + QLatin1Char('/') + QLatin1String(folder);
-        if (!QDir().mkpath(dir))
-            throw EBramblexError(Tr("Unable to create directories"));
+        MakeFolder(dir);
         const QString path = dir + QStringLiteral("/Standard Report.epr");
         report.SaveToFile(path);
         CliOut(path);
     }
+    // The flow analysis lists in the report window only.
+    TReport flow;
+    BuildFlowAnalysisPage(*flow.AddPage());
+    const QString reports = out + QStringLiteral("/Reports");
+    MakeFolder(reports);
+    const QString path = reports + QStringLiteral("/Flow Analysis.epr");
+    flow.SaveToFile(path);
+    CliOut(path);
     return 0;
 }
 

@@ -1,0 +1,284 @@
+#include "ui/FormViewAnalysis.h"
+
+#include "analysis/FlowCurve.h"
+#include "charts/FlowChartStyle.h"
+#include "documents/BatchItem.h"
+#include "documents/Settings.h"
+#include "reports/ChartFlow.h"
+
+#include <qcustomplot.h>
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr const char* LogarithmicKey = "AnalysisLogarithmic";
+constexpr const char* LowTorqueKey = "AnalysisIncludeLowTorque";
+
+QLabel* ResultLine(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    return label;
+}
+
+QString Number(double value, int digits = 4) {
+    return FormatAnalysisNumber(value, digits);
+}
+
+} // namespace
+
+TFormViewAnalysis::TFormViewAnalysis(TSettings& settings, QWidget* parent)
+    : TBatchSubView(parent), m_settings(settings) {
+    setObjectName(QStringLiteral("FormViewAnalysis"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+
+    auto* options = new QHBoxLayout;
+    m_lowTorque = new QCheckBox(tr("Include low torque readings"), this);
+    m_lowTorque->setObjectName(QStringLiteral("CheckBoxLowTorque"));
+    m_lowTorque->setAccessibleName(m_lowTorque->text());
+    m_logarithmic = new QCheckBox(tr("Logarithmic axes"), this);
+    m_logarithmic->setObjectName(QStringLiteral("CheckBoxLogarithmic"));
+    m_logarithmic->setAccessibleName(m_logarithmic->text());
+    options->addWidget(m_lowTorque);
+    options->addWidget(m_logarithmic);
+    options->addStretch(1);
+    layout->addLayout(options);
+    m_readings = ResultLine(this, "LabelReadings");
+    layout->addWidget(m_readings);
+
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(QStringLiteral("SplitterAnalysis"));
+    m_splitter->setAccessibleName(tr("Results and flow curve"));
+    m_splitter->setChildrenCollapsible(false);
+    layout->addWidget(m_splitter, 1);
+
+    auto* results = new QWidget(m_splitter);
+    results->setObjectName(QStringLiteral("PanelResults"));
+    auto* resultsLayout = new QVBoxLayout(results);
+    resultsLayout->setContentsMargins(0, 0, 0, 0);
+    m_flowModels = ResultLine(results, "LabelFlowModels");
+    resultsLayout->addWidget(m_flowModels);
+    m_table = new QTableWidget(0, ColumnCount, results);
+    m_table->setObjectName(QStringLiteral("ListViewFlowModels"));
+    m_table->setAccessibleName(tr("Flow models"));
+    m_table->setHorizontalHeaderLabels(
+        {tr("Model"), tr("Parameters (± standard error)"), QStringLiteral("R²"), tr("Points"), tr("AICc")});
+    m_table->horizontalHeader()->setAccessibleName(tr("Columns"));
+    m_table->horizontalHeader()->setSectionsClickable(false);
+    m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustIgnored);
+    m_table->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_table->verticalHeader()->hide();
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setWordWrap(false);
+    m_table->setShowGrid(false);
+    resultsLayout->addWidget(m_table);
+    m_flowIndex = ResultLine(results, "LabelFlowIndex");
+    m_thixotropic = ResultLine(results, "LabelThixotropicIndex");
+    m_arrhenius = ResultLine(results, "LabelArrhenius");
+    for (QLabel* label : {m_flowIndex, m_thixotropic, m_arrhenius})
+        resultsLayout->addWidget(label);
+    resultsLayout->addStretch(1);
+
+    m_chart = new QCustomPlot(m_splitter);
+    m_chart->setObjectName(QStringLiteral("ChartFlow"));
+    m_chart->setAccessibleName(tr("Flow curve"));
+    m_chart->setMinimumSize(160, 120);
+    // Redrawn at every reading of a run: the curves as fast polylines, the many points
+    // without antialiasing.
+    m_chart->setAntialiasedElements(QCP::aeAll);
+    m_chart->setNotAntialiasedElements(QCP::aeScatters);
+    m_chart->setPlottingHint(QCP::phFastPolylines, true);
+    m_splitter->addWidget(results);
+    m_splitter->addWidget(m_chart);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 1);
+    results->setMinimumWidth(160);
+
+    connect(m_logarithmic, &QCheckBox::toggled, this, [this](bool on) {
+        if (Setting(LogarithmicKey) != on)
+            m_settings.Item(QLatin1String(LogarithmicKey)).SetBoolean(on);
+        BuildChart();
+    });
+    connect(m_lowTorque, &QCheckBox::toggled, this, [this](bool on) {
+        if (Setting(LowTorqueKey) != on)
+            m_settings.Item(QLatin1String(LowTorqueKey)).SetBoolean(on);
+        Refresh();
+    });
+}
+
+bool TFormViewAnalysis::Setting(const char* key) const {
+    const TSettingsItem* item = m_settings.FindItem(QLatin1String(key));
+    return item && item->GetBoolean();
+}
+
+void TFormViewAnalysis::showEvent(QShowEvent* event) {
+    TBatchSubView::showEvent(event);
+    {
+        const QSignalBlocker blockLog(m_logarithmic);
+        const QSignalBlocker blockLow(m_lowTorque);
+        m_logarithmic->setChecked(Setting(LogarithmicKey));
+        m_lowTorque->setChecked(Setting(LowTorqueKey));
+    }
+    // The first showing shares the width between the results and the chart.
+    if (!m_splitterPlaced && width() > 0) {
+        m_splitterPlaced = true;
+        const int results = width() * 11 / 20;
+        m_splitter->setSizes({results, width() - results});
+    }
+    if (m_stale || m_analysis.LowTorqueIncluded != m_lowTorque->isChecked())
+        Refresh();
+    else
+        BuildChart();
+}
+
+void TFormViewAnalysis::LoadFileItem(const TFileItem& entry, bool force) {
+    if (!force && SameVersion(entry, m_entry))
+        return;
+    m_entry.Assign(entry);
+    if (isVisible())
+        Refresh();
+    else
+        m_stale = true;
+}
+
+void TFormViewAnalysis::ForgetFileItem() {
+    m_entry.FileModifiedTime = -1;
+}
+
+void TFormViewAnalysis::Refresh() {
+    m_stale = false;
+    TAnalysisOptions options;
+    options.IncludeLowTorque = m_lowTorque->isChecked();
+    m_analysis = m_entry.Batch ? AnalyzeBatch(*m_entry.Batch, options) : TBatchAnalysis();
+    setUpdatesEnabled(false);
+    FillModels();
+    FillResults();
+    BuildChart();
+    setUpdatesEnabled(true);
+}
+
+void TFormViewAnalysis::FillModels() {
+    const TBatchAnalysis& a = m_analysis;
+    if (a.FlowModels.empty())
+        m_flowModels->setText(tr("Flow models: %1").arg(a.FlowModelsReason));
+    else if (const TFlowModelFit* best = a.Best())
+        m_flowModels->setText(
+            tr("Flow models: the best is %1 (lowest AICc).").arg(FlowModelName(best->Model)));
+    else
+        m_flowModels->setText(tr("Flow models: no best model: %1").arg(a.BestModelReason));
+
+    m_table->setRowCount(0);
+    m_table->setVisible(!a.FlowModels.empty());
+    if (a.FlowModels.empty())
+        return;
+    const TFlowModelFit* best = a.Best();
+    for (const TFlowModel model : AllFlowModels) {
+        const TFlowModelFit* fit = a.Fit(model);
+        QString reason;
+        for (const TFlowModelMissing& missing : a.MissingFlowModels)
+            if (missing.Model == model)
+                reason = missing.Reason;
+        if (!fit && reason.isEmpty())
+            continue;
+        const int row = m_table->rowCount();
+        m_table->insertRow(row);
+        const bool isBest = fit && fit == best;
+        const auto set = [&](int column, const QString& text, Qt::Alignment alignment = Qt::AlignLeft) {
+            auto* item = new QTableWidgetItem(text);
+            item->setTextAlignment(alignment | Qt::AlignVCenter);
+            if (isBest) {
+                QFont font = item->font();
+                font.setBold(true);
+                item->setFont(font);
+            }
+            m_table->setItem(row, column, item);
+        };
+        set(ColumnModel, isBest ? tr("%1 (best)").arg(FlowModelName(model)) : FlowModelName(model));
+        if (!fit) {
+            set(ColumnParameters, reason);
+            continue;
+        }
+        QStringList parameters;
+        for (const TFitParameter& parameter : fit->Parameters)
+            parameters << FormatFitParameter(parameter, true);
+        set(ColumnParameters, parameters.join(QStringLiteral("; ")));
+        set(ColumnR2, Number(fit->R2, 6), Qt::AlignRight);
+        set(ColumnPoints, QString::number(fit->Points), Qt::AlignRight);
+        set(ColumnAICc, fit->AICc ? Number(*fit->AICc, 6) : QString::fromUtf8("–"), Qt::AlignRight);
+    }
+    // The table as high as its rows; the results follow right below it.
+    m_table->resizeRowsToContents();
+    int height = m_table->horizontalHeader()->sizeHint().height() + 2 * m_table->frameWidth();
+    for (int row = 0; row < m_table->rowCount(); ++row)
+        height += m_table->rowHeight(row);
+    // Room for the scroll bar a narrow pane shows under the parameters.
+    height += m_table->horizontalScrollBar()->sizeHint().height();
+    m_table->setFixedHeight(height);
+}
+
+void TFormViewAnalysis::FillResults() {
+    const TBatchAnalysis& a = m_analysis;
+    const QString nothing = a.NothingUsableReason();
+    if (!nothing.isEmpty())
+        m_readings->setText(nothing);
+    else
+        m_readings->setText(tr("%1 readings, %2 used; left out: %3 over scale, %4 low torque%5; %6 without "
+                               "shear data (left out of the flow models).")
+                                .arg(a.Readings)
+                                .arg(a.Used)
+                                .arg(a.ExcludedOverScale)
+                                .arg(a.ExcludedLowTorque)
+                                .arg(a.LowTorqueIncluded ? tr(" (low torque included)") : QString())
+                                .arg(a.ExcludedNoShearData));
+
+    if (const auto& r = a.SpeedPowerLaw.Result)
+        m_flowIndex->setText(tr("Flow index from speed: n = %1, K = %2 %3 (at 1 RPM), R² = %4, %5 readings")
+                                 .arg(Number(r->FlowIndex), Number(r->K),
+                                      AnalysisUnitText(TAnalysisUnit::Viscosity), Number(r->R2, 6))
+                                 .arg(r->Points));
+    else
+        m_flowIndex->setText(tr("Flow index from speed: %1").arg(a.SpeedPowerLaw.Reason));
+
+    if (const auto& r = a.ThixotropicIndex.Result)
+        m_thixotropic->setText(
+            tr("Thixotropic index: %1 (mean viscosity at %2 RPM over %3 RPM; %4 and %5 readings)")
+                .arg(Number(r->Value), Number(r->LowRPM), Number(r->HighRPM))
+                .arg(r->LowPoints)
+                .arg(r->HighPoints));
+    else
+        m_thixotropic->setText(tr("Thixotropic index: %1").arg(a.ThixotropicIndex.Reason));
+
+    if (const auto& r = a.Arrhenius.Result)
+        m_arrhenius->setText(tr("Activation energy: %1 kJ/mol, ln A = %2, R² = %3, %4 readings at %5 RPM")
+                                 .arg(Number(r->ActivationEnergyKJPerMol), Number(r->LnA), Number(r->R2, 6))
+                                 .arg(r->Points)
+                                 .arg(Number(r->RPM)));
+    else
+        m_arrhenius->setText(tr("Activation energy: %1").arg(a.Arrhenius.Reason));
+}
+
+void TFormViewAnalysis::BuildChart() {
+    TFlowCurvePoints points;
+    if (m_entry.Batch) {
+        TAnalysisOptions options;
+        options.IncludeLowTorque = m_lowTorque->isChecked();
+        const TBatchItem& batch = *m_entry.Batch;
+        points = FlowCurvePoints(batch.ModelType, batch.SpindleType, batch.Measurements, options);
+    }
+    ConfigureFlowChart(*m_chart, BuildFlowChart(m_analysis, points, m_logarithmic->isChecked()));
+    m_chart->replot(QCustomPlot::rpQueuedReplot);
+}
