@@ -7,7 +7,7 @@
 #include "instrument/ProcessRules.h"
 #include "platform/SerialPorts.h"
 #include "services/RunJournal.h"
-#include "tools/simulator/ViscoMeterSimulator.h"
+#include "simulator/ViscoMeterSimulator.h"
 
 #include <QRegularExpression>
 #include <QTimer>

@@ -1442,7 +1442,7 @@ void TFormMain::ActionStartExecute(bool automatic) {
     TRunSession::TOptions options;
     options.Mode = automatic ? TRunSession::TMode::Automatic : TRunSession::TMode::Manual;
     options.Port = RunPortFromSettings(*m_settings);
-    options.Tracing = TracingRequestedOnCommandLine();
+    options.Tracing = m_runTracing;
     auto run = std::make_unique<TRunSession>(*entry->Batch, entry->FilePath, options, this);
     run->OnStatus = [this](const QString& text, int position, int max) {
         m_viewBatch->ShowRunStatus(text, position, max);

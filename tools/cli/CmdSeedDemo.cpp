@@ -10,8 +10,8 @@
 #include "documents/Settings.h"
 #include "instrument/ProcessRules.h"
 #include "services/RunSession.h"
+#include "simulator/ViscoMeterSimulator.h"
 #include "storage/StoragePaths.h"
-#include "tools/simulator/ViscoMeterSimulator.h"
 
 #include <QDate>
 #include <QDir>
