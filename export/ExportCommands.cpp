@@ -1,6 +1,7 @@
 #include "export/ExportCommands.h"
 
 #include "core/Error.h"
+#include "documents/SettingNames.h"
 #include "documents/Settings.h"
 #include "export/BatchExport.h"
 #include "export/MxNativeExcel.h"
@@ -27,6 +28,14 @@ TSaveFileRequest ExportSaveRequest(TExportKind kind) {
     return request;
 }
 
+namespace {
+
+const TSettingName<QString>& ExportSetting(TExportKind kind) {
+    return kind == TExportKind::Excel ? Setting::LastExcelExport : Setting::LastCSVExport;
+}
+
+} // namespace
+
 const char* ExportSettingKey(TExportKind kind) {
     return kind == TExportKind::Excel ? "LastExcelExport" : "LastCSVExport";
 }
@@ -47,7 +56,7 @@ QString TExportCommands::Run(TExportKind kind, TBatchItem& batch, TSettings& set
                              const TExportDialogs& dialogs) {
     TSaveFileRequest request = ExportSaveRequest(kind);
     QString& lastChosen = m_lastChosen[kind == TExportKind::Excel ? 0 : 1];
-    TSettingsItem& setting = settings.Item(QLatin1String(ExportSettingKey(kind)));
+    TSettingsItem& setting = ExportSetting(kind).Item(settings);
     const QString last = setting.GetString();
     if (!last.isEmpty())
         request.InitialFolder = QFileInfo(last).absolutePath();

@@ -4,6 +4,7 @@
 #include "charts/QCustomPlotChartPainter.h"
 #include "core/Error.h"
 #include "documents/BatchItem.h"
+#include "documents/SettingNames.h"
 #include "documents/Settings.h"
 #include "export/ExportCommands.h"
 #include "instrument/CommViscoMeterThread.h"
@@ -458,15 +459,14 @@ void TFormMain::BuildInterface() {
 
 void TFormMain::TimerStartupPreferencesTimer() {
     // No port chosen yet: say first what keeps a port from opening on this machine.
-    if (m_settings->Item(QStringLiteral("ComPortDevice")).GetString().trimmed().isEmpty() &&
-        SerialSetupFacts) {
+    if (Setting::ComPortDevice.Get(*m_settings).trimmed().isEmpty() && SerialSetupFacts) {
         const TSerialSetupFacts facts = SerialSetupFacts();
         if (SerialSetupNeedsAdvice(facts))
             m_dialogs.Information(
                 this,
                 SerialSetupAdvice(facts, InstalledDataFile(QStringLiteral("udev/60-bramblex-serial.rules"))));
     }
-    if (m_settings->Item(QStringLiteral("DefaultViscoMeter")).GetInteger() == -1)
+    if (Setting::DefaultViscoMeter.Get(*m_settings) == -1)
         ActionPreferencesExecute();
     OfferJournalRecovery();
 }
@@ -638,7 +638,7 @@ void TFormMain::BuildToolBar() {
 void TFormMain::ApplyToolbarLabelStyle() {
     if (!m_toolBar)
         return;
-    switch (m_settings->Item(QStringLiteral("ToolbarLabelStyle")).GetInteger()) {
+    switch (Setting::ToolbarLabelStyle.Get(*m_settings)) {
     case 0:
         m_toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         break;

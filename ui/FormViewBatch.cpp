@@ -1,6 +1,7 @@
 #include "ui/FormViewBatch.h"
 
 #include "documents/BatchItem.h"
+#include "documents/SettingNames.h"
 #include "documents/Settings.h"
 #include "reports/Report.h"
 #include "storage/FileOperations.h"
@@ -127,7 +128,7 @@ void TFormViewBatch::showEvent(QShowEvent* event) {
 }
 
 int TFormViewBatch::StoredTab() {
-    return m_settings.Item(QStringLiteral("BatchTab")).GetInteger();
+    return Setting::BatchTab.Get(m_settings);
 }
 
 void TFormViewBatch::BuildTabs() {
@@ -176,8 +177,8 @@ void TFormViewBatch::KorvTabPreviewChange(int index) {
             m_report->StandardReport.Assign(*m_tabReports.Items(report)->Report);
         m_report->SetReportMode(true);
     }
-    if (StoredTab() != index || m_settings.Item(QStringLiteral("BatchTab")).IsUnset())
-        m_settings.Item(QStringLiteral("BatchTab")).SetInteger(index);
+    if (StoredTab() != index || Setting::BatchTab.IsUnset(m_settings))
+        Setting::BatchTab.Set(m_settings, index);
     setUpdatesEnabled(true);
 }
 
