@@ -30,15 +30,12 @@ TSaveFileRequest ExportSaveRequest(TExportKind kind) {
 
 namespace {
 
+// Where the last export of the kind went; its folder is the next one's first.
 const TSettingName<QString>& ExportSetting(TExportKind kind) {
     return kind == TExportKind::Excel ? Setting::LastExcelExport : Setting::LastCSVExport;
 }
 
 } // namespace
-
-const char* ExportSettingKey(TExportKind kind) {
-    return kind == TExportKind::Excel ? "LastExcelExport" : "LastCSVExport";
-}
 
 QString ExportTargetFileName(TExportKind kind, const QString& chosen) {
     QString name = chosen;
