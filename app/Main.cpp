@@ -122,6 +122,9 @@ int main(int argc, char** argv) {
     TFormMain main(dialogs);
     if (!main.Create())
         return 1;
+    // Qt's own options are gone from the arguments by now, as they were when the run
+    // looked for "-trace" itself.
+    main.SetRunTracing(ParseStartupSwitches(QCoreApplication::arguments().mid(1)).Trace);
     if (switches.Automation) {
         main.BuildInterface();
     } else {

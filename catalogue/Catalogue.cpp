@@ -1,7 +1,6 @@
 #include "catalogue/Catalogue.h"
 
 #include "core/Error.h"
-#include "platform/Printers.h"
 
 #include <QLocale>
 
@@ -595,26 +594,23 @@ int PaperFromSize(int width, int height) {
     return 0;
 }
 
-int PrinterOrientation() {
-    TPrinterServices& printers = Printers();
-    if (printers.InstalledPrinters().isEmpty())
+int PrinterOrientation(const TPrinterPage& printer) {
+    if (!printer.Installed)
         return 0;
-    return printers.CurrentOrientation() == 1 ? 1 : 0;
+    return printer.Orientation == 1 ? 1 : 0;
 }
 
 namespace {
 
-// One side of the current printer's paper in millimetres; the table's default
-// paper when there is no printer or it reports no usable resolution.
-double PrinterPaperSideMM(bool longSide) {
-    TPrinterServices& printers = Printers();
-    if (!printers.InstalledPrinters().isEmpty()) {
-        const int orientation = printers.CurrentOrientation();
-        const TPrinterPaper paper = printers.CurrentPaper();
+// One side of the printer's paper in millimetres; the table's default paper when
+// there is no printer or it reports no usable resolution.
+double PrinterPaperSideMM(const TPrinterPage& printer, bool longSide) {
+    if (printer.Installed) {
+        const int orientation = printer.Orientation;
         // In landscape the device's width is the paper's long side.
         const bool useWidth = (orientation == 1) == longSide;
-        const int pixels = useWidth ? paper.PhysicalWidth : paper.PhysicalHeight;
-        const int perInch = useWidth ? paper.PixelsPerInchX : paper.PixelsPerInchY;
+        const int pixels = useWidth ? printer.PhysicalWidth : printer.PhysicalHeight;
+        const int perInch = useWidth ? printer.PixelsPerInchX : printer.PixelsPerInchY;
         if ((orientation == 0 || orientation == 1) && pixels > 0 && perInch > 0)
             return static_cast<double>(pixels) / perInch * 25.4;
     }
@@ -624,18 +620,18 @@ double PrinterPaperSideMM(bool longSide) {
 
 } // namespace
 
-double PaperWidthMM() {
-    return PrinterPaperSideMM(false);
+double PaperWidthMM(const TPrinterPage& printer) {
+    return PrinterPaperSideMM(printer, false);
 }
-double PaperHeightMM() {
-    return PrinterPaperSideMM(true);
+double PaperHeightMM(const TPrinterPage& printer) {
+    return PrinterPaperSideMM(printer, true);
 }
 
-double PageWidthMM(int orientation) {
-    return orientation == 1 ? PaperHeightMM() : PaperWidthMM();
+double PageWidthMM(const TPrinterPage& printer, int orientation) {
+    return orientation == 1 ? PaperHeightMM(printer) : PaperWidthMM(printer);
 }
-double PageHeightMM(int orientation) {
-    return orientation == 1 ? PaperWidthMM() : PaperHeightMM();
+double PageHeightMM(const TPrinterPage& printer, int orientation) {
+    return orientation == 1 ? PaperWidthMM(printer) : PaperHeightMM(printer);
 }
 
 // ---------------------------------------------------------------------------

@@ -164,13 +164,24 @@ QString FormatLocaleFixed(double value, int decimals);
 // ---------------------------------------------------------------------------
 // Paper and printer
 
-QString PaperName(int index);             // localised; empty outside 0 to 9
-int PaperFromSize(int width, int height); // tenths of a millimetre; 0 ("Custom") when none matches
-int PrinterOrientation();                 // 0 portrait, 1 landscape; 0 without printers
-double PaperWidthMM();                    // short side of the current printer's paper
-double PaperHeightMM();                   // long side
-double PageWidthMM(int orientation);
-double PageHeightMM(int orientation);
+// The current printer as the page layout needs it. The tables do not ask the printers:
+// whoever knows them hands this in (reports/PrinterPage.h reads the installed ones).
+struct TPrinterPage {
+    bool Installed = false; // without a printer the units' default paper, portrait
+    int Orientation = 0;    // the printer's: 0 portrait, 1 landscape
+    int PhysicalWidth = 0;  // device pixels, in the current orientation
+    int PhysicalHeight = 0;
+    int PixelsPerInchX = 0;
+    int PixelsPerInchY = 0;
+};
+
+QString PaperName(int index);                        // localised; empty outside 0 to 9
+int PaperFromSize(int width, int height);            // tenths of a millimetre; 0 ("Custom") when none matches
+int PrinterOrientation(const TPrinterPage& printer); // 0 portrait, 1 landscape; 0 without printers
+double PaperWidthMM(const TPrinterPage& printer);    // short side of the printer's paper
+double PaperHeightMM(const TPrinterPage& printer);   // long side
+double PageWidthMM(const TPrinterPage& printer, int orientation);
+double PageHeightMM(const TPrinterPage& printer, int orientation);
 
 // ---------------------------------------------------------------------------
 // Rounding of page coordinates and pixel positions: x + 0.5 truncated toward zero

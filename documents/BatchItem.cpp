@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
+#include "documents/SettingNames.h"
 #include "documents/Settings.h"
 #include "documents/TextLines.h"
 #include "xml/GmXml.h"
@@ -426,18 +427,18 @@ void TBatchItem::NoteDamage(const QString& path, const TGmXmlLoadResult& read) {
 }
 
 void ApplyNewBatchDefaults(TBatchItem& batch, TSettings& settings) {
-    int model = settings.Item("DefaultViscoMeter").GetInteger();
+    int model = Setting::DefaultViscoMeter.Get(settings);
     // -1 (no model chosen yet) or a damaged value: the first model, as the
     // preferences dialog would show it.
     if (model < 0 || model >= ModelTypeCount)
         model = 0;
-    int spindle = settings.Item("DefaultSpindle").GetInteger();
+    int spindle = Setting::DefaultSpindle.Get(settings);
     if (!IsSpindleValid(model, spindle))
         spindle = SpindleFromIndex(model, 0);
     batch.ModelType = static_cast<uint8_t>(model);
     batch.SpindleType = static_cast<uint8_t>(spindle);
-    batch.Company = settings.Item("DefaultCompany").GetString();
-    batch.Operator = settings.Item("DefaultOperator").GetString();
+    batch.Company = Setting::DefaultCompany.Get(settings);
+    batch.Operator = Setting::DefaultOperator.Get(settings);
     batch.SelectedXAxis = 0;
     batch.SelectedYAxis = QStringLiteral("0");
 }

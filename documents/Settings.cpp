@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
+#include "documents/SettingNames.h"
 #include "documents/TextLines.h"
 #include "xml/GmXml.h"
 
@@ -237,29 +238,28 @@ void TSettings::Assign(const TSettings& source) {
 
 void ReadUnitSelections(TSettings& settings) {
     // A damaged value would make every display of that unit kind fail; use the base unit.
-    auto units = [&settings](const char* key) {
-        const int n = settings.Item(key).GetInteger();
+    auto units = [&settings](const TSettingName<int32_t>& name) {
+        const int n = name.Get(settings);
         return n == 1 ? 1 : 0;
     };
-    SetReportUnits(units("ReportUnits"));
-    SetViscosityUnits(units("ViscosityUnits"));
-    SetTemperatureUnits(units("TemperatureUnits"));
+    SetReportUnits(units(Setting::ReportUnits));
+    SetViscosityUnits(units(Setting::ViscosityUnits));
+    SetTemperatureUnits(units(Setting::TemperatureUnits));
 }
 
 void ApplyStartupSettings(TSettings& settings) {
     // One write for the whole step instead of one per key.
     settings.BeginUpdate();
     ReadUnitSelections(settings);
-    auto fill = [&settings](const char* key, auto&& set) {
-        TSettingsItem& item = settings.Item(key);
-        if (item.IsUnset())
-            set(item);
+    auto fill = [&settings]<typename T>(const TSettingName<T>& name, const T& value) {
+        if (name.IsUnset(settings))
+            name.Set(settings, value);
     };
-    fill("ComPort", [](TSettingsItem& i) { i.SetInteger(1); });
-    fill("FormRatio", [](TSettingsItem& i) { i.SetFloat(0.3); });
-    fill("MeasurementWindowWidth", [](TSettingsItem& i) { i.SetInteger(256); });
-    fill("ReadingsVisible", [](TSettingsItem& i) { i.SetBoolean(true); });
-    fill("ChartVisible", [](TSettingsItem& i) { i.SetBoolean(true); });
-    fill("ThumbnailQuality", [](TSettingsItem& i) { i.SetInteger(0); });
+    fill(Setting::ComPort, 1);
+    fill(Setting::FormRatio, 0.3);
+    fill(Setting::MeasurementWindowWidth, 256);
+    fill(Setting::ReadingsVisible, true);
+    fill(Setting::ChartVisible, true);
+    fill(Setting::ThumbnailQuality, 0);
     settings.EndUpdate();
 }

@@ -1,6 +1,7 @@
 #include "export/ExportCommands.h"
 
 #include "core/Error.h"
+#include "documents/SettingNames.h"
 #include "documents/Settings.h"
 #include "export/BatchExport.h"
 #include "export/MxNativeExcel.h"
@@ -27,9 +28,14 @@ TSaveFileRequest ExportSaveRequest(TExportKind kind) {
     return request;
 }
 
-const char* ExportSettingKey(TExportKind kind) {
-    return kind == TExportKind::Excel ? "LastExcelExport" : "LastCSVExport";
+namespace {
+
+// Where the last export of the kind went; its folder is the next one's first.
+const TSettingName<QString>& ExportSetting(TExportKind kind) {
+    return kind == TExportKind::Excel ? Setting::LastExcelExport : Setting::LastCSVExport;
 }
+
+} // namespace
 
 QString ExportTargetFileName(TExportKind kind, const QString& chosen) {
     QString name = chosen;
@@ -47,7 +53,7 @@ QString TExportCommands::Run(TExportKind kind, TBatchItem& batch, TSettings& set
                              const TExportDialogs& dialogs) {
     TSaveFileRequest request = ExportSaveRequest(kind);
     QString& lastChosen = m_lastChosen[kind == TExportKind::Excel ? 0 : 1];
-    TSettingsItem& setting = settings.Item(QLatin1String(ExportSettingKey(kind)));
+    TSettingsItem& setting = ExportSetting(kind).Item(settings);
     const QString last = setting.GetString();
     if (!last.isEmpty())
         request.InitialFolder = QFileInfo(last).absolutePath();

@@ -32,7 +32,6 @@ struct TExportDialogs {
 };
 
 TSaveFileRequest ExportSaveRequest(TExportKind kind);
-const char* ExportSettingKey(TExportKind kind); // "LastExcelExport" / "LastCSVExport"
 
 // The file an export writes for a name chosen in the dialog: the default extension
 // appended when the name has none; for Excel, ".XLS" in place of any extension other

@@ -2,7 +2,6 @@
 
 #include "catalogue/Catalogue.h"
 
-#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QMetaObject>
@@ -41,13 +40,6 @@ double NowAsDayNumber() {
     const QDateTime now = QDateTime::currentDateTime();
     return static_cast<double>(QDate(1899, 12, 30).daysTo(now.date())) +
            static_cast<double>(now.time().msecsSinceStartOfDay()) / 86400000.0;
-}
-
-bool TracingRequestedOnCommandLine() {
-    if (!QCoreApplication::instance())
-        return false;
-    const QStringList args = QCoreApplication::arguments();
-    return args.size() > 1 && args.at(1).toLower() == QLatin1String("-trace");
 }
 
 TCommViscoMeterThread::TCommViscoMeterThread(int comNumber, uint8_t mode, QObject* parent)

@@ -25,10 +25,6 @@
 // time of day as the fraction), as readings store it.
 double NowAsDayNumber();
 
-// True when the program was started with "-trace" (any letter case) as its first
-// argument; the run thread's default for Tracing.
-bool TracingRequestedOnCommandLine();
-
 class TCommViscoMeterThread : public QObject {
     Q_OBJECT
 public:
@@ -59,8 +55,8 @@ public:
     int ComNumber = 0;
     QString ComDevice;
     uint8_t Mode = ModeManual;
-    bool Tracing = TracingRequestedOnCommandLine();
-    QString TraceFolder; // where the trace file goes; empty: the current directory
+    bool Tracing = false; // the front end decides (the window's "-trace" switch)
+    QString TraceFolder;  // where the trace file goes; empty: the current directory
 
     QString StatusText;
     int ProgressPosition = 0; // milliseconds done in the current phase

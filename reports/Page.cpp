@@ -3,6 +3,7 @@
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
 #include "properties/PictureText.h"
+#include "reports/PrinterPage.h"
 #include "xml/GmXml.h"
 
 #include <QDate>
@@ -59,11 +60,12 @@ QStringList PageOrientationNames() {
 // Construction and the item list
 
 TPage::TPage() {
-    const int printerOrientation = PrinterOrientation();
+    const TPrinterPage printer = CurrentPrinterPage();
+    const int printerOrientation = PrinterOrientation(printer);
     TProperty* width = Properties.Add(QStringLiteral("PageWidth"), Tr("PageWidth"), ptLength);
-    width->SetFloat(PageWidthMM(printerOrientation));
+    width->SetFloat(PageWidthMM(printer, printerOrientation));
     TProperty* height = Properties.Add(QStringLiteral("PageHeight"), Tr("PageHeight"), ptLength);
-    height->SetFloat(PageHeightMM(printerOrientation));
+    height->SetFloat(PageHeightMM(printer, printerOrientation));
     TProperty* type = Properties.Add(QStringLiteral("PageType"), Tr("PageType"), ptChoice);
     type->Choices = PageTypeNames();
     type->SetInteger(PageTypeOpening);
@@ -210,7 +212,7 @@ int TPage::EffectiveOrientation() const {
     const int orientation = PageOrientation();
     if (orientation != PageOrientationDefault)
         return orientation;
-    return PrinterOrientation() == 1 ? PageOrientationLandscape : PageOrientationPortrait;
+    return PrinterOrientation(CurrentPrinterPage()) == 1 ? PageOrientationLandscape : PageOrientationPortrait;
 }
 
 void TPage::ApplyPaperSize() {
@@ -228,8 +230,9 @@ void TPage::ApplyPaperSize() {
     double w = 0.0;
     double h = 0.0;
     if (paper == 1) {
-        w = PaperWidthMM();
-        h = PaperHeightMM();
+        const TPrinterPage printer = CurrentPrinterPage();
+        w = PaperWidthMM(printer);
+        h = PaperHeightMM(printer);
     } else {
         w = PaperSizes[static_cast<size_t>(paper)].Width / 10.0;
         h = PaperSizes[static_cast<size_t>(paper)].Height / 10.0;
@@ -271,7 +274,8 @@ void TPage::OrientationChanged(int oldValue) {
     if (PaperSize() == 0) {
         int old = oldValue;
         if (old == PageOrientationDefault)
-            old = PrinterOrientation() == 1 ? PageOrientationLandscape : PageOrientationPortrait;
+            old = PrinterOrientation(CurrentPrinterPage()) == 1 ? PageOrientationLandscape
+                                                                : PageOrientationPortrait;
         if (old != EffectiveOrientation()) {
             const double w = PageWidth();
             const double h = PageHeight();

@@ -9,6 +9,7 @@
 #include "properties/JpegCodec.h"
 #include "properties/PictureText.h"
 #include "reports/Page.h"
+#include "reports/PrinterPage.h"
 #include "reports/Report.h"
 #include "services/JobProgress.h"
 #include "xml/GmXml.h"
@@ -201,13 +202,14 @@ QSize PagePointSize(const TPage& page) {
     double widthMM = page.PageWidth();
     double heightMM = page.PageHeight();
     if (page.PaperSize() == 1) {
-        int orientation = PrinterOrientation();
+        const TPrinterPage printer = CurrentPrinterPage();
+        int orientation = PrinterOrientation(printer);
         if (page.PageOrientation() == PageOrientationPortrait)
             orientation = 0;
         else if (page.PageOrientation() == PageOrientationLandscape)
             orientation = 1;
-        widthMM = PageWidthMM(orientation);
-        heightMM = PageHeightMM(orientation);
+        widthMM = PageWidthMM(printer, orientation);
+        heightMM = PageHeightMM(printer, orientation);
     }
     const auto width = RoundHalfUp(widthMM / 2.54 * 7.2);
     const auto height = RoundHalfUp(heightMM / 2.54 * 7.2);

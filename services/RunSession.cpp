@@ -2,12 +2,13 @@
 
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
+#include "documents/SettingNames.h"
 #include "documents/Settings.h"
 #include "instrument/CommViscoMeterThread.h"
 #include "instrument/ProcessRules.h"
 #include "platform/SerialPorts.h"
 #include "services/RunJournal.h"
-#include "tools/simulator/ViscoMeterSimulator.h"
+#include "simulator/ViscoMeterSimulator.h"
 
 #include <QRegularExpression>
 #include <QTimer>
@@ -20,12 +21,12 @@ QString SimulatedPortText() {
 
 TRunPort RunPortFromSettings(TSettings& settings) {
     TRunPort port;
-    const QString device = settings.Item(QStringLiteral("ComPortDevice")).GetString().trimmed();
+    const QString device = Setting::ComPortDevice.Get(settings).trimmed();
     if (device == QLatin1String(SimulatedPortSetting)) {
         port.Simulated = true;
         return port;
     }
-    port.Device = PortDevicePath(settings.Item(QStringLiteral("ComPort")).GetInteger(), device);
+    port.Device = PortDevicePath(Setting::ComPort.Get(settings), device);
     return port;
 }
 

@@ -3,6 +3,7 @@
 #include "catalogue/DateTimeTexts.h"
 #include "core/Error.h"
 #include "documents/BatchItem.h"
+#include "documents/SettingNames.h"
 #include "documents/Settings.h"
 #include "platform/FileIcons.h"
 #include "platform/FileListClipboard.h"
@@ -430,7 +431,7 @@ TFormLocal::TFormLocal(TSettings& settings, TFormViewBatch& viewBatch, TDialogSe
     connect(m_splitter, &QSplitter::splitterMoved, this, [this] {
         const int total = m_splitter->height();
         if (total > 0 && m_listVisible)
-            m_settings.Item(QStringLiteral("FormRatio")).SetFloat(double(m_list->height()) / total);
+            Setting::FormRatio.Set(m_settings, double(m_list->height()) / total);
     });
 }
 
@@ -471,7 +472,7 @@ void TFormLocal::resizeEvent(QResizeEvent* event) {
 void TFormLocal::ApplyFormRatio() {
     if (!m_listVisible)
         return;
-    double ratio = m_settings.Item(QStringLiteral("FormRatio")).GetFloat();
+    double ratio = Setting::FormRatio.Get(m_settings);
     if (ratio <= 0.0 || ratio >= 1.0)
         ratio = 0.3;
     const int total = m_splitter->height();

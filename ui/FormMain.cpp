@@ -5,6 +5,7 @@
 #include "core/Error.h"
 #include "documents/BatchItem.h"
 #include "documents/DamagedSource.h"
+#include "documents/SettingNames.h"
 #include "documents/Settings.h"
 #include "export/ExportCommands.h"
 #include "instrument/CommViscoMeterThread.h"
@@ -460,15 +461,14 @@ void TFormMain::BuildInterface() {
 
 void TFormMain::TimerStartupPreferencesTimer() {
     // No port chosen yet: say first what keeps a port from opening on this machine.
-    if (m_settings->Item(QStringLiteral("ComPortDevice")).GetString().trimmed().isEmpty() &&
-        SerialSetupFacts) {
+    if (Setting::ComPortDevice.Get(*m_settings).trimmed().isEmpty() && SerialSetupFacts) {
         const TSerialSetupFacts facts = SerialSetupFacts();
         if (SerialSetupNeedsAdvice(facts))
             m_dialogs.Information(
                 this,
                 SerialSetupAdvice(facts, InstalledDataFile(QStringLiteral("udev/60-bramblex-serial.rules"))));
     }
-    if (m_settings->Item(QStringLiteral("DefaultViscoMeter")).GetInteger() == -1)
+    if (Setting::DefaultViscoMeter.Get(*m_settings) == -1)
         ActionPreferencesExecute();
     OfferJournalRecovery();
 }
@@ -640,7 +640,7 @@ void TFormMain::BuildToolBar() {
 void TFormMain::ApplyToolbarLabelStyle() {
     if (!m_toolBar)
         return;
-    switch (m_settings->Item(QStringLiteral("ToolbarLabelStyle")).GetInteger()) {
+    switch (Setting::ToolbarLabelStyle.Get(*m_settings)) {
     case 0:
         m_toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         break;
@@ -1455,7 +1455,7 @@ void TFormMain::ActionStartExecute(bool automatic) {
     TRunSession::TOptions options;
     options.Mode = automatic ? TRunSession::TMode::Automatic : TRunSession::TMode::Manual;
     options.Port = RunPortFromSettings(*m_settings);
-    options.Tracing = TracingRequestedOnCommandLine();
+    options.Tracing = m_runTracing;
     auto run = std::make_unique<TRunSession>(*entry->Batch, entry->FilePath, options, this);
     run->OnStatus = [this](const QString& text, int position, int max) {
         m_viewBatch->ShowRunStatus(text, position, max);

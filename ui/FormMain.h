@@ -53,6 +53,8 @@ public:
     // Menus, tool bar and tree; the show step runs it on the first show, a program
     // started for automation calls it without showing the window.
     void BuildInterface();
+    // Whether runs write the communications trace file (the program's "-trace" switch).
+    void SetRunTracing(bool on) { m_runTracing = on; }
     // Rebuilds the tree from disk and selects "Local".
     void BuildTree();
 
@@ -197,6 +199,7 @@ private:
     TFileItem* SelectedBatch() const;
 
     TDialogService& m_dialogs;
+    bool m_runTracing = false;
     std::unique_ptr<TSettings> m_settings;
     std::unique_ptr<TFileList> m_tabReports;
     std::unique_ptr<TExportCommands> m_exports;

@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
+#include "documents/SettingNames.h"
 #include "documents/Settings.h"
 #include "platform/FileSystem.h"
 #include "reports/Page.h"
@@ -410,10 +411,10 @@ void TFormPageDesign::Load(const TFileItem& file, int pageIndex) {
     else
         m_editor->SetPage(TPage());
 
-    m_grid->setChecked(m_settings.Item(QStringLiteral("Grid")).GetBoolean());
+    m_grid->setChecked(Setting::Grid.Get(m_settings));
     m_editor->SetGridSpacing(GridStepMM());
     m_editor->SetGrid(m_grid->isChecked());
-    m_snap->setChecked(m_settings.Item(QStringLiteral("Snap")).GetBoolean());
+    m_snap->setChecked(Setting::Snap.Get(m_settings));
     m_editor->SetSnap(m_snap->isChecked());
     m_editor->Page().ClearModified();
     m_undo.setClean();
@@ -609,7 +610,7 @@ void TFormPageDesign::SetGrid(bool on) {
     m_grid->setChecked(on);
     m_editor->SetGrid(on);
     try {
-        m_settings.Item(QStringLiteral("Grid")).SetBoolean(on);
+        Setting::Grid.Set(m_settings, on);
     } catch (const std::exception& error) {
         ShowError(ErrorText(error));
     }
@@ -620,7 +621,7 @@ void TFormPageDesign::SetSnap(bool on) {
     m_snap->setChecked(on);
     m_editor->SetSnap(on);
     try {
-        m_settings.Item(QStringLiteral("Snap")).SetBoolean(on);
+        Setting::Snap.Set(m_settings, on);
     } catch (const std::exception& error) {
         ShowError(ErrorText(error));
     }

@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
+#include "documents/SettingNames.h"
 #include "platform/SerialPorts.h"
 #include "services/RunSession.h"
 #include "ui/DialogService.h"
@@ -204,24 +205,23 @@ void TFormPreferences::LoadSettings(const TSettings& settings) {
 
     SelectPort();
 
-    SelectIndex(m_reportUnits, s.Item(QStringLiteral("ReportUnits")).GetInteger());
-    SelectIndex(m_viscosityUnits, s.Item(QStringLiteral("ViscosityUnits")).GetInteger());
-    SelectIndex(m_temperatureUnits, s.Item(QStringLiteral("TemperatureUnits")).GetInteger());
-    SelectIndex(m_emailFormat, s.Item(QStringLiteral("EmailReportFormat")).GetInteger());
-    SelectIndex(m_thumbnailQuality, s.Item(QStringLiteral("ThumbnailQuality")).GetInteger());
-    SelectIndex(m_toolbarLabel, s.Item(QStringLiteral("ToolbarLabelStyle")).GetInteger());
-    m_company->setText(s.Item(QStringLiteral("DefaultCompany")).GetString());
-    m_operator->setText(s.Item(QStringLiteral("DefaultOperator")).GetString());
+    SelectIndex(m_reportUnits, Setting::ReportUnits.Get(s));
+    SelectIndex(m_viscosityUnits, Setting::ViscosityUnits.Get(s));
+    SelectIndex(m_temperatureUnits, Setting::TemperatureUnits.Get(s));
+    SelectIndex(m_emailFormat, Setting::EmailReportFormat.Get(s));
+    SelectIndex(m_thumbnailQuality, Setting::ThumbnailQuality.Get(s));
+    SelectIndex(m_toolbarLabel, Setting::ToolbarLabelStyle.Get(s));
+    m_company->setText(Setting::DefaultCompany.Get(s));
+    m_operator->setText(Setting::DefaultOperator.Get(s));
 
-    const int model = s.Item(QStringLiteral("DefaultViscoMeter")).GetInteger();
+    const int model = Setting::DefaultViscoMeter.Get(s);
     {
         const QSignalBlocker block(m_model);
         m_model->setCurrentIndex(std::clamp(model, 0, ModelTypeCount - 1));
     }
     m_spindle->clear();
     FillSpindles();
-    const int spindle =
-        SpindleToIndex(m_model->currentIndex(), s.Item(QStringLiteral("DefaultSpindle")).GetInteger());
+    const int spindle = SpindleToIndex(m_model->currentIndex(), Setting::DefaultSpindle.Get(s));
     m_spindle->setCurrentIndex(spindle == -1 ? 0 : spindle);
 
     QTreeWidgetItem* root = m_tree->topLevelItem(0);
@@ -229,8 +229,8 @@ void TFormPreferences::LoadSettings(const TSettings& settings) {
 }
 
 void TFormPreferences::SelectPort() {
-    const QString device = m_settings.Item(QStringLiteral("ComPortDevice")).GetString().trimmed();
-    const int number = m_settings.Item(QStringLiteral("ComPort")).GetInteger();
+    const QString device = Setting::ComPortDevice.Get(m_settings).trimmed();
+    const int number = Setting::ComPort.Get(m_settings);
     m_comPort->clear();
     for (const QString& entry : m_ports)
         m_comPort->addItem(entry, PortEntryDevice(entry));
@@ -276,38 +276,37 @@ void TFormPreferences::ButtonOKClick() {
     if (m_comPort->currentIndex() >= 0) {
         const QString device = PortDevice(m_comPort->currentIndex());
         if (device == QLatin1String(SimulatedPortSetting)) {
-            s.Item(QStringLiteral("ComPort")).SetInteger(0);
-            s.Item(QStringLiteral("ComPortDevice")).SetString(device);
+            Setting::ComPort.Set(s, 0);
+            Setting::ComPortDevice.Set(s, device);
         } else {
-            s.Item(QStringLiteral("ComPort")).SetInteger(ComPortNumber(device));
-            s.Item(QStringLiteral("ComPortDevice")).SetString(device);
+            Setting::ComPort.Set(s, ComPortNumber(device));
+            Setting::ComPortDevice.Set(s, device);
         }
     }
     // A list left without a selection (its stored value was out of range) keeps the
     // stored value: nothing the operator did not choose is written.
-    auto store = [&s](const char* key, const QComboBox* combo) {
+    auto store = [&s](const TSettingName<int32_t>& name, const QComboBox* combo) {
         if (combo->currentIndex() >= 0)
-            s.Item(QLatin1String(key)).SetInteger(combo->currentIndex());
+            name.Set(s, combo->currentIndex());
     };
-    store("ReportUnits", m_reportUnits);
-    store("ViscosityUnits", m_viscosityUnits);
-    store("ThumbnailQuality", m_thumbnailQuality);
-    store("EmailReportFormat", m_emailFormat);
-    store("TemperatureUnits", m_temperatureUnits);
-    store("ToolbarLabelStyle", m_toolbarLabel);
+    store(Setting::ReportUnits, m_reportUnits);
+    store(Setting::ViscosityUnits, m_viscosityUnits);
+    store(Setting::ThumbnailQuality, m_thumbnailQuality);
+    store(Setting::EmailReportFormat, m_emailFormat);
+    store(Setting::TemperatureUnits, m_temperatureUnits);
+    store(Setting::ToolbarLabelStyle, m_toolbarLabel);
     const int model = m_model->currentIndex();
-    s.Item(QStringLiteral("DefaultViscoMeter")).SetInteger(model);
+    Setting::DefaultViscoMeter.Set(s, model);
     if (m_spindle->currentIndex() >= 0)
-        s.Item(QStringLiteral("DefaultSpindle"))
-            .SetInteger(SpindleFromIndex(model, m_spindle->currentIndex()));
-    s.Item(QStringLiteral("DefaultCompany")).SetString(m_company->text());
-    s.Item(QStringLiteral("DefaultOperator")).SetString(m_operator->text());
+        Setting::DefaultSpindle.Set(s, SpindleFromIndex(model, m_spindle->currentIndex()));
+    Setting::DefaultCompany.Set(s, m_company->text());
+    Setting::DefaultOperator.Set(s, m_operator->text());
     s.EndUpdate();
     accept();
 }
 
 void TFormPreferences::done(int result) {
-    if (m_settings.Item(QStringLiteral("DefaultViscoMeter")).GetInteger() == -1) {
+    if (Setting::DefaultViscoMeter.Get(m_settings) == -1) {
         m_dialogs.Error(this, Tr("A ViscoMeter model must be selected"));
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
+#include "documents/SettingNames.h"
 #include "documents/Settings.h"
 #include "platform/Clipboard.h"
 #include "platform/DirectoryWatcher.h"
@@ -360,7 +361,7 @@ TFormReports::TFormReports(TSettings& settings, TDialogService& dialogs, TFileLi
     connect(m_splitter, &QSplitter::splitterMoved, this, [this] {
         const int total = height();
         if (!m_applyingLayout && total > 0)
-            m_settings.Item(QStringLiteral("FormRatio")).SetFloat(double(m_upper->height()) / total);
+            Setting::FormRatio.Set(m_settings, double(m_upper->height()) / total);
     });
 
     for (QListWidget* list : {m_myList, m_tabList}) {
@@ -547,7 +548,7 @@ QPixmap TFormReports::Thumbnail(int row) {
     if (!m_thumbDone[row]) {
         m_thumbDone[row] = true;
         TFileItem* entry = CurrentReport();
-        const int quality = m_settings.Item(QStringLiteral("ThumbnailQuality")).GetInteger();
+        const int quality = Setting::ThumbnailQuality.Get(m_settings);
         if (entry && entry->Report && row < entry->Report->PageCount() && quality != ThumbnailNone) {
             QImage image;
             QImage mask;
@@ -591,7 +592,7 @@ void TFormReports::SelectReportFile(const QString& path) {
 void TFormReports::ApplyLayout() {
     m_applyingLayout = true;
     const int total = height();
-    double ratio = m_settings.Item(QStringLiteral("FormRatio")).GetFloat();
+    double ratio = Setting::FormRatio.Get(m_settings);
     if (ratio <= 0.0 || ratio >= 1.0)
         ratio = 0.3;
     const int top = static_cast<int>(RoundHalfUp(total * ratio));

@@ -3,6 +3,7 @@
 #include "analysis/FlowCurve.h"
 #include "charts/FlowChartStyle.h"
 #include "documents/BatchItem.h"
+#include "documents/SettingNames.h"
 #include "documents/Settings.h"
 #include "reports/ChartFlow.h"
 
@@ -19,9 +20,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr const char* LogarithmicKey = "AnalysisLogarithmic";
-constexpr const char* LowTorqueKey = "AnalysisIncludeLowTorque";
 
 QLabel* ResultLine(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
@@ -109,19 +107,19 @@ TFormViewAnalysis::TFormViewAnalysis(TSettings& settings, QWidget* parent)
     results->setMinimumWidth(160);
 
     connect(m_logarithmic, &QCheckBox::toggled, this, [this](bool on) {
-        if (Setting(LogarithmicKey) != on)
-            m_settings.Item(QLatin1String(LogarithmicKey)).SetBoolean(on);
+        if (StoredFlag(Setting::AnalysisLogarithmic) != on)
+            Setting::AnalysisLogarithmic.Set(m_settings, on);
         BuildChart();
     });
     connect(m_lowTorque, &QCheckBox::toggled, this, [this](bool on) {
-        if (Setting(LowTorqueKey) != on)
-            m_settings.Item(QLatin1String(LowTorqueKey)).SetBoolean(on);
+        if (StoredFlag(Setting::AnalysisIncludeLowTorque) != on)
+            Setting::AnalysisIncludeLowTorque.Set(m_settings, on);
         Refresh();
     });
 }
 
-bool TFormViewAnalysis::Setting(const char* key) const {
-    const TSettingsItem* item = m_settings.FindItem(QLatin1String(key));
+bool TFormViewAnalysis::StoredFlag(const TSettingName<bool>& name) const {
+    const TSettingsItem* item = m_settings.FindItem(name.Name());
     return item && item->GetBoolean();
 }
 
@@ -130,8 +128,8 @@ void TFormViewAnalysis::showEvent(QShowEvent* event) {
     {
         const QSignalBlocker blockLog(m_logarithmic);
         const QSignalBlocker blockLow(m_lowTorque);
-        m_logarithmic->setChecked(Setting(LogarithmicKey));
-        m_lowTorque->setChecked(Setting(LowTorqueKey));
+        m_logarithmic->setChecked(StoredFlag(Setting::AnalysisLogarithmic));
+        m_lowTorque->setChecked(StoredFlag(Setting::AnalysisIncludeLowTorque));
     }
     // The first showing shares the width between the results and the chart.
     if (!m_splitterPlaced && width() > 0) {

@@ -18,6 +18,7 @@ class QLabel;
 class QSplitter;
 class QTableWidget;
 class TSettings;
+template <typename T> class TSettingName;
 
 class TFormViewAnalysis : public TBatchSubView {
     Q_OBJECT
@@ -53,7 +54,7 @@ private:
     void FillModels();
     void FillResults();
     void BuildChart();
-    bool Setting(const char* key) const;
+    bool StoredFlag(const TSettingName<bool>& name) const;
 
     TSettings& m_settings;
     TFileItem m_entry;

@@ -1,6 +1,7 @@
 #include "ui/FormViewBatch.h"
 
 #include "documents/BatchItem.h"
+#include "documents/SettingNames.h"
 #include "documents/Settings.h"
 #include "reports/Report.h"
 #include "storage/FileOperations.h"
@@ -31,10 +32,8 @@ constexpr int AnalysisTab = 3;
 constexpr int FirstReportTab = 4;
 // "BatchTab" keeps the index the tab had before the analysis tab came after the
 // measurements tab, so settings written by either program open on the same tab: the
-// analysis tab is stored as the measurements tab with AnalysisTabKey set, which exists
-// only once the analysis tab was used.
-const QString BatchTabKey = QStringLiteral("BatchTab");
-const QString AnalysisTabKey = QStringLiteral("BatchTabAnalysis");
+// analysis tab is stored as the measurements tab with "BatchTabAnalysis" set, which
+// exists only once the analysis tab was used.
 
 // Glyph 0 points left (hide the panes), glyph 1 right (show them again).
 QIcon ToggleGlyph(bool navigationVisible, const QStyle* style) {
@@ -150,23 +149,23 @@ int TFormViewBatch::StoredValueOfTab(int tab) {
 }
 
 bool TFormViewBatch::StoredAnalysisTab() const {
-    const TSettingsItem* item = m_settings.FindItem(AnalysisTabKey);
+    const TSettingsItem* item = m_settings.FindItem(Setting::BatchTabAnalysis.Name());
     return item && item->GetBoolean();
 }
 
 int TFormViewBatch::StoredTab() {
-    return TabOfStoredValue(m_settings.Item(BatchTabKey).GetInteger(), StoredAnalysisTab());
+    return TabOfStoredValue(Setting::BatchTab.Get(m_settings), StoredAnalysisTab());
 }
 
 void TFormViewBatch::StoreTab(int index) {
-    TSettingsItem& tab = m_settings.Item(BatchTabKey);
+    TSettingsItem& tab = Setting::BatchTab.Item(m_settings);
     const int stored = StoredValueOfTab(index);
     if (tab.GetInteger() != stored || tab.IsUnset())
         tab.SetInteger(stored);
     // Set only once the analysis tab is shown; settings that never saw it keep their bytes.
     const bool analysis = index == AnalysisTab;
     if (analysis != StoredAnalysisTab())
-        m_settings.Item(AnalysisTabKey).SetBoolean(analysis);
+        Setting::BatchTabAnalysis.Set(m_settings, analysis);
 }
 
 void TFormViewBatch::BuildTabs() {

@@ -3,6 +3,7 @@
 #include "catalogue/Catalogue.h"
 #include "charts/MeasurementsChart.h"
 #include "documents/BatchItem.h"
+#include "documents/SettingNames.h"
 #include "documents/Settings.h"
 #include "ui/CheckedComboBox.h"
 #include "ui/ReadingsTableModel.h"
@@ -26,10 +27,13 @@
 
 namespace {
 
-constexpr const char* ReadingsVisibleKey = "ReadingsVisible";
-constexpr const char* ChartVisibleKey = "ChartVisible";
-constexpr const char* WidthKey = "MeasurementWindowWidth";
 constexpr int DefaultReadingsWidth = 256;
+
+// A pane shown or hidden as stored; standard while the setting was never given a value.
+bool Shown(TSettings& settings, const TSettingName<bool>& name, bool standard) {
+    const TSettingsItem& item = name.Item(settings);
+    return item.IsUnset() ? standard : item.GetBoolean();
+}
 
 QLabel* HintLine(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
@@ -157,31 +161,26 @@ TFormViewMeasurements::TFormViewMeasurements(TSettings& settings, QWidget* paren
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { ListViewMeasurementsSelectItem(); });
     connect(m_actionReadings, &QAction::triggered, this, [this](bool checked) {
-        m_settings.Item(QLatin1String(ReadingsVisibleKey)).SetBoolean(checked);
+        Setting::ReadingsVisible.Set(m_settings, checked);
         ApplyLayout();
     });
     connect(m_actionChart, &QAction::triggered, this, [this](bool checked) {
-        m_settings.Item(QLatin1String(ChartVisibleKey)).SetBoolean(checked);
+        Setting::ChartVisible.Set(m_settings, checked);
         ApplyLayout();
     });
     connect(m_actionResetZoom, &QAction::triggered, this, [this] { m_chart->ResetZoom(); });
     connect(m_splitter, &QSplitter::splitterMoved, this, [this] {
         if (m_panelMeasurements->isVisible() && m_panelChart->isVisible())
-            m_settings.Item(QLatin1String(WidthKey)).SetInteger(m_panelMeasurements->width());
+            Setting::MeasurementWindowWidth.Set(m_settings, m_panelMeasurements->width());
     });
     m_actionReadings->setChecked(true);
     m_actionChart->setChecked(true);
 }
 
-bool TFormViewMeasurements::Setting(const char* key, bool standard) {
-    const TSettingsItem& item = m_settings.Item(QLatin1String(key));
-    return item.IsUnset() ? standard : item.GetBoolean();
-}
-
 void TFormViewMeasurements::showEvent(QShowEvent* event) {
     TBatchSubView::showEvent(event);
-    m_actionReadings->setChecked(Setting(ReadingsVisibleKey, true));
-    m_actionChart->setChecked(Setting(ChartVisibleKey, true));
+    m_actionReadings->setChecked(Shown(m_settings, Setting::ReadingsVisible, true));
+    m_actionChart->setChecked(Shown(m_settings, Setting::ChartVisible, true));
     // Once the view has its final size.
     if (!m_layoutPending) {
         m_layoutPending = true;
@@ -199,7 +198,7 @@ void TFormViewMeasurements::ApplyLayout() {
     m_panelMeasurements->setVisible(readings);
     m_panelChart->setVisible(chart);
     if (readings && chart) {
-        const TSettingsItem& item = m_settings.Item(QLatin1String(WidthKey));
+        const TSettingsItem& item = Setting::MeasurementWindowWidth.Item(m_settings);
         const int stored = item.IsUnset() ? DefaultReadingsWidth : item.GetInteger();
         const int width = std::max(0, std::min(this->width() - 32, stored));
         const int rest = std::max(0, m_splitter->width() - width - m_splitter->handleWidth());

@@ -60,7 +60,6 @@ private:
     void ListViewMeasurementsSelectItem();
     void SortReadings();
     QList<int> CheckedY() const;
-    bool Setting(const char* key, bool standard);
 
     TSettings& m_settings;
     TFileItem m_entry;

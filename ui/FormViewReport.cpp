@@ -1,6 +1,7 @@
 #include "ui/FormViewReport.h"
 
 #include "core/Error.h"
+#include "documents/SettingNames.h"
 #include "documents/Settings.h"
 #include "platform/Mail.h"
 #include "platform/PrintJob.h"
@@ -305,9 +306,8 @@ void TFormViewReport::RefreshPreview() {
     }
     if (!m_settings)
         return;
-    const QStringList stored = m_settings->Item(QStringLiteral("SelectedReports"))
-                                   .GetString()
-                                   .split(QLatin1Char(','), Qt::SkipEmptyParts);
+    const QStringList stored =
+        Setting::SelectedReports.Get(*m_settings).split(QLatin1Char(','), Qt::SkipEmptyParts);
     m_reportsMenu->clear();
     if (m_myReports) {
         for (const auto& entry : *m_myReports) {
@@ -321,8 +321,7 @@ void TFormViewReport::RefreshPreview() {
             connect(action, &QAction::toggled, this, [this] { CheckedComboReportsChange(); });
         }
     }
-    m_zoom->setCurrentIndex(std::clamp(m_settings->Item(QStringLiteral("ReportViewZoom")).GetInteger(), 0,
-                                       PageZoomChoiceCount - 1));
+    m_zoom->setCurrentIndex(std::clamp(Setting::ReportViewZoom.Get(*m_settings), 0, PageZoomChoiceCount - 1));
     if (m_standard)
         Recompose();
     else
@@ -349,8 +348,8 @@ void TFormViewReport::CheckedComboReportsChange() {
     m_reports->setText(names.isEmpty() ? tr("(none)") : names.join(QStringLiteral(", ")));
     if (m_settings) {
         const QString text = names.join(QLatin1Char(','));
-        if (m_settings->Item(QStringLiteral("SelectedReports")).GetString() != text)
-            m_settings->Item(QStringLiteral("SelectedReports")).SetString(text);
+        if (Setting::SelectedReports.Get(*m_settings) != text)
+            Setting::SelectedReports.Set(*m_settings, text);
     }
     if (!m_standard)
         Recompose();
@@ -421,8 +420,7 @@ QPixmap TFormViewReport::Thumbnail(int index) {
         return QPixmap();
     if (!m_thumbDone[index]) {
         m_thumbDone[index] = true;
-        const int quality =
-            m_settings ? m_settings->Item(QStringLiteral("ThumbnailQuality")).GetInteger() : 0;
+        const int quality = m_settings ? Setting::ThumbnailQuality.Get(*m_settings) : 0;
         if (quality != ThumbnailNone && index < m_preview->PageCount()) {
             QImage image;
             QImage mask;
@@ -441,8 +439,8 @@ QPixmap TFormViewReport::Thumbnail(int index) {
 void TFormViewReport::SetZoomIndex(int index) {
     index = std::clamp(index, 0, PageZoomChoiceCount - 1);
     m_zoom->setCurrentIndex(index);
-    if (m_settings && m_settings->Item(QStringLiteral("ReportViewZoom")).GetInteger() != index)
-        m_settings->Item(QStringLiteral("ReportViewZoom")).SetInteger(index);
+    if (m_settings && Setting::ReportViewZoom.Get(*m_settings) != index)
+        Setting::ReportViewZoom.Set(*m_settings, index);
     ApplyZoom();
 }
 
@@ -458,8 +456,8 @@ void TFormViewReport::showEvent(QShowEvent* event) {
     // The zoom is worked out at the window's final size, once the layout settled.
     QTimer::singleShot(0, this, [this] {
         if (m_settings)
-            m_zoom->setCurrentIndex(std::clamp(
-                m_settings->Item(QStringLiteral("ReportViewZoom")).GetInteger(), 0, PageZoomChoiceCount - 1));
+            m_zoom->setCurrentIndex(
+                std::clamp(Setting::ReportViewZoom.Get(*m_settings), 0, PageZoomChoiceCount - 1));
         ApplyZoom();
     });
 }
@@ -552,9 +550,9 @@ void TFormViewReport::Print() {
 void TFormViewReport::SavePdf() {
     if (!Action(QStringLiteral("ActionPDF"))->isEnabled() || !m_preview || !m_dialogs || !m_settings)
         return;
-    const QString file = m_dialogs->SaveFileName(this, tr("Save PDF Report As"),
-                                                 m_settings->Item(QStringLiteral("LastPDFFile")).GetString(),
-                                                 tr("PDF Files (*.pdf);;All Files (*)"));
+    const QString file =
+        m_dialogs->SaveFileName(this, tr("Save PDF Report As"), Setting::LastPDFFile.Get(*m_settings),
+                                tr("PDF Files (*.pdf);;All Files (*)"));
     if (file.isEmpty())
         return;
     QString target = file;
@@ -567,7 +565,7 @@ void TFormViewReport::SavePdf() {
             tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(target).fileName()),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
-    m_settings->Item(QStringLiteral("LastPDFFile")).SetString(target);
+    Setting::LastPDFFile.Set(*m_settings, target);
     TPdfOptions options;
     options.Title = ReportTitle;
     options.OpenAfterWriting = OpenPdfAfterWriting;
@@ -579,7 +577,7 @@ void TFormViewReport::SavePdf() {
 void TFormViewReport::Mail() {
     if (!Action(QStringLiteral("ActionMail"))->isEnabled() || !m_preview || !m_settings)
         return;
-    const int format = m_settings->Item(QStringLiteral("EmailReportFormat")).GetInteger();
+    const int format = Setting::EmailReportFormat.Get(*m_settings);
     // The job's own copies: the folder list may select other batches while the job lets
     // events through, and the mail names the batches of the pages it sends.
     TBatchList reported;

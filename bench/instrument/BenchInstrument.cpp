@@ -5,7 +5,7 @@
 // the bytes moved).
 
 #include "instrument/CommViscoMeterThread.h"
-#include "tools/simulator/ViscoMeterSimulator.h"
+#include "simulator/ViscoMeterSimulator.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

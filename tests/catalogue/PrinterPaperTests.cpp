@@ -1,16 +1,24 @@
 #include "catalogue/Catalogue.h"
-#include "platform/Printers.h"
-#include "support/FakePrinters.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class PrinterPaper : public FakePrintersTest {};
+// The paper of the printer a page is handed; report units are millimetres unless a case
+// sets others.
+class PrinterPaper : public ::testing::Test {
+protected:
+    void SetUp() override { SetReportUnits(0); }
+    void TearDown() override { SetReportUnits(0); }
+};
+
+TPrinterPage Printer(int orientation, int width, int height, int perInchX, int perInchY) {
+    return {true, orientation, width, height, perInchX, perInchY};
+}
 
 TEST_F(PrinterPaper, WithoutPrinterTheDefaultPaperOfTheUnits) {
-    Printers.Orientation = 1; // ignored without an installed printer
-    Printers.Paper = {7016, 4961, 600, 600};
+    // Orientation and paper are ignored without an installed printer.
+    const TPrinterPage none{false, 1, 7016, 4961, 600, 600};
     struct Case {
         int units;
         double width;
@@ -19,64 +27,46 @@ TEST_F(PrinterPaper, WithoutPrinterTheDefaultPaperOfTheUnits) {
     const Case cases[] = {{0, 210.0, 297.0}, {1, 215.9, 279.4}};
     for (const Case& c : cases) {
         SetReportUnits(c.units);
-        EXPECT_EQ(PrinterOrientation(), 0);
-        EXPECT_DOUBLE_EQ(PaperWidthMM(), c.width);
-        EXPECT_DOUBLE_EQ(PaperHeightMM(), c.height);
-        EXPECT_DOUBLE_EQ(PageWidthMM(0), c.width);
-        EXPECT_DOUBLE_EQ(PageHeightMM(0), c.height);
-        EXPECT_DOUBLE_EQ(PageWidthMM(1), c.height);
-        EXPECT_DOUBLE_EQ(PageHeightMM(1), c.width);
+        EXPECT_EQ(PrinterOrientation(none), 0);
+        EXPECT_DOUBLE_EQ(PaperWidthMM(none), c.width);
+        EXPECT_DOUBLE_EQ(PaperHeightMM(none), c.height);
+        EXPECT_DOUBLE_EQ(PageWidthMM(none, 0), c.width);
+        EXPECT_DOUBLE_EQ(PageHeightMM(none, 0), c.height);
+        EXPECT_DOUBLE_EQ(PageWidthMM(none, 1), c.height);
+        EXPECT_DOUBLE_EQ(PageHeightMM(none, 1), c.width);
     }
 }
 
 TEST_F(PrinterPaper, PrinterPaperIsShortAndLongSideInEitherOrientation) {
-    Printers.Installed = {"Office"};
     // Different resolutions per axis show which side is divided by which.
-    struct Case {
-        int orientation;
-        TPrinterPaper paper;
-    };
-    const Case cases[] = {
-        {0, {2480, 7016, 300, 600}}, // portrait: width is the short side
-        {1, {7016, 2480, 600, 300}}, // landscape: the device width is the long side
+    const TPrinterPage cases[] = {
+        Printer(0, 2480, 7016, 300, 600), // portrait: width is the short side
+        Printer(1, 7016, 2480, 600, 300), // landscape: the device width is the long side
     };
     const double shortSide = 2480.0 / 300 * 25.4;
     const double longSide = 7016.0 / 600 * 25.4;
-    for (const Case& c : cases) {
-        Printers.Orientation = c.orientation;
-        Printers.Paper = c.paper;
-        EXPECT_EQ(PrinterOrientation(), c.orientation);
-        EXPECT_DOUBLE_EQ(PaperWidthMM(), shortSide) << c.orientation;
-        EXPECT_DOUBLE_EQ(PaperHeightMM(), longSide) << c.orientation;
+    for (const TPrinterPage& printer : cases) {
+        const int orientation = printer.Orientation;
+        EXPECT_EQ(PrinterOrientation(printer), orientation);
+        EXPECT_DOUBLE_EQ(PaperWidthMM(printer), shortSide) << orientation;
+        EXPECT_DOUBLE_EQ(PaperHeightMM(printer), longSide) << orientation;
         // A new page follows the printer's orientation.
-        EXPECT_DOUBLE_EQ(PageWidthMM(PrinterOrientation()), c.orientation == 1 ? longSide : shortSide);
-        EXPECT_DOUBLE_EQ(PageHeightMM(PrinterOrientation()), c.orientation == 1 ? shortSide : longSide);
+        EXPECT_DOUBLE_EQ(PageWidthMM(printer, PrinterOrientation(printer)),
+                         orientation == 1 ? longSide : shortSide);
+        EXPECT_DOUBLE_EQ(PageHeightMM(printer, PrinterOrientation(printer)),
+                         orientation == 1 ? shortSide : longSide);
     }
     // Rounded to tenths the way pages do, this is A4.
-    EXPECT_EQ(PaperFromSize(RoundHalfUp(PaperWidthMM() * 10), RoundHalfUp(PaperHeightMM() * 10)), 4);
+    const TPrinterPage portrait = cases[0];
+    EXPECT_EQ(
+        PaperFromSize(RoundHalfUp(PaperWidthMM(portrait) * 10), RoundHalfUp(PaperHeightMM(portrait) * 10)),
+        4);
 }
 
 TEST_F(PrinterPaper, PrinterWithoutResolutionFallsBackToTheDefaultPaper) {
-    Printers.Installed = {"Broken"};
-    Printers.Paper = {2480, 3508, 0, 0};
-    EXPECT_DOUBLE_EQ(PaperWidthMM(), 210.0);
-    EXPECT_DOUBLE_EQ(PaperHeightMM(), 297.0);
-}
-
-TEST(SystemPrinters, AnswerWithOrWithoutPrinters) {
-    SetPrinterServices(nullptr);
-    SetReportUnits(0);
-    TPrinterServices& printers = Printers();
-    const bool any = !printers.InstalledPrinters().isEmpty();
-    EXPECT_EQ(printers.CurrentPrinter().isEmpty(), !any);
-    const int orientation = PrinterOrientation();
-    EXPECT_TRUE(orientation == 0 || orientation == 1);
-    EXPECT_GT(PaperWidthMM(), 0.0);
-    EXPECT_LE(PaperWidthMM(), PaperHeightMM() + 0.5);
-    if (!any) {
-        EXPECT_DOUBLE_EQ(PageWidthMM(0), 210.0);
-        EXPECT_DOUBLE_EQ(PageHeightMM(0), 297.0);
-    }
+    const TPrinterPage broken = Printer(0, 2480, 3508, 0, 0);
+    EXPECT_DOUBLE_EQ(PaperWidthMM(broken), 210.0);
+    EXPECT_DOUBLE_EQ(PaperHeightMM(broken), 297.0);
 }
 
 } // namespace

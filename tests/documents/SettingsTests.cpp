@@ -1,6 +1,7 @@
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
 #include "documents/BatchItem.h"
+#include "documents/SettingNames.h"
 #include "documents/Settings.h"
 #include "support/ErrorOf.h"
 #include "support/TempDir.h"
@@ -315,4 +316,34 @@ TEST(SettingsAssign, WrongKindsRaise) {
     EXPECT_EQ(item.Name(), QStringLiteral("Other"));
     EXPECT_EQ(item.GetInteger(), 9);
     EXPECT_EQ(item.Owner(), &settings);
+}
+
+TEST(SettingNames, TypedValuesAreWrittenAsTheFileHoldsThem) {
+    TempDir dir;
+    TSettings settings;
+    settings.AutoSave = true;
+    settings.Open(dir.File("settings.xml"));
+    // Reading a name never given a value adds it unset, as a lookup by text does.
+    EXPECT_EQ(Setting::ComPort.Get(settings), 0);
+    EXPECT_FALSE(Setting::Grid.Get(settings));
+    EXPECT_TRUE(Setting::DefaultCompany.Get(settings).isEmpty());
+    EXPECT_EQ(Setting::FormRatio.Get(settings), 0.0);
+    EXPECT_TRUE(Setting::FormRatio.IsUnset(settings));
+
+    Setting::ComPort.Set(settings, 3);
+    Setting::Grid.Set(settings, true);
+    Setting::DefaultCompany.Set(settings, QStringLiteral("Smith & Sons"));
+    Setting::FormRatio.Set(settings, 0.3);
+    EXPECT_EQ(dir.Read("settings.xml"), SettingsFile({{"ComPort", "3"},
+                                                      {"Grid", "True"},
+                                                      {"DefaultCompany", "Smith &amp; Sons"},
+                                                      {"FormRatio", "0.3"}}));
+    // The names are the keys the file has always held, whatever their letter case there.
+    TSettings loaded;
+    loaded.Load(dir.File("settings.xml"));
+    EXPECT_EQ(loaded.Item(QStringLiteral("comport")).GetInteger(), 3);
+    EXPECT_TRUE(Setting::Grid.Get(loaded));
+    EXPECT_EQ(Setting::DefaultCompany.Get(loaded), QStringLiteral("Smith & Sons"));
+    EXPECT_EQ(Setting::FormRatio.Get(loaded), 0.3);
+    EXPECT_EQ(loaded.Count(), 4);
 }

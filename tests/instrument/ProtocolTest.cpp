@@ -1,8 +1,8 @@
 #include "instrument/ViscoMeterInterface.h"
 
 #include "catalogue/Catalogue.h"
+#include "simulator/ViscoMeterSimulator.h"
 #include "support/TempDir.h"
-#include "tools/simulator/ViscoMeterSimulator.h"
 
 #include <QDir>
 #include <QLocale>

@@ -1,7 +1,7 @@
 #include "instrument/CommViscoMeterThread.h"
 
 #include "catalogue/Catalogue.h"
-#include "tools/simulator/ViscoMeterSimulator.h"
+#include "simulator/ViscoMeterSimulator.h"
 
 #include <QEventLoop>
 #include <QTimer>

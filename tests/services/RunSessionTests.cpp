@@ -7,8 +7,8 @@
 #include "instrument/CommViscoMeterThread.h"
 #include "platform/FileSystem.h"
 #include "services/RunJournal.h"
+#include "simulator/ViscoMeterSimulator.h"
 #include "support/TempDir.h"
-#include "tools/simulator/ViscoMeterSimulator.h"
 
 #include <QDir>
 #include <QEventLoop>

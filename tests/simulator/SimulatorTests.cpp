@@ -1,10 +1,10 @@
-#include "tools/simulator/ViscoMeterSimulator.h"
+#include "simulator/ViscoMeterSimulator.h"
 
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
 #include "platform/SerialLine.h"
+#include "simulator/PublishedFullScale.h"
 #include "support/TempDir.h"
-#include "tools/simulator/PublishedFullScale.h"
 
 #include <gtest/gtest.h>
 

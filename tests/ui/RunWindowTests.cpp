@@ -8,7 +8,7 @@
 #include "platform/FileSystem.h"
 #include "services/RunJournal.h"
 #include "services/RunSession.h"
-#include "tools/simulator/ViscoMeterSimulator.h"
+#include "simulator/ViscoMeterSimulator.h"
 #include "ui/FormViewHeader.h"
 #include "ui/FormViewMeasurements.h"
 #include "ui/KorvTabBar.h"

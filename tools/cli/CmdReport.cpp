@@ -10,6 +10,7 @@
 #include "charts/QCustomPlotChartPainter.h"
 #include "core/Error.h"
 #include "documents/BatchItem.h"
+#include "documents/SettingNames.h"
 #include "documents/Settings.h"
 #include "platform/AtomicFile.h"
 #include "platform/Mail.h"
@@ -243,8 +244,8 @@ int Run(const QStringList& args) {
         // This command ends long before the mail program reads the files: they stay,
         // and a later start removes them once they are a day old.
         TMailFolders folders(TMailFolders::DefaultRoot(), TMailFolders::TAtEnd::Keep);
-        SendReportMail(*report, batchList, settings.Item(QStringLiteral("EmailReportFormat")).GetInteger(),
-                       folders, &charts, progress);
+        SendReportMail(*report, batchList, Setting::EmailReportFormat.Get(settings), folders, &charts,
+                       progress);
     } else if (a.Action == QLatin1String("--svg")) {
         if (a.Page > report->PageCount()) {
             CliErr(Tr("Page does not exist"));

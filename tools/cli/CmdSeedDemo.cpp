@@ -8,11 +8,12 @@
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
 #include "documents/BatchItem.h"
+#include "documents/SettingNames.h"
 #include "documents/Settings.h"
 #include "instrument/ProcessRules.h"
 #include "services/RunSession.h"
+#include "simulator/ViscoMeterSimulator.h"
 #include "storage/StoragePaths.h"
-#include "tools/simulator/ViscoMeterSimulator.h"
 
 #include <QDate>
 #include <QDir>
@@ -129,12 +130,12 @@ int SeedDemo(const QStringList& args) {
     settings.AutoSave = true;
     settings.BeginUpdate();
     ApplyStartupSettings(settings);
-    settings.Item(QStringLiteral("DefaultViscoMeter")).SetInteger(2);
-    settings.Item(QStringLiteral("DefaultSpindle")).SetInteger(2);
-    settings.Item(QStringLiteral("DefaultCompany")).SetString(QStringLiteral("Korvane Demo Laboratory"));
-    settings.Item(QStringLiteral("DefaultOperator")).SetString(QStringLiteral("Demo operator"));
-    settings.Item(QStringLiteral("ComPort")).SetInteger(0);
-    settings.Item(QStringLiteral("ComPortDevice")).SetString(QString::fromLatin1(SimulatedPortSetting));
+    Setting::DefaultViscoMeter.Set(settings, 2);
+    Setting::DefaultSpindle.Set(settings, 2);
+    Setting::DefaultCompany.Set(settings, QStringLiteral("Korvane Demo Laboratory"));
+    Setting::DefaultOperator.Set(settings, QStringLiteral("Demo operator"));
+    Setting::ComPort.Set(settings, 0);
+    Setting::ComPortDevice.Set(settings, QString::fromLatin1(SimulatedPortSetting));
     settings.EndUpdate();
 
     std::mt19937 random(2417);

@@ -4,7 +4,7 @@
 #include "CliCommand.h"
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
-#include "tools/simulator/ViscoMeterSimulator.h"
+#include "simulator/ViscoMeterSimulator.h"
 
 #include <atomic>
 #include <chrono>

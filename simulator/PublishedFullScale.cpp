@@ -1,4 +1,4 @@
-#include "tools/simulator/PublishedFullScale.h"
+#include "simulator/PublishedFullScale.h"
 
 #include <iterator>
 

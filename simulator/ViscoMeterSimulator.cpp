@@ -1,8 +1,8 @@
-#include "tools/simulator/ViscoMeterSimulator.h"
+#include "simulator/ViscoMeterSimulator.h"
 
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
-#include "tools/simulator/PublishedFullScale.h"
+#include "simulator/PublishedFullScale.h"
 
 #include <algorithm>
 #include <atomic>
