@@ -28,17 +28,17 @@ TEST_F(AccessibleLabelsTest, TheMainWindowsLabelsAreNamedByWhatTheyShow) {
     SelectInList(batch);
     TFormViewBatch* view = Form->FormViewBatch();
     ASSERT_TRUE(view->isVisible());
-    ASSERT_EQ(view->KorvTabPreview()->count(), 5);
+    ASSERT_EQ(view->KorvTabPreview()->count(), 6);
 
     EXPECT_EQ(AccessibleNameOf(Form->LabelSelectedFolder()), "Local\\Lab");
     QStringList misnamed;
     int counted = 0;
-    // Header, Processes, Measurements, the tab report (standard mode) and My Reports.
-    for (int tab = 0; tab < 5; ++tab) {
+    // Header, Processes, Measurements, Analysis, the tab report (standard mode) and My Reports.
+    for (int tab = 0; tab < 6; ++tab) {
         view->SetTabIndex(tab);
         QApplication::processEvents();
         misnamed << MisnamedLabels(Form.get(), &counted);
-        if (tab == 3) {
+        if (tab == 4) {
             EXPECT_EQ(AccessibleNameOf(view->FormViewReport()->findChild<QLabel*>("LabelStandardReport")),
                       "Standard Report");
         }

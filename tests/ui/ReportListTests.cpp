@@ -484,12 +484,12 @@ TEST_P(ReportListWatchTest, FilesChangedByOthersShowAndTheSelectionStaysByName) 
     StartWatching();
     Select(daily);
     SelectPage(2);
-    ASSERT_TRUE(Shows({"Daily", "Standard Report"}, {"Standard Report"}));
+    ASSERT_TRUE(Shows({"Daily", "Flow Analysis", "Standard Report"}, {"Standard Report"}));
 
     // Added ahead of the selected report in its list: it moves a row down and stays selected.
     WriteReport(Reports() + "Alpha.epr", {1});
     WriteReport(Tabs() + "Audit.epr", {1});
-    EXPECT_TRUE(Shows({"Alpha", "Daily", "Standard Report"}, {"Standard Report", "Audit"}))
+    EXPECT_TRUE(Shows({"Alpha", "Daily", "Flow Analysis", "Standard Report"}, {"Standard Report", "Audit"}))
         << Names(R->ListViewMyReports()).join(',').toStdString();
     EXPECT_EQ(Current(), daily);
     EXPECT_EQ(R->ListViewMyReports()->currentRow(), 1);
@@ -505,13 +505,13 @@ TEST_P(ReportListWatchTest, FilesChangedByOthersShowAndTheSelectionStaysByName) 
 
     ASSERT_TRUE(QFile::rename(Reports() + "Alpha.epr", Reports() + "Zulu.epr"));
     ASSERT_TRUE(QFile::rename(Tabs() + "Audit.epr", Tabs() + "Review.epr"));
-    EXPECT_TRUE(Shows({"Daily", "Standard Report", "Zulu"}, {"Standard Report", "Review"}));
+    EXPECT_TRUE(Shows({"Daily", "Flow Analysis", "Standard Report", "Zulu"}, {"Standard Report", "Review"}));
     EXPECT_EQ(Current(), daily);
     EXPECT_EQ(R->ListViewMyReports()->currentRow(), 0);
 
     ASSERT_TRUE(QFile::remove(Reports() + "Zulu.epr"));
     ASSERT_TRUE(QFile::remove(Tabs() + "Review.epr"));
-    EXPECT_TRUE(Shows({"Daily", "Standard Report"}, {"Standard Report"}));
+    EXPECT_TRUE(Shows({"Daily", "Flow Analysis", "Standard Report"}, {"Standard Report"}));
     EXPECT_EQ(Current(), daily);
     EXPECT_EQ(R->SelectedPage(), 2);
 
@@ -523,7 +523,7 @@ TEST_P(ReportListWatchTest, FilesChangedByOthersShowAndTheSelectionStaysByName) 
 
     // Renamed under the list: nothing of that name is left to select.
     ASSERT_TRUE(QFile::rename(daily, Reports() + "Nightly.epr"));
-    EXPECT_TRUE(Shows({"Nightly", "Standard Report"}, {"Standard Report"}));
+    EXPECT_TRUE(Shows({"Flow Analysis", "Nightly", "Standard Report"}, {"Standard Report"}));
     EXPECT_EQ(R->CurrentReport(), nullptr);
     EXPECT_TRUE(R->LabelReport()->text().isEmpty());
     EXPECT_EQ(R->ListViewPages()->topLevelItemCount(), 0);
@@ -536,7 +536,8 @@ TEST_P(ReportListWatchTest, FilesChangedByOthersShowAndTheSelectionStaysByName) 
     WriteReport(Reports() + "Later.epr", {1});
     Form->SelectNode(Form->ReportsNode());
     QApplication::processEvents();
-    EXPECT_EQ(Names(R->ListViewMyReports()), (QStringList{"Later", "Nightly", "Standard Report"}));
+    EXPECT_EQ(Names(R->ListViewMyReports()),
+              (QStringList{"Flow Analysis", "Later", "Nightly", "Standard Report"}));
 }
 
 // A name being edited is not swept away: the lists follow once the editor closes.
@@ -551,7 +552,7 @@ TEST_P(ReportListWatchTest, ARefreshWaitsForTheNameEditor) {
     WriteReport(Reports() + "Alpha.epr", {1});
     QTest::qWait(1500);
     EXPECT_TRUE(Editing(R->ListViewMyReports()));
-    EXPECT_EQ(Names(R->ListViewMyReports()), (QStringList{"Daily", "Standard Report"}));
+    EXPECT_EQ(Names(R->ListViewMyReports()), (QStringList{"Daily", "Flow Analysis", "Standard Report"}));
 
     QLineEdit* editor = nullptr;
     for (QLineEdit* e : R->ListViewMyReports()->viewport()->findChildren<QLineEdit*>())
@@ -559,7 +560,7 @@ TEST_P(ReportListWatchTest, ARefreshWaitsForTheNameEditor) {
             editor = e;
     ASSERT_NE(editor, nullptr);
     QTest::keyClick(editor, Qt::Key_Escape);
-    EXPECT_TRUE(Shows({"Alpha", "Daily", "Standard Report"}, {"Standard Report"}));
+    EXPECT_TRUE(Shows({"Alpha", "Daily", "Flow Analysis", "Standard Report"}, {"Standard Report"}));
     EXPECT_EQ(Current(), daily);
 }
 
