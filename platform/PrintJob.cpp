@@ -1,6 +1,7 @@
 #include "platform/PrintJob.h"
 
 #include "core/Error.h"
+#include "platform/AtomicFile.h"
 #include "platform/FsResult.h"
 #include "platform/Printers.h"
 
@@ -16,12 +17,17 @@
 
 #include <cups/cups.h>
 
+#include <cerrno>
 #include <cmath>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr quint32 SettingsMagic = 0x42525053; // "BRPS"
-constexpr quint16 SettingsVersion = 1;
+constexpr quint16 SettingsVersion = 2;
 
 // The IPP media name of a paper: the standard names for the sizes the reports know,
 // a custom size in millimetres otherwise.
@@ -68,6 +74,43 @@ private:
     cups_option_t* m_options = nullptr;
 };
 
+// The paper and orientation a job starts from when the settings bring none: the
+// queue's, or for a print to file the current printer's (Qt's default for the locale
+// without printers).
+QPageLayout DefaultLayout(const QString& queue) {
+    const QPrinterInfo info = queue.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(queue);
+    return info.isNull() ? QPrinter(QPrinter::HighResolution).pageLayout()
+                         : QPrinter(info, QPrinter::HighResolution).pageLayout();
+}
+
+// Writes the drawn document to target whole or not at all.
+TFsResult WriteDocument(const QString& document, const QString& target) {
+    return WriteAtomically(target, [&](int to) {
+        const int from = ::open(QFile::encodeName(document).constData(), O_RDONLY | O_CLOEXEC);
+        if (from < 0)
+            return errno;
+        std::vector<char> buffer(1 << 16);
+        int err = 0;
+        for (bool more = true; more && err == 0;) {
+            const ssize_t n = ::read(from, buffer.data(), buffer.size());
+            if (n < 0) {
+                err = errno == EINTR ? 0 : errno;
+                continue;
+            }
+            more = n > 0;
+            for (ssize_t done = 0; done < n && err == 0;) {
+                const ssize_t w = ::write(to, buffer.data() + done, static_cast<size_t>(n - done));
+                if (w >= 0)
+                    done += w;
+                else if (errno != EINTR)
+                    err = errno;
+            }
+        }
+        ::close(from);
+        return err;
+    });
+}
+
 } // namespace
 
 QByteArray TPrintSettings::Save() const {
@@ -75,7 +118,8 @@ QByteArray TPrintSettings::Save() const {
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_6_0);
     out << SettingsMagic << SettingsVersion << Printer << qint32(Copies) << Collate << qint32(Duplex)
-        << Colour;
+        << Colour << qint32(Paper.isValid() ? Paper.id() : -1) << Paper.size(QPageSize::Millimeter)
+        << qint32(Orientation);
     return bytes;
 }
 
@@ -85,15 +129,22 @@ TPrintSettings TPrintSettings::Load(const QByteArray& bytes) {
     quint32 magic = 0;
     quint16 version = 0;
     TPrintSettings s;
-    qint32 copies = 1, duplex = 0;
+    qint32 copies = 1, duplex = 0, paper = -1, orientation = 0;
+    QSizeF paperMM;
     in >> magic >> version;
     if (magic != SettingsMagic || version != SettingsVersion)
         return {};
-    in >> s.Printer >> copies >> s.Collate >> duplex >> s.Colour;
-    if (in.status() != QDataStream::Ok || copies < 1 || copies > 9999 || duplex < 0 || duplex > 3)
+    in >> s.Printer >> copies >> s.Collate >> duplex >> s.Colour >> paper >> paperMM >> orientation;
+    if (in.status() != QDataStream::Ok || copies < 1 || copies > 9999 || duplex < 0 || duplex > 3 ||
+        paper < -1 || paper > QPageSize::LastPageSize || orientation < 0 || orientation > 2)
         return {};
     s.Copies = copies;
     s.Duplex = duplex;
+    if (paper == QPageSize::Custom && paperMM.isValid() && !paperMM.isEmpty())
+        s.Paper = QPageSize(paperMM, QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+    else if (paper >= 0 && paper != QPageSize::Custom)
+        s.Paper = QPageSize(static_cast<QPageSize::PageSizeId>(paper));
+    s.Orientation = orientation;
     return s;
 }
 
@@ -104,6 +155,10 @@ TPrintSettings PrintSettingsFrom(const QPrinter& printer) {
     s.Collate = printer.collateCopies();
     s.Duplex = static_cast<int>(printer.duplex());
     s.Colour = printer.colorMode() == QPrinter::Color;
+    s.Paper = printer.pageLayout().pageSize();
+    s.Orientation = printer.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
+    // "Print to File" leaves the queue empty and names the file.
+    s.OutputFile = printer.outputFileName();
     return s;
 }
 
@@ -115,26 +170,30 @@ TPrinterJob::~TPrinterJob() {
 }
 
 void TPrinterJob::Select(const TPrintSettings& settings) {
-    const QStringList installed = Printers().InstalledPrinters();
-    if (installed.isEmpty())
-        throw EBramblexError(Tr("No printer is installed."));
-    const QString name = settings.Printer.isEmpty() ? Printers().CurrentPrinter() : settings.Printer;
-    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-    if (!installed.contains(name) || info.isNull())
-        throw EBramblexError(Tr("The printer \"%1\" is not installed.").arg(name));
-    // The queue's defaults (paper, orientation), then the choices: all of it goes to
-    // this job only. The job is drawn as a PDF document, the format CUPS takes.
-    const QPageLayout defaults = QPrinter(info, QPrinter::HighResolution).pageLayout();
+    QString name;
+    if (settings.OutputFile.isEmpty()) {
+        const QStringList installed = Printers().InstalledPrinters();
+        if (installed.isEmpty())
+            throw EBramblexError(Tr("No printer is installed."));
+        name = settings.Printer.isEmpty() ? Printers().CurrentPrinter() : settings.Printer;
+        if (!installed.contains(name) || QPrinterInfo::printerInfo(name).isNull())
+            throw EBramblexError(Tr("The printer \"%1\" is not installed.").arg(name));
+    }
+    // The printer's defaults, then the choices: all of it goes to this job only. The
+    // job is drawn as a PDF document, the format CUPS takes.
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     m_printer->setOutputFormat(QPrinter::PdfFormat);
-    m_printer->setPageLayout(defaults);
+    m_printer->setPageLayout(DefaultLayout(name.isEmpty() ? Printers().CurrentPrinter() : name));
     m_printer->setFullPage(true);
     m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    SetPaper(settings.Paper);
+    SetOrientation(settings.Orientation);
     m_printer->setCopyCount(std::max(1, settings.Copies));
     m_printer->setCollateCopies(settings.Collate);
     m_printer->setDuplex(static_cast<QPrinter::DuplexMode>(std::clamp(settings.Duplex, 0, 3)));
     m_printer->setColorMode(settings.Colour ? QPrinter::Color : QPrinter::GrayScale);
     m_queue = name;
+    m_outputFile = settings.OutputFile;
 }
 
 void TPrinterJob::SetPaper(const QPageSize& paper) {
@@ -152,6 +211,10 @@ QString TPrinterJob::PrinterName() const {
     return m_queue;
 }
 
+QString TPrinterJob::Destination() const {
+    return m_outputFile.isEmpty() ? m_queue : QDir::toNativeSeparators(m_outputFile);
+}
+
 QPageSize TPrinterJob::Paper() const {
     return m_printer ? m_printer->pageLayout().pageSize() : QPageSize();
 }
@@ -161,13 +224,14 @@ TPrintSettings TPrinterJob::Settings() const {
         return {};
     TPrintSettings s = PrintSettingsFrom(*m_printer);
     s.Printer = m_queue;
+    s.OutputFile = m_outputFile; // not the document the job draws
     return s;
 }
 
 void TPrinterJob::Begin(const QString& title) {
     if (!m_printer)
         throw EBramblexError(Tr("No printer is installed."));
-    const QString name = m_queue;
+    const QString name = Destination();
     // The job is drawn into a document of its own and handed to the print system only
     // when every page is drawn, so a failure part-way prints nothing.
     QTemporaryFile document(QDir::tempPath() + QStringLiteral("/bramblex-print-XXXXXX.pdf"));
@@ -187,7 +251,6 @@ void TPrinterJob::Begin(const QString& title) {
         throw EBramblexError(Tr("Cannot start the print job on \"%1\".").arg(name));
     }
     m_documentPath = path;
-    m_queue = name;
     m_title = title;
 }
 
@@ -216,7 +279,7 @@ TPrintableArea TPrinterJob::Area() const {
 void TPrinterJob::NewPage(int orientation) {
     SetOrientation(orientation);
     if (!m_printer->newPage())
-        throw EBramblexError(Tr("Cannot print on \"%1\".").arg(m_queue));
+        throw EBramblexError(Tr("Cannot print on \"%1\".").arg(Destination()));
 }
 
 void TPrinterJob::End() {
@@ -224,10 +287,19 @@ void TPrinterJob::End() {
     const QString path = m_documentPath;
     m_documentPath.clear();
     m_painter.reset();
-    const QString message = Tr("Cannot print on \"%1\".").arg(m_queue);
+    const bool toFile = !m_outputFile.isEmpty();
+    const QString message = toFile ? Tr("Cannot write the PDF file \"%1\".").arg(Destination())
+                                   : Tr("Cannot print on \"%1\".").arg(m_queue);
     if (!drawn || m_printer->printerState() == QPrinter::Error) {
         QFile::remove(path);
         throw EBramblexError(message);
+    }
+    if (toFile) {
+        const TFsResult written = WriteDocument(path, m_outputFile);
+        QFile::remove(path);
+        if (!written)
+            throw EFileError(WithReason(message, written));
+        return;
     }
     TJobOptions options;
     options.Add("copies", QByteArray::number(std::max(1, m_printer->copyCount())));

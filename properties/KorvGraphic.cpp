@@ -2,6 +2,8 @@
 
 #include "core/Error.h"
 #include "platform/AtomicFile.h"
+#include "platform/FsResult.h"
+#include "platform/MetafileConverter.h"
 #include "properties/JpegCodec.h"
 
 #include <QBuffer>
@@ -11,6 +13,57 @@
 #include <QSvgRenderer>
 
 #include <algorithm>
+#include <mutex>
+
+// The vectors of a picture: an SVG parsed at once, or a metafile converted to SVG the
+// first time it is needed, once, whichever thread asks first. Drawing is serialised,
+// since the renderer keeps its state while it draws.
+class TVectorPicture {
+public:
+    explicit TVectorPicture(std::unique_ptr<QSvgRenderer> svg) : m_svg(std::move(svg)) {}
+    explicit TVectorPicture(QByteArray metafile) : m_metafile(std::move(metafile)) {}
+
+    bool IsMetafile() const { return !m_metafile.isEmpty(); }
+    bool Ready(QString* reason) const;
+    QSize Size() const { return Ready(nullptr) ? m_svg->defaultSize() : QSize(); }
+    void Draw(QPainter& painter, const QRectF& rect) const;
+
+private:
+    // Long enough for any real logo; a hostile file holds up a drawing only this long,
+    // and only once.
+    static constexpr int ConversionTimeoutMs = 10000;
+
+    const QByteArray m_metafile;
+    mutable std::once_flag m_converted;
+    mutable std::unique_ptr<QSvgRenderer> m_svg;
+    mutable QString m_reason;
+    mutable std::mutex m_drawing;
+};
+
+bool TVectorPicture::Ready(QString* reason) const {
+    std::call_once(m_converted, [this] {
+        if (m_svg)
+            return;
+        const QByteArray svg = ConvertMetafileBytesToSvg(m_metafile, m_reason, ConversionTimeoutMs);
+        if (svg.isEmpty())
+            return;
+        auto renderer = std::make_unique<QSvgRenderer>(svg);
+        if (renderer->isValid())
+            m_svg = std::move(renderer);
+        else
+            m_reason = Tr("The converter wrote no picture that can be read.");
+    });
+    if (reason)
+        *reason = m_reason;
+    return m_svg != nullptr;
+}
+
+void TVectorPicture::Draw(QPainter& painter, const QRectF& rect) const {
+    if (!Ready(nullptr))
+        return;
+    const std::lock_guard lock(m_drawing);
+    m_svg->render(&painter, rect);
+}
 
 namespace {
 
@@ -70,7 +123,7 @@ QByteArray RepairBitmapHeader(const QByteArray& bmp) {
 }
 
 bool TKorvGraphic::IsEmpty() const {
-    return m_bitmap.isNull() && !m_svg;
+    return m_bitmap.isNull() && !m_vectors;
 }
 
 void TKorvGraphic::Clear() {
@@ -78,7 +131,7 @@ void TKorvGraphic::Clear() {
     m_bitmap = QImage();
     m_fileBytes.clear();
     m_kind1Jpeg.clear();
-    m_svg.reset();
+    m_vectors.reset();
 }
 
 bool TKorvGraphic::LoadBitmapBytes(const QByteArray& bmp) {
@@ -105,13 +158,22 @@ bool TKorvGraphic::LoadJpegBytes(const QByteArray& jpeg) {
 }
 
 bool TKorvGraphic::LoadMetafileBytes(const QByteArray& bytes) {
+    if (MetafileFormatOf(bytes) != TMetafileFormat::None) {
+        // Converted when first drawn or measured: loading a report starts no converter.
+        QByteArray own(bytes.constData(), bytes.size());
+        Clear();
+        Kind = KindMetafile;
+        m_fileBytes = own;
+        m_vectors = std::make_shared<const TVectorPicture>(std::move(own));
+        return true;
+    }
     const QByteArray format = DetectFormat(bytes);
     if (format.startsWith("svg")) {
-        auto svg = std::make_shared<QSvgRenderer>(bytes);
+        auto svg = std::make_unique<QSvgRenderer>(bytes);
         if (!svg->isValid())
             return false;
         Clear();
-        m_svg = std::move(svg);
+        m_vectors = std::make_shared<const TVectorPicture>(std::move(svg));
     } else {
         // JPEG goes through our own decoder so it does not depend on Qt's plugin.
         QImage image = LooksLikeJpeg(bytes) ? DecodeJpeg(bytes) : ReadRaster(bytes);
@@ -130,15 +192,21 @@ void TKorvGraphic::LoadFromFile(const QString& path) {
     const QString suffix = QFileInfo(path).suffix();
     if (suffix.compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0)
         bytes = RepairBitmapHeader(bytes);
+    TKorvGraphic loaded;
     bool ok = false;
     if (suffix.compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0)
-        ok = LoadJpegBytes(bytes);
+        ok = loaded.LoadJpegBytes(bytes);
     else if (DetectFormat(bytes) == "bmp")
-        ok = LoadBitmapBytes(bytes);
+        ok = loaded.LoadBitmapBytes(bytes);
     else
-        ok = LoadMetafileBytes(bytes);
+        ok = loaded.LoadMetafileBytes(bytes);
+    const QString message = Tr("The file \"%1\" does not hold a picture that can be read.").arg(path);
     if (!ok)
-        throw EBramblexError(Tr("The file \"%1\" does not hold a picture that can be read.").arg(path));
+        throw EBramblexError(message);
+    QString reason;
+    if (!loaded.Convert(&reason))
+        throw EBramblexError(WithReason(message, reason));
+    *this = std::move(loaded);
 }
 
 void TKorvGraphic::LoadFromImage(const QImage& image) {
@@ -188,7 +256,8 @@ bool TKorvGraphic::LoadFromString(const QByteArray& bytes) {
         Clear();
         return false;
     }
-    m_fileBytes = QByteArray(rest.constData(), rest.size());
+    if (m_fileBytes.constData() == rest.constData()) // still where the value's bytes stand
+        m_fileBytes = QByteArray(rest.constData(), rest.size());
     if (Kind == KindJpeg)
         m_kind1Jpeg = m_fileBytes;
     return true;
@@ -201,15 +270,23 @@ void TKorvGraphic::Assign(const TKorvGraphic* source) {
         *this = *source;
 }
 
+bool TKorvGraphic::IsConvertedMetafile() const {
+    return m_vectors && m_vectors->IsMetafile();
+}
+
+bool TKorvGraphic::Convert(QString* error) const {
+    return !m_vectors || m_vectors->Ready(error);
+}
+
 QSize TKorvGraphic::NaturalSize() const {
-    if (m_svg)
-        return m_svg->defaultSize();
+    if (m_vectors)
+        return m_vectors->Size();
     return m_bitmap.size();
 }
 
 void TKorvGraphic::Draw(QPainter& painter, const QRectF& rect) const {
-    if (m_svg)
-        m_svg->render(&painter, rect);
+    if (m_vectors)
+        m_vectors->Draw(painter, rect);
     else if (!m_bitmap.isNull())
         painter.drawImage(rect, m_bitmap);
 }

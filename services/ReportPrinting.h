@@ -3,14 +3,17 @@
 // Printing reports on the system's printers (CUPS), as the report preview, bramblex-cli
 // report --print and the automation service do it.
 //
-// The first printed page's paper is the paper of the whole job: a standard size, the
-// page's own size for "Custom" (a custom paper named "Bramblex"), or the printer's
-// paper for "Default". Each following page switches the orientation to its own unless
-// it says "Default", which keeps what is in force. Pages are drawn from the edge of the
-// paper. The operator's choices (the print dialog's) go into the report's
-// SavedPrinterSettings and serve later jobs that bring none; they reach the job only,
-// never the printer's own settings. A job that fails or is stopped part-way is thrown
-// away whole.
+// The job starts from the operator's choices (the print dialog's printer, paper and
+// orientation, else the printer's own) and the first printed page replaces paper and
+// orientation only where it names its own: a standard size, its own size for "Custom"
+// (a custom paper named "Bramblex"); "Default" keeps the chosen paper. That paper serves
+// the whole job. Each following page switches the orientation to its own unless it
+// says "Default", which keeps what is in force. Pages are drawn from the edge of the
+// paper. The choices go into the report's SavedPrinterSettings and serve later jobs
+// that bring none; they reach the job only, never the printer's own settings. A print
+// to file is the same job written as a PDF file instead of going to a printer. A job
+// that fails or is stopped part-way is thrown away whole: nothing is printed and no
+// file is written.
 
 #include <QPageSize>
 #include <QString>
@@ -36,7 +39,8 @@ bool PrintPage(TReport& report, const QString& title, int index, const TPrintSet
 
 // Sets job up for a report whose first printed page has these properties: keeps the
 // choices in the report's SavedPrinterSettings, selects the printer with them, then
-// paper and orientation (0 keeps the printer's). Sizes in micrometres.
+// the page's paper (unless "Default") and orientation (unless 0). Sizes in
+// micrometres.
 void PreparePrinter(TReport& report, TPrinterJob& job, const TPrintSettings* chosen, int orientation,
                     int paperSize, std::int64_t widthUm, std::int64_t heightUm);
 // Ends the page and starts the next in orientation (0 keeps what is in force).

@@ -1,5 +1,6 @@
 #include "storage/FileItem.h"
 
+#include "audit/AuditTrail.h"
 #include "core/Error.h"
 #include "documents/BatchItem.h"
 #include "platform/AtomicFile.h"
@@ -454,7 +455,7 @@ void ScanFolder(const QString& folder, TFileList& list) {
             temporaries = true;
             continue;
         }
-        if (entry.Name == QLatin1String(HiddenListFileName))
+        if (entry.Name == QLatin1String(HiddenListFileName) || IsAuditTrailName(entry.Name))
             continue;
         TFileItem* item = list.Add();
         const bool folderEntry = entry.IsFolder || (entry.IsSymLink && entry.TargetIsFolder);

@@ -30,11 +30,12 @@ std::int32_t ColourToBGR(const QColor& colour) {
 }
 
 QString PictureFilter() {
-    // Pictures this platform reads; Windows metafiles are not among them.
+    // The Windows program's filter, in Qt's form; after its own patterns each group also
+    // offers the pictures this platform reads besides.
     return QCoreApplication::translate("TFormPropertyEditor",
-                                       "All Graphics (*.jpg *.jpeg *.bmp *.png *.gif *.svg);;"
+                                       "All Graphics (*.jpg *.bmp *.emf *.wmf *.jpeg *.png *.gif *.svg);;"
                                        "Bitmaps (*.bmp *.jpg *.jpeg *.png *.gif);;"
-                                       "Metafiles (*.svg);;All Files (*)");
+                                       "Metafiles (*.emf *.wmf *.svg);;All Files (*)");
 }
 
 // One line of the grid: line breaks of memo texts shown as spaces.

@@ -11,6 +11,7 @@
 #include "reports/PageItemMemo.h"
 #include "reports/PageItemReadings.h"
 #include "reports/PageItemShape.h"
+#include "support/Metafiles.h"
 #include "xml/GmXml.h"
 
 #include <QClipboard>
@@ -569,6 +570,21 @@ TEST_F(PageEditorTest, ChartItemsAreDrawnByTheChartPainterGiven) {
     EXPECT_EQ(shot.pixelColor(Px(70, 50)), QColor(Qt::green));
     // The painter is the editor's, lent to the page only while it draws.
     EXPECT_EQ(Page().ChartPainter, nullptr);
+}
+
+TEST_F(PageEditorTest, MetafileLogosAreDrawnAndADamagedOneLeavesItsPlaceEmpty) {
+    TPageItem* logo = Place<TPageItemGraphic>(Page(), 20, 20, 100, 50);
+    logo->Property("AspectRatio").SetInteger(1);
+    logo->Property("Graphic").SetBytes(QByteArray(1, '\2') + MakeEmfRectangle());
+    TPageItem* damaged = Place<TPageItemGraphic>(Page(), 20, 100, 100, 50);
+    damaged->Property("AspectRatio").SetInteger(1);
+    damaged->Property("Graphic").SetBytes(QByteArray(1, '\2') + MakeEmfRectangle().left(100));
+    const QImage shot = Editor.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(Px(70, 45)), QColor(Qt::green));
+    EXPECT_EQ(shot.pixelColor(Px(70, 125)), QColor(Qt::white));
+    const QString shots = qEnvironmentVariable("BRAMBLEX_SHOTS");
+    if (!shots.isEmpty())
+        shot.save(shots + "/designer-metafile-logo.png");
 }
 
 TEST_F(PageEditorTest, ADraggedItemDrawnOverTheCacheLooksAsWhenDrawnWhole) {

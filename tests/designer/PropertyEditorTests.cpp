@@ -15,11 +15,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -347,6 +349,30 @@ TEST_F(PropertyEditorTest, PicturesComeFromFilesAndFailuresLeaveThemAlone) {
     Dialogs.Paths = {dir.File(QStringLiteral("broken.bmp")), QString(), dir.File(QStringLiteral("red.png"))};
     QTest::mouseClick(Editor->ValueEditor()->DialogButton(), Qt::LeftButton);
     EXPECT_EQ(Dialogs.Texts("open"), QStringList{QStringLiteral("Select Picture")});
+    ASSERT_EQ(Dialogs.OpenFilters.size(), 1);
+    // Qt's form of the Windows program's filter: every group in its order, each with
+    // its patterns (letter case aside, as the chooser matches them).
+    const QStringList groups = Dialogs.OpenFilters[0].split(QStringLiteral(";;"));
+    ASSERT_EQ(groups.size(), 4);
+    const QRegularExpression group(QStringLiteral("^(.+) \\(([^()]*)\\)$"));
+    const struct {
+        const char* Name;
+        QStringList Files;
+        QStringList Others;
+    } offered[] = {{"All Graphics", {"logo.jpg", "logo.BMP", "logo.emf", "logo.WMF"}, {"notes.txt"}},
+                   {"Bitmaps", {"logo.bmp", "logo.jpg"}, {"logo.emf", "logo.wmf"}},
+                   {"Metafiles", {"logo.EMF", "logo.wmf"}, {"logo.bmp", "logo.jpg"}},
+                   {"All Files", {"logo.emf", "notes.txt"}, {}}};
+    for (int i = 0; i < 4; ++i) {
+        const QRegularExpressionMatch m = group.match(groups[i]);
+        ASSERT_TRUE(m.hasMatch()) << groups[i].toStdString();
+        EXPECT_EQ(m.captured(1), QString::fromLatin1(offered[i].Name));
+        const QStringList patterns = m.captured(2).split(u' ');
+        for (const QString& file : offered[i].Files)
+            EXPECT_TRUE(QDir::match(patterns, file)) << offered[i].Name << " " << file.toStdString();
+        for (const QString& file : offered[i].Others)
+            EXPECT_FALSE(QDir::match(patterns, file)) << offered[i].Name << " " << file.toStdString();
+    }
     EXPECT_EQ(Dialogs.Count("error"), 1);
     EXPECT_EQ(Cell(), QStringLiteral("(None)"));
     QTest::mouseClick(Editor->ValueEditor()->DialogButton(), Qt::LeftButton); // cancelled

@@ -25,7 +25,7 @@ for f in bin/bramblex bin/bramblex-cli \
          share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/mime/packages/$id.xml share/icons/hicolor/scalable/apps/$id.svg \
          share/man/man1/bramblex.1.gz share/man/man1/bramblex-cli.1.gz \
-         share/doc/bramblex/copyright; do
+         share/doc/bramblex/copyright etc/pam.d/bramblex; do
     [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
 for size in 16 24 32 48 64 128 256; do

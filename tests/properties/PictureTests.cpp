@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "properties/JpegCodec.h"
 #include "properties/PictureText.h"
+#include "support/Metafiles.h"
 #include "support/TempDir.h"
 
 #include <QBuffer>
@@ -13,6 +14,9 @@
 #include <gtest/gtest.h>
 
 #include <zlib.h>
+
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -42,6 +46,20 @@ QByteArray ZlibFrame(const QByteArray& framed) {
     out.resize(static_cast<int>(size));
     return out;
 }
+
+// While it lives the converters cannot be found: what a picture draws then comes from
+// a conversion made before.
+class TNoConverters {
+public:
+    TNoConverters() : m_path(qgetenv("PATH")) { qputenv("PATH", QFile::encodeName(m_empty.path())); }
+    ~TNoConverters() { qputenv("PATH", m_path); }
+    TNoConverters(const TNoConverters&) = delete;
+    TNoConverters& operator=(const TNoConverters&) = delete;
+
+private:
+    QByteArray m_path;
+    QTemporaryDir m_empty;
+};
 
 QByteArray Le32(quint32 n) {
     QByteArray b;
@@ -265,13 +283,74 @@ TEST_F(Graphic, PngIsARasterMetafile) {
     EXPECT_EQ(back.Bitmap().convertToFormat(QImage::Format_RGB32), image);
 }
 
+TEST_F(Graphic, WindowsMetafilesDrawThroughOneConversionThatCopiesShare) {
+    const struct {
+        const char* Name;
+        QByteArray Bytes;
+        QRgb Colour;
+    } cases[] = {{"emf", MakeEmfRectangle(), qRgb(0, 255, 0)}, {"wmf", MakeWmfRectangle(), qRgb(255, 0, 0)}};
+    for (const auto& c : cases) {
+        const QByteArray stored = QByteArray(1, '\2') + c.Bytes;
+        TKorvGraphic g;
+        ASSERT_TRUE(g.LoadFromString(stored)) << c.Name;
+        EXPECT_EQ(g.Kind, TKorvGraphic::KindMetafile) << c.Name;
+        EXPECT_FALSE(g.IsEmpty()) << c.Name;
+        EXPECT_TRUE(g.IsConvertedMetafile()) << c.Name;
+        const TKorvGraphic copy = g; // taken before the conversion, and still sharing it
+        EXPECT_EQ(g.NaturalSize(), QSize(200, 100)) << c.Name;
+        EXPECT_EQ(g.SaveToString(), stored) << c.Name;
+
+        const TNoConverters none;
+        const QImage drawn = Render(copy, {400, 200});
+        EXPECT_EQ(drawn.pixel(200, 100), c.Colour) << c.Name;
+        TKorvGraphic fresh;
+        ASSERT_TRUE(fresh.LoadFromString(stored)) << c.Name;
+        QString reason;
+        EXPECT_FALSE(fresh.Convert(&reason)) << c.Name;
+        EXPECT_FALSE(reason.isEmpty()) << c.Name;
+        EXPECT_TRUE(fresh.NaturalSize().isEmpty()) << c.Name;
+        EXPECT_EQ(Render(fresh, {400, 200}).pixel(200, 100), qRgb(255, 255, 255)) << c.Name;
+        EXPECT_EQ(fresh.SaveToString(), stored) << c.Name;
+    }
+}
+
+TEST_F(Graphic, OneMetafileDrawsOnSeveralThreadsAtOnce) {
+    TKorvGraphic g;
+    ASSERT_TRUE(g.LoadFromString(QByteArray(1, '\2') + MakeEmfRectangle()));
+    std::vector<QImage> drawn(4);
+    std::vector<std::thread> threads;
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+        threads.emplace_back([&g, &drawn, i] {
+            const TKorvGraphic copy = g;
+            drawn[i] = Render(copy, {200, 100});
+        });
+    for (std::thread& t : threads)
+        t.join();
+    for (const QImage& image : drawn) {
+        EXPECT_EQ(image.pixel(100, 50), qRgb(0, 255, 0));
+        EXPECT_EQ(image.pixel(3, 3), qRgb(255, 255, 255));
+    }
+}
+
+TEST_F(Graphic, AMetafileFileIsConvertedWhenChosen) {
+    Dir.Write("logo.EMF", MakeEmfRectangle());
+    TKorvGraphic g;
+    g.LoadFromFile(Dir.File("logo.EMF"));
+    EXPECT_EQ(g.SaveToString(), QByteArray(1, '\2') + MakeEmfRectangle());
+    const TNoConverters none;
+    EXPECT_EQ(g.NaturalSize(), QSize(200, 100));
+    EXPECT_EQ(Render(g, {200, 100}).pixel(100, 50), qRgb(0, 255, 0));
+}
+
 TEST_F(Graphic, UnreadableFilesRaiseAndLeaveThePicture) {
     TKorvGraphic g;
     g.LoadFromImage(TestImage(3, 3));
     const QByteArray before = g.SaveToString();
     Dir.Write("bad.jpg", "not a jpeg at all");
     Dir.Write("bad.emf", Pattern(200));
-    for (const char* name : {"bad.jpg", "bad.emf", "absent.bmp"}) {
+    Dir.Write("cut.emf", MakeEmfRectangle().left(100));
+    Dir.Write("cut.wmf", MakeWmfRectangle().left(40));
+    for (const char* name : {"bad.jpg", "bad.emf", "cut.emf", "cut.wmf", "absent.bmp"}) {
         EXPECT_THROW(g.LoadFromFile(Dir.File(name)), EBramblexError) << name;
         EXPECT_EQ(g.SaveToString(), before);
     }

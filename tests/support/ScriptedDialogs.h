@@ -47,7 +47,9 @@ public:
         Answers.pop_front();
         return answer;
     }
-    QString OpenFileName(QWidget*, const QString& caption, const QString&, const QString&) override {
+    QStringList OpenFilters; // the filter of every open chooser, in order
+    QString OpenFileName(QWidget*, const QString& caption, const QString&, const QString& filter) override {
+        OpenFilters << filter;
         return Chosen("open", caption);
     }
     QString SaveFileName(QWidget*, const QString& caption, const QString&, const QString&) override {

@@ -512,6 +512,59 @@ TEST_F(ReportPreviewPrintTest, TheDialogsCopiesCollationAndRangeReachTheJob) {
         << Cups->Options("Raw").toStdString();
 }
 
+TEST_F(ReportPreviewPrintTest, TheDialogsPaperOrientationAndOutputFileReachTheJob) {
+    // Pages as the designer makes them: "Default" paper and orientation.
+    TReport fresh;
+    for (int type : {PageTypeOpening, PageTypeInner, PageTypeClosing})
+        fresh.AddPage()->Property(QStringLiteral("PageType")).SetInteger(type);
+    fresh.SaveToFile(Folder + "B.epr");
+    Settings.Item("SelectedReports").SetString("B");
+    Open();
+    AddBatches(1);
+    Form->SetReportMode(false);
+    ASSERT_EQ(Form->PreviewReport()->PageCount(), 3);
+
+    Form->ChoosePrinter = [](QPrinter& printer, int) {
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        printer.setPageOrientation(QPageLayout::Landscape);
+        return true;
+    };
+    Form->Print();
+    EXPECT_TRUE(Dialogs.Texts("error").isEmpty()) << Dialogs.Texts("error").join("; ").toStdString();
+    ASSERT_TRUE(Cups->WaitForOutput("Raw"));
+    EXPECT_EQ(PdfPageSizes(Cups->Output("Raw")), (QStringList{"792x612", "792x612", "792x612"}));
+    EXPECT_TRUE(Cups->Options("Raw").contains("media=na_letter_8.5x11in"))
+        << Cups->Options("Raw").toStdString();
+
+    // "Print to File": no queue, the file named, here on A5.
+    QFile::remove(Cups->Output("Raw"));
+    const int jobs = Cups->JobCount();
+    const QString file = Dir.File("Printed/report.pdf");
+    QDir().mkpath(QFileInfo(file).path());
+    Form->ChoosePrinter = [&](QPrinter& printer, int) {
+        printer.setPrinterName(QString());
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        printer.setPageSize(QPageSize(QPageSize::A5));
+        return true;
+    };
+    // Cancelled after the first page: nothing written.
+    Form->OnJobStep = [&](int done, int) {
+        if (done == 1)
+            Form->CancelJob();
+    };
+    Form->Print();
+    EXPECT_EQ(QDir(QFileInfo(file).path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList());
+    Form->OnJobStep = nullptr;
+    Form->Print();
+    EXPECT_TRUE(Dialogs.Texts("error").isEmpty()) << Dialogs.Texts("error").join("; ").toStdString();
+    EXPECT_EQ(PdfPageSizes(file), (QStringList{"420x595", "420x595", "420x595"}));
+    QThread::msleep(300);
+    EXPECT_EQ(Cups->JobCount(), jobs);
+    EXPECT_FALSE(QFile::exists(Cups->Output("Raw")));
+}
+
 TEST_F(ReportPreviewPrintTest, CancelHalfWaySendsNoJob) {
     // The temporary folder holds the test's own scratch folder too.
     const auto Temporary = [] {

@@ -33,7 +33,9 @@ namespace {
 
 const char* const Usage =
     "--template T.epr [--template T2.epr ...] [--batch B.epb ...] "
-    "(--pdf OUT.pdf [--open] [--attach-batches] | --jpeg BASE | --print [--printer QUEUE] | --page-count | "
+    "(--pdf OUT.pdf [--open] [--attach-batches] | --jpeg BASE | "
+    "--print [--printer QUEUE | --to-file OUT.pdf] [--paper A2|A3|A4|A5|Executive|Legal|Letter|Tabloid] "
+    "[--orientation portrait|landscape] | --page-count | "
     "--thumbnails DIR [--quality 0|1|2] | --svg OUT.svg --page N | --mail) [--settings FILE]";
 
 struct TArguments {
@@ -43,6 +45,11 @@ struct TArguments {
     QString Action; // "--pdf", "--jpeg", ...
     QString Target; // the action's file, base name or folder
     QString Printer;
+    // What the print dialog would choose: the file of a print to file, the paper and
+    // orientation of pages that name none.
+    QString PrintFile;
+    int Paper = 1;       // a "PaperSize" other than "Custom"; 1 the printer's
+    int Orientation = 0; // 1 portrait, 2 landscape, 0 the printer's
     bool Open = false;
     bool AttachBatches = false;
     int Quality = ThumbnailHighQuality;
@@ -63,9 +70,10 @@ std::optional<QString> Parse(const QStringList& args, TArguments& out) {
                                  QStringLiteral("--mail")};
     const QStringList actionsWithTarget = {QStringLiteral("--pdf"), QStringLiteral("--jpeg"),
                                            QStringLiteral("--thumbnails"), QStringLiteral("--svg")};
-    const QStringList valueOptions = {QStringLiteral("--template"), QStringLiteral("--batch"),
-                                      QStringLiteral("--settings"), QStringLiteral("--printer"),
-                                      QStringLiteral("--quality"),  QStringLiteral("--page")};
+    const QStringList valueOptions = {
+        QStringLiteral("--template"), QStringLiteral("--batch"),   QStringLiteral("--settings"),
+        QStringLiteral("--printer"),  QStringLiteral("--quality"), QStringLiteral("--page"),
+        QStringLiteral("--to-file"),  QStringLiteral("--paper"),   QStringLiteral("--orientation")};
     bool quality = false, page = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
@@ -86,6 +94,24 @@ std::optional<QString> Parse(const QStringList& args, TArguments& out) {
                 out.Settings = *v;
             } else if (a == QLatin1String("--printer")) {
                 out.Printer = *v;
+            } else if (a == QLatin1String("--to-file")) {
+                out.PrintFile = *v;
+            } else if (a == QLatin1String("--paper")) {
+                out.Paper = 1;
+                for (int paper = 2; paper < PaperSizeCount; ++paper) {
+                    if (v->compare(QLatin1String(PaperNames[paper]), Qt::CaseInsensitive) == 0)
+                        out.Paper = paper;
+                }
+                if (out.Paper == 1)
+                    return QStringLiteral(
+                        "--paper takes A2, A3, A4, A5, Executive, Legal, Letter or Tabloid");
+            } else if (a == QLatin1String("--orientation")) {
+                if (v->compare(QLatin1String("portrait"), Qt::CaseInsensitive) == 0)
+                    out.Orientation = 1;
+                else if (v->compare(QLatin1String("landscape"), Qt::CaseInsensitive) == 0)
+                    out.Orientation = 2;
+                else
+                    return QStringLiteral("--orientation takes portrait or landscape");
             } else if (a == QLatin1String("--quality")) {
                 bool ok = false;
                 out.Quality = v->toInt(&ok);
@@ -125,8 +151,11 @@ std::optional<QString> Parse(const QStringList& args, TArguments& out) {
             "give one of --pdf, --jpeg, --print, --page-count, --thumbnails, --svg and --mail");
     if ((out.Open || out.AttachBatches) && out.Action != QLatin1String("--pdf"))
         return QStringLiteral("--open and --attach-batches go with --pdf");
-    if (!out.Printer.isEmpty() && out.Action != QLatin1String("--print"))
-        return QStringLiteral("--printer goes with --print");
+    if ((!out.Printer.isEmpty() || !out.PrintFile.isEmpty() || out.Paper != 1 || out.Orientation != 0) &&
+        out.Action != QLatin1String("--print"))
+        return QStringLiteral("--printer, --to-file, --paper and --orientation go with --print");
+    if (!out.Printer.isEmpty() && !out.PrintFile.isEmpty())
+        return QStringLiteral("give --printer or --to-file, not both");
     if (quality && out.Action != QLatin1String("--thumbnails"))
         return QStringLiteral("--quality goes with --thumbnails");
     if (page != (out.Action == QLatin1String("--svg")))
@@ -187,6 +216,9 @@ int Run(const QStringList& args) {
     } else if (a.Action == QLatin1String("--print")) {
         TPrintSettings settings;
         settings.Printer = a.Printer;
+        settings.OutputFile = a.PrintFile;
+        settings.Paper = JobPaper(a.Paper, 0, 0);
+        settings.Orientation = a.Orientation;
         Print(*report, Tr("Bramblex Report"), &settings, &charts, progress);
     } else if (a.Action == QLatin1String("--jpeg")) {
         QStringList written;
