@@ -16,6 +16,7 @@
 #include <array>
 #include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 namespace {
