@@ -665,6 +665,13 @@ const TFlowModelFit* TBatchAnalysis::Fit(TFlowModel model) const {
     return nullptr;
 }
 
+const TSpeedMeans* TBatchAnalysis::AtSpeed(double rpm) const {
+    for (const auto& speed : Speeds)
+        if (std::abs(speed.RPM - rpm) <= 1e-9 * std::abs(rpm))
+            return &speed;
+    return nullptr;
+}
+
 QString TBatchAnalysis::NothingUsableReason() const {
     if (Readings == 0)
         return Tr("The batch has no readings.");
@@ -734,6 +741,17 @@ TBatchAnalysis AnalyzeReadings(int model, int spindle, const TMeasurementList& r
     else
         FindThixotropicIndex(speeds, analysis);
     FitArrhenius(speeds, analysis);
+    for (const auto& [rpm, readings] : speeds) {
+        TSpeedMeans means;
+        means.RPM = rpm;
+        means.Points = static_cast<int>(readings.size());
+        means.Viscosity = MeanViscosity(readings);
+        double temperature = 0.0;
+        for (const auto* reading : readings)
+            temperature += reading->Temperature;
+        means.Temperature = temperature / static_cast<double>(readings.size());
+        analysis.Speeds.push_back(means);
+    }
     return analysis;
 }
 

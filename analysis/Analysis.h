@@ -125,6 +125,14 @@ struct TArrhenius {
     int Points = 0;
 };
 
+// The used readings at one speed: how many, and their mean viscosity and temperature.
+struct TSpeedMeans {
+    double RPM = 0.0;
+    int Points = 0;
+    double Viscosity = 0.0;   // mPas
+    double Temperature = 0.0; // degrees Celsius
+};
+
 // A result that may be absent; Reason says why in one line when it is.
 template <class T> struct TAnalysisOutcome {
     std::optional<T> Result;
@@ -159,11 +167,15 @@ struct TBatchAnalysis {
     TAnalysisOutcome<TSpeedPowerLaw> SpeedPowerLaw;
     TAnalysisOutcome<TThixotropicIndex> ThixotropicIndex;
     TAnalysisOutcome<TArrhenius> Arrhenius;
+    // Every speed with used readings, slowest first.
+    std::vector<TSpeedMeans> Speeds;
 
     const TFlowModelFit* Best() const {
         return BestModel >= 0 ? &FlowModels[static_cast<size_t>(BestModel)] : nullptr;
     }
     const TFlowModelFit* Fit(TFlowModel model) const;
+    // The used readings at rpm (to a relative 1e-9), or nullptr when there are none.
+    const TSpeedMeans* AtSpeed(double rpm) const;
     // Why nothing at all can be said: no reading, or no usable one (empty otherwise).
     QString NothingUsableReason() const;
 };

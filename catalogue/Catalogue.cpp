@@ -556,6 +556,11 @@ double ViscosityToDisplay(double v) {
     return v;
 }
 
+double ViscosityFromDisplay(double v) {
+    CheckedViscosityUnits();
+    return v;
+}
+
 QString FormatViscosity(double v) {
     return FormatLocaleFixed(ViscosityToDisplay(v), 1);
 }

@@ -151,6 +151,7 @@ int DefaultPaperIndex();
 
 QString ViscosityUnitsName();
 double ViscosityToDisplay(double v);
+double ViscosityFromDisplay(double v);
 QString FormatViscosity(double v);
 QString TemperatureUnitsName();
 double TemperatureToDisplay(double c);

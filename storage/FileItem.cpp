@@ -450,7 +450,8 @@ void ScanFolder(const QString& folder, TFileList& list) {
             temporaries = true;
             continue;
         }
-        if (entry.Name == QLatin1String(HiddenListFileName) || IsAuditTrailName(entry.Name))
+        if (entry.Name == QLatin1String(HiddenListFileName) ||
+            entry.Name == QLatin1String(FolderQcFileName) || IsAuditTrailName(entry.Name))
             continue;
         TFileItem* item = list.Add();
         const bool folderEntry = entry.IsFolder || (entry.IsSymLink && entry.TargetIsFolder);

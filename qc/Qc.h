@@ -1,0 +1,145 @@
+#pragma once
+
+// Quality control: is a batch within its limits? A QC specification is a named list of
+// criteria, each one result of the batch with a lower limit, an upper limit or both.
+// Specifications are files NAME.epq in the storage tree's "Settings" folder; a folder
+// of "Local" is assigned one by a hidden file inside it, which travels with the folder,
+// and a folder without its own uses its parent's. One check for every front end: the
+// folder list's icons, the batch view's line, report fields, the JSON export, the
+// automation interface and bramblex-cli qc all read a TQcResult.
+//
+// Limits and measured values are in base units: viscosity in mPas, temperature in
+// degrees Celsius, energy in kJ/mol, shear stress in dyn/cm²; only QcToBase and
+// QcToDisplay know the user's display units.
+
+#include "analysis/Analysis.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// What a criterion measures.
+enum class TQcKind {
+    ViscosityAt,      // mean viscosity of the used readings at a speed
+    TemperatureAt,    // mean temperature of the used readings at a speed
+    FlowIndex,        // n of the power law from speed
+    YieldStress,      // the best flow model's yield stress
+    ModelK,           // the best flow model's consistency K
+    ModelN,           // the best flow model's flow index n
+    ThixotropicIndex, // mean viscosity at a speed over that at ten times the speed
+    ActivationEnergy, // of the Arrhenius fit
+};
+inline constexpr int QcKindCount = 8;
+
+// The machine name of files, command line and JSON ("viscosity-at", "temperature-at",
+// "flow-index", "yield-stress", "model-k", "model-n", "thixotropic-index",
+// "activation-energy"); never translated.
+const char* QcKindKey(TQcKind kind);
+std::optional<TQcKind> QcKindFromKey(QStringView key);
+// True for the criteria measured at one speed.
+bool QcKindHasSpeed(TQcKind kind);
+// What the operator reads ("Viscosity at 20 RPM", "Yield stress"), localised.
+QString QcKindName(TQcKind kind, double rpm = 0.0);
+// The unit of the kind's values as the operator reads them, in the display units
+// chosen ("mPas"/"cP", "°C"/"°F", "kJ/mol", "dyn/cm²", "" for pure numbers).
+QString QcKindUnitText(TQcKind kind);
+// A limit or value between the display units chosen and base units. Viscosity and
+// temperature follow the user's choice; every other kind has one unit only.
+double QcToBase(TQcKind kind, double displayValue);
+double QcToDisplay(TQcKind kind, double baseValue);
+
+struct TQcCriterion {
+    TQcKind Kind = TQcKind::ViscosityAt;
+    double RPM = 0.0; // the speed of ViscosityAt and TemperatureAt; 0 otherwise
+    std::optional<double> Min;
+    std::optional<double> Max;
+
+    bool operator==(const TQcCriterion&) const = default;
+};
+
+// A criterion from limits the operator entered in the display units chosen.
+TQcCriterion QcCriterionFromDisplay(TQcKind kind, double rpm, std::optional<double> displayMin,
+                                    std::optional<double> displayMax);
+// Why a criterion cannot be kept (no limit, a limit not finite, min above max, a speed
+// criterion without a speed); empty when it can.
+QString QcCriterionProblem(const TQcCriterion& criterion);
+
+struct TQcSpecification {
+    QString Name; // the file's name without ".epq"
+    std::vector<TQcCriterion> Criteria;
+};
+
+inline constexpr const char* QcSpecificationExtension = ".epq";
+
+// settingsFolder + name + ".epq".
+QString QcSpecificationPath(const QString& settingsFolder, const QString& name);
+// The names of the specifications in the folder, sorted.
+QStringList QcSpecificationNames(const QString& settingsFolder);
+// The file's text; raises EBramblexError when the name or a criterion cannot be kept.
+QByteArray QcSpecificationToBytes(const TQcSpecification& specification);
+// Reads a specification's file text; raises EBramblexError "The QC specification "%1"
+// is damaged: %2" for a text this system did not write whole.
+TQcSpecification QcSpecificationFromBytes(const QString& name, const QByteArray& bytes);
+// Writes the specification whole or not at all (EFileError with the system's reason).
+void SaveQcSpecification(const QString& settingsFolder, const TQcSpecification& specification);
+// Raises EBramblexError "The QC specification "%1" does not exist." or the damage.
+TQcSpecification LoadQcSpecification(const QString& settingsFolder, const QString& name);
+
+// The name of the specification assigned to the folder itself; empty when it has none.
+// Raises EBramblexError when the assignment cannot be read.
+QString FolderQcAssignment(const QString& folder);
+// Assigns name to the folder (written whole or not at all); an empty name removes the
+// folder's own assignment, so that it uses its parent's again.
+void AssignQcSpecification(const QString& folder, const QString& name);
+// The specification that applies to the folder: its own, else its nearest parent's up
+// to and including localRoot (a folder outside localRoot has only its own).
+struct TQcAssignment {
+    QString Name;
+    QString Folder; // where the assignment was found, with a trailing separator
+};
+std::optional<TQcAssignment> FindQcAssignment(const QString& folder, const QString& localRoot);
+
+enum class TQcVerdict { Pass, Fail, Incomplete, None };
+// "pass", "fail", "incomplete", "none"; never translated.
+const char* QcVerdictKey(TQcVerdict verdict);
+// "PASS", "FAIL", "INCOMPLETE", "–", localised.
+QString QcVerdictText(TQcVerdict verdict);
+
+struct TQcCriterionResult {
+    TQcCriterion Criterion;
+    std::optional<double> Measured; // base units; absent when Verdict is Incomplete
+    TQcVerdict Verdict = TQcVerdict::Incomplete;
+    QString Reason; // why there is no measured value
+};
+
+struct TQcResult {
+    // None when no specification applies or it cannot be read (Problem says why).
+    TQcVerdict Verdict = TQcVerdict::None;
+    QString Specification; // its name; empty when none is assigned
+    QString Problem;
+    std::vector<TQcCriterionResult> Criteria;
+
+    std::vector<const TQcCriterionResult*> Failing() const;
+};
+
+// Limits are inclusive. Fail when any criterion is outside its limits, else incomplete
+// when any has no data, else pass.
+TQcResult CheckQc(const TQcSpecification& specification, const TBatchAnalysis& analysis);
+// The whole check of a batch file: the folder's assignment, the specification from
+// settingsFolder, the batch's analysis. A missing, damaged or unassigned specification
+// gives None with Problem; raises what loading the batch raises.
+TQcResult CheckQcBatchFile(const QString& batchPath, const QString& settingsFolder, const QString& localRoot);
+
+// {"file", "specification", "result", "criteria": [{"criterion", "rpm" (speed criteria
+// only), "measured", "min", "max", "result"}]}; absent values are null. Never translated.
+QJsonObject QcResultToJson(const TQcResult& result, const QString& file);
+// "pass", "fail: …", "incomplete: …" or "no specification" (with why, when there is
+// one assigned that cannot be read), for a line of bramblex-cli qc check.
+QString QcResultLine(const TQcResult& result);
+// One criterion as the operator reads it, in display units: "Viscosity at 20 RPM:
+// 1234.5 mPas (1000.0 to 1500.0 mPas): PASS".
+QString QcCriterionText(const TQcCriterionResult& result);
