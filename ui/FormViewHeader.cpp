@@ -118,6 +118,21 @@ bool TFormViewHeader::Locked() const {
     return RunActive() || (m_entry.Batch && !m_entry.Batch->Measurements.IsEmpty());
 }
 
+namespace {
+
+// Notes written by the Windows program break their lines with "\r\n", which the editor
+// shows as "\n": the same note, so leaving the field must not write the batch again.
+bool SameNote(const QString& shown, const QString& stored) {
+    if (shown == stored)
+        return true;
+    QString lines = stored;
+    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown == lines;
+}
+
+} // namespace
+
 void TFormViewHeader::LoadFileItem(const TFileItem& entry, bool force) {
     if (!force && SameVersion(entry, m_entry))
         return;
@@ -133,7 +148,8 @@ void TFormViewHeader::LoadFileItem(const TFileItem& entry, bool force) {
     ShowText(m_company, batch.Company, committed.Company, sameFile);
     ShowText(m_operator, batch.Operator, committed.Operator, sameFile);
     ShowText(m_identifier, batch.Identifier, committed.Identifier, sameFile);
-    if (!(sameFile && m_note->toPlainText() != committed.Note) && m_note->toPlainText() != batch.Note)
+    if (!(sameFile && !SameNote(m_note->toPlainText(), committed.Note)) &&
+        !SameNote(m_note->toPlainText(), batch.Note))
         m_note->setPlainText(batch.Note);
     {
         const QSignalBlocker blockModel(m_model);
@@ -190,7 +206,7 @@ bool TFormViewHeader::HasPendingText() const {
         return false;
     const TBatchItem& batch = *m_entry.Batch;
     return m_company->text() != batch.Company || m_operator->text() != batch.Operator ||
-           m_identifier->text() != batch.Identifier || m_note->toPlainText() != batch.Note;
+           m_identifier->text() != batch.Identifier || !SameNote(m_note->toPlainText(), batch.Note);
 }
 
 void TFormViewHeader::CommitEdits() {
@@ -230,7 +246,8 @@ void TFormViewHeader::EditBatchExit() {
     batch.Company = m_company->text();
     batch.Operator = m_operator->text();
     batch.Identifier = m_identifier->text();
-    batch.Note = m_note->toPlainText();
+    if (!SameNote(m_note->toPlainText(), batch.Note))
+        batch.Note = m_note->toPlainText();
     const int oldModel = batch.ModelType;
     if (m_model->currentIndex() >= 0)
         batch.ModelType = static_cast<uint8_t>(m_model->currentIndex());

@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFile>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -159,6 +160,45 @@ TEST_F(BatchViewTest, EditsReachTheFileAndTheSelectionAndFollowEachOther) {
     leave(header->EditOperator());
     leave(header->MemoNote());
     EXPECT_EQ(savedCalls, 4) << "nothing changed, nothing written";
+}
+
+// Batches of the Windows program break the note's lines with "\r\n": leaving the note
+// or another field unchanged writes nothing, and the note keeps its bytes.
+namespace {
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+TEST_F(BatchViewTest, ANoteWithWindowsLineBreaksIsNotRewrittenByLeavingIt) {
+    Make();
+    const QString path = Write("A", V2L, L1);
+    {
+        auto batch = Read(path);
+        batch->Note = QStringLiteral("First line\r\nSecond line");
+        batch->SaveToFile(path);
+    }
+    const QByteArray before = FileBytes(path);
+    Select({path});
+    int savedCalls = 0;
+    View->OnBatchSaved = [&](TFileItem&, bool) { ++savedCalls; };
+    auto* header = View->FormViewHeader();
+    EXPECT_EQ(header->MemoNote()->toPlainText(), "First line\nSecond line");
+    for (QWidget* field :
+         {static_cast<QWidget*>(header->MemoNote()), static_cast<QWidget*>(header->EditCompany())}) {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(field, &out);
+    }
+    View->CommitEdits();
+    EXPECT_EQ(savedCalls, 0);
+    EXPECT_EQ(FileBytes(path), before);
+
+    // A real change to another field keeps the note's own line breaks.
+    header->EditCompany()->setText("Korvane Paints");
+    View->CommitEdits();
+    EXPECT_EQ(savedCalls, 1);
+    EXPECT_EQ(Read(path)->Note, "First line\r\nSecond line");
 }
 
 TEST_F(BatchViewTest, TypedTextIsCommittedBeforeTheSelectionOrTheTabChanges) {
