@@ -61,6 +61,7 @@ private:
     TBatchAnalysis m_analysis;
     bool m_stale = true; // the entry changed while the view was hidden
     bool m_splitterPlaced = false;
+    bool m_replotDue = false; // the chart changed and is not replotted yet
 
     QCheckBox* m_logarithmic;
     QCheckBox* m_lowTorque;
