@@ -2,6 +2,7 @@
 
 #include "analysis/FlowCurve.h"
 #include "charts/FlowChartStyle.h"
+#include "charts/ReplotOnce.h"
 #include "documents/BatchItem.h"
 #include "documents/SettingNames.h"
 #include "documents/Settings.h"
@@ -17,7 +18,6 @@
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTableWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -109,7 +109,7 @@ TFormViewAnalysis::TFormViewAnalysis(TSettings& settings, QWidget* parent)
     m_chart->setAntialiasedElements(QCP::aeAll);
     m_chart->setNotAntialiasedElements(QCP::aeScatters);
     m_chart->setPlottingHint(QCP::phFastPolylines, true);
-    connect(m_chart, &QCustomPlot::afterReplot, this, [this] { m_replotDue = false; });
+    m_replot = new TReplotOnce(*m_chart);
     m_splitter->addWidget(results);
     m_splitter->addWidget(m_chart);
     m_splitter->setStretchFactor(0, 1);
@@ -323,13 +323,5 @@ void TFormViewAnalysis::BuildChart() {
         points = FlowCurvePoints(batch.ModelType, batch.SpindleType, batch.Measurements, options);
     }
     UpdateFlowChart(*m_chart, BuildFlowChart(m_analysis, points, m_logarithmic->isChecked()));
-    // One replot at the next turn of the event loop, none when the chart was replotted
-    // meanwhile (QCustomPlot's queued replot draws again even then).
-    if (!m_replotDue) {
-        m_replotDue = true;
-        QTimer::singleShot(0, this, [this] {
-            if (m_replotDue)
-                m_chart->replot();
-        });
-    }
+    m_replot->Request();
 }

@@ -17,6 +17,7 @@ class QCustomPlot;
 class QLabel;
 class QSplitter;
 class QTableWidget;
+class TReplotOnce;
 class TSettings;
 template <typename T> class TSettingName;
 
@@ -61,7 +62,6 @@ private:
     TBatchAnalysis m_analysis;
     bool m_stale = true; // the entry changed while the view was hidden
     bool m_splitterPlaced = false;
-    bool m_replotDue = false; // the chart changed and is not replotted yet
 
     QCheckBox* m_logarithmic;
     QCheckBox* m_lowTorque;
@@ -73,4 +73,5 @@ private:
     QLabel* m_thixotropic;
     QLabel* m_arrhenius;
     QCustomPlot* m_chart;
+    TReplotOnce* m_replot;
 };
