@@ -61,6 +61,50 @@ QCPRange FittedRange(const std::vector<const std::vector<double>*>& columns, boo
     return QCPRange(fromZero && low >= 0.0 ? low : low - margin, high + margin);
 }
 
+// A graph's data from columns, sorted only when they are not already.
+void SetGraphData(QCPGraph& graph, const std::vector<double>& x, const std::vector<double>& y) {
+    QVector<QCPGraphData> data(qsizetype(std::min(x.size(), y.size())));
+    for (qsizetype i = 0; i < data.size(); ++i)
+        data[i] = QCPGraphData(x[size_t(i)], y[size_t(i)]);
+    graph.data()->set(data, std::is_sorted(x.begin(), x.end()));
+}
+
+void FitRanges(QCustomPlot& plot, const TFlowChartData& chart) {
+    std::vector<const std::vector<double>*> xs{&chart.X};
+    std::vector<const std::vector<double>*> ys{&chart.Y};
+    for (const TFlowChartCurve& curve : chart.Curves) {
+        xs.push_back(&curve.X);
+        ys.push_back(&curve.Y);
+    }
+    plot.xAxis->setRange(FittedRange(xs, chart.Logarithmic, true));
+    plot.yAxis->setRange(FittedRange(ys, chart.Logarithmic, true));
+}
+
+QPen CurvePen(const TFlowChartCurve& curve) {
+    return QPen(FlowModelColour(curve.Model), curve.Best ? 3 : 1.5);
+}
+
+// Whether plot shows a chart made by ConfigureFlowChart that differs from chart only in
+// its data.
+bool SameMake(const QCustomPlot& plot, const TFlowChartData& chart) {
+    const QCPAxis::ScaleType scale = chart.Logarithmic ? QCPAxis::stLogarithmic : QCPAxis::stLinear;
+    if (plot.graphCount() != int(chart.Curves.size()) + 1 || plot.xAxis->scaleType() != scale ||
+        plot.yAxis->scaleType() != scale || plot.xAxis->label() != chart.XTitle ||
+        plot.yAxis->label() != chart.YTitle || plot.xAxis->grid()->visible() != chart.Grid ||
+        plot.font() != RunChartFont(chart.FontName) || plot.graph(0)->name() != chart.PointsName ||
+        plot.legend->visible() != (chart.ShowLegend && (!chart.X.empty() || !chart.Curves.empty())))
+        return false;
+    for (size_t i = 0; i < chart.Curves.size(); ++i) {
+        const QCPGraph* graph = plot.graph(int(i) + 1);
+        if (graph->name() != chart.Curves[i].Name || graph->pen() != CurvePen(chart.Curves[i]))
+            return false;
+    }
+    if (chart.EmptyText.isEmpty())
+        return plot.itemCount() == 0;
+    const auto* text = plot.itemCount() == 1 ? qobject_cast<QCPItemText*>(plot.item(0)) : nullptr;
+    return text && text->text() == chart.EmptyText;
+}
+
 } // namespace
 
 QColor FlowModelColour(int model) {
@@ -90,26 +134,16 @@ void ConfigureFlowChart(QCustomPlot& plot, const TFlowChartData& chart) {
     points->setLineStyle(QCPGraph::lsNone);
     points->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(Qt::black, 1), Qt::NoBrush, 5));
     // The measured points in shear-rate order, as a graph keeps them.
-    points->setData(QVector<double>(chart.X.begin(), chart.X.end()),
-                    QVector<double>(chart.Y.begin(), chart.Y.end()));
+    SetGraphData(*points, chart.X, chart.Y);
     for (const TFlowChartCurve& curve : chart.Curves) {
         QCPGraph* graph = plot.addGraph();
         graph->setName(curve.Name);
-        graph->setPen(QPen(FlowModelColour(curve.Model), curve.Best ? 3 : 1.5));
+        graph->setPen(CurvePen(curve));
         graph->setLineStyle(QCPGraph::lsLine);
         graph->setScatterStyle(QCPScatterStyle::ssNone);
-        graph->setData(QVector<double>(curve.X.begin(), curve.X.end()),
-                       QVector<double>(curve.Y.begin(), curve.Y.end()), true);
+        SetGraphData(*graph, curve.X, curve.Y);
     }
-
-    std::vector<const std::vector<double>*> xs{&chart.X};
-    std::vector<const std::vector<double>*> ys{&chart.Y};
-    for (const TFlowChartCurve& curve : chart.Curves) {
-        xs.push_back(&curve.X);
-        ys.push_back(&curve.Y);
-    }
-    plot.xAxis->setRange(FittedRange(xs, chart.Logarithmic, true));
-    plot.yAxis->setRange(FittedRange(ys, chart.Logarithmic, true));
+    FitRanges(plot, chart);
 
     if (!chart.EmptyText.isEmpty()) {
         auto* text = new QCPItemText(&plot);
@@ -121,4 +155,15 @@ void ConfigureFlowChart(QCustomPlot& plot, const TFlowChartData& chart) {
         text->setColor(QColor(0x60, 0x60, 0x60));
         text->setText(chart.EmptyText);
     }
+}
+
+void UpdateFlowChart(QCustomPlot& plot, const TFlowChartData& chart) {
+    if (!SameMake(plot, chart)) {
+        ConfigureFlowChart(plot, chart);
+        return;
+    }
+    SetGraphData(*plot.graph(0), chart.X, chart.Y);
+    for (size_t i = 0; i < chart.Curves.size(); ++i)
+        SetGraphData(*plot.graph(int(i) + 1), chart.Curves[i].X, chart.Curves[i].Y);
+    FitRanges(plot, chart);
 }

@@ -17,3 +17,8 @@ QColor FlowModelColour(int model);
 // Sets plot up to show chart: removes earlier graphs and texts, then points, curves,
 // scales, titles, legend and ranges.
 void ConfigureFlowChart(QCustomPlot& plot, const TFlowChartData& chart);
+
+// The same, in place when plot already shows a chart of the same make (scales, titles,
+// curves, empty text): only the data and ranges change, so a run's chart is not rebuilt
+// at every reading. Otherwise as ConfigureFlowChart.
+void UpdateFlowChart(QCustomPlot& plot, const TFlowChartData& chart);

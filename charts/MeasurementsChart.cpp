@@ -1,6 +1,7 @@
 #include "charts/MeasurementsChart.h"
 
 #include "catalogue/Catalogue.h"
+#include "charts/ReplotOnce.h"
 #include "charts/RunChartStyle.h"
 
 #include <QLocale>
@@ -26,7 +27,8 @@ QPixmap HollowMark(const QColor& colour) {
 
 } // namespace
 
-TChartMeasurements::TChartMeasurements(QWidget* parent) : QCustomPlot(parent) {
+TChartMeasurements::TChartMeasurements(QWidget* parent)
+    : QCustomPlot(parent), m_replot(new TReplotOnce(*this)) {
     setObjectName(QStringLiteral("TChartMeasurements"));
     setAccessibleName(tr("Chart"));
     setSelectionRectMode(QCP::srmZoom);
@@ -86,7 +88,7 @@ void TChartMeasurements::Build(const TRunChartData& chart, const std::vector<THo
     m_builtRanges.clear();
     for (QCPAxis* axis : all)
         m_builtRanges.push_back(axis->range());
-    replot(QCustomPlot::rpQueuedReplot);
+    QueueReplot();
 }
 
 void TChartMeasurements::ClearMarkers() {
@@ -100,11 +102,15 @@ void TChartMeasurements::AddMarker(int line, double x, double y) {
     graph(m_lines + line)->addData(x, y);
 }
 
+void TChartMeasurements::QueueReplot() {
+    m_replot->Request();
+}
+
 void TChartMeasurements::ResetZoom() {
     const QList<QCPAxis*> all = AllAxes();
     for (int i = 0; i < all.size() && static_cast<size_t>(i) < m_builtRanges.size(); ++i)
         all[i]->setRange(m_builtRanges[static_cast<size_t>(i)]);
-    replot(QCustomPlot::rpQueuedReplot);
+    QueueReplot();
 }
 
 void TChartMeasurements::mousePressEvent(QMouseEvent* event) {
@@ -137,7 +143,7 @@ void TChartMeasurements::mouseMoveEvent(QMouseEvent* event) {
         const double b = axis->pixelToCoord(horizontal ? to.x() : to.y());
         axis->setRange(from.lower + (a - b), from.upper + (a - b));
     }
-    replot(QCustomPlot::rpQueuedReplot);
+    QueueReplot();
     event->accept();
 }
 

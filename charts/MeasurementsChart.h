@@ -14,6 +14,8 @@
 
 #include <vector>
 
+class TReplotOnce;
+
 class TChartMeasurements : public QCustomPlot {
     Q_OBJECT
 public:
@@ -41,6 +43,8 @@ public:
     QList<QCPAxis*> LineAxes() const;
 
     void ResetZoom();
+    // A replot at the next turn of the event loop, none when one comes first.
+    void QueueReplot();
 
     // Where the last press and release of a mouse button on the chart were.
     QPoint MouseDown;
@@ -54,6 +58,7 @@ protected:
 private:
     QList<QCPAxis*> AllAxes() const;
 
+    TReplotOnce* m_replot;
     int m_lines = 0;
     int m_leftMargin = 0;
     std::vector<QCPRange> m_builtRanges; // per AllAxes() entry

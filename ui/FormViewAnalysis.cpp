@@ -2,6 +2,7 @@
 
 #include "analysis/FlowCurve.h"
 #include "charts/FlowChartStyle.h"
+#include "charts/ReplotOnce.h"
 #include "documents/BatchItem.h"
 #include "documents/SettingNames.h"
 #include "documents/Settings.h"
@@ -26,6 +27,12 @@ QLabel* ResultLine(QWidget* parent, const char* name) {
     label->setObjectName(QLatin1String(name));
     label->setWordWrap(true);
     return label;
+}
+
+// Only a changed text: a word-wrapped label set again lays the tab out again.
+void SetText(QLabel* label, const QString& text) {
+    if (label->text() != text)
+        label->setText(text);
 }
 
 QString Number(double value, int digits = 4) {
@@ -74,7 +81,9 @@ TFormViewAnalysis::TFormViewAnalysis(TSettings& settings, QWidget* parent)
     m_table->horizontalHeader()->setAccessibleName(tr("Columns"));
     m_table->horizontalHeader()->setSectionsClickable(false);
     m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Fitted to the contents once per fill (FillModels): a header that resizes to its
+    // contents measures every cell again at each cell set.
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustIgnored);
     m_table->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     m_table->verticalHeader()->hide();
@@ -100,6 +109,7 @@ TFormViewAnalysis::TFormViewAnalysis(TSettings& settings, QWidget* parent)
     m_chart->setAntialiasedElements(QCP::aeAll);
     m_chart->setNotAntialiasedElements(QCP::aeScatters);
     m_chart->setPlottingHint(QCP::phFastPolylines, true);
+    m_replot = new TReplotOnce(*m_chart);
     m_splitter->addWidget(results);
     m_splitter->addWidget(m_chart);
     m_splitter->setStretchFactor(0, 1);
@@ -172,52 +182,87 @@ void TFormViewAnalysis::Refresh() {
 void TFormViewAnalysis::FillModels() {
     const TBatchAnalysis& a = m_analysis;
     if (a.FlowModels.empty())
-        m_flowModels->setText(tr("Flow models: %1").arg(a.FlowModelsReason));
+        SetText(m_flowModels, tr("Flow models: %1").arg(a.FlowModelsReason));
     else if (const TFlowModelFit* best = a.Best())
-        m_flowModels->setText(
-            tr("Flow models: the best is %1 (lowest AICc).").arg(FlowModelName(best->Model)));
+        SetText(m_flowModels,
+                tr("Flow models: the best is %1 (lowest AICc).").arg(FlowModelName(best->Model)));
     else
-        m_flowModels->setText(tr("Flow models: no best model: %1").arg(a.BestModelReason));
+        SetText(m_flowModels, tr("Flow models: no best model: %1").arg(a.BestModelReason));
 
-    m_table->setRowCount(0);
     m_table->setVisible(!a.FlowModels.empty());
-    if (a.FlowModels.empty())
-        return;
-    const TFlowModelFit* best = a.Best();
-    for (const TFlowModel model : AllFlowModels) {
-        const TFlowModelFit* fit = a.Fit(model);
-        QString reason;
-        for (const TFlowModelMissing& missing : a.MissingFlowModels)
-            if (missing.Model == model)
-                reason = missing.Reason;
-        if (!fit && reason.isEmpty())
-            continue;
-        const int row = m_table->rowCount();
-        m_table->insertRow(row);
-        const bool isBest = fit && fit == best;
-        const auto set = [&](int column, const QString& text, Qt::Alignment alignment = Qt::AlignLeft) {
-            auto* item = new QTableWidgetItem(text);
-            item->setTextAlignment(alignment | Qt::AlignVCenter);
-            if (isBest) {
-                QFont font = item->font();
-                font.setBold(true);
-                item->setFont(font);
+    struct TRow {
+        bool Best = false;
+        QString Cells[ColumnCount];
+    };
+    std::vector<TRow> rows;
+    if (!a.FlowModels.empty()) {
+        const TFlowModelFit* best = a.Best();
+        for (const TFlowModel model : AllFlowModels) {
+            const TFlowModelFit* fit = a.Fit(model);
+            QString reason;
+            for (const TFlowModelMissing& missing : a.MissingFlowModels)
+                if (missing.Model == model)
+                    reason = missing.Reason;
+            if (!fit && reason.isEmpty())
+                continue;
+            TRow& row = rows.emplace_back();
+            row.Best = fit && fit == best;
+            row.Cells[ColumnModel] =
+                row.Best ? tr("%1 (best)").arg(FlowModelName(model)) : FlowModelName(model);
+            if (!fit) {
+                row.Cells[ColumnParameters] = reason;
+                continue;
             }
-            m_table->setItem(row, column, item);
-        };
-        set(ColumnModel, isBest ? tr("%1 (best)").arg(FlowModelName(model)) : FlowModelName(model));
-        if (!fit) {
-            set(ColumnParameters, reason);
-            continue;
+            QStringList parameters;
+            for (const TFitParameter& parameter : fit->Parameters)
+                parameters << FormatFitParameter(parameter, true);
+            row.Cells[ColumnParameters] = parameters.join(QStringLiteral("; "));
+            row.Cells[ColumnR2] = Number(fit->R2, 6);
+            row.Cells[ColumnPoints] = QString::number(fit->Points);
+            row.Cells[ColumnAICc] = fit->AICc ? Number(*fit->AICc, 6) : QString::fromUtf8("–");
         }
-        QStringList parameters;
-        for (const TFitParameter& parameter : fit->Parameters)
-            parameters << FormatFitParameter(parameter, true);
-        set(ColumnParameters, parameters.join(QStringLiteral("; ")));
-        set(ColumnR2, Number(fit->R2, 6), Qt::AlignRight);
-        set(ColumnPoints, QString::number(fit->Points), Qt::AlignRight);
-        set(ColumnAICc, fit->AICc ? Number(*fit->AICc, 6) : QString::fromUtf8("–"), Qt::AlignRight);
     }
+
+    // During a run the rows stay and only the cells whose text changed are set: a rebuilt
+    // table lays itself out again at every reading.
+    bool resized = m_table->rowCount() != int(rows.size());
+    bool changed = resized;
+    m_table->setRowCount(int(rows.size()));
+    for (int r = 0; r < int(rows.size()); ++r) {
+        const TRow& row = rows[size_t(r)];
+        for (int column = 0; column < ColumnCount; ++column) {
+            const QString& text = row.Cells[column];
+            QTableWidgetItem* item = m_table->item(r, column);
+            // A model without a fit has its reason and no figures.
+            const bool figure = column >= ColumnR2;
+            if (figure && text.isEmpty()) {
+                if (item) {
+                    delete m_table->takeItem(r, column);
+                    changed = true;
+                }
+                continue;
+            }
+            if (!item) {
+                item = new QTableWidgetItem(text);
+                item->setTextAlignment((figure ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+                m_table->setItem(r, column, item);
+                changed = true;
+            } else if (item->text() != text) {
+                item->setText(text);
+                changed = true;
+            }
+            if (item->font().bold() != row.Best) {
+                QFont font = item->font();
+                font.setBold(row.Best);
+                item->setFont(font);
+                resized = changed = true;
+            }
+        }
+    }
+    if (changed)
+        m_table->resizeColumnsToContents();
+    if (!resized)
+        return;
     // The table as high as its rows; the results follow right below it.
     m_table->resizeRowsToContents();
     int height = m_table->horizontalHeader()->sizeHint().height() + 2 * m_table->frameWidth();
@@ -232,9 +277,9 @@ void TFormViewAnalysis::FillResults() {
     const TBatchAnalysis& a = m_analysis;
     const QString nothing = a.NothingUsableReason();
     if (!nothing.isEmpty())
-        m_readings->setText(nothing);
+        SetText(m_readings, nothing);
     else
-        m_readings->setText(tr("%1 readings, %2 used; left out: %3 over scale, %4 low torque%5; %6 without "
+        SetText(m_readings, tr("%1 readings, %2 used; left out: %3 over scale, %4 low torque%5; %6 without "
                                "shear data (left out of the flow models).")
                                 .arg(a.Readings)
                                 .arg(a.Used)
@@ -244,29 +289,29 @@ void TFormViewAnalysis::FillResults() {
                                 .arg(a.ExcludedNoShearData));
 
     if (const auto& r = a.SpeedPowerLaw.Result)
-        m_flowIndex->setText(tr("Flow index from speed: n = %1, K = %2 %3 (at 1 RPM), R² = %4, %5 readings")
+        SetText(m_flowIndex, tr("Flow index from speed: n = %1, K = %2 %3 (at 1 RPM), R² = %4, %5 readings")
                                  .arg(Number(r->FlowIndex), Number(r->K),
                                       AnalysisUnitText(TAnalysisUnit::Viscosity), Number(r->R2, 6))
                                  .arg(r->Points));
     else
-        m_flowIndex->setText(tr("Flow index from speed: %1").arg(a.SpeedPowerLaw.Reason));
+        SetText(m_flowIndex, tr("Flow index from speed: %1").arg(a.SpeedPowerLaw.Reason));
 
     if (const auto& r = a.ThixotropicIndex.Result)
-        m_thixotropic->setText(
-            tr("Thixotropic index: %1 (mean viscosity at %2 RPM over %3 RPM; %4 and %5 readings)")
-                .arg(Number(r->Value), Number(r->LowRPM), Number(r->HighRPM))
-                .arg(r->LowPoints)
-                .arg(r->HighPoints));
+        SetText(m_thixotropic,
+                tr("Thixotropic index: %1 (mean viscosity at %2 RPM over %3 RPM; %4 and %5 readings)")
+                    .arg(Number(r->Value), Number(r->LowRPM), Number(r->HighRPM))
+                    .arg(r->LowPoints)
+                    .arg(r->HighPoints));
     else
-        m_thixotropic->setText(tr("Thixotropic index: %1").arg(a.ThixotropicIndex.Reason));
+        SetText(m_thixotropic, tr("Thixotropic index: %1").arg(a.ThixotropicIndex.Reason));
 
     if (const auto& r = a.Arrhenius.Result)
-        m_arrhenius->setText(tr("Activation energy: %1 kJ/mol, ln A = %2, R² = %3, %4 readings at %5 RPM")
+        SetText(m_arrhenius, tr("Activation energy: %1 kJ/mol, ln A = %2, R² = %3, %4 readings at %5 RPM")
                                  .arg(Number(r->ActivationEnergyKJPerMol), Number(r->LnA), Number(r->R2, 6))
                                  .arg(r->Points)
                                  .arg(Number(r->RPM)));
     else
-        m_arrhenius->setText(tr("Activation energy: %1").arg(a.Arrhenius.Reason));
+        SetText(m_arrhenius, tr("Activation energy: %1").arg(a.Arrhenius.Reason));
 }
 
 void TFormViewAnalysis::BuildChart() {
@@ -277,6 +322,6 @@ void TFormViewAnalysis::BuildChart() {
         const TBatchItem& batch = *m_entry.Batch;
         points = FlowCurvePoints(batch.ModelType, batch.SpindleType, batch.Measurements, options);
     }
-    ConfigureFlowChart(*m_chart, BuildFlowChart(m_analysis, points, m_logarithmic->isChecked()));
-    m_chart->replot(QCustomPlot::rpQueuedReplot);
+    UpdateFlowChart(*m_chart, BuildFlowChart(m_analysis, points, m_logarithmic->isChecked()));
+    m_replot->Request();
 }

@@ -17,6 +17,7 @@ class QCustomPlot;
 class QLabel;
 class QSplitter;
 class QTableWidget;
+class TReplotOnce;
 class TSettings;
 template <typename T> class TSettingName;
 
@@ -72,4 +73,5 @@ private:
     QLabel* m_thixotropic;
     QLabel* m_arrhenius;
     QCustomPlot* m_chart;
+    TReplotOnce* m_replot;
 };

@@ -225,6 +225,8 @@ void TFormViewBatch::DockView(QWidget* view) {
         m_docked->hide();
     m_docked = view;
     if (view) {
+        if (view == m_analysis && SelectedFiles.Count() == 1)
+            m_analysis->LoadFileItem(*SelectedFiles.Items(0), false);
         m_dockLayout->setCurrentWidget(view);
         view->show();
     } else {
@@ -251,7 +253,12 @@ void TFormViewBatch::LoadSubViews(bool force) {
         m_header->LoadFileItem(entry, force);
         m_processes->LoadFileItem(entry, force);
         m_measurements->LoadFileItem(entry, force);
-        m_analysis->LoadFileItem(entry, force);
+        // A run reloads at every reading; the analysis tab copies the batch only while it
+        // is docked, and docking it hands the entry over.
+        if (m_docked == m_analysis)
+            m_analysis->LoadFileItem(entry, force);
+        else
+            m_analysis->ForgetFileItem();
     }
     m_report->PreviewBatches.Clear();
     for (const auto& entry : SelectedFiles)

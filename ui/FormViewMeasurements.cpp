@@ -296,7 +296,7 @@ void TFormViewMeasurements::FillReadings() {
     m_table->setUpdatesEnabled(true);
     // The reset cleared the selection without a word; its marker goes with it.
     m_chart->ClearMarkers();
-    m_chart->replot(QCustomPlot::rpQueuedReplot);
+    m_chart->QueueReplot();
 }
 
 double TFormViewMeasurements::XValue(int row, int x) const {
@@ -429,5 +429,5 @@ void TFormViewMeasurements::ListViewMeasurementsSelectItem() {
                 m_chart->AddMarker(k++, xValue, XValue(row, y + 1));
         }
     }
-    m_chart->replot(QCustomPlot::rpQueuedReplot);
+    m_chart->QueueReplot();
 }
