@@ -41,7 +41,7 @@ std::string LimitText(const std::optional<double>& limit) {
 }
 
 QString Damaged(const QString& name, const QString& why) {
-    return Tr("The QC specification \"%1\" is damaged: %2").arg(name, why);
+    return Tr("The QC limit set \"%1\" is damaged: %2").arg(name, why);
 }
 
 // A limit's text from the file: empty for an open limit; false when it is no number.
@@ -267,33 +267,33 @@ QString QcCriterionProblem(const TQcCriterion& c) {
 // ---------------------------------------------------------------------------
 // Files
 
-QString QcSpecificationPath(const QString& settingsFolder, const QString& name) {
-    return IncludeTrailingSeparator(settingsFolder) + name + QLatin1String(QcSpecificationExtension);
+QString QcLimitSetPath(const QString& settingsFolder, const QString& name) {
+    return IncludeTrailingSeparator(settingsFolder) + name + QLatin1String(QcLimitSetExtension);
 }
 
-QStringList QcSpecificationNames(const QString& settingsFolder) {
+QStringList QcLimitSetNames(const QString& settingsFolder) {
     QStringList names;
     for (const TDirectoryEntry& entry : ListDirectory(IncludeTrailingSeparator(settingsFolder))) {
         if (entry.IsFolder || IsWriterTemporaryName(entry.Name) ||
-            !entry.Name.endsWith(QLatin1String(QcSpecificationExtension), Qt::CaseInsensitive))
+            !entry.Name.endsWith(QLatin1String(QcLimitSetExtension), Qt::CaseInsensitive))
             continue;
-        names << entry.Name.chopped(static_cast<qsizetype>(std::strlen(QcSpecificationExtension)));
+        names << entry.Name.chopped(static_cast<qsizetype>(std::strlen(QcLimitSetExtension)));
     }
     names.sort(Qt::CaseInsensitive);
     return names;
 }
 
-// <QCSpecification>
+// <QCLimitSet>
 //   <Criterion><Kind>viscosity-at</Kind><RPM>20</RPM><Min>1000</Min><Max>1500</Max></Criterion>
 //   ...
-// </QCSpecification>
+// </QCLimitSet>
 // An empty Min or Max is an open limit; RPM only for the speed criteria.
-QByteArray QcSpecificationToBytes(const TQcSpecification& specification) {
-    if (!IsValidEntryName(specification.Name))
-        throw EBramblexError(Tr("\"%1\" is not a valid name.").arg(specification.Name));
+QByteArray QcLimitSetToBytes(const TQcLimitSet& limitSet) {
+    if (!IsValidEntryName(limitSet.Name))
+        throw EBramblexError(Tr("\"%1\" is not a valid name.").arg(limitSet.Name));
     TGmXML document;
-    TGmXmlNodeList& root = document.Nodes().Add("QCSpecification")->Children();
-    for (const TQcCriterion& c : specification.Criteria) {
+    TGmXmlNodeList& root = document.Nodes().Add("QCLimitSet")->Children();
+    for (const TQcCriterion& c : limitSet.Criteria) {
         if (const QString problem = QcCriterionProblem(c); !problem.isEmpty())
             throw EBramblexError(problem);
         TGmXmlNodeList& node = root.Add("Criterion")->Children();
@@ -306,16 +306,16 @@ QByteArray QcSpecificationToBytes(const TQcSpecification& specification) {
     return document.SaveToBytes();
 }
 
-TQcSpecification QcSpecificationFromBytes(const QString& name, const QByteArray& bytes) {
+TQcLimitSet QcLimitSetFromBytes(const QString& name, const QByteArray& bytes) {
     TGmXML document;
     document.LoadFromBytes(bytes);
     if (!document.LoadResult().Complete())
         throw EBramblexError(Damaged(name, document.LoadResult().Describe()));
-    const TGmXmlNode& root = document.Nodes().Find("QCSpecification");
+    const TGmXmlNode& root = document.Nodes().Find("QCLimitSet");
     if (root.IsMissing())
-        throw EBramblexError(Damaged(name, Tr("it is not a QC specification.")));
-    TQcSpecification specification;
-    specification.Name = name;
+        throw EBramblexError(Damaged(name, Tr("it is not a QC limit set.")));
+    TQcLimitSet limitSet;
+    limitSet.Name = name;
     int number = 0;
     for (const auto& child : root.Children()) {
         if (child->Name != "Criterion")
@@ -334,29 +334,28 @@ TQcSpecification QcSpecificationFromBytes(const QString& name, const QByteArray&
             throw EBramblexError(Damaged(name, Tr("a limit of criterion %1 is not a number.").arg(number)));
         if (const QString problem = QcCriterionProblem(c); !problem.isEmpty())
             throw EBramblexError(Damaged(name, Tr("criterion %1: %2").arg(number).arg(problem)));
-        specification.Criteria.push_back(c);
+        limitSet.Criteria.push_back(c);
     }
-    return specification;
+    return limitSet;
 }
 
-void SaveQcSpecification(const QString& settingsFolder, const TQcSpecification& specification) {
-    WriteFileAtomically(QcSpecificationPath(settingsFolder, specification.Name),
-                        QcSpecificationToBytes(specification));
+void SaveQcLimitSet(const QString& settingsFolder, const TQcLimitSet& limitSet) {
+    WriteFileAtomically(QcLimitSetPath(settingsFolder, limitSet.Name), QcLimitSetToBytes(limitSet));
 }
 
-TQcSpecification LoadQcSpecification(const QString& settingsFolder, const QString& name) {
-    const QString path = QcSpecificationPath(settingsFolder, name);
+TQcLimitSet LoadQcLimitSet(const QString& settingsFolder, const QString& name) {
+    const QString path = QcLimitSetPath(settingsFolder, name);
     QByteArray bytes;
     if (const TFsResult read = TryReadWholeFile(path, bytes); !read) {
         if (read.Errno() == ENOENT)
-            throw EBramblexError(Tr("The QC specification \"%1\" does not exist.").arg(name));
+            throw EBramblexError(Tr("The QC limit set \"%1\" does not exist.").arg(name));
         throw EFileError(WithReason(Tr("Cannot open file \"%1\".").arg(path), read));
     }
-    return QcSpecificationFromBytes(name, bytes);
+    return QcLimitSetFromBytes(name, bytes);
 }
 
 // ---------------------------------------------------------------------------
-// Assignments: <QCAssignment><Specification>NAME</Specification></QCAssignment>
+// Assignments: <QCAssignment><LimitSet>NAME</LimitSet></QCAssignment>
 
 QString FolderQcAssignment(const QString& folder) {
     const QString path = IncludeTrailingSeparator(folder) + QLatin1String(FolderQcFileName);
@@ -369,14 +368,14 @@ QString FolderQcAssignment(const QString& folder) {
     TGmXML document;
     document.LoadFromBytes(bytes);
     const QString name =
-        document.Nodes().Find("QCAssignment").Children().Find("Specification").GetText().trimmed();
+        document.Nodes().Find("QCAssignment").Children().Find("LimitSet").GetText().trimmed();
     if (!document.LoadResult().Complete() || !IsValidEntryName(name))
-        throw EBramblexError(Tr("The QC specification assignment of the folder \"%1\" is damaged.")
+        throw EBramblexError(Tr("The QC limit set assignment of the folder \"%1\" is damaged.")
                                  .arg(QDir::toNativeSeparators(folder)));
     return name;
 }
 
-void AssignQcSpecification(const QString& folder, const QString& name) {
+void AssignQcLimitSet(const QString& folder, const QString& name) {
     const QString path = IncludeTrailingSeparator(folder) + QLatin1String(FolderQcFileName);
     if (name.isEmpty()) {
         if (EntryExists(path) && !QFile::remove(path))
@@ -386,7 +385,7 @@ void AssignQcSpecification(const QString& folder, const QString& name) {
     if (!IsValidEntryName(name))
         throw EBramblexError(Tr("\"%1\" is not a valid name.").arg(name));
     TGmXML document;
-    document.Nodes().Add("QCAssignment")->Children().Add("Specification")->SetText(name);
+    document.Nodes().Add("QCAssignment")->Children().Add("LimitSet")->SetText(name);
     WriteFileAtomically(path, document.SaveToBytes());
 }
 
@@ -444,12 +443,12 @@ std::vector<const TQcCriterionResult*> TQcResult::Failing() const {
     return failing;
 }
 
-TQcResult CheckQc(const TQcSpecification& specification, const TBatchAnalysis& analysis) {
+TQcResult CheckQc(const TQcLimitSet& limitSet, const TBatchAnalysis& analysis) {
     TQcResult result;
-    result.Specification = specification.Name;
+    result.LimitSet = limitSet.Name;
     bool failed = false;
     bool incomplete = false;
-    for (const TQcCriterion& c : specification.Criteria) {
+    for (const TQcCriterion& c : limitSet.Criteria) {
         TQcCriterionResult r;
         r.Criterion = c;
         r.Measured = Measure(c, analysis, r.Reason);
@@ -475,21 +474,21 @@ TQcResult CheckQc(const TQcSpecification& specification, const TBatchAnalysis& a
 TQcResult CheckQcBatchFile(const QString& batchPath, const QString& settingsFolder,
                            const QString& localRoot) {
     TQcResult none;
-    TQcSpecification specification;
+    TQcLimitSet limitSet;
     try {
         const std::optional<TQcAssignment> assignment =
             FindQcAssignment(QFileInfo(batchPath).absolutePath(), localRoot);
         if (!assignment)
             return none;
-        none.Specification = assignment->Name;
-        specification = LoadQcSpecification(settingsFolder, assignment->Name);
+        none.LimitSet = assignment->Name;
+        limitSet = LoadQcLimitSet(settingsFolder, assignment->Name);
     } catch (const EBramblexError& e) {
         none.Problem = e.Message();
         return none;
     }
     TBatchItem batch;
     batch.LoadFromFile(batchPath);
-    return CheckQc(specification, AnalyzeBatch(batch));
+    return CheckQc(limitSet, AnalyzeBatch(batch));
 }
 
 QJsonObject QcResultToJson(const TQcResult& result, const QString& file) {
@@ -508,9 +507,9 @@ QJsonObject QcResultToJson(const TQcResult& result, const QString& file) {
         criteria.append(c);
     }
     return QJsonObject{{QStringLiteral("file"), file},
-                       {QStringLiteral("specification"), result.Specification.isEmpty()
+                       {QStringLiteral("specification"), result.LimitSet.isEmpty()
                                                              ? QJsonValue(QJsonValue::Null)
-                                                             : QJsonValue(result.Specification)},
+                                                             : QJsonValue(result.LimitSet)},
                        {QStringLiteral("result"), QLatin1String(QcVerdictKey(result.Verdict))},
                        {QStringLiteral("criteria"), criteria}};
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-// Quality control: is a batch within its limits? A QC specification is a named list of
+// Quality control: is a batch within its limits? A QC limit set is a named list of
 // criteria, each one result of the batch with a lower limit, an upper limit or both.
-// Specifications are files NAME.epq in the storage tree's "Settings" folder; a folder
+// Limit sets are files NAME.epq in the storage tree's "Settings" folder; a folder
 // of "Local" is assigned one by a hidden file inside it, which travels with the folder,
 // and a folder without its own uses its parent's. One check for every front end: the
 // folder list's icons, the batch view's line, report fields, the JSON export, the
@@ -68,34 +68,34 @@ TQcCriterion QcCriterionFromDisplay(TQcKind kind, double rpm, std::optional<doub
 // criterion without a speed); empty when it can.
 QString QcCriterionProblem(const TQcCriterion& criterion);
 
-struct TQcSpecification {
+struct TQcLimitSet {
     QString Name; // the file's name without ".epq"
     std::vector<TQcCriterion> Criteria;
 };
 
-inline constexpr const char* QcSpecificationExtension = ".epq";
+inline constexpr const char* QcLimitSetExtension = ".epq";
 
 // settingsFolder + name + ".epq".
-QString QcSpecificationPath(const QString& settingsFolder, const QString& name);
-// The names of the specifications in the folder, sorted.
-QStringList QcSpecificationNames(const QString& settingsFolder);
+QString QcLimitSetPath(const QString& settingsFolder, const QString& name);
+// The names of the limit sets in the folder, sorted.
+QStringList QcLimitSetNames(const QString& settingsFolder);
 // The file's text; raises EBramblexError when the name or a criterion cannot be kept.
-QByteArray QcSpecificationToBytes(const TQcSpecification& specification);
-// Reads a specification's file text; raises EBramblexError "The QC specification "%1"
+QByteArray QcLimitSetToBytes(const TQcLimitSet& limitSet);
+// Reads a limit set's file text; raises EBramblexError "The QC limit set "%1"
 // is damaged: %2" for a text this system did not write whole.
-TQcSpecification QcSpecificationFromBytes(const QString& name, const QByteArray& bytes);
-// Writes the specification whole or not at all (EFileError with the system's reason).
-void SaveQcSpecification(const QString& settingsFolder, const TQcSpecification& specification);
-// Raises EBramblexError "The QC specification "%1" does not exist." or the damage.
-TQcSpecification LoadQcSpecification(const QString& settingsFolder, const QString& name);
+TQcLimitSet QcLimitSetFromBytes(const QString& name, const QByteArray& bytes);
+// Writes the limit set whole or not at all (EFileError with the system's reason).
+void SaveQcLimitSet(const QString& settingsFolder, const TQcLimitSet& limitSet);
+// Raises EBramblexError "The QC limit set "%1" does not exist." or the damage.
+TQcLimitSet LoadQcLimitSet(const QString& settingsFolder, const QString& name);
 
-// The name of the specification assigned to the folder itself; empty when it has none.
+// The name of the limit set assigned to the folder itself; empty when it has none.
 // Raises EBramblexError when the assignment cannot be read.
 QString FolderQcAssignment(const QString& folder);
 // Assigns name to the folder (written whole or not at all); an empty name removes the
 // folder's own assignment, so that it uses its parent's again.
-void AssignQcSpecification(const QString& folder, const QString& name);
-// The specification that applies to the folder: its own, else its nearest parent's up
+void AssignQcLimitSet(const QString& folder, const QString& name);
+// The limit set that applies to the folder: its own, else its nearest parent's up
 // to and including localRoot (a folder outside localRoot has only its own).
 struct TQcAssignment {
     QString Name;
@@ -117,9 +117,9 @@ struct TQcCriterionResult {
 };
 
 struct TQcResult {
-    // None when no specification applies or it cannot be read (Problem says why).
+    // None when no limit set applies or it cannot be read (Problem says why).
     TQcVerdict Verdict = TQcVerdict::None;
-    QString Specification; // its name; empty when none is assigned
+    QString LimitSet; // its name; empty when none is assigned
     QString Problem;
     std::vector<TQcCriterionResult> Criteria;
 
@@ -128,9 +128,9 @@ struct TQcResult {
 
 // Limits are inclusive. Fail when any criterion is outside its limits, else incomplete
 // when any has no data, else pass.
-TQcResult CheckQc(const TQcSpecification& specification, const TBatchAnalysis& analysis);
-// The whole check of a batch file: the folder's assignment, the specification from
-// settingsFolder, the batch's analysis. A missing, damaged or unassigned specification
+TQcResult CheckQc(const TQcLimitSet& limitSet, const TBatchAnalysis& analysis);
+// The whole check of a batch file: the folder's assignment, the limit set from
+// settingsFolder, the batch's analysis. A missing, damaged or unassigned limit set
 // gives None with Problem; raises what loading the batch raises.
 TQcResult CheckQcBatchFile(const QString& batchPath, const QString& settingsFolder, const QString& localRoot);
 

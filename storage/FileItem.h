@@ -38,9 +38,9 @@ enum : uint8_t {
 };
 
 inline constexpr const char* FolderCacheFileName = "cache.epc";
-// The folder's QC specification assignment: it travels with the folder and is never
+// The folder's QC limit set assignment: it travels with the folder and is never
 // listed as one of its files.
-inline constexpr const char* FolderQcFileName = ".qc-specification";
+inline constexpr const char* FolderQcFileName = ".qc-limits";
 
 class TFileItem : public TDocumentObject {
 public:

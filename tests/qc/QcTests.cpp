@@ -47,7 +47,7 @@ TQcCriterion Criterion(TQcKind kind, double rpm, std::optional<double> min, std:
 }
 
 TQcCriterionResult CheckOne(const TQcCriterion& c, const TBatchAnalysis& analysis) {
-    const TQcResult result = CheckQc(TQcSpecification{QStringLiteral("One"), {c}}, analysis);
+    const TQcResult result = CheckQc(TQcLimitSet{QStringLiteral("One"), {c}}, analysis);
     EXPECT_EQ(result.Criteria.size(), 1u);
     return result.Criteria.at(0);
 }
@@ -216,15 +216,15 @@ TEST_F(Qc, IncompleteWhenACriterionHasNoData) {
     EXPECT_EQ(empty.Criteria.at(0).Reason, QStringLiteral("The batch has no readings."));
 }
 
-TEST_F(Qc, SpecificationFilesRoundTripAndKeepOutOfTheReportList) {
+TEST_F(Qc, LimitSetFilesRoundTripAndKeepOutOfTheReportList) {
     TempDir settings;
-    TQcSpecification spec{QStringLiteral("Paint A"),
-                          {Criterion(TQcKind::ViscosityAt, 20, 1000.0, 1500.0),
-                           Criterion(TQcKind::TemperatureAt, 0.5, {}, 25.5),
-                           Criterion(TQcKind::ActivationEnergy, 0, 12.25, {})}};
-    SaveQcSpecification(settings.Path(), spec);
+    TQcLimitSet spec{QStringLiteral("Paint A"),
+                     {Criterion(TQcKind::ViscosityAt, 20, 1000.0, 1500.0),
+                      Criterion(TQcKind::TemperatureAt, 0.5, {}, 25.5),
+                      Criterion(TQcKind::ActivationEnergy, 0, 12.25, {})}};
+    SaveQcLimitSet(settings.Path(), spec);
     EXPECT_EQ(settings.Read("Paint A.epq").toStdString(), "<?xml version=\"1.0\"?>\r\n"
-                                                          "<QCSpecification>\r\n"
+                                                          "<QCLimitSet>\r\n"
                                                           "  <Criterion>\r\n"
                                                           "    <Kind>viscosity-at</Kind>\r\n"
                                                           "    <RPM>20</RPM>\r\n"
@@ -242,55 +242,55 @@ TEST_F(Qc, SpecificationFilesRoundTripAndKeepOutOfTheReportList) {
                                                           "    <Min>12.25</Min>\r\n"
                                                           "    <Max></Max>\r\n"
                                                           "  </Criterion>\r\n"
-                                                          "</QCSpecification>\r\n");
-    const TQcSpecification loaded = LoadQcSpecification(settings.Path(), QStringLiteral("Paint A"));
+                                                          "</QCLimitSet>\r\n");
+    const TQcLimitSet loaded = LoadQcLimitSet(settings.Path(), QStringLiteral("Paint A"));
     EXPECT_EQ(loaded.Name, spec.Name);
     EXPECT_EQ(loaded.Criteria, spec.Criteria);
-    EXPECT_EQ(QcSpecificationNames(settings.Path()), QStringList{QStringLiteral("Paint A")});
+    EXPECT_EQ(QcLimitSetNames(settings.Path()), QStringList{QStringLiteral("Paint A")});
 
-    // The Settings folder's .epr files are tab reports; a specification is not one.
+    // The Settings folder's .epr files are tab reports; a limit set is not one.
     TFileList tabs;
     LoadTabReports(tabs, settings.Path());
     EXPECT_EQ(tabs.Count(), 0);
 
     // What cannot be kept is refused before anything is written.
     spec.Criteria.push_back(Criterion(TQcKind::FlowIndex, 0, 0.9, 0.5));
-    EXPECT_EQ(ErrorOf([&] { SaveQcSpecification(settings.Path(), spec); }),
+    EXPECT_EQ(ErrorOf([&] { SaveQcLimitSet(settings.Path(), spec); }),
               QStringLiteral("The lower limit is above the upper limit."));
-    EXPECT_EQ(LoadQcSpecification(settings.Path(), QStringLiteral("Paint A")).Criteria.size(), 3u);
+    EXPECT_EQ(LoadQcLimitSet(settings.Path(), QStringLiteral("Paint A")).Criteria.size(), 3u);
     spec.Criteria.back() = Criterion(TQcKind::FlowIndex, 0, {}, {});
-    EXPECT_FALSE(ErrorOf([&] { SaveQcSpecification(settings.Path(), spec); }).isEmpty());
+    EXPECT_FALSE(ErrorOf([&] { SaveQcLimitSet(settings.Path(), spec); }).isEmpty());
     spec.Name = QStringLiteral("a/b");
-    EXPECT_FALSE(ErrorOf([&] { SaveQcSpecification(settings.Path(), spec); }).isEmpty());
+    EXPECT_FALSE(ErrorOf([&] { SaveQcLimitSet(settings.Path(), spec); }).isEmpty());
 }
 
-// A damaged or missing specification says so, and the batch is checked against nothing.
-TEST_F(Qc, DamagedOrMissingSpecificationChecksNothing) {
+// A damaged or missing limit set says so, and the batch is checked against nothing.
+TEST_F(Qc, DamagedOrMissingLimitSetChecksNothing) {
     TempDir root;
     const QString local = root.File("Local");
     const QString settings = root.File("Settings");
     QDir().mkpath(local);
     QDir().mkpath(settings);
     QFile::copy(QcData + "two_speeds.epb", local + "/two_speeds.epb");
-    AssignQcSpecification(local, QStringLiteral("Paint"));
+    AssignQcLimitSet(local, QStringLiteral("Paint"));
 
     const struct {
         const char* Text; // the file's text; nullptr for no file
         const char* Message;
     } cases[] = {
-        {nullptr, "The QC specification \"Paint\" does not exist."},
-        {"<?xml version=\"1.0\"?>\r\n<QCSpecification>\r\n  <Criterion>\r\n    <Kind>viscosity-at</Kind>\r\n",
-         "The QC specification \"Paint\" is damaged: The document ends inside the element"},
-        {"<QCSpecification><Criterion><Kind>colour</Kind><Min>1</Min><Max></Max></Criterion></"
-         "QCSpecification>",
-         "The QC specification \"Paint\" is damaged: criterion 1 measures \"colour\"."},
-        {"<QCSpecification><Criterion><Kind>flow-index</Kind><Min>a lot</Min><Max></Max></Criterion>"
-         "</QCSpecification>",
-         "The QC specification \"Paint\" is damaged: a limit of criterion 1 is not a number."},
-        {"<QCSpecification><Criterion><Kind>viscosity-at</Kind><Min>1</Min><Max></Max></Criterion>"
-         "</QCSpecification>",
-         "The QC specification \"Paint\" is damaged: criterion 1 has no speed."},
-        {"<Batch></Batch>", "The QC specification \"Paint\" is damaged: it is not a QC specification."},
+        {nullptr, "The QC limit set \"Paint\" does not exist."},
+        {"<?xml version=\"1.0\"?>\r\n<QCLimitSet>\r\n  <Criterion>\r\n    <Kind>viscosity-at</Kind>\r\n",
+         "The QC limit set \"Paint\" is damaged: The document ends inside the element"},
+        {"<QCLimitSet><Criterion><Kind>colour</Kind><Min>1</Min><Max></Max></Criterion></"
+         "QCLimitSet>",
+         "The QC limit set \"Paint\" is damaged: criterion 1 measures \"colour\"."},
+        {"<QCLimitSet><Criterion><Kind>flow-index</Kind><Min>a lot</Min><Max></Max></Criterion>"
+         "</QCLimitSet>",
+         "The QC limit set \"Paint\" is damaged: a limit of criterion 1 is not a number."},
+        {"<QCLimitSet><Criterion><Kind>viscosity-at</Kind><Min>1</Min><Max></Max></Criterion>"
+         "</QCLimitSet>",
+         "The QC limit set \"Paint\" is damaged: criterion 1 has no speed."},
+        {"<Batch></Batch>", "The QC limit set \"Paint\" is damaged: it is not a QC limit set."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Message);
@@ -302,7 +302,7 @@ TEST_F(Qc, DamagedOrMissingSpecificationChecksNothing) {
         }
         const TQcResult result = CheckQcBatchFile(local + "/two_speeds.epb", settings, local);
         EXPECT_EQ(result.Verdict, TQcVerdict::None);
-        EXPECT_EQ(result.Specification, QStringLiteral("Paint"));
+        EXPECT_EQ(result.LimitSet, QStringLiteral("Paint"));
         EXPECT_TRUE(result.Problem.startsWith(QLatin1String(c.Message))) << result.Problem.toStdString();
         EXPECT_TRUE(result.Criteria.empty());
         EXPECT_EQ(QcResultToJson(result, "b")["result"].toString(), QStringLiteral("none"));
@@ -320,43 +320,41 @@ TEST_F(Qc, AssignmentIsInheritedFromTheParentFolder) {
     QDir().mkpath(line);
     QDir().mkpath(settings);
     QFile::copy(QcData + "two_speeds.epb", line + "/two_speeds.epb");
-    SaveQcSpecification(settings,
-                        {QStringLiteral("Loose"), {Criterion(TQcKind::ViscosityAt, 20, 200.0, 210.0)}});
-    SaveQcSpecification(settings,
-                        {QStringLiteral("Tight"), {Criterion(TQcKind::ViscosityAt, 20, 100.0, 200.0)}});
+    SaveQcLimitSet(settings, {QStringLiteral("Loose"), {Criterion(TQcKind::ViscosityAt, 20, 200.0, 210.0)}});
+    SaveQcLimitSet(settings, {QStringLiteral("Tight"), {Criterion(TQcKind::ViscosityAt, 20, 100.0, 200.0)}});
     const QString batch = line + "/two_speeds.epb";
 
     EXPECT_FALSE(FindQcAssignment(line, local));
     TQcResult result = CheckQcBatchFile(batch, settings, local);
     EXPECT_EQ(result.Verdict, TQcVerdict::None);
-    EXPECT_TRUE(result.Specification.isEmpty());
+    EXPECT_TRUE(result.LimitSet.isEmpty());
     EXPECT_TRUE(result.Problem.isEmpty());
     EXPECT_EQ(QcResultLine(result), QStringLiteral("no specification"));
 
-    AssignQcSpecification(local, QStringLiteral("Loose")); // the Local root itself
+    AssignQcLimitSet(local, QStringLiteral("Loose")); // the Local root itself
     EXPECT_EQ(FindQcAssignment(line, local)->Folder, local + "/");
-    AssignQcSpecification(lab, QStringLiteral("Tight"));
+    AssignQcLimitSet(lab, QStringLiteral("Tight"));
     EXPECT_EQ(FolderQcAssignment(lab), QStringLiteral("Tight"));
     EXPECT_EQ(FolderQcAssignment(line), QString());
     result = CheckQcBatchFile(batch, settings, local);
-    EXPECT_EQ(result.Specification, QStringLiteral("Tight"));
+    EXPECT_EQ(result.LimitSet, QStringLiteral("Tight"));
     EXPECT_EQ(result.Verdict, TQcVerdict::Fail);
 
-    AssignQcSpecification(line, QStringLiteral("Loose"));
+    AssignQcLimitSet(line, QStringLiteral("Loose"));
     EXPECT_EQ(CheckQcBatchFile(batch, settings, local).Verdict, TQcVerdict::Pass);
-    AssignQcSpecification(line, QString()); // its own removed: the parent's again
-    EXPECT_EQ(CheckQcBatchFile(batch, settings, local).Specification, QStringLiteral("Tight"));
-    AssignQcSpecification(lab, QString());
-    EXPECT_EQ(CheckQcBatchFile(batch, settings, local).Specification, QStringLiteral("Loose"));
+    AssignQcLimitSet(line, QString()); // its own removed: the parent's again
+    EXPECT_EQ(CheckQcBatchFile(batch, settings, local).LimitSet, QStringLiteral("Tight"));
+    AssignQcLimitSet(lab, QString());
+    EXPECT_EQ(CheckQcBatchFile(batch, settings, local).LimitSet, QStringLiteral("Loose"));
 
     // Above the Local root nothing is looked for; outside it only the folder's own counts.
     EXPECT_FALSE(FindQcAssignment(line, lab + "/Line 2"));
-    AssignQcSpecification(root.Path(), QStringLiteral("Tight"));
+    AssignQcLimitSet(root.Path(), QStringLiteral("Tight"));
     EXPECT_FALSE(FindQcAssignment(lab, lab));
 
     // The folder list never shows the assignment.
-    AssignQcSpecification(line, QStringLiteral("Loose"));
-    ASSERT_TRUE(QFile::exists(line + "/.qc-specification"));
+    AssignQcLimitSet(line, QStringLiteral("Loose"));
+    ASSERT_TRUE(QFile::exists(line + "/.qc-limits"));
     TFileList list;
     ScanFolder(line, list);
     ASSERT_EQ(list.Count(), 1);

@@ -45,13 +45,13 @@ bx qc assign "$local/A" Paint
 bx qc assign "$local/C" Tight
 bx qc assign "$local/D" Later
 run qc assign "$local/E" Nothing
-[ "$status" -eq 1 ] || fail "assigning an unknown specification exit $status"
-grep -qF 'The QC specification "Nothing" does not exist.' "$work/err" || fail "unknown: $(cat "$work/err")"
-[ ! -e "$local/E/.qc-specification" ] || fail "an unknown specification was assigned"
+[ "$status" -eq 1 ] || fail "assigning an unknown limit set exit $status"
+grep -qF 'The QC limit set "Nothing" does not exist.' "$work/err" || fail "unknown: $(cat "$work/err")"
+[ ! -e "$local/E/.qc-limits" ] || fail "an unknown limit set was assigned"
 
 # The assignment is never listed as a file of the folder.
 bx ls "$local/A" > "$work/ls"
-grep -q qc-specification "$work/ls" && fail "ls shows the assignment: $(cat "$work/ls")"
+grep -q qc-limits "$work/ls" && fail "ls shows the assignment: $(cat "$work/ls")"
 
 # All pass (the subfolder uses its parent's): 0.
 run qc check "$local/A"
@@ -64,7 +64,7 @@ run qc check "$local/A" "$local/C/bad.epb" "$local/D" "$local/E"
 [ "$status" -eq 1 ] || fail "fail exit $status"
 grep -qxF "${local}C/bad.epb: fail: viscosity-at 20 RPM = 205 (max 204.99)" <<<"$out" || fail "fail line: $out"
 
-# None fails, some incomplete or without specification: 2.
+# None fails, some incomplete or without limit set: 2.
 run qc check "$local/A" "$local/D"
 [ "$status" -eq 2 ] || fail "incomplete exit $status"
 grep -qxF "${local}D/wait.epb: incomplete: viscosity-at 50 RPM (No usable reading at 50 RPM.)" <<<"$out" ||
@@ -106,21 +106,21 @@ if not same(got, expected):
     sys.exit("json differs:\n" + json.dumps(got, indent=1))
 PY
 
-# A damaged specification says so and checks nothing; so does a missing one.
+# A damaged limit set says so and checks nothing; so does a missing one.
 head -c 60 "$settings/Tight.epq" > "$work/cut" && cp "$work/cut" "$settings/Tight.epq"
 run qc check "$local/C"
 [ "$status" -eq 2 ] || fail "damaged exit $status"
-grep -qF "${local}C/bad.epb: no specification: The QC specification \"Tight\" is damaged:" <<<"$out" ||
+grep -qF "${local}C/bad.epb: no specification: The QC limit set \"Tight\" is damaged:" <<<"$out" ||
     fail "damaged line: $out"
 rm "$settings/Later.epq"
 run qc check "$local/D" --json
 [ "$status" -eq 2 ] || fail "missing exit $status"
-grep -qF 'The QC specification "Later" does not exist.' "$work/err" || fail "missing: $(cat "$work/err")"
+grep -qF 'The QC limit set "Later" does not exist.' "$work/err" || fail "missing: $(cat "$work/err")"
 python3 -c 'import json,sys; r = json.loads(sys.argv[1]); assert r[0]["result"] == "none" and r[0]["specification"] == "Later" and r[0]["criteria"] == [], r' "$out"
 
 # --none removes the folder's own assignment: the subfolder then has none either.
 bx qc assign "$local/A" --none
-[ ! -e "$local/A/.qc-specification" ] || fail "--none left the assignment"
+[ ! -e "$local/A/.qc-limits" ] || fail "--none left the assignment"
 run qc check "$local/A/B"
 [ "$status" -eq 2 ] && [ "$out" = "${local}A/B/ok.epb: no specification" ] || fail "after --none: $status $out"
 

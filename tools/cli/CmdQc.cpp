@@ -1,9 +1,9 @@
-// bramblex-cli qc define NAME [--viscosity-at RPM MIN MAX] ...: a QC specification in
+// bramblex-cli qc define NAME [--viscosity-at RPM MIN MAX] ...: a QC limit set in
 // the storage tree's "Settings" folder.
-// bramblex-cli qc assign FOLDER NAME|--none: the specification of a folder's batches.
+// bramblex-cli qc assign FOLDER NAME|--none: the limit set of a folder's batches.
 // bramblex-cli qc check PATH... [--json]: whether batches pass their folder's
-// specification; exit status 0 all pass, 1 any fails, 2 none fails but some are
-// incomplete or have no specification.
+// limit set; exit status 0 all pass, 1 any fails, 2 none fails but some are
+// incomplete or have no limit set.
 
 #include "CliCommand.h"
 
@@ -47,8 +47,8 @@ int Define(const QStringList& args) {
         CliErr(QLatin1String(DefineUsage));
         return 2;
     }
-    TQcSpecification specification;
-    specification.Name = args[0];
+    TQcLimitSet limitSet;
+    limitSet.Name = args[0];
     for (int i = 1; i < args.size(); ++i) {
         const QString& option = args[i];
         const std::optional<TQcKind> kind =
@@ -84,18 +84,18 @@ int Define(const QStringList& args) {
             CliErr(QStringLiteral("bramblex-cli qc define: %1: %2").arg(option, problem));
             return 2;
         }
-        specification.Criteria.push_back(c);
+        limitSet.Criteria.push_back(c);
         i = next + 1;
     }
-    if (specification.Criteria.empty()) {
-        CliErr(QStringLiteral("bramblex-cli qc define: a specification needs at least one criterion"));
+    if (limitSet.Criteria.empty()) {
+        CliErr(QStringLiteral("bramblex-cli qc define: a limit set needs at least one criterion"));
         CliErr(QLatin1String(DefineUsage));
         return 2;
     }
     PrepareStorage();
     QDir().mkpath(SettingsFolder()); // a tree seeded from no template tree has none yet
-    SaveQcSpecification(SettingsFolder(), specification);
-    CliOut(QcSpecificationPath(SettingsFolder(), specification.Name));
+    SaveQcLimitSet(SettingsFolder(), limitSet);
+    CliOut(QcLimitSetPath(SettingsFolder(), limitSet.Name));
     return 0;
 }
 
@@ -110,12 +110,12 @@ int Assign(const QStringList& args) {
         return 1;
     }
     if (args[1] == QLatin1String("--none")) {
-        AssignQcSpecification(folder, QString());
+        AssignQcLimitSet(folder, QString());
         return 0;
     }
-    // Only a specification that can be read is assigned; its errors say why.
-    LoadQcSpecification(SettingsFolder(), args[1]);
-    AssignQcSpecification(folder, args[1]);
+    // Only a limit set that can be read is assigned; its errors say why.
+    LoadQcLimitSet(SettingsFolder(), args[1]);
+    AssignQcLimitSet(folder, args[1]);
     return 0;
 }
 
@@ -142,7 +142,7 @@ int Check(QStringList args) {
         return 2;
     }
     bool failed = false;
-    bool unsure = false; // incomplete, no specification, or a batch that could not be read
+    bool unsure = false; // incomplete, no limit set, or a batch that could not be read
     QJsonArray results;
     int checked = 0;
     for (const QString& arg : args) {
@@ -203,7 +203,7 @@ const CliRegistrar qc{
      "define NAME [--viscosity-at RPM MIN MAX] [--temperature-at RPM MIN MAX] [--flow-index MIN "
      "MAX] [--yield-stress MIN MAX] [--model-k MIN MAX] [--model-n MIN MAX] [--thixotropic-index "
      "MIN MAX] [--activation-energy MIN MAX] | assign FOLDER NAME|--none | check PATH... [--json]",
-     "QC specifications: define one (limits in mPas, °C, kJ/mol; \"-\" for an open limit), assign "
+     "QC limit sets: define one (limits in mPas, °C, kJ/mol; \"-\" for an open limit), assign "
      "it to a folder, check batches (exit 0 all pass, 1 any fails, 2 otherwise)",
      Qc}};
 
