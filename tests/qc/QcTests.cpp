@@ -218,11 +218,11 @@ TEST_F(Qc, IncompleteWhenACriterionHasNoData) {
 
 TEST_F(Qc, LimitSetFilesRoundTripAndKeepOutOfTheReportList) {
     TempDir settings;
-    TQcLimitSet spec{QStringLiteral("Paint A"),
-                     {Criterion(TQcKind::ViscosityAt, 20, 1000.0, 1500.0),
-                      Criterion(TQcKind::TemperatureAt, 0.5, {}, 25.5),
-                      Criterion(TQcKind::ActivationEnergy, 0, 12.25, {})}};
-    SaveQcLimitSet(settings.Path(), spec);
+    TQcLimitSet limitSet{QStringLiteral("Paint A"),
+                         {Criterion(TQcKind::ViscosityAt, 20, 1000.0, 1500.0),
+                          Criterion(TQcKind::TemperatureAt, 0.5, {}, 25.5),
+                          Criterion(TQcKind::ActivationEnergy, 0, 12.25, {})}};
+    SaveQcLimitSet(settings.Path(), limitSet);
     EXPECT_EQ(settings.Read("Paint A.epq").toStdString(), "<?xml version=\"1.0\"?>\r\n"
                                                           "<QCLimitSet>\r\n"
                                                           "  <Criterion>\r\n"
@@ -244,8 +244,8 @@ TEST_F(Qc, LimitSetFilesRoundTripAndKeepOutOfTheReportList) {
                                                           "  </Criterion>\r\n"
                                                           "</QCLimitSet>\r\n");
     const TQcLimitSet loaded = LoadQcLimitSet(settings.Path(), QStringLiteral("Paint A"));
-    EXPECT_EQ(loaded.Name, spec.Name);
-    EXPECT_EQ(loaded.Criteria, spec.Criteria);
+    EXPECT_EQ(loaded.Name, limitSet.Name);
+    EXPECT_EQ(loaded.Criteria, limitSet.Criteria);
     EXPECT_EQ(QcLimitSetNames(settings.Path()), QStringList{QStringLiteral("Paint A")});
 
     // The Settings folder's .epr files are tab reports; a limit set is not one.
@@ -254,14 +254,14 @@ TEST_F(Qc, LimitSetFilesRoundTripAndKeepOutOfTheReportList) {
     EXPECT_EQ(tabs.Count(), 0);
 
     // What cannot be kept is refused before anything is written.
-    spec.Criteria.push_back(Criterion(TQcKind::FlowIndex, 0, 0.9, 0.5));
-    EXPECT_EQ(ErrorOf([&] { SaveQcLimitSet(settings.Path(), spec); }),
+    limitSet.Criteria.push_back(Criterion(TQcKind::FlowIndex, 0, 0.9, 0.5));
+    EXPECT_EQ(ErrorOf([&] { SaveQcLimitSet(settings.Path(), limitSet); }),
               QStringLiteral("The lower limit is above the upper limit."));
     EXPECT_EQ(LoadQcLimitSet(settings.Path(), QStringLiteral("Paint A")).Criteria.size(), 3u);
-    spec.Criteria.back() = Criterion(TQcKind::FlowIndex, 0, {}, {});
-    EXPECT_FALSE(ErrorOf([&] { SaveQcLimitSet(settings.Path(), spec); }).isEmpty());
-    spec.Name = QStringLiteral("a/b");
-    EXPECT_FALSE(ErrorOf([&] { SaveQcLimitSet(settings.Path(), spec); }).isEmpty());
+    limitSet.Criteria.back() = Criterion(TQcKind::FlowIndex, 0, {}, {});
+    EXPECT_FALSE(ErrorOf([&] { SaveQcLimitSet(settings.Path(), limitSet); }).isEmpty());
+    limitSet.Name = QStringLiteral("a/b");
+    EXPECT_FALSE(ErrorOf([&] { SaveQcLimitSet(settings.Path(), limitSet); }).isEmpty());
 }
 
 // A damaged or missing limit set says so, and the batch is checked against nothing.
