@@ -17,35 +17,11 @@
 
 #include <QApplication>
 #include <QDBusConnection>
-#include <QDir>
-#include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 
 namespace {
-
-// Translations of the interface language, when the installation has them; without
-// them the built-in English texts stay.
-void LoadTranslations(QApplication& app) {
-    const QLocale locale = LocaleFromLocaleID(InterfaceLocaleID());
-    QLocale::setDefault(locale);
-    auto* own = new QTranslator(&app);
-    const QStringList folders{QCoreApplication::applicationDirPath() +
-                                  QStringLiteral("/../share/bramblex/translations"),
-                              QCoreApplication::applicationDirPath()};
-    for (const QString& folder : folders) {
-        if (own->load(locale, QStringLiteral("bramblex"), QStringLiteral("_"), folder)) {
-            app.installTranslator(own);
-            break;
-        }
-    }
-    auto* qt = new QTranslator(&app);
-    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(qt);
-}
 
 // A program started for an automation client has no one to answer a box: messages go
 // to standard error, questions take their default answer, choosers are cancelled.
@@ -89,13 +65,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Korvane"));
     QApplication::setApplicationName(QStringLiteral("Bramblex"));
+    InstallInterfaceTranslations(app);
     QApplication::setApplicationDisplayName(Tr("Korvane Bramblex"));
     QApplication::setApplicationVersion(QStringLiteral(BRAMBLEX_VERSION));
     // Docks and task switchers find the menu entry's name and icon through this (the
     // Wayland app id); without it they show a generic window.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.korvane.Bramblex"));
-
-    LoadTranslations(app);
 
     const QString program = QCoreApplication::applicationFilePath();
     try {

@@ -2,6 +2,13 @@
 
 #include "platform/Registry.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QStandardPaths>
+#include <QTranslator>
+
 #include <array>
 
 namespace {
@@ -76,13 +83,92 @@ const TLanguageEntry* PrimaryEntry(uint32_t primary) {
 
 } // namespace
 
-uint32_t InterfaceLocaleID() {
+uint32_t ChosenInterfaceLocaleID() {
     const QVariant value = ReadRegistryValue(QStringLiteral("Language"), QStringLiteral("LocaleID"));
     bool ok = false;
     const uint32_t id = value.isValid() ? value.toUInt(&ok) : 0;
-    if (ok && id != 0)
-        return id;
-    return LocaleIDFromLocale(QLocale::system());
+    return ok ? id : 0;
+}
+
+void SetChosenInterfaceLocaleID(uint32_t localeId) {
+    WriteRegistryValue(QStringLiteral("Language"), QStringLiteral("LocaleID"), localeId);
+}
+
+uint32_t InterfaceLocaleID() {
+    if (const uint32_t chosen = ChosenInterfaceLocaleID(); chosen != 0)
+        return chosen;
+    return MatchInterfaceLanguage(DesktopLanguages(), ShippedLanguages());
+}
+
+QStringList DesktopLanguages() {
+    QString locale;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        locale = qEnvironmentVariable(name);
+        if (!locale.isEmpty())
+            break;
+    }
+    // As gettext does, LANGUAGE counts only beside a locale that is not C (so that a
+    // program run under LC_ALL=C speaks English whatever LANGUAGE says).
+    const QString base = locale.section(QLatin1Char('.'), 0, 0);
+    if (locale.isEmpty() || base == QLatin1String("C") || base == QLatin1String("POSIX"))
+        return locale.isEmpty() ? QStringList() : QStringList{locale};
+    QStringList languages = qEnvironmentVariable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    languages << locale;
+    return languages;
+}
+
+QString TranslationsFolder() {
+    QStringList candidates;
+    QString appDir;
+    if (QCoreApplication::instance() != nullptr) {
+        appDir = QDir::cleanPath(QCoreApplication::applicationDirPath());
+        candidates << appDir + QStringLiteral("/../share/bramblex/translations");
+    }
+#ifdef BRAMBLEX_BUILD_DIR
+    // A program run from the build tree uses the translations built beside it.
+    if (!appDir.isEmpty() && (appDir + QLatin1Char('/')).startsWith(QStringLiteral(BRAMBLEX_BUILD_DIR "/")))
+        candidates.prepend(QStringLiteral(BRAMBLEX_BUILD_DIR "/translations"));
+#endif
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        candidates << data + QStringLiteral("/bramblex/translations");
+#ifdef BRAMBLEX_INSTALL_DATADIR
+    candidates << QStringLiteral(BRAMBLEX_INSTALL_DATADIR "/bramblex/translations");
+#endif
+    for (const QString& candidate : candidates)
+        if (QFileInfo(candidate).isDir())
+            return QDir::cleanPath(candidate);
+    return {};
+}
+
+QStringList ShippedLanguages() {
+    QStringList languages{QStringLiteral("en")};
+    const QString folder = TranslationsFolder();
+    if (folder.isEmpty())
+        return languages;
+    for (const QString& file :
+         QDir(folder).entryList({QStringLiteral("bramblex_*.qm")}, QDir::Files, QDir::Name)) {
+        const QString code = file.mid(9, file.size() - 12);
+        if (QLocale(code).language() != QLocale::C && !languages.contains(code))
+            languages << code;
+    }
+    return languages;
+}
+
+uint32_t MatchInterfaceLanguage(const QStringList& desktop, const QStringList& shipped) {
+    for (const QString& entry : desktop) {
+        // language[_territory][.codeset][@modifier]
+        const QString name = entry.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+        const QString code = name.section(QLatin1Char('_'), 0, 0).toLower();
+        if (code.isEmpty() || code == QLatin1String("c") || code == QLatin1String("posix"))
+            continue;
+        if (!shipped.contains(code))
+            continue;
+        const QLocale::Language language = QLocale(code).language();
+        for (const auto& known : kLanguages)
+            if (known.Language == language)
+                return known.LocaleId;
+    }
+    return kEnglishUnitedStates;
 }
 
 QString LanguageTag(uint32_t localeId) {
@@ -117,4 +203,27 @@ QLocale LocaleFromLocaleID(uint32_t localeId) {
         if (const TLanguageEntry* entry = PrimaryEntry(PrimaryLanguage(localeId)))
             return QLocale(entry->Language, entry->Territory);
     return QLocale::c();
+}
+
+QLocale InstallInterfaceTranslations(QCoreApplication& app) {
+    const uint32_t localeId = InterfaceLocaleID();
+    const QLocale locale = LocaleFromLocaleID(localeId);
+    // A language the user chose also formats numbers and dates; otherwise they follow
+    // the desktop's locale, which may differ from the nearest shipped language.
+    if (ChosenInterfaceLocaleID() != 0)
+        QLocale::setDefault(locale);
+    const QString code = locale.name().section(QLatin1Char('_'), 0, 0);
+    if (code == QLatin1String("en") || code == QLatin1String("C"))
+        return locale;
+    auto* own = new QTranslator(&app);
+    if (own->load(QStringLiteral("bramblex_") + code, TranslationsFolder()))
+        app.installTranslator(own);
+    else
+        delete own;
+    auto* qt = new QTranslator(&app);
+    if (qt->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(qt);
+    else
+        delete qt;
+    return locale;
 }

@@ -20,9 +20,8 @@ QString AbsoluteFolder(const QString& path) {
     return IncludeTrailingSeparator(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
 }
 
-QString TemplateTreeRelative() {
-    return QStringLiteral("bramblex/Template/") + InterfaceLanguageTag();
-}
+// The language whose tree is used when the interface language has none.
+const QString kFallbackTag = QStringLiteral("ENU");
 
 bool IsInside(const QString& path, const QString& folder) {
     return !folder.isEmpty() && IncludeTrailingSeparator(QDir::cleanPath(path))
@@ -62,7 +61,11 @@ QString TemplatesFolder() {
 }
 
 QStringList TemplateFolderCandidates() {
-    const QString tag = InterfaceLanguageTag();
+    return TemplateFolderCandidates(InterfaceLanguageTag());
+}
+
+QStringList TemplateFolderCandidates(const QString& tag) {
+    const QString relative = QStringLiteral("bramblex/Template/") + tag;
     QStringList candidates;
     const QString overrideDir = qEnvironmentVariable("BRAMBLEX_TEMPLATE_DIR");
     if (!overrideDir.isEmpty())
@@ -74,19 +77,20 @@ QStringList TemplateFolderCandidates() {
     // any prefix uses its own tree even when another installation is on the data path.
     if (QCoreApplication::instance() != nullptr) {
         appDir = QCoreApplication::applicationDirPath();
-        installed << AbsoluteFolder(appDir + QStringLiteral("/../share/") + TemplateTreeRelative());
+        installed << AbsoluteFolder(appDir + QStringLiteral("/../share/") + relative);
     }
     for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
-        installed << AbsoluteFolder(IncludeTrailingSeparator(data) + TemplateTreeRelative());
+        installed << AbsoluteFolder(IncludeTrailingSeparator(data) + relative);
 #ifdef BRAMBLEX_INSTALL_DATADIR
-    installed << AbsoluteFolder(QStringLiteral(BRAMBLEX_INSTALL_DATADIR "/") + TemplateTreeRelative());
+    installed << AbsoluteFolder(QStringLiteral(BRAMBLEX_INSTALL_DATADIR "/") + relative);
 #endif
 #ifdef BRAMBLEX_SOURCE_TEMPLATE_DIR
     const QString source = AbsoluteFolder(QStringLiteral(BRAMBLEX_SOURCE_TEMPLATE_DIR "/") + tag);
 #ifdef BRAMBLEX_BUILD_DIR
-    // A program run from the build tree uses the tree it was built from.
+    // A program run from the build tree uses the tree it was built from: the English
+    // one of the sources, the others made by the build.
     if (IsInside(appDir, QStringLiteral(BRAMBLEX_BUILD_DIR)))
-        candidates << source;
+        candidates << source << AbsoluteFolder(QStringLiteral(BRAMBLEX_BUILD_DIR "/data/Template/") + tag);
 #endif
     candidates << installed << source;
 #else
@@ -97,21 +101,33 @@ QStringList TemplateFolderCandidates() {
 }
 
 QString TemplateFolder() {
-    for (const QString& candidate : TemplateFolderCandidates())
-        if (IsRealFolder(candidate) || QFileInfo(candidate).isDir())
-            return candidate;
+    const QString tag = InterfaceLanguageTag();
+    for (const QString& language : {tag, kFallbackTag})
+        for (const QString& candidate : TemplateFolderCandidates(language))
+            if (IsRealFolder(candidate) || QFileInfo(candidate).isDir())
+                return candidate;
     return {};
 }
 
 QString InstalledDataFile(const QString& relative) {
     // Every candidate template folder is share/bramblex/Template/<tag>/ of some data
     // folder (or data/Template/<tag>/ of the source tree): two levels up is the data.
-    for (const QString& candidate : TemplateFolderCandidates()) {
+    for (const QString& candidate : TemplateFolderCandidates(kFallbackTag)) {
         const QString file = QDir::cleanPath(candidate + QStringLiteral("../../") + relative);
         if (QFileInfo(file).isFile())
             return file;
     }
     return {};
+}
+
+QString InstalledGuide() {
+    // The guide in the interface language (help/<code>/Bramblex.html), else the English.
+    const QString code = LocaleFromLocaleID(InterfaceLocaleID()).name().section(QLatin1Char('_'), 0, 0);
+    if (code != QLatin1String("en"))
+        if (const QString guide = InstalledDataFile(QStringLiteral("help/%1/Bramblex.html").arg(code));
+            !guide.isEmpty())
+            return guide;
+    return InstalledDataFile(QStringLiteral("help/Bramblex.html"));
 }
 
 void PrepareStorage() {

@@ -23,14 +23,20 @@ QString SettingsFolder();
 QString TemplatesFolder();
 
 // The installation's template folder of the interface language
-// (share/bramblex/Template/<tag>/), or empty when there is none.
+// (share/bramblex/Template/<tag>/), the English one (ENU) when the language has none,
+// or empty when there is neither.
 QString TemplateFolder();
-// The places searched for it, in order of preference (for diagnostics).
+// The places searched for the interface language's (or the tag's) template folder, in
+// order of preference (for diagnostics).
 QStringList TemplateFolderCandidates();
+QStringList TemplateFolderCandidates(const QString& tag);
 
 // A file the installation ships in share/bramblex/ (relative: "help/Bramblex.html"),
 // looked up where the template tree is; empty when there is none.
 QString InstalledDataFile(const QString& relative);
+// The user guide in the interface language when the installation has it
+// (help/<code>/Bramblex.html), else the English one; empty when there is none.
+QString InstalledGuide();
 
 // Creates the root with its parents, then copies "Templates", "Reports", "Local" and
 // "Settings" from the template tree where the root lacks them. Never touches a folder

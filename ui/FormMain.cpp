@@ -1169,7 +1169,7 @@ void TFormMain::ActionPasteFolderFileExecute() {
 // Commands
 
 void TFormMain::ActionHelpExecute() {
-    const QString guide = InstalledDataFile(QStringLiteral("help/Bramblex.html"));
+    const QString guide = InstalledGuide();
     if (guide.isEmpty() || !m_dialogs.OpenUrl(this, QUrl::fromLocalFile(guide)))
         m_dialogs.Error(this, Tr("The user guide \"%1\" could not be opened.")
                                   .arg(guide.isEmpty() ? QStringLiteral("Bramblex.html") : guide));

@@ -3,6 +3,7 @@
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
 #include "documents/SettingNames.h"
+#include "platform/InterfaceLanguage.h"
 #include "platform/SerialPorts.h"
 #include "services/RunSession.h"
 #include "ui/DialogService.h"
@@ -143,6 +144,19 @@ TFormPreferences::TFormPreferences(TDialogService& dialogs, const QStringList& p
     m_toolbarLabel = AddCombo(m_interface, "ComboBoxToolbarLabel", tr("Toolbar Labels"),
                               {tr("Label Right of Icon"), tr("Label Below the Icon"), tr("No Label")});
     layout->addWidget(m_toolbarLabel);
+    AddSection(layout, tr("Interface language"),
+               tr("The language of windows and messages. It takes effect at the next start."));
+    m_interfaceLanguage = AddCombo(m_interface, "ComboBoxInterfaceLanguage", tr("Interface language"), {});
+    m_interfaceLanguage->addItem(tr("Desktop language"), 0u);
+    // Each language under its own name, as its speakers look for it.
+    for (const QString& code : ShippedLanguages()) {
+        const uint32_t localeId = MatchInterfaceLanguage({code}, {code});
+        QString name = LocaleFromLocaleID(localeId).nativeLanguageName();
+        if (!name.isEmpty())
+            name[0] = name[0].toUpper();
+        m_interfaceLanguage->addItem(name, localeId);
+    }
+    layout->addWidget(m_interfaceLanguage);
     layout->addStretch(1);
 
     m_viscoMeter = MakePage(m_pages, "PageViscoMeter", tr("ViscoMeter"), &layout);
@@ -199,6 +213,8 @@ QString TFormPreferences::PortDevice(int index) const {
 }
 
 void TFormPreferences::LoadSettings(const TSettings& settings) {
+    const int language = m_interfaceLanguage->findData(ChosenInterfaceLocaleID());
+    m_interfaceLanguage->setCurrentIndex(language >= 0 ? language : 0);
     m_settings.AutoSave = false;
     m_settings.Assign(settings);
     TSettings& s = m_settings;
@@ -302,6 +318,18 @@ void TFormPreferences::ButtonOKClick() {
     Setting::DefaultCompany.Set(s, m_company->text());
     Setting::DefaultOperator.Set(s, m_operator->text());
     s.EndUpdate();
+    // The language is the user's, not the storage tree's: it lives with the per-user
+    // values and counts from the next start (windows are not built again).
+    const uint32_t language = m_interfaceLanguage->currentData().toUInt();
+    if (m_interfaceLanguage->currentIndex() >= 0 && language != ChosenInterfaceLocaleID()) {
+        try {
+            SetChosenInterfaceLocaleID(language);
+        } catch (const EBramblexError& e) {
+            m_dialogs.Error(this, e.Message());
+            return;
+        }
+        m_dialogs.Information(this, tr("The interface language changes at the next start of Bramblex."));
+    }
     accept();
 }
 

@@ -63,6 +63,7 @@ private:
     QComboBox* m_emailFormat;
     QComboBox* m_thumbnailQuality;
     QComboBox* m_toolbarLabel;
+    QComboBox* m_interfaceLanguage;
     QComboBox* m_comPort;
     QComboBox* m_model;
     QComboBox* m_spindle;

@@ -153,3 +153,21 @@ TEST_F(StorageRootTest, FailuresNameTheSystemsReason) {
                   QStringLiteral("Cannot create file \"%1\". Is a directory").arg(RegistryFilePath()));
     }
 }
+
+TEST_F(StorageRootTest, TheInterfaceLanguageChoosesTheRootValueAndTheTemplateTreeFallingBackToEnglish) {
+    MakeTemplate();
+    WriteFile(home.File("Template/DEU/Settings/settings.xml"), "<Settings><German/></Settings>");
+    ScopedEnv language("LANGUAGE", QString()), all("LC_ALL", QString()), messages("LC_MESSAGES", QString());
+    {
+        ScopedEnv lang("LANG", "de_AT.UTF-8");
+        EXPECT_EQ(StorageRootValueName(), QStringLiteral("ViscoMeterDataDEU"));
+        EXPECT_EQ(TemplateFolder(), home.File("Template/DEU/"));
+        ScopedEnv session("BRAMBLEX_STORAGE_ROOT", home.File("german"));
+        PrepareStorage();
+        EXPECT_EQ(ReadFile(home.File("german/Settings/settings.xml")), "<Settings><German/></Settings>");
+    }
+    // French has no tree here: the English one seeds its root.
+    ScopedEnv lang("LANG", "fr_FR.UTF-8");
+    EXPECT_EQ(StorageRootValueName(), QStringLiteral("ViscoMeterDataFRA"));
+    EXPECT_EQ(TemplateFolder(), home.File("Template/ENU/"));
+}

@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "core/Error.h"
 
 #include <cstdio>
 
@@ -17,7 +18,7 @@ void CliOut(const QString& text) {
 bool CliWarnDamaged(const QString& loadWarning) {
     if (loadWarning.isEmpty())
         return false;
-    CliErr(QStringLiteral("warning: ") + loadWarning);
+    CliErr(Tr("warning: ") + loadWarning);
     return true;
 }
 

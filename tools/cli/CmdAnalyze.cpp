@@ -18,7 +18,7 @@ int RunAnalyze(QStringList args) {
     options.IncludeLowTorque = args.removeAll(QStringLiteral("--include-low-torque")) > 0;
     const bool json = args.removeAll(QStringLiteral("--json")) > 0;
     if (args.size() != 1 || args[0].startsWith(QLatin1String("--"))) {
-        CliErr(QStringLiteral("usage: bramblex-cli analyze BATCH.epb [--include-low-torque] [--json]"));
+        CliErr(Tr("usage: bramblex-cli analyze BATCH.epb [--include-low-torque] [--json]"));
         return 2;
     }
     const QString& file = args[0];
@@ -44,7 +44,8 @@ int RunAnalyze(QStringList args) {
 
 const CliRegistrar analyze{
     {"analyze", "BATCH.epb [--include-low-torque] [--json]",
-     "flow models, flow index, thixotropic index and temperature dependence of a batch",
+     QT_TRANSLATE_NOOP("Bramblex",
+                       "flow models, flow index, thixotropic index and temperature dependence of a batch"),
      [](const QStringList& args) { return RunAnalyze(args); }}};
 
 } // namespace

@@ -28,12 +28,12 @@ int Show(const QStringList& args) {
     QStringList paths = args;
     paths.removeAll(QStringLiteral("--json"));
     if (paths.size() != 1) {
-        CliErr(QStringLiteral("usage: bramblex-cli audit show BATCH [--json]"));
+        CliErr(Tr("usage: bramblex-cli audit show BATCH [--json]"));
         return 2;
     }
     const QString path = QFileInfo(paths.first()).absoluteFilePath();
     if (!QFileInfo(path).isFile()) {
-        CliErr(QStringLiteral("%1: no such batch").arg(paths.first()));
+        CliErr(Tr("%1: no such batch").arg(paths.first()));
         return 1;
     }
     const TAuditVerdict verdict = VerifyAuditTrail(path);
@@ -79,13 +79,13 @@ QStringList BatchesUnder(const QString& path) {
 
 int Verify(const QStringList& args) {
     if (args.isEmpty()) {
-        CliErr(QStringLiteral("usage: bramblex-cli audit verify PATH..."));
+        CliErr(Tr("usage: bramblex-cli audit verify PATH..."));
         return 2;
     }
     int status = 0;
     for (const QString& arg : args) {
         if (!QFileInfo::exists(arg)) {
-            CliErr(QStringLiteral("%1: no such file or folder").arg(arg));
+            CliErr(Tr("%1: no such file or folder").arg(arg));
             status = 1;
             continue;
         }
@@ -96,7 +96,7 @@ int Verify(const QStringList& args) {
                 if (verdict.Status == TAuditStatus::ChangedOutside || verdict.Status == TAuditStatus::Broken)
                     status = 1;
             } catch (const EBramblexError& e) {
-                CliErr(QStringLiteral("%1: %2").arg(batch, e.Message()));
+                CliErr(Tr("%1: %2").arg(batch, e.Message()));
                 status = 1;
             }
         }
@@ -110,7 +110,7 @@ int Audit(const QStringList& args) {
         return Show(args.mid(1));
     if (sub == QLatin1String("verify"))
         return Verify(args.mid(1));
-    CliErr(QStringLiteral("usage: bramblex-cli audit show BATCH [--json] | audit verify PATH..."));
+    CliErr(Tr("usage: bramblex-cli audit show BATCH [--json] | audit verify PATH..."));
     return 2;
 }
 
@@ -157,13 +157,13 @@ int Sign(const QStringList& args) {
     }
     const std::optional<TSignatureMeaning> meaning = SignatureMeaningFromName(meaningName);
     if (batch.isEmpty() || !meaning) {
-        CliErr(QStringLiteral("usage: bramblex-cli sign BATCH --meaning performed|reviewed|approved "
-                              "[--comment TEXT] [--password-stdin]"));
+        CliErr(Tr("usage: bramblex-cli sign BATCH --meaning performed|reviewed|approved "
+                  "[--comment TEXT] [--password-stdin]"));
         return 2;
     }
     const QString path = QFileInfo(batch).absoluteFilePath();
     if (!QFileInfo(path).isFile()) {
-        CliErr(QStringLiteral("%1: no such batch").arg(batch));
+        CliErr(Tr("%1: no such batch").arg(batch));
         return 1;
     }
     TPamPasswordCheck pam;
@@ -182,8 +182,12 @@ int Sign(const QStringList& args) {
 
 CliRegistrar audit{
     {"audit", "show BATCH [--json] | verify PATH...",
-     "the audit trail of a batch; whether batches (folders searched through) are as last recorded", Audit}};
-CliRegistrar sign{{"sign", "BATCH --meaning performed|reviewed|approved [--comment TEXT] [--password-stdin]",
-                   "signs a batch electronically after checking the user's password", Sign}};
+     QT_TRANSLATE_NOOP(
+         "Bramblex",
+         "the audit trail of a batch; whether batches (folders searched through) are as last recorded"),
+     Audit}};
+CliRegistrar sign{
+    {"sign", "BATCH --meaning performed|reviewed|approved [--comment TEXT] [--password-stdin]",
+     QT_TRANSLATE_NOOP("Bramblex", "signs a batch electronically after checking the user's password"), Sign}};
 
 } // namespace

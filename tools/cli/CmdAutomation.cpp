@@ -5,6 +5,7 @@
 
 #include "CliCommand.h"
 #include "automation/AutomationNames.h"
+#include "core/Error.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -37,8 +38,8 @@ struct TCall {
 };
 
 int UsageError(const QString& problem) {
-    CliErr(QStringLiteral("automation: %1").arg(problem));
-    CliErr(QStringLiteral("usage: bramblex-cli automation %1").arg(QLatin1String(Usage)));
+    CliErr(Tr("automation: %1").arg(problem));
+    CliErr(Tr("usage: bramblex-cli automation %1").arg(QLatin1String(Usage)));
     return 2;
 }
 
@@ -76,7 +77,7 @@ std::optional<QString> Parse(const QStringList& args, std::vector<TCall>& calls)
 
 // The error's name and message as the client sees them, the message on lines of its own.
 int Failed(const QString& what, const QDBusMessage& reply) {
-    CliErr(QStringLiteral("%1 failed (%2):").arg(what, reply.errorName()));
+    CliErr(Tr("%1 failed (%2):").arg(what, reply.errorName()));
     CliErr(reply.errorMessage());
     return 1;
 }
@@ -87,7 +88,7 @@ int Run(const QStringList& args) {
         return UsageError(*problem);
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        CliErr(QStringLiteral("Cannot reach the session bus."));
+        CliErr(Tr("Cannot reach the session bus."));
         CliErr(bus.lastError().message());
         return 1;
     }
@@ -123,6 +124,9 @@ int Run(const QStringList& args) {
 
 CliRegistrar registrar{
     {"automation", Usage,
-     "calls the automation service of a program the session bus starts, and prints the results", Run}};
+     QT_TRANSLATE_NOOP(
+         "Bramblex",
+         "calls the automation service of a program the session bus starts, and prints the results"),
+     Run}};
 
 } // namespace

@@ -21,14 +21,14 @@ int RunExport(TOutput output, const char* name, QStringList args) {
     QString settingsFile;
     if (at >= 0) {
         if (at + 1 >= args.size()) {
-            CliErr(QStringLiteral("%1: --settings needs a file").arg(name));
+            CliErr(Tr("%1: --settings needs a file").arg(name));
             return 2;
         }
         settingsFile = args[at + 1];
         args.remove(at, 2);
     }
     if (args.size() != 2) {
-        CliErr(QStringLiteral("usage: bramblex-cli %1 BATCH.epb OUT [--settings FILE]").arg(name));
+        CliErr(Tr("usage: bramblex-cli %1 BATCH.epb OUT [--settings FILE]").arg(name));
         return 2;
     }
     if (!settingsFile.isEmpty()) {
@@ -57,15 +57,19 @@ int RunExport(TOutput output, const char* name, QStringList args) {
     return 0;
 }
 
-const CliRegistrar csv{{"export-csv", "BATCH.epb OUT.csv [--settings FILE]",
-                        "writes a batch as the CSV export (display units from the settings file)",
-                        [](const QStringList& args) { return RunExport(TOutput::Csv, "export-csv", args); }}};
-const CliRegistrar xls{{"export-xls", "BATCH.epb OUT.xls [--settings FILE]",
-                        "writes a batch as the Excel worksheet export (display units from the settings file)",
-                        [](const QStringList& args) { return RunExport(TOutput::Xls, "export-xls", args); }}};
+const CliRegistrar csv{
+    {"export-csv", "BATCH.epb OUT.csv [--settings FILE]",
+     QT_TRANSLATE_NOOP("Bramblex", "writes a batch as the CSV export (display units from the settings file)"),
+     [](const QStringList& args) { return RunExport(TOutput::Csv, "export-csv", args); }}};
+const CliRegistrar xls{
+    {"export-xls", "BATCH.epb OUT.xls [--settings FILE]",
+     QT_TRANSLATE_NOOP("Bramblex",
+                       "writes a batch as the Excel worksheet export (display units from the settings file)"),
+     [](const QStringList& args) { return RunExport(TOutput::Xls, "export-xls", args); }}};
 const CliRegistrar json{
     {"export-json", "BATCH.epb OUT.json [--include-low-torque]",
-     "writes the whole batch as JSON (base units, readings with % full scale and over scale, its analysis)",
+     QT_TRANSLATE_NOOP("Bramblex", "writes the whole batch as JSON (base units, readings with % full scale "
+                                   "and over scale, its analysis)"),
      [](const QStringList& args) { return RunExport(TOutput::Json, "export-json", args); }}};
 
 } // namespace

@@ -2,10 +2,12 @@
 // installation ships and writes them into OUTDIR/Reports (the report list) and
 // OUTDIR/Settings (the batch view's report tabs): the standard report in both, the flow
 // analysis in the report list. data/Template/ENU holds the output;
-// a test keeps the two byte for byte alike.
+// a test keeps the two byte for byte alike. With --translation the captions and names
+// are those of a translation: the build makes the other languages' trees so.
 
 #include "CliCommand.h"
 #include "core/Error.h"
+#include "platform/InterfaceLanguage.h"
 #include "reports/Page.h"
 #include "reports/PageItemChartFlow.h"
 #include "reports/PageItemChartRun.h"
@@ -14,7 +16,9 @@
 #include "reports/PageItemShape.h"
 #include "reports/Report.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QTranslator>
 
 namespace {
 
@@ -81,7 +85,7 @@ void SetA4Portrait(TPage& page, int pageType) {
 }
 
 // Title line shared by the inner and the closing page.
-void AddTitle(TPage& page, const QString& title = QStringLiteral("Viscosity Report")) {
+void AddTitle(TPage& page, const QString& title = Tr("Viscosity Report")) {
     AddMemo(page, QStringLiteral("Title"), {kLeft, 15, 120, 10}, title,
             {.FontSize = 18, .Bold = true, .Alignment = 6});
     AddRule(page, QStringLiteral("TitleRule"), kLeft, 27, kWidth, kBlack);
@@ -97,7 +101,7 @@ void BuildInnerPage(TPage& page) {
     // Lines end in CR LF, as the file reader gives them back, so a loaded template
     // saves to the same bytes.
     AddMemo(page, QStringLiteral("HeaderCaptions"), {kLeft, 31, 28, 28},
-            QStringLiteral("Batch:\r\nCompany:\r\nOperator:\r\nModel:\r\nSpindle:\r\nIdentifier:\r\nNote:"),
+            Tr("Batch:\r\nCompany:\r\nOperator:\r\nModel:\r\nSpindle:\r\nIdentifier:\r\nNote:"),
             {.FontSize = 10, .Bold = true});
     AddMemo(
         page, QStringLiteral("HeaderValues"),
@@ -139,7 +143,7 @@ void BuildInnerPage(TPage& page) {
     AddMemo(page, QStringLiteral("FooterBatch"), {kLeft, 282, 120, 6, AnchorLeft | AnchorBottom},
             QStringLiteral("[FilePath][BatchID]"), {.FontSize = 8, .Colour = kGrey});
     AddMemo(page, QStringLiteral("FooterPage"), {150, 282, 40, 6, AnchorRight | AnchorBottom},
-            QStringLiteral("Page [PageNumber]"), {.FontSize = 8, .Alignment = 2, .Colour = kGrey});
+            Tr("Page [PageNumber]"), {.FontSize = 8, .Alignment = 2, .Colour = kGrey});
 }
 
 // One signature block: caption, a line to sign on and a line for the date.
@@ -148,10 +152,10 @@ void AddSignature(TPage& page, const QString& role, const QString& caption, doub
             {.FontSize = 10, .Bold = true});
     AddRule(page, role + QStringLiteral("SignatureLine"), kLeft, top + 20, 100, kBlack,
             AnchorLeft | AnchorTop);
-    AddMemo(page, role + QStringLiteral("SignatureText"), {kLeft, top + 21, 100, 5},
-            QStringLiteral("Name and signature"), {.FontSize = 8, .Colour = kGrey});
+    AddMemo(page, role + QStringLiteral("SignatureText"), {kLeft, top + 21, 100, 5}, Tr("Name and signature"),
+            {.FontSize = 8, .Colour = kGrey});
     AddRule(page, role + QStringLiteral("DateLine"), 140, top + 20, 50, kBlack, AnchorLeft | AnchorTop);
-    AddMemo(page, role + QStringLiteral("DateText"), {140, top + 21, 50, 5}, QStringLiteral("Date"),
+    AddMemo(page, role + QStringLiteral("DateText"), {140, top + 21, 50, 5}, Tr("Date"),
             {.FontSize = 8, .Colour = kGrey});
 }
 
@@ -159,12 +163,12 @@ void BuildClosingPage(TPage& page) {
     SetA4Portrait(page, PageTypeClosing);
     AddTitle(page);
     AddMemo(page, QStringLiteral("Approval"), {kLeft, 35, kWidth, 12, AnchorLeft | AnchorTop | AnchorRight},
-            QStringLiteral("The measurements in this report were taken and checked as recorded."),
+            Tr("The measurements in this report were taken and checked as recorded."),
             {.FontSize = 10, .WordWrap = true});
-    AddSignature(page, QStringLiteral("Tested"), QStringLiteral("Tested by"), 55);
-    AddSignature(page, QStringLiteral("Approved"), QStringLiteral("Approved by"), 90);
+    AddSignature(page, QStringLiteral("Tested"), Tr("Tested by"), 55);
+    AddSignature(page, QStringLiteral("Approved"), Tr("Approved by"), 90);
 
-    AddMemo(page, QStringLiteral("RemarksCaption"), {kLeft, 125, 100, 6}, QStringLiteral("Remarks"),
+    AddMemo(page, QStringLiteral("RemarksCaption"), {kLeft, 125, 100, 6}, Tr("Remarks"),
             {.FontSize = 10, .Bold = true});
     auto* box = page.AddItem<TPageItemShape>();
     Place(*box, QStringLiteral("RemarksBox"), {kLeft, 132, kWidth, 60, AnchorLeft | AnchorTop | AnchorRight});
@@ -182,12 +186,11 @@ void BuildStandardReport(TReport& report) {
 // One page per batch: its header, what the analysis says, and the flow curve.
 void BuildFlowAnalysisPage(TPage& page) {
     SetA4Portrait(page, PageTypeInner);
-    AddTitle(page, QStringLiteral("Flow Analysis"));
+    AddTitle(page, Tr("Flow Analysis"));
     AddMemo(page, QStringLiteral("Date"), {130, 15, 60, 10, AnchorRight | AnchorTop},
             QStringLiteral("[TodaysDate]"), {.FontSize = 10, .Alignment = 8});
     AddMemo(page, QStringLiteral("HeaderCaptions"), {kLeft, 31, 28, 20},
-            QStringLiteral("Batch:\r\nCompany:\r\nOperator:\r\nModel:\r\nSpindle:"),
-            {.FontSize = 10, .Bold = true});
+            Tr("Batch:\r\nCompany:\r\nOperator:\r\nModel:\r\nSpindle:"), {.FontSize = 10, .Bold = true});
     AddMemo(page, QStringLiteral("HeaderValues"),
             {kLeft + 28, 31, kWidth - 28, 20, AnchorLeft | AnchorTop | AnchorRight},
             QStringLiteral("[BatchID]\r\n[Company]\r\n[Operator]\r\n[ModelType]\r\n[SpindleType]"),
@@ -195,8 +198,8 @@ void BuildFlowAnalysisPage(TPage& page) {
     AddRule(page, QStringLiteral("HeaderRule"), kLeft, 53, kWidth, kGrey);
 
     AddMemo(page, QStringLiteral("ResultsCaptions"), {kLeft, 56, 55, 24},
-            QStringLiteral("Best flow model:\r\nParameters:\r\nR\u00b2:\r\nFlow index n (from speed):\r\n"
-                           "Thixotropic index:\r\nActivation energy (kJ/mol):"),
+            Tr("Best flow model:\r\nParameters:\r\nR\u00b2:\r\nFlow index n (from speed):\r\n"
+               "Thixotropic index:\r\nActivation energy (kJ/mol):"),
             {.FontSize = 10, .Bold = true});
     AddMemo(page, QStringLiteral("ResultsValues"),
             {kLeft + 55, 56, kWidth - 55, 24, AnchorLeft | AnchorTop | AnchorRight},
@@ -221,7 +224,7 @@ void BuildFlowAnalysisPage(TPage& page) {
     AddMemo(page, QStringLiteral("FooterBatch"), {kLeft, 282, 120, 6, AnchorLeft | AnchorBottom},
             QStringLiteral("[FilePath][BatchID]"), {.FontSize = 8, .Colour = kGrey});
     AddMemo(page, QStringLiteral("FooterPage"), {150, 282, 40, 6, AnchorRight | AnchorBottom},
-            QStringLiteral("Page [PageNumber]"), {.FontSize = 8, .Alignment = 2, .Colour = kGrey});
+            Tr("Page [PageNumber]"), {.FontSize = 8, .Alignment = 2, .Colour = kGrey});
 }
 
 void MakeFolder(const QString& dir) {
@@ -229,19 +232,50 @@ void MakeFolder(const QString& dir) {
         throw EBramblexError(Tr("Unable to create directories"));
 }
 
-int Run(const QStringList& args) {
+int Run(const QStringList& arguments) {
+    QStringList args = arguments;
+    QString translation;
+    bool tree = false;
+    while (args.size() > 1 && args[0].startsWith(QLatin1String("--"))) {
+        if (args[0] == QLatin1String("--translation") && args.size() > 2) {
+            translation = args[1];
+            args = args.mid(2);
+        } else if (args[0] == QLatin1String("--tree")) {
+            tree = true;
+            args = args.mid(1);
+        } else {
+            break;
+        }
+    }
     if (args.size() != 1) {
-        CliErr("usage: bramblex-cli make-templates OUTDIR");
+        CliErr(Tr("usage: bramblex-cli make-templates [--translation FILE.qm [--tree]] OUTDIR"));
         return 2;
     }
-    const QString out = QDir(args[0]).absolutePath();
+    // The templates are English or in the language asked for, never in the one the
+    // program started in: the build makes every language's tree on one machine.
+    for (QTranslator* installed : QCoreApplication::instance()->findChildren<QTranslator*>())
+        QCoreApplication::removeTranslator(installed);
+    QTranslator translator;
+    if (!translation.isEmpty()) {
+        if (!translator.load(translation))
+            throw EBramblexError(
+                Tr("Cannot open file \"%1\". %2").arg(translation, Tr("It holds no translation.")));
+        QCoreApplication::installTranslator(&translator);
+    }
+    QString out = QDir(args[0]).absolutePath();
+    // --tree: OUTDIR holds the template tree's language folders; the translation's
+    // language names the one to write (DEU for de_DE).
+    if (tree)
+        out += QLatin1Char('/') +
+               LanguageTag(LocaleIDFromLocale(
+                   QLocale(translation.isEmpty() ? QStringLiteral("en_US") : translator.language())));
     TReport report;
     BuildStandardReport(report);
     // The same design lists in the report window and shows as a tab of the batch view.
     for (const char* folder : {"Reports", "Settings"}) {
         const QString dir = out + QLatin1Char('/') + QLatin1String(folder);
         MakeFolder(dir);
-        const QString path = dir + QStringLiteral("/Standard Report.epr");
+        const QString path = dir + QLatin1Char('/') + Tr("Standard Report") + QStringLiteral(".epr");
         report.SaveToFile(path);
         CliOut(path);
     }
@@ -250,13 +284,16 @@ int Run(const QStringList& args) {
     BuildFlowAnalysisPage(*flow.AddPage());
     const QString reports = out + QStringLiteral("/Reports");
     MakeFolder(reports);
-    const QString path = reports + QStringLiteral("/Flow Analysis.epr");
+    const QString path = reports + QLatin1Char('/') + Tr("Flow Analysis") + QStringLiteral(".epr");
     flow.SaveToFile(path);
     CliOut(path);
     return 0;
 }
 
-static CliRegistrar reg{{"make-templates", "OUTDIR",
-                         "write the shipped report templates into OUTDIR/Reports and OUTDIR/Settings", Run}};
+static CliRegistrar reg{
+    {"make-templates", "[--translation FILE.qm [--tree]] OUTDIR",
+     QT_TRANSLATE_NOOP("Bramblex",
+                       "write the shipped report templates into OUTDIR/Reports and OUTDIR/Settings"),
+     Run}};
 
 } // namespace

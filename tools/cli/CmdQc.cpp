@@ -54,13 +54,13 @@ int Define(const QStringList& args) {
         const std::optional<TQcKind> kind =
             option.startsWith(QLatin1String("--")) ? QcKindFromKey(QStringView(option).mid(2)) : std::nullopt;
         if (!kind) {
-            CliErr(QStringLiteral("bramblex-cli qc define: unknown option %1").arg(option));
+            CliErr(Tr("bramblex-cli qc define: unknown option %1").arg(option));
             CliErr(QLatin1String(DefineUsage));
             return 2;
         }
         const int values = QcKindHasSpeed(*kind) ? 3 : 2;
         if (i + values > args.size() - 1) {
-            CliErr(QStringLiteral("bramblex-cli qc define: %1 needs %2 values").arg(option).arg(values));
+            CliErr(Tr("bramblex-cli qc define: %1 needs %2 values").arg(option).arg(values));
             return 2;
         }
         TQcCriterion c;
@@ -69,26 +69,25 @@ int Define(const QStringList& args) {
         if (QcKindHasSpeed(*kind)) {
             std::optional<double> rpm;
             if (!ParseLimit(args[next], rpm) || !rpm) {
-                CliErr(QStringLiteral("bramblex-cli qc define: %1: not a speed: %2").arg(option, args[next]));
+                CliErr(Tr("bramblex-cli qc define: %1: not a speed: %2").arg(option, args[next]));
                 return 2;
             }
             c.RPM = *rpm;
             ++next;
         }
         if (!ParseLimit(args[next], c.Min) || !ParseLimit(args[next + 1], c.Max)) {
-            CliErr(QStringLiteral("bramblex-cli qc define: %1: a limit is neither a number nor \"-\"")
-                       .arg(option));
+            CliErr(Tr("bramblex-cli qc define: %1: a limit is neither a number nor \"-\"").arg(option));
             return 2;
         }
         if (const QString problem = QcCriterionProblem(c); !problem.isEmpty()) {
-            CliErr(QStringLiteral("bramblex-cli qc define: %1: %2").arg(option, problem));
+            CliErr(Tr("bramblex-cli qc define: %1: %2").arg(option, problem));
             return 2;
         }
         limitSet.Criteria.push_back(c);
         i = next + 1;
     }
     if (limitSet.Criteria.empty()) {
-        CliErr(QStringLiteral("bramblex-cli qc define: a limit set needs at least one criterion"));
+        CliErr(Tr("bramblex-cli qc define: a limit set needs at least one criterion"));
         CliErr(QLatin1String(DefineUsage));
         return 2;
     }
@@ -101,12 +100,12 @@ int Define(const QStringList& args) {
 
 int Assign(const QStringList& args) {
     if (args.size() != 2 || args[0].startsWith(QLatin1String("--"))) {
-        CliErr(QStringLiteral("usage: bramblex-cli qc assign FOLDER NAME | qc assign FOLDER --none"));
+        CliErr(Tr("usage: bramblex-cli qc assign FOLDER NAME | qc assign FOLDER --none"));
         return 2;
     }
     const QString& folder = args[0];
     if (!QFileInfo(folder).isDir()) {
-        CliErr(QStringLiteral("bramblex-cli qc assign: not a folder: %1").arg(folder));
+        CliErr(Tr("bramblex-cli qc assign: not a folder: %1").arg(folder));
         return 1;
     }
     if (args[1] == QLatin1String("--none")) {
@@ -138,7 +137,7 @@ int Check(QStringList args) {
     const bool json = args.removeAll(QStringLiteral("--json")) > 0;
     if (args.isEmpty() || std::any_of(args.begin(), args.end(),
                                       [](const QString& a) { return a.startsWith(QLatin1String("--")); })) {
-        CliErr(QStringLiteral("usage: bramblex-cli qc check PATH... [--json]"));
+        CliErr(Tr("usage: bramblex-cli qc check PATH... [--json]"));
         return 2;
     }
     bool failed = false;
@@ -147,7 +146,7 @@ int Check(QStringList args) {
     int checked = 0;
     for (const QString& arg : args) {
         if (!QFileInfo::exists(arg)) {
-            CliErr(QStringLiteral("%1: no such file or folder").arg(arg));
+            CliErr(Tr("%1: no such file or folder").arg(arg));
             unsure = true;
             continue;
         }
@@ -156,7 +155,7 @@ int Check(QStringList args) {
             try {
                 result = CheckQcBatchFile(batch, SettingsFolder(), LocalFolder());
             } catch (const EBramblexError& e) {
-                CliErr(QStringLiteral("%1: %2").arg(batch, e.Message()));
+                CliErr(Tr("%1: %2").arg(batch, e.Message()));
                 unsure = true;
                 continue;
             }
@@ -166,7 +165,7 @@ int Check(QStringList args) {
             if (json) {
                 results.append(QcResultToJson(result, batch));
                 if (!result.Problem.isEmpty())
-                    CliErr(QStringLiteral("%1: %2").arg(batch, result.Problem));
+                    CliErr(Tr("%1: %2").arg(batch, result.Problem));
             } else {
                 CliOut(QStringLiteral("%1: %2").arg(batch, QcResultLine(result)));
             }
@@ -179,7 +178,7 @@ int Check(QStringList args) {
         std::fflush(stdout);
     }
     if (checked == 0) {
-        CliErr(QStringLiteral("bramblex-cli qc check: no batch found"));
+        CliErr(Tr("bramblex-cli qc check: no batch found"));
         return 2;
     }
     return failed ? 1 : unsure ? 2 : 0;
@@ -193,8 +192,8 @@ int Qc(const QStringList& args) {
         return Assign(args.mid(1));
     if (sub == QLatin1String("check"))
         return Check(args.mid(1));
-    CliErr(QStringLiteral("usage: bramblex-cli qc define NAME CRITERIA... | qc assign FOLDER NAME|--none | "
-                          "qc check PATH... [--json]"));
+    CliErr(Tr("usage: bramblex-cli qc define NAME CRITERIA... | qc assign FOLDER NAME|--none | "
+              "qc check PATH... [--json]"));
     return 2;
 }
 
@@ -203,8 +202,10 @@ const CliRegistrar qc{
      "define NAME [--viscosity-at RPM MIN MAX] [--temperature-at RPM MIN MAX] [--flow-index MIN "
      "MAX] [--yield-stress MIN MAX] [--model-k MIN MAX] [--model-n MIN MAX] [--thixotropic-index "
      "MIN MAX] [--activation-energy MIN MAX] | assign FOLDER NAME|--none | check PATH... [--json]",
-     "QC limit sets: define one (limits in mPas, °C, kJ/mol; \"-\" for an open limit), assign "
-     "it to a folder, check batches (exit 0 all pass, 1 any fails, 2 otherwise)",
+     QT_TRANSLATE_NOOP(
+         "Bramblex",
+         "QC limit sets: define one (limits in mPas, °C, kJ/mol; \"-\" for an open limit), assign "
+         "it to a folder, check batches (exit 0 all pass, 1 any fails, 2 otherwise)"),
      Qc}};
 
 } // namespace

@@ -3,6 +3,7 @@
 // window offers at its next start.
 
 #include "CliCommand.h"
+#include "core/Error.h"
 
 #include "services/RunJournal.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 int Recover(const QStringList& args) {
     if (args.size() != 1) {
-        CliErr(QStringLiteral("usage: bramblex-cli recover BATCH.epb"));
+        CliErr(Tr("usage: bramblex-cli recover BATCH.epb"));
         return 2;
     }
     const QString path = QFileInfo(args[0]).absoluteFilePath();
@@ -29,8 +30,11 @@ int Recover(const QStringList& args) {
     return 0;
 }
 
-CliRegistrar reg{{"recover", "BATCH.epb",
-                  "takes the readings a run left in its journal (a crash, a killed program) into the batch",
-                  Recover}};
+CliRegistrar reg{
+    {"recover", "BATCH.epb",
+     QT_TRANSLATE_NOOP(
+         "Bramblex",
+         "takes the readings a run left in its journal (a crash, a killed program) into the batch"),
+     Recover}};
 
 } // namespace

@@ -28,7 +28,7 @@ int Run(const QStringList& args) {
             bool ok = false;
             dpi = args[++i].toInt(&ok);
             if (!ok || dpi < 1 || dpi > 2400) {
-                CliErr("render-page: --dpi takes a whole number from 1 to 2400");
+                CliErr(Tr("render-page: --dpi takes a whole number from 1 to 2400"));
                 return 2;
             }
         } else {
@@ -36,7 +36,8 @@ int Run(const QStringList& args) {
         }
     }
     if (positional.size() != 3) {
-        CliErr("usage: bramblex-cli render-page TEMPLATE.epr INDEX OUT.png [--batch BATCH.epb] [--dpi N]");
+        CliErr(
+            Tr("usage: bramblex-cli render-page TEMPLATE.epr INDEX OUT.png [--batch BATCH.epb] [--dpi N]"));
         return 2;
     }
     bool ok = false;
@@ -45,8 +46,7 @@ int Run(const QStringList& args) {
     report.LoadFromFile(positional[0]);
     CliWarnDamaged(report.LoadWarning);
     if (!ok || index < 0 || index >= report.PageCount()) {
-        CliErr(QStringLiteral("render-page: the report has %1 pages; INDEX counts from 0")
-                   .arg(report.PageCount()));
+        CliErr(Tr("render-page: the report has %1 pages; INDEX counts from 0").arg(report.PageCount()));
         return 1;
     }
     report.RenumberPages();
@@ -60,8 +60,7 @@ int Run(const QStringList& args) {
     const auto width = RoundHalfUp(page.PageWidth() / 25.4 * dpi);
     const auto height = RoundHalfUp(page.PageHeight() / 25.4 * dpi);
     if (width < 1 || height < 1 || width > 32767 || height > 32767) {
-        CliErr(
-            QStringLiteral("render-page: a page of %1 x %2 pixels cannot be drawn").arg(width).arg(height));
+        CliErr(Tr("render-page: a page of %1 x %2 pixels cannot be drawn").arg(width).arg(height));
         return 1;
     }
     QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
@@ -89,6 +88,9 @@ int Run(const QStringList& args) {
 
 static CliRegistrar reg{
     {"render-page", "TEMPLATE.epr INDEX OUT.png [--batch BATCH.epb] [--dpi N]",
-     "draw page INDEX (from 0) of a report template into a PNG, inner pages bound to the batch", Run}};
+     QT_TRANSLATE_NOOP(
+         "Bramblex",
+         "draw page INDEX (from 0) of a report template into a PNG, inner pages bound to the batch"),
+     Run}};
 
 } // namespace

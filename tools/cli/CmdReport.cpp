@@ -58,8 +58,8 @@ struct TArguments {
 };
 
 int UsageError(const QString& problem) {
-    CliErr(QStringLiteral("report: %1").arg(problem));
-    CliErr(QStringLiteral("usage: bramblex-cli report %1").arg(QLatin1String(Usage)));
+    CliErr(Tr("report: %1").arg(problem));
+    CliErr(Tr("usage: bramblex-cli report %1").arg(QLatin1String(Usage)));
     return 2;
 }
 
@@ -257,9 +257,11 @@ int Run(const QStringList& args) {
     return 0;
 }
 
-const CliRegistrar reg{{"report", Usage,
-                        "composes report templates with batches as the report preview does and writes "
-                        "PDF, JPEG, a print job, thumbnails, an SVG page, the page count or a mail",
-                        Run}};
+const CliRegistrar reg{
+    {"report", Usage,
+     QT_TRANSLATE_NOOP("Bramblex",
+                       "composes report templates with batches as the report preview does and writes "
+                       "PDF, JPEG, a print job, thumbnails, an SVG page, the page count or a mail"),
+     Run}};
 
 } // namespace

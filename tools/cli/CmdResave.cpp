@@ -84,16 +84,16 @@ const TDocumentKind* DetectKind(const QString& path) {
 
 int Run(const QStringList& args) {
     if (args.size() != 2) {
-        CliErr("usage: bramblex-cli resave IN OUT");
+        CliErr(Tr("usage: bramblex-cli resave IN OUT"));
         return 2;
     }
     const TDocumentKind* kind = DetectKind(args[0]);
     if (!kind) {
-        CliErr(QStringLiteral("resave: \"%1\" is not a batch, settings or report file").arg(args[0]));
+        CliErr(Tr("resave: \"%1\" is not a batch, settings or report file").arg(args[0]));
         return 1;
     }
     if (!kind->Resave) {
-        CliErr(QStringLiteral("resave: %1 files are not supported yet").arg(kind->Name));
+        CliErr(Tr("resave: %1 files are not supported yet").arg(kind->Name));
         return 1;
     }
     // Writing a damaged document over itself would lose what lies beyond the part that
@@ -111,9 +111,9 @@ int Run(const QStringList& args) {
     return 1;
 }
 
-static CliRegistrar reg{
-    {"resave", "IN OUT",
-     "load a batch (.epb), report (.epr) or settings file through its document class and write it to OUT",
-     Run}};
+static CliRegistrar reg{{"resave", "IN OUT",
+                         QT_TRANSLATE_NOOP("Bramblex", "load a batch (.epb), report (.epr) or settings file "
+                                                       "through its document class and write it to OUT"),
+                         Run}};
 
 } // namespace

@@ -74,7 +74,7 @@ QString ReadingLine(int number, const TMeasurementItem& m, int spindle) {
 }
 
 int Usage() {
-    CliErr(QStringLiteral(
+    CliErr(Tr(
         "usage: bramblex-cli run --port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] BATCH.epb"));
     return 2;
 }
@@ -95,7 +95,7 @@ int RunBatch(const QStringList& args) {
             bool ok = false;
             count = args[++i].toInt(&ok);
             if (!ok || count < 1) {
-                CliErr(QStringLiteral("--count needs a whole number above 0."));
+                CliErr(Tr("--count needs a whole number above 0."));
                 return 2;
             }
         } else if (a == QLatin1String("--trace")) {
@@ -114,7 +114,7 @@ int RunBatch(const QStringList& args) {
     // The run saves the batch over its file at the end, which would lose what the
     // damaged file holds beyond the part that could be read.
     if (CliWarnDamaged(batch.LoadWarning)) {
-        CliErr(QStringLiteral("run: the damaged batch is left as it is; no run was started."));
+        CliErr(Tr("run: the damaged batch is left as it is; no run was started."));
         return 1;
     }
     const int readingsBefore = batch.Measurements.Count();
@@ -170,11 +170,10 @@ int RunBatch(const QStringList& args) {
     const TRunSession::TResult& result = run.Result();
     if (!result.Saved) {
         CliErr(result.SaveError);
-        CliErr(
-            QStringLiteral("The %1 reading(s) of this run are kept in %2; the program offers to recover them "
-                           "into the batch when it next starts.")
-                .arg(result.ReadingsAdded)
-                .arg(result.JournalPath));
+        CliErr(Tr("The %1 reading(s) of this run are kept in %2; the program offers to recover them "
+                  "into the batch when it next starts.")
+                   .arg(result.ReadingsAdded)
+                   .arg(result.JournalPath));
         return 1;
     }
     CliOut(QStringLiteral("%1 reading(s) added to %2").arg(result.ReadingsAdded).arg(path));
@@ -185,7 +184,7 @@ int RunBatch(const QStringList& args) {
         return 1;
     // A count reached is an end the operator asked for, not an interruption.
     if (interrupted && !manual) {
-        CliErr(QStringLiteral("The run was stopped before it finished."));
+        CliErr(Tr("The run was stopped before it finished."));
         return 130;
     }
     return 0;
@@ -193,7 +192,9 @@ int RunBatch(const QStringList& args) {
 
 CliRegistrar reg{
     {"run", "--port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] BATCH.epb",
-     "run the batch's processes on the viscometer (or collect manual readings) and save the readings",
+     QT_TRANSLATE_NOOP(
+         "Bramblex",
+         "run the batch's processes on the viscometer (or collect manual readings) and save the readings"),
      RunBatch}};
 
 } // namespace

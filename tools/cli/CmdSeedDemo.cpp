@@ -118,7 +118,7 @@ double DayNumber(const QDate& date, int hour, int minute) {
 
 int SeedDemo(const QStringList& args) {
     if (!args.isEmpty()) {
-        CliErr(QStringLiteral("usage: bramblex-cli seed-demo   (the tree of BRAMBLEX_STORAGE_ROOT)"));
+        CliErr(Tr("usage: bramblex-cli seed-demo   (the tree of BRAMBLEX_STORAGE_ROOT)"));
         return 2;
     }
     PrepareStorage();
@@ -217,8 +217,10 @@ int SeedDemo(const QStringList& args) {
 
 CliRegistrar reg{
     {"seed-demo", "",
-     "fills the storage tree (BRAMBLEX_STORAGE_ROOT) with demo folders and batches and chooses the "
-     "simulated viscometer",
+     QT_TRANSLATE_NOOP(
+         "Bramblex",
+         "fills the storage tree (BRAMBLEX_STORAGE_ROOT) with demo folders and batches and chooses the "
+         "simulated viscometer"),
      SeedDemo}};
 
 } // namespace

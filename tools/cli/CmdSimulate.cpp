@@ -74,7 +74,7 @@ int RunSimulate(const QStringList& args) {
             continue;
         }
         if (i + 1 >= args.size()) {
-            CliErr(QStringLiteral("%1 needs a value.").arg(option));
+            CliErr(Tr("%1 needs a value.").arg(option));
             return 2;
         }
         const QString value = args[++i];
@@ -104,7 +104,7 @@ int RunSimulate(const QStringList& args) {
         } else if (option == QLatin1String("--rate"))
             rate = ParseNumber(option, value);
         else {
-            CliErr(QStringLiteral("Unknown option %1.").arg(option));
+            CliErr(Tr("Unknown option %1.").arg(option));
             return 2;
         }
     }
@@ -127,7 +127,7 @@ int RunSimulate(const QStringList& args) {
     }
     if (manualSeconds > 0.0)
         sim.StartManual(static_cast<int>(manualSeconds * 1000.0));
-    CliErr(QStringLiteral("Simulating %1; Ctrl+C stops.").arg(QString::fromLatin1(ModelNames[sim.Model()])));
+    CliErr(Tr("Simulating %1; Ctrl+C stops.").arg(QString::fromLatin1(ModelNames[sim.Model()])));
 
     size_t shown = 0;
     while (!StopSignal) {
@@ -139,7 +139,7 @@ int RunSimulate(const QStringList& args) {
                            .arg(log[shown].ElapsedMs, 9, 'f', 0)
                            .arg(QString::fromLatin1(log[shown].Command)));
         if (sim.HungUp()) {
-            CliErr(QStringLiteral("The simulated instrument hung up."));
+            CliErr(Tr("The simulated instrument hung up."));
             break;
         }
     }
@@ -154,9 +154,10 @@ static CliRegistrar reg{
      "C_PER_S]] "
      "[--fahrenheit] "
      "[--quiet]",
-     "runs a simulated viscometer on a pseudo-terminal and prints its device (faults: none, "
-     "silence, half-reply, garbage, wrong-model, hangup; fluids: a shear-thinning paint, a "
-     "Newtonian gear oil, both thinner when warm, a paste with a yield stress)",
+     QT_TRANSLATE_NOOP(
+         "Bramblex", "runs a simulated viscometer on a pseudo-terminal and prints its device (faults: none, "
+                     "silence, half-reply, garbage, wrong-model, hangup; fluids: a shear-thinning paint, a "
+                     "Newtonian gear oil, both thinner when warm, a paste with a yield stress)"),
      RunSimulate}};
 
 } // namespace

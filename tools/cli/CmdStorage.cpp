@@ -2,6 +2,7 @@
 // bramblex-cli storage: where the storage tree and the template tree are.
 
 #include "CliCommand.h"
+#include "core/Error.h"
 #include "documents/BatchItem.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
@@ -30,12 +31,12 @@ const char* TypeName(uint8_t type) {
 
 int ListFolder(const QStringList& args) {
     if (args.size() != 1) {
-        CliErr("usage: bramblex-cli ls FOLDER");
+        CliErr(Tr("usage: bramblex-cli ls FOLDER"));
         return 2;
     }
     const QFileInfo info(args.first());
     if (!info.isDir()) {
-        CliErr(QStringLiteral("bramblex-cli ls: not a folder: %1").arg(args.first()));
+        CliErr(Tr("bramblex-cli ls: not a folder: %1").arg(args.first()));
         return 1;
     }
     const QString folder = IncludeTrailingSeparator(info.absoluteFilePath());
@@ -63,7 +64,7 @@ int ListFolder(const QStringList& args) {
 
 int ShowStorage(const QStringList& args) {
     if (!args.isEmpty()) {
-        CliErr("usage: bramblex-cli storage");
+        CliErr(Tr("usage: bramblex-cli storage"));
         return 2;
     }
     // As at program start: a new root is created and seeded from the template tree.
@@ -80,11 +81,16 @@ int ShowStorage(const QStringList& args) {
     return 0;
 }
 
-CliRegistrar regLs{{"ls", "FOLDER",
-                    "list a folder as the folder list does, through and updating its cache.epc", ListFolder}};
-CliRegistrar regStorage{{"storage", "",
-                         "prepare the storage tree as the program does at start, then print its root, four "
-                         "folders and template tree",
-                         ShowStorage}};
+CliRegistrar regLs{
+    {"ls", "FOLDER",
+     QT_TRANSLATE_NOOP("Bramblex",
+                       "list a folder as the folder list does, through and updating its cache.epc"),
+     ListFolder}};
+CliRegistrar regStorage{
+    {"storage", "",
+     QT_TRANSLATE_NOOP("Bramblex",
+                       "prepare the storage tree as the program does at start, then print its root, four "
+                       "folders and template tree"),
+     ShowStorage}};
 
 } // namespace

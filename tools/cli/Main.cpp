@@ -1,5 +1,6 @@
 #include "CliCommand.h"
 #include "core/Error.h"
+#include "platform/InterfaceLanguage.h"
 #include "platform/RuntimeFolder.h"
 
 #include <QApplication>
@@ -13,9 +14,9 @@ void PrintUsage() {
     auto commands = CliCommands();
     std::sort(commands.begin(), commands.end(),
               [](const CliCommand& a, const CliCommand& b) { return std::strcmp(a.Name, b.Name) < 0; });
-    CliErr("usage: bramblex-cli COMMAND [ARGS]\n\ncommands:");
+    CliErr(Tr("usage: bramblex-cli COMMAND [ARGS]\n\ncommands:"));
     for (const auto& c : commands)
-        CliErr(QStringLiteral("  %1 %2\n      %3").arg(c.Name, c.Usage, c.Summary));
+        CliErr(QStringLiteral("  %1 %2\n      %3").arg(c.Name, c.Usage, Tr(c.Summary)));
 }
 
 } // namespace
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Korvane");
     QApplication::setApplicationName("Bramblex");
+    InstallInterfaceTranslations(app);
 
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.first() == "--help" || args.first() == "-h") {
@@ -49,7 +51,7 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    CliErr(QStringLiteral("bramblex-cli: unknown command '%1'").arg(name));
+    CliErr(Tr("bramblex-cli: unknown command '%1'").arg(name));
     PrintUsage();
     return 2;
 }

@@ -1,0 +1,110 @@
+// Every window and dialog in the pseudo-language: a text shown outside its markers
+// bypassed the translation, and a label or button too narrow for a text a third
+// longer than the English one is cut off in German, French or Spanish.
+
+#include "MainWindowFixture.h"
+
+#include "core/Error.h"
+#include "storage/StoragePaths.h"
+#include "support/PseudoLanguage.h"
+#include "ui/FormPreferences.h"
+#include "ui/FormProcessWizard.h"
+#include "ui/FormReports.h"
+#include "ui/KorvTabBar.h"
+
+#include <QStackedWidget>
+
+class PseudoLanguageTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        ASSERT_TRUE(Language.Loaded());
+    }
+    // Windows are built after the language is installed, as at a start.
+    TPseudoLanguage Language;
+};
+
+TEST_F(PseudoLanguageTest, TheMainWindowItsViewsAndTheReportListShowOnlyTranslatedTexts) {
+    PrepareStorageAt(Storage());
+    WriteSettings({{"DefaultViscoMeter", "2"}});
+    const QString batch = Local() + "Lab/Run.epb";
+    WriteBatch(batch, 2, 1, 3, 1);
+    Start();
+    Form->resize(1280, 800);
+    ShowFolder(Local() + "Lab");
+    SelectInList(batch);
+    TFormViewBatch* view = Form->FormViewBatch();
+    ASSERT_TRUE(view->isVisible());
+
+    QStringList problems;
+    int counted = 0;
+    // BRAMBLEX_SCREENSHOTS: a folder to keep a picture of each state in, to look at.
+    const QString shots = qEnvironmentVariable("BRAMBLEX_SCREENSHOTS");
+    for (int tab = 0; tab < view->KorvTabPreview()->count(); ++tab) {
+        view->SetTabIndex(tab);
+        QApplication::processEvents();
+        problems << PseudoLanguageProblems(Form.get(), &counted);
+        if (!shots.isEmpty())
+            Form->grab().save(QStringLiteral("%1/pseudo-main-%2.png").arg(shots).arg(tab));
+    }
+    view->ShowRunStatus(Tr("Please Wait..."), 0, 0);
+    problems << PseudoLanguageProblems(Form.get(), &counted);
+
+    Form->SelectNode(Form->ReportsNode());
+    QApplication::processEvents();
+    problems << PseudoLanguageProblems(Form.get(), &counted);
+
+    EXPECT_GE(counted, 100) << "menus, tool bar, header, processes, measurements, reports";
+    problems.removeDuplicates();
+    EXPECT_EQ(problems, QStringList());
+}
+
+TEST_F(PseudoLanguageTest, ThePreferencesAndTheProcessWizardShowOnlyTranslatedTexts) {
+    QStringList problems;
+    int counted = 0;
+    TFormPreferences preferences(Dialogs, {QStringLiteral("/dev/ttyS0")});
+    TSettings settings;
+    preferences.LoadSettings(settings);
+    preferences.show();
+    for (int page = 0; page < preferences.Pages()->count(); ++page) {
+        preferences.Pages()->setCurrentIndex(page);
+        QApplication::processEvents();
+        problems << PseudoLanguageProblems(&preferences, &counted);
+    }
+
+    TFormProcessWizard wizard(Dialogs);
+    wizard.Prepare(1, false);
+    wizard.show();
+    QApplication::processEvents();
+    for (int page = 0; page < 8 && wizard.currentPage(); ++page) {
+        problems << PseudoLanguageProblems(&wizard, &counted);
+        const int before = wizard.currentId();
+        wizard.next();
+        QApplication::processEvents();
+        if (wizard.currentId() == before)
+            break;
+    }
+    EXPECT_GE(counted, 40);
+    problems.removeDuplicates();
+    EXPECT_EQ(problems, QStringList());
+}
+
+// The checker itself: a text that bypassed the translation and a cut-off label are
+// found, data is not taken for either.
+TEST(PseudoLanguageCheck, FindsBypassedAndCutOffTextsButNotData) {
+    EXPECT_EQ(Untranslated(QStringLiteral("Bypassed")), QStringLiteral("Bypassed"));
+    EXPECT_EQ(Untranslated(QStringLiteral("\u27e6Batch:\u00b7\u27e7 extra")), QStringLiteral("extra"));
+    for (const char* data : {"\u27e6Batch\u00b7\u00b7\u27e7", "12.5", "25.0 \u00b0C", "3/12/2026 10:15",
+                             "/tmp/x/Run.epb", "Run.epb", "V2-L", "RV-07", "LV1", ""})
+        EXPECT_EQ(Untranslated(QString::fromUtf8(data)), QString()) << data;
+
+    QWidget window;
+    auto* label = new QLabel(
+        QString::fromUtf8("\u27e6A rather long caption that needs room\u00b7\u00b7\u27e7"), &window);
+    label->setObjectName(QStringLiteral("LabelNarrow"));
+    label->setGeometry(0, 0, 40, 20);
+    window.show();
+    const QStringList problems = PseudoLanguageProblems(&window);
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_TRUE(problems.first().contains(QStringLiteral("LabelNarrow"))) << problems.first().toStdString();
+}
