@@ -12,12 +12,15 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -43,12 +46,26 @@ private:
     bool m_loaded = false;
 };
 
+// A language's name in that language ("Deutsch"), which a list of languages shows as
+// its speakers look for it.
+inline bool IsNativeLanguageName(const QString& text) {
+    static const QSet<QString> names = [] {
+        QSet<QString> all;
+        for (const QLocale& locale :
+             QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory))
+            all << locale.nativeLanguageName().toCaseFolded();
+        return all;
+    }();
+    return names.contains(text.toCaseFolded());
+}
+
 // The part of a shown text that is not the program's own wording: what is left once
 // the translated parts are taken out, when it still holds a word. By rule these are
 // data, not wording: numbers, dates and units' symbols (no run of two letters), paths
-// and file names, and the instrument's names of models and spindles (letters with
-// digits: "V2-L", "RV-07").
-inline QString Untranslated(const QString& shown) {
+// and file names, the instrument's names of models and spindles (letters with digits:
+// "V2-L", "RV-07"), a language's own name, and the names in data (the names of files
+// the window lists, the catalogue's names).
+inline QString Untranslated(const QString& shown, const QStringList& data = {}) {
     static const QRegularExpression marked(QStringLiteral("\u27e6[^\u27e7]*\u27e7"));
     static const QRegularExpression word(QStringLiteral("[^\\W\\d_]{2,}"));
     static const QRegularExpression path(QStringLiteral("[/\\\\]|\\.[A-Za-z]{2,4}$"));
@@ -56,7 +73,8 @@ inline QString Untranslated(const QString& shown) {
     QString rest = shown;
     rest.remove(marked);
     rest = rest.trimmed();
-    if (!word.match(rest).hasMatch() || path.match(rest).hasMatch() || instrumentName.match(rest).hasMatch())
+    if (!word.match(rest).hasMatch() || path.match(rest).hasMatch() ||
+        instrumentName.match(rest).hasMatch() || IsNativeLanguageName(rest) || data.contains(rest))
         return {};
     return rest;
 }
@@ -71,15 +89,17 @@ inline QString WithoutMnemonic(QString text) {
 // Every visible text below top (its title, labels, buttons, group boxes, tabs, menus
 // and tool bars, list headers and the entries of lists to choose from) that bypassed
 // the translation, and every label or button whose text does not fit: "where: text".
-// counted gets the number of texts checked.
-inline QStringList PseudoLanguageProblems(QWidget* top, int* counted = nullptr) {
+// The standard buttons of a button box are Qt's, translated by Qt's own files. counted
+// gets the number of texts checked.
+inline QStringList PseudoLanguageProblems(QWidget* top, int* counted = nullptr,
+                                          const QStringList& data = {}) {
     QStringList problems;
     auto check = [&](const QString& where, const QString& text) {
         if (text.trimmed().isEmpty())
             return;
         if (counted)
             ++*counted;
-        if (const QString rest = Untranslated(text); !rest.isEmpty())
+        if (const QString rest = Untranslated(text, data); !rest.isEmpty())
             problems << QStringLiteral("%1: \"%2\" bypassed the translation").arg(where, rest);
     };
     auto name = [](QObject* o) {
@@ -109,6 +129,9 @@ inline QStringList PseudoLanguageProblems(QWidget* top, int* counted = nullptr) 
             // A tool bar's buttons are its actions' (checked below); a text a button
             // elides itself is cut off as well.
             if (qobject_cast<QToolBar*>(button->parentWidget()))
+                continue;
+            auto* box = qobject_cast<QDialogButtonBox*>(button->parentWidget());
+            if (box && box->standardButton(button) != QDialogButtonBox::NoButton)
                 continue;
             check(name(button), WithoutMnemonic(button->text()));
             if (!button->text().isEmpty() && !qobject_cast<QToolButton*>(button) && button->isVisible() &&
