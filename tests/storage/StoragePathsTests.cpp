@@ -166,8 +166,9 @@ TEST_F(StorageRootTest, TheInterfaceLanguageChoosesTheRootValueAndTheTemplateTre
         PrepareStorage();
         EXPECT_EQ(ReadFile(home.File("german/Settings/settings.xml")), "<Settings><German/></Settings>");
     }
-    // French has no tree here: the English one seeds its root.
-    ScopedEnv lang("LANG", "fr_FR.UTF-8");
-    EXPECT_EQ(StorageRootValueName(), QStringLiteral("ViscoMeterDataFRA"));
+    // A language chosen without a tree of its own (Italian) seeds its root from the
+    // English one.
+    WriteRegistryValue("Language", "LocaleID", 0x0410);
+    EXPECT_EQ(StorageRootValueName(), QStringLiteral("ViscoMeterDataITA"));
     EXPECT_EQ(TemplateFolder(), home.File("Template/ENU/"));
 }

@@ -4,6 +4,8 @@
 #include "MainWindowFixture.h"
 
 #include "catalogue/Catalogue.h"
+#include "platform/InterfaceLanguage.h"
+#include "platform/Registry.h"
 #include "ui/FormPreferences.h"
 
 #include <QComboBox>
@@ -92,7 +94,7 @@ TEST_F(PreferencesTest, PagesFollowTheNavigationTree) {
             EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
         }
     }
-    EXPECT_EQ(controls, 13); // nine lists, two edits, OK and Cancel
+    EXPECT_EQ(controls, 14); // ten lists, two edits, OK and Cancel
 }
 
 TEST_F(PreferencesTest, TheSpindlePositionStaysAcrossAModelChange) {
@@ -202,7 +204,35 @@ TEST_F(PreferencesTest, EveryControlOfEveryPageHasAName) {
         EXPECT_TRUE(unnamed.isEmpty())
             << page->objectName().toStdString() << ": " << unnamed.join(", ").toStdString();
     }
-    // The tree, OK and Cancel on every page; four lists, two lists, five lists and edits.
-    EXPECT_EQ(controls, 3 * 3 + 4 + 2 + 5);
+    // The tree, OK and Cancel on every page; four lists, three lists, five lists and edits.
+    EXPECT_EQ(controls, 3 * 3 + 4 + 3 + 5);
     dialog.reject();
+}
+
+TEST_F(MainWindowTest, TheInterfaceLanguageIsTheUsersAndCountsFromTheNextStart) {
+    auto choose = [this](uint32_t localeId) {
+        TFormPreferences dialog(Dialogs, {});
+        Load(dialog, {{"DefaultViscoMeter", "2"}});
+        QComboBox* languages = dialog.Combo("ComboBoxInterfaceLanguage");
+        const int index = languages->findData(localeId);
+        EXPECT_GE(index, 0) << std::hex << localeId;
+        languages->setCurrentIndex(index);
+        dialog.findChild<QPushButton*>("ButtonOK")->click();
+        return languages->itemText(index);
+    };
+    // The desktop's language until the user chooses; the build ships German.
+    EXPECT_EQ(choose(0), "Desktop language");
+    EXPECT_FALSE(ReadRegistryValue("Language", "LocaleID").isValid());
+    EXPECT_EQ(Dialogs.Texts("information"), QStringList());
+
+    EXPECT_EQ(choose(0x0407), "Deutsch");
+    EXPECT_EQ(ReadRegistryValue("Language", "LocaleID").toUInt(), 0x0407u);
+    EXPECT_EQ(InterfaceLanguageTag(), "DEU");
+    EXPECT_EQ(Dialogs.Texts("information"),
+              QStringList{"The interface language changes at the next start of Bramblex."});
+
+    // Back to the desktop's: the value says no choice.
+    choose(0);
+    EXPECT_EQ(ReadRegistryValue("Language", "LocaleID").toUInt(), 0u);
+    EXPECT_EQ(ChosenInterfaceLocaleID(), 0u);
 }
