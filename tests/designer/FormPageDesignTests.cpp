@@ -3,6 +3,7 @@
 
 #include "DesignerSupport.h"
 #include "support/AccessibleLabels.h"
+#include "support/PseudoLanguage.h"
 #include "support/ScriptedDialogs.h"
 #include "support/SmallTmpfs.h"
 #include "support/TempDir.h"
@@ -662,4 +663,33 @@ TEST_F(PageDesignTest, EveryControlHasAnAccessibleName) {
     }
     EXPECT_GT(checked, 40);
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(u'\n').toStdString();
+}
+
+// The designer, its property editor and item list, and the memo and anchor editors in
+// the pseudo-language: every text went through the translation and fits.
+TEST_F(PageDesignTest, ShowsOnlyTranslatedTextsThatFitInThePseudoLanguage) {
+    TPseudoLanguage language;
+    ASSERT_TRUE(language.Loaded());
+    // Built again after the language is installed, as at a start.
+    Dialog = std::make_unique<TFormPageDesign>(Settings, Dialogs, Choices);
+    Dialog->resize(1200, 800);
+    Open(0);
+    QApplication::processEvents();
+    QStringList problems;
+    int counted = 0;
+    // The report's file name, the memo's name of its page, and the item kinds (the file
+    // format's class names) are data.
+    const QStringList data{QFileInfo(Path).completeBaseName(), "Open", "TPageItemMemo", "TPageItemShape"};
+    problems << PseudoLanguageProblems(Dialog.get(), &counted, data);
+
+    TFormMemoEditor memo;
+    memo.show();
+    problems << PseudoLanguageProblems(&memo, &counted, data);
+    TFormAnchor anchor;
+    anchor.show();
+    problems << PseudoLanguageProblems(&anchor, &counted, data);
+
+    EXPECT_GE(counted, 30);
+    problems.removeDuplicates();
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
 }
