@@ -154,14 +154,17 @@ TEST_F(StorageRootTest, FailuresNameTheSystemsReason) {
     }
 }
 
-TEST_F(StorageRootTest, TheInterfaceLanguageChoosesTheRootValueAndTheTemplateTreeFallingBackToEnglish) {
+TEST_F(StorageRootTest, TheInterfaceLanguageChoosesRootValueTemplateTreeAndGuideFallingBackToEnglish) {
     MakeTemplate();
     WriteFile(home.File("Template/DEU/Settings/settings.xml"), "<Settings><German/></Settings>");
+    WriteFile(home.File("help/Bramblex.html"), "guide");
+    WriteFile(home.File("help/de/Bramblex.html"), "Anleitung");
     ScopedEnv language("LANGUAGE", QString()), all("LC_ALL", QString()), messages("LC_MESSAGES", QString());
     {
         ScopedEnv lang("LANG", "de_AT.UTF-8");
         EXPECT_EQ(StorageRootValueName(), QStringLiteral("ViscoMeterDataDEU"));
         EXPECT_EQ(TemplateFolder(), home.File("Template/DEU/"));
+        EXPECT_EQ(InstalledGuide(), home.File("help/de/Bramblex.html"));
         ScopedEnv session("BRAMBLEX_STORAGE_ROOT", home.File("german"));
         PrepareStorage();
         EXPECT_EQ(ReadFile(home.File("german/Settings/settings.xml")), "<Settings><German/></Settings>");
@@ -171,4 +174,5 @@ TEST_F(StorageRootTest, TheInterfaceLanguageChoosesTheRootValueAndTheTemplateTre
     WriteRegistryValue("Language", "LocaleID", 0x0410);
     EXPECT_EQ(StorageRootValueName(), QStringLiteral("ViscoMeterDataITA"));
     EXPECT_EQ(TemplateFolder(), home.File("Template/ENU/"));
+    EXPECT_EQ(InstalledGuide(), home.File("help/Bramblex.html"));
 }
