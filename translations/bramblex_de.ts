@@ -2347,7 +2347,7 @@ Wählen Sie eine andere Datei, in der die Charge gespeichert werden soll.</trans
     <message>
         <location filename="../tools/cli/CmdAnalyze.cpp" line="21"/>
         <source>usage: bramblex-cli analyze BATCH.epb [--include-low-torque] [--json]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bramblex-cli analyze BATCH.epb [--include-low-torque] [--json]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAnalyze.cpp" line="30"/>
@@ -2357,27 +2357,27 @@ Wählen Sie eine andere Datei, in der die Charge gespeichert werden soll.</trans
     <message>
         <location filename="../tools/cli/CmdAnalyze.cpp" line="47"/>
         <source>flow models, flow index, thixotropic index and temperature dependence of a batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Fließmodelle, Fließindex, Thixotropieindex und Temperaturabhängigkeit einer Charge</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRenderPage.cpp" line="31"/>
         <source>render-page: --dpi takes a whole number from 1 to 2400</source>
-        <translation type="unfinished"></translation>
+        <translation>render-page: --dpi erwartet eine ganze Zahl von 1 bis 2400</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRenderPage.cpp" line="40"/>
         <source>usage: bramblex-cli render-page TEMPLATE.epr INDEX OUT.png [--batch BATCH.epb] [--dpi N]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bramblex-cli render-page TEMPLATE.epr INDEX OUT.png [--batch BATCH.epb] [--dpi N]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRenderPage.cpp" line="49"/>
         <source>render-page: the report has %1 pages; INDEX counts from 0</source>
-        <translation type="unfinished"></translation>
+        <translation>render-page: Der Bericht hat %1 Seiten; INDEX zählt ab 0</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRenderPage.cpp" line="63"/>
         <source>render-page: a page of %1 x %2 pixels cannot be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>render-page: Eine Seite mit %1 x %2 Pixeln kann nicht gezeichnet werden</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRenderPage.cpp" line="84"/>
@@ -2387,17 +2387,17 @@ Wählen Sie eine andere Datei, in der die Charge gespeichert werden soll.</trans
     <message>
         <location filename="../tools/cli/CmdRenderPage.cpp" line="91"/>
         <source>draw page INDEX (from 0) of a report template into a PNG, inner pages bound to the batch</source>
-        <translation type="unfinished"></translation>
+        <translation>zeichnet Seite INDEX (ab 0) einer Berichtsvorlage in ein PNG, Innenseiten an die Charge gebunden</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdReport.cpp" line="61"/>
         <source>report: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>report: %1</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdReport.cpp" line="62"/>
         <source>usage: bramblex-cli report %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bramblex-cli report %1</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdReport.cpp" line="173"/>
@@ -2412,111 +2412,111 @@ Wählen Sie eine andere Datei, in der die Charge gespeichert werden soll.</trans
     <message>
         <location filename="../tools/cli/CmdReport.cpp" line="262"/>
         <source>composes report templates with batches as the report preview does and writes PDF, JPEG, a print job, thumbnails, an SVG page, the page count or a mail</source>
-        <translation type="unfinished"></translation>
+        <translation>setzt Berichtsvorlagen wie die Berichtsvorschau mit Chargen zusammen und schreibt PDF, JPEG, einen Druckauftrag, Miniaturen, eine SVG-Seite, die Seitenanzahl oder eine E-Mail</translation>
     </message>
     <message>
         <location filename="../tools/cli/CliCommand.cpp" line="21"/>
         <source>warning: </source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: </translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="31"/>
         <source>usage: bramblex-cli audit show BATCH [--json]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bramblex-cli audit show BATCH [--json]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="36"/>
         <location filename="../tools/cli/CmdAudit.cpp" line="166"/>
         <source>%1: no such batch</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Charge nicht vorhanden</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="82"/>
         <source>usage: bramblex-cli audit verify PATH...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bramblex-cli audit verify PATH...</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="88"/>
         <location filename="../tools/cli/CmdQc.cpp" line="149"/>
         <source>%1: no such file or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Datei oder Ordner nicht vorhanden</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="99"/>
         <location filename="../tools/cli/CmdQc.cpp" line="158"/>
         <location filename="../tools/cli/CmdQc.cpp" line="168"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="113"/>
         <source>usage: bramblex-cli audit show BATCH [--json] | audit verify PATH...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bramblex-cli audit show BATCH [--json] | audit verify PATH...</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="160"/>
         <source>usage: bramblex-cli sign BATCH --meaning performed|reviewed|approved [--comment TEXT] [--password-stdin]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bramblex-cli sign BATCH --meaning performed|reviewed|approved [--comment TEXT] [--password-stdin]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="185"/>
         <source>the audit trail of a batch; whether batches (folders searched through) are as last recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Audit-Trail einer Charge; ob Chargen (Ordner werden durchsucht) dem zuletzt aufgezeichneten Stand entsprechen</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="191"/>
         <source>signs a batch electronically after checking the user&apos;s password</source>
-        <translation type="unfinished"></translation>
+        <translation>signiert eine Charge elektronisch, nachdem das Passwort des Benutzers geprüft wurde</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAutomation.cpp" line="41"/>
         <source>automation: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>automation: %1</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAutomation.cpp" line="42"/>
         <source>usage: bramblex-cli automation %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bramblex-cli automation %1</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAutomation.cpp" line="80"/>
         <source>%1 failed (%2):</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlgeschlagen (%2):</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAutomation.cpp" line="127"/>
         <source>calls the automation service of a program the session bus starts, and prints the results</source>
-        <translation type="unfinished"></translation>
+        <translation>ruft den Automatisierungsdienst eines vom Sitzungsbus gestarteten Programms auf und gibt die Ergebnisse aus</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdExport.cpp" line="24"/>
         <source>%1: --settings needs a file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: --settings erwartet eine Datei</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdExport.cpp" line="31"/>
         <source>usage: bramblex-cli %1 BATCH.epb OUT [--settings FILE]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bramblex-cli %1 BATCH.epb OUT [--settings FILE]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdExport.cpp" line="62"/>
         <source>writes a batch as the CSV export (display units from the settings file)</source>
-        <translation type="unfinished"></translation>
+        <translation>schreibt eine Charge wie der CSV-Export (Anzeigeeinheiten aus der Einstellungsdatei)</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdExport.cpp" line="66"/>
         <source>writes a batch as the Excel worksheet export (display units from the settings file)</source>
-        <translation type="unfinished"></translation>
+        <translation>schreibt eine Charge wie der Export als Excel-Arbeitsblatt (Anzeigeeinheiten aus der Einstellungsdatei)</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdExport.cpp" line="71"/>
         <source>writes the whole batch as JSON (base units, readings with % full scale and over scale, its analysis)</source>
-        <translation type="unfinished"></translation>
+        <translation>schreibt die ganze Charge als JSON (Basiseinheiten, Messwerte mit % Skalenendwert und Messbereichsüberschreitung, ihre Analyse)</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="88"/>
         <source>Viscosity Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Viskositätsbericht</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="104"/>
@@ -2527,44 +2527,50 @@ Model:<byte value="xd"/>
 Spindle:<byte value="xd"/>
 Identifier:<byte value="xd"/>
 Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge:<byte value="xd"/>
+Firma:<byte value="xd"/>
+Bediener:<byte value="xd"/>
+Modell:<byte value="xd"/>
+Spindel:<byte value="xd"/>
+Kennung:<byte value="xd"/>
+Bemerkung:</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="146"/>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="227"/>
         <source>Page [PageNumber]</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite [PageNumber]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="155"/>
         <source>Name and signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Name und Unterschrift</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="166"/>
         <source>The measurements in this report were taken and checked as recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Messungen in diesem Bericht wurden wie aufgezeichnet durchgeführt und geprüft.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="168"/>
         <source>Tested by</source>
-        <translation type="unfinished"></translation>
+        <translation>Geprüft von</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="169"/>
         <source>Approved by</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigegeben von</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="171"/>
         <source>Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Bemerkungen</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="189"/>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="287"/>
         <source>Flow Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Fließanalyse</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="193"/>
@@ -2573,7 +2579,11 @@ Company:<byte value="xd"/>
 Operator:<byte value="xd"/>
 Model:<byte value="xd"/>
 Spindle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge:<byte value="xd"/>
+Firma:<byte value="xd"/>
+Bediener:<byte value="xd"/>
+Modell:<byte value="xd"/>
+Spindel:</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="201"/>
@@ -2583,234 +2593,241 @@ R²:<byte value="xd"/>
 Flow index n (from speed):<byte value="xd"/>
 Thixotropic index:<byte value="xd"/>
 Activation energy (kJ/mol):</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestes Fließmodell:<byte value="xd"/>
+Parameter:<byte value="xd"/>
+R²:<byte value="xd"/>
+Fließindex n (aus Drehzahl):<byte value="xd"/>
+Thixotropieindex:<byte value="xd"/>
+Aktivierungsenergie (kJ/mol):</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="251"/>
         <source>usage: bramblex-cli make-templates [--translation FILE.qm [--tree]] OUTDIR</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bramblex-cli make-templates [--translation FILE.qm [--tree]] OUTDIR</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="262"/>
         <source>It holds no translation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie enthält keine Übersetzung.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="278"/>
         <source>Standard Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardbericht</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="295"/>
         <source>write the shipped report templates into OUTDIR/Reports and OUTDIR/Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>schreibt die mitgelieferten Berichtsvorlagen nach OUTDIR/Reports und OUTDIR/Settings</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdPorts.cpp" line="11"/>
         <source>usage: bramblex-cli ports</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bramblex-cli ports</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdPorts.cpp" line="18"/>
         <source>No serial ports found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine seriellen Schnittstellen gefunden.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdPorts.cpp" line="23"/>
         <source>lists the serial ports with the device each entry opens</source>
-        <translation type="unfinished"></translation>
+        <translation>listet die seriellen Schnittstellen mit dem Gerät auf, das jeder Eintrag öffnet</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="57"/>
         <source>bramblex-cli qc define: unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc define: unbekannte Option %1</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="63"/>
         <source>bramblex-cli qc define: %1 needs %2 values</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc define: %1 erwartet %2 Werte</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="72"/>
         <source>bramblex-cli qc define: %1: not a speed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc define: %1: keine Drehzahl: %2</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="79"/>
         <source>bramblex-cli qc define: %1: a limit is neither a number nor &quot;-&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc define: %1: Ein Grenzwert ist weder eine Zahl noch „-“</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="83"/>
         <source>bramblex-cli qc define: %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc define: %1: %2</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="90"/>
         <source>bramblex-cli qc define: a limit set needs at least one criterion</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc define: Eine Grenzwertliste braucht mindestens ein Kriterium</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="103"/>
         <source>usage: bramblex-cli qc assign FOLDER NAME | qc assign FOLDER --none</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bramblex-cli qc assign FOLDER NAME | qc assign FOLDER --none</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="108"/>
         <source>bramblex-cli qc assign: not a folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc assign: kein Ordner: %1</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="140"/>
         <source>usage: bramblex-cli qc check PATH... [--json]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bramblex-cli qc check PATH... [--json]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="181"/>
         <source>bramblex-cli qc check: no batch found</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc check: keine Charge gefunden</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="195"/>
         <source>usage: bramblex-cli qc define NAME CRITERIA... | qc assign FOLDER NAME|--none | qc check PATH... [--json]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bramblex-cli qc define NAME CRITERIA... | qc assign FOLDER NAME|--none | qc check PATH... [--json]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="205"/>
         <source>QC limit sets: define one (limits in mPas, °C, kJ/mol; &quot;-&quot; for an open limit), assign it to a folder, check batches (exit 0 all pass, 1 any fails, 2 otherwise)</source>
-        <translation type="unfinished"></translation>
+        <translation>QK-Grenzwertlisten: eine definieren (Grenzwerte in mPas, °C, kJ/mol; „-“ für eine offene Grenze), einem Ordner zuordnen, Chargen prüfen (Exit-Code 0: alle bestanden, 1: mindestens eine nicht bestanden, 2: sonst)</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRecover.cpp" line="16"/>
         <source>usage: bramblex-cli recover BATCH.epb</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bramblex-cli recover BATCH.epb</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRecover.cpp" line="35"/>
         <source>takes the readings a run left in its journal (a crash, a killed program) into the batch</source>
-        <translation type="unfinished"></translation>
+        <translation>übernimmt die Messwerte, die ein Messlauf in seinem Journal hinterlassen hat (Absturz, abgebrochenes Programm), in die Charge</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdResave.cpp" line="87"/>
         <source>usage: bramblex-cli resave IN OUT</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bramblex-cli resave IN OUT</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdResave.cpp" line="92"/>
         <source>resave: &quot;%1&quot; is not a batch, settings or report file</source>
-        <translation type="unfinished"></translation>
+        <translation>resave: „%1“ ist keine Chargen-, Einstellungs- oder Berichtsdatei</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdResave.cpp" line="96"/>
         <source>resave: %1 files are not supported yet</source>
-        <translation type="unfinished"></translation>
+        <translation>resave: %1-Dateien werden noch nicht unterstützt</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdResave.cpp" line="115"/>
         <source>load a batch (.epb), report (.epr) or settings file through its document class and write it to OUT</source>
-        <translation type="unfinished"></translation>
+        <translation>lädt eine Chargen- (.epb), Berichts- (.epr) oder Einstellungsdatei über ihre Dokumentklasse und schreibt sie nach OUT</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRun.cpp" line="77"/>
         <source>usage: bramblex-cli run --port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] BATCH.epb</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bramblex-cli run --port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] BATCH.epb</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRun.cpp" line="98"/>
         <source>--count needs a whole number above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>--count erwartet eine ganze Zahl größer als 0.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRun.cpp" line="117"/>
         <source>run: the damaged batch is left as it is; no run was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>run: Die beschädigte Charge bleibt unverändert; es wurde kein Messlauf gestartet.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRun.cpp" line="173"/>
         <source>The %1 reading(s) of this run are kept in %2; the program offers to recover them into the batch when it next starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die %1 Messwert(e) dieses Messlaufs sind in %2 gesichert; das Programm bietet beim nächsten Start an, sie in die Charge zu übernehmen.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRun.cpp" line="187"/>
         <source>The run was stopped before it finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Messlauf wurde gestoppt, bevor er beendet war.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRun.cpp" line="195"/>
         <source>run the batch&apos;s processes on the viscometer (or collect manual readings) and save the readings</source>
-        <translation type="unfinished"></translation>
+        <translation>führt die Prozesse der Charge auf dem Viskosimeter aus (oder erfasst manuelle Messwerte) und speichert die Messwerte</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdSeedDemo.cpp" line="121"/>
         <source>usage: bramblex-cli seed-demo   (the tree of BRAMBLEX_STORAGE_ROOT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bramblex-cli seed-demo   (der Baum unter BRAMBLEX_STORAGE_ROOT)</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdSeedDemo.cpp" line="220"/>
         <source>fills the storage tree (BRAMBLEX_STORAGE_ROOT) with demo folders and batches and chooses the simulated viscometer</source>
-        <translation type="unfinished"></translation>
+        <translation>füllt den Speicherbaum (BRAMBLEX_STORAGE_ROOT) mit Demo-Ordnern und -Chargen und wählt das simulierte Viskosimeter</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdSimulate.cpp" line="77"/>
         <source>%1 needs a value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet einen Wert.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdSimulate.cpp" line="107"/>
         <source>Unknown option %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Option %1.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdSimulate.cpp" line="130"/>
         <source>Simulating %1; Ctrl+C stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird simuliert; Strg+C beendet.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdSimulate.cpp" line="142"/>
         <source>The simulated instrument hung up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das simulierte Gerät hat die Verbindung beendet.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdSimulate.cpp" line="157"/>
         <source>runs a simulated viscometer on a pseudo-terminal and prints its device (faults: none, silence, half-reply, garbage, wrong-model, hangup; fluids: a shear-thinning paint, a Newtonian gear oil, both thinner when warm, a paste with a yield stress)</source>
-        <translation type="unfinished"></translation>
+        <translation>betreibt ein simuliertes Viskosimeter an einem Pseudo-Terminal und gibt seine Gerätedatei aus (Fehler: none, silence, half-reply, garbage, wrong-model, hangup; Fluide: eine scherverdünnende Farbe, ein newtonsches Getriebeöl, beide dünner bei Wärme, eine Paste mit Fließgrenze)</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdStorage.cpp" line="34"/>
         <source>usage: bramblex-cli ls FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bramblex-cli ls FOLDER</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdStorage.cpp" line="39"/>
         <source>bramblex-cli ls: not a folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli ls: kein Ordner: %1</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdStorage.cpp" line="67"/>
         <source>usage: bramblex-cli storage</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bramblex-cli storage</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdStorage.cpp" line="86"/>
         <source>list a folder as the folder list does, through and updating its cache.epc</source>
-        <translation type="unfinished"></translation>
+        <translation>listet einen Ordner wie die Ordnerliste auf, über seine cache.epc, die dabei aktualisiert wird</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdStorage.cpp" line="91"/>
         <source>prepare the storage tree as the program does at start, then print its root, four folders and template tree</source>
-        <translation type="unfinished"></translation>
+        <translation>bereitet den Speicherbaum wie das Programm beim Start vor und gibt dann seine Wurzel, die vier Ordner und den Vorlagenbaum aus</translation>
     </message>
     <message>
         <location filename="../tools/cli/Main.cpp" line="17"/>
         <source>usage: bramblex-cli COMMAND [ARGS]
 
 commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bramblex-cli COMMAND [ARGS]
+
+Befehle:</translation>
     </message>
     <message>
         <location filename="../tools/cli/Main.cpp" line="54"/>
         <source>bramblex-cli: unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli: unbekannter Befehl „%1“</translation>
     </message>
 </context>
 <context>
@@ -3601,17 +3618,17 @@ commands:</source>
         <location filename="../ui/FormPreferences.cpp" line="147"/>
         <location filename="../ui/FormPreferences.cpp" line="149"/>
         <source>Interface language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache der Oberfläche</translation>
     </message>
     <message>
         <location filename="../ui/FormPreferences.cpp" line="148"/>
         <source>The language of windows and messages. It takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache der Fenster und Meldungen. Sie gilt ab dem nächsten Start.</translation>
     </message>
     <message>
         <location filename="../ui/FormPreferences.cpp" line="150"/>
         <source>Desktop language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache des Desktops</translation>
     </message>
     <message>
         <location filename="../ui/FormPreferences.cpp" line="163"/>
@@ -3666,7 +3683,7 @@ commands:</source>
     <message>
         <location filename="../ui/FormPreferences.cpp" line="331"/>
         <source>The interface language changes at the next start of Bramblex.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache der Oberfläche ändert sich beim nächsten Start von Bramblex.</translation>
     </message>
 </context>
 <context>

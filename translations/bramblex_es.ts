@@ -2347,7 +2347,7 @@ Elija otro archivo en el que guardar el lote.</translation>
     <message>
         <location filename="../tools/cli/CmdAnalyze.cpp" line="21"/>
         <source>usage: bramblex-cli analyze BATCH.epb [--include-low-torque] [--json]</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: bramblex-cli analyze LOTE.epb [--include-low-torque] [--json]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAnalyze.cpp" line="30"/>
@@ -2357,27 +2357,27 @@ Elija otro archivo en el que guardar el lote.</translation>
     <message>
         <location filename="../tools/cli/CmdAnalyze.cpp" line="47"/>
         <source>flow models, flow index, thixotropic index and temperature dependence of a batch</source>
-        <translation type="unfinished"></translation>
+        <translation>modelos de flujo, índice de flujo, índice tixotrópico y dependencia de la temperatura de un lote</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRenderPage.cpp" line="31"/>
         <source>render-page: --dpi takes a whole number from 1 to 2400</source>
-        <translation type="unfinished"></translation>
+        <translation>render-page: --dpi admite un número entero de 1 a 2400</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRenderPage.cpp" line="40"/>
         <source>usage: bramblex-cli render-page TEMPLATE.epr INDEX OUT.png [--batch BATCH.epb] [--dpi N]</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: bramblex-cli render-page PLANTILLA.epr ÍNDICE SALIDA.png [--batch LOTE.epb] [--dpi N]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRenderPage.cpp" line="49"/>
         <source>render-page: the report has %1 pages; INDEX counts from 0</source>
-        <translation type="unfinished"></translation>
+        <translation>render-page: el informe tiene %1 páginas; ÍNDICE cuenta desde 0</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRenderPage.cpp" line="63"/>
         <source>render-page: a page of %1 x %2 pixels cannot be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>render-page: no se puede dibujar una página de %1 x %2 píxeles</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRenderPage.cpp" line="84"/>
@@ -2387,17 +2387,17 @@ Elija otro archivo en el que guardar el lote.</translation>
     <message>
         <location filename="../tools/cli/CmdRenderPage.cpp" line="91"/>
         <source>draw page INDEX (from 0) of a report template into a PNG, inner pages bound to the batch</source>
-        <translation type="unfinished"></translation>
+        <translation>dibuja la página ÍNDICE (desde 0) de una plantilla de informe en un PNG, con las páginas interiores ligadas al lote</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdReport.cpp" line="61"/>
         <source>report: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>report: %1</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdReport.cpp" line="62"/>
         <source>usage: bramblex-cli report %1</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: bramblex-cli report %1</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdReport.cpp" line="173"/>
@@ -2412,111 +2412,111 @@ Elija otro archivo en el que guardar el lote.</translation>
     <message>
         <location filename="../tools/cli/CmdReport.cpp" line="262"/>
         <source>composes report templates with batches as the report preview does and writes PDF, JPEG, a print job, thumbnails, an SVG page, the page count or a mail</source>
-        <translation type="unfinished"></translation>
+        <translation>compone plantillas de informe con lotes como la vista previa del informe y escribe PDF, JPEG, un trabajo de impresión, miniaturas, una página SVG, el número de páginas o un correo</translation>
     </message>
     <message>
         <location filename="../tools/cli/CliCommand.cpp" line="21"/>
         <source>warning: </source>
-        <translation type="unfinished"></translation>
+        <translation>advertencia: </translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="31"/>
         <source>usage: bramblex-cli audit show BATCH [--json]</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: bramblex-cli audit show LOTE [--json]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="36"/>
         <location filename="../tools/cli/CmdAudit.cpp" line="166"/>
         <source>%1: no such batch</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no existe ese lote</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="82"/>
         <source>usage: bramblex-cli audit verify PATH...</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: bramblex-cli audit verify RUTA...</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="88"/>
         <location filename="../tools/cli/CmdQc.cpp" line="149"/>
         <source>%1: no such file or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no existe ese archivo ni esa carpeta</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="99"/>
         <location filename="../tools/cli/CmdQc.cpp" line="158"/>
         <location filename="../tools/cli/CmdQc.cpp" line="168"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="113"/>
         <source>usage: bramblex-cli audit show BATCH [--json] | audit verify PATH...</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: bramblex-cli audit show LOTE [--json] | audit verify RUTA...</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="160"/>
         <source>usage: bramblex-cli sign BATCH --meaning performed|reviewed|approved [--comment TEXT] [--password-stdin]</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: bramblex-cli sign LOTE --meaning performed|reviewed|approved [--comment TEXTO] [--password-stdin]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="185"/>
         <source>the audit trail of a batch; whether batches (folders searched through) are as last recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>el registro de auditoría de un lote; si los lotes (se recorren las carpetas) están como se registraron por última vez</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="191"/>
         <source>signs a batch electronically after checking the user&apos;s password</source>
-        <translation type="unfinished"></translation>
+        <translation>firma un lote electrónicamente tras comprobar la contraseña del usuario</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAutomation.cpp" line="41"/>
         <source>automation: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>automation: %1</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAutomation.cpp" line="42"/>
         <source>usage: bramblex-cli automation %1</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: bramblex-cli automation %1</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAutomation.cpp" line="80"/>
         <source>%1 failed (%2):</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 falló (%2):</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAutomation.cpp" line="127"/>
         <source>calls the automation service of a program the session bus starts, and prints the results</source>
-        <translation type="unfinished"></translation>
+        <translation>llama al servicio de automatización de un programa que inicia el bus de sesión e imprime los resultados</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdExport.cpp" line="24"/>
         <source>%1: --settings needs a file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: --settings necesita un archivo</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdExport.cpp" line="31"/>
         <source>usage: bramblex-cli %1 BATCH.epb OUT [--settings FILE]</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: bramblex-cli %1 LOTE.epb SALIDA [--settings ARCHIVO]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdExport.cpp" line="62"/>
         <source>writes a batch as the CSV export (display units from the settings file)</source>
-        <translation type="unfinished"></translation>
+        <translation>escribe un lote como la exportación CSV (unidades de visualización del archivo de configuración)</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdExport.cpp" line="66"/>
         <source>writes a batch as the Excel worksheet export (display units from the settings file)</source>
-        <translation type="unfinished"></translation>
+        <translation>escribe un lote como la exportación a hoja de Excel (unidades de visualización del archivo de configuración)</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdExport.cpp" line="71"/>
         <source>writes the whole batch as JSON (base units, readings with % full scale and over scale, its analysis)</source>
-        <translation type="unfinished"></translation>
+        <translation>escribe el lote completo como JSON (unidades base, lecturas con % del fondo de escala y fuera de escala, su análisis)</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="88"/>
         <source>Viscosity Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de viscosidad</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="104"/>
@@ -2527,44 +2527,50 @@ Model:<byte value="xd"/>
 Spindle:<byte value="xd"/>
 Identifier:<byte value="xd"/>
 Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lote:<byte value="xd"/>
+Empresa:<byte value="xd"/>
+Operador:<byte value="xd"/>
+Modelo:<byte value="xd"/>
+Husillo:<byte value="xd"/>
+Identificador:<byte value="xd"/>
+Nota:</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="146"/>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="227"/>
         <source>Page [PageNumber]</source>
-        <translation type="unfinished"></translation>
+        <translation>Página [PageNumber]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="155"/>
         <source>Name and signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre y firma</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="166"/>
         <source>The measurements in this report were taken and checked as recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las mediciones de este informe se realizaron y comprobaron tal como se registraron.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="168"/>
         <source>Tested by</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensayado por</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="169"/>
         <source>Approved by</source>
-        <translation type="unfinished"></translation>
+        <translation>Aprobado por</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="171"/>
         <source>Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Observaciones</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="189"/>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="287"/>
         <source>Flow Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis de flujo</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="193"/>
@@ -2573,7 +2579,11 @@ Company:<byte value="xd"/>
 Operator:<byte value="xd"/>
 Model:<byte value="xd"/>
 Spindle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lote:<byte value="xd"/>
+Empresa:<byte value="xd"/>
+Operador:<byte value="xd"/>
+Modelo:<byte value="xd"/>
+Husillo:</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="201"/>
@@ -2583,234 +2593,241 @@ R²:<byte value="xd"/>
 Flow index n (from speed):<byte value="xd"/>
 Thixotropic index:<byte value="xd"/>
 Activation energy (kJ/mol):</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor modelo de flujo:<byte value="xd"/>
+Parámetros:<byte value="xd"/>
+R²:<byte value="xd"/>
+Índice de flujo n (por velocidad):<byte value="xd"/>
+Índice tixotrópico:<byte value="xd"/>
+Energía de activación (kJ/mol):</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="251"/>
         <source>usage: bramblex-cli make-templates [--translation FILE.qm [--tree]] OUTDIR</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: bramblex-cli make-templates [--translation ARCHIVO.qm [--tree]] CARPETA_SALIDA</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="262"/>
         <source>It holds no translation.</source>
-        <translation type="unfinished"></translation>
+        <translation>No contiene ninguna traducción.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="278"/>
         <source>Standard Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe estándar</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="295"/>
         <source>write the shipped report templates into OUTDIR/Reports and OUTDIR/Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>escribe las plantillas de informe incluidas en CARPETA_SALIDA/Reports y CARPETA_SALIDA/Settings</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdPorts.cpp" line="11"/>
         <source>usage: bramblex-cli ports</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: bramblex-cli ports</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdPorts.cpp" line="18"/>
         <source>No serial ports found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún puerto serie.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdPorts.cpp" line="23"/>
         <source>lists the serial ports with the device each entry opens</source>
-        <translation type="unfinished"></translation>
+        <translation>enumera los puertos serie con el dispositivo que abre cada entrada</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="57"/>
         <source>bramblex-cli qc define: unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc define: opción desconocida %1</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="63"/>
         <source>bramblex-cli qc define: %1 needs %2 values</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc define: %1 necesita %2 valores</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="72"/>
         <source>bramblex-cli qc define: %1: not a speed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc define: %1: no es una velocidad: %2</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="79"/>
         <source>bramblex-cli qc define: %1: a limit is neither a number nor &quot;-&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc define: %1: un límite no es ni un número ni &quot;-&quot;</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="83"/>
         <source>bramblex-cli qc define: %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc define: %1: %2</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="90"/>
         <source>bramblex-cli qc define: a limit set needs at least one criterion</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc define: un conjunto de límites necesita al menos un criterio</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="103"/>
         <source>usage: bramblex-cli qc assign FOLDER NAME | qc assign FOLDER --none</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: bramblex-cli qc assign CARPETA NOMBRE | qc assign CARPETA --none</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="108"/>
         <source>bramblex-cli qc assign: not a folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc assign: no es una carpeta: %1</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="140"/>
         <source>usage: bramblex-cli qc check PATH... [--json]</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: bramblex-cli qc check RUTA... [--json]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="181"/>
         <source>bramblex-cli qc check: no batch found</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc check: no se encontró ningún lote</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="195"/>
         <source>usage: bramblex-cli qc define NAME CRITERIA... | qc assign FOLDER NAME|--none | qc check PATH... [--json]</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: bramblex-cli qc define NOMBRE CRITERIOS... | qc assign CARPETA NOMBRE|--none | qc check RUTA... [--json]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="205"/>
         <source>QC limit sets: define one (limits in mPas, °C, kJ/mol; &quot;-&quot; for an open limit), assign it to a folder, check batches (exit 0 all pass, 1 any fails, 2 otherwise)</source>
-        <translation type="unfinished"></translation>
+        <translation>conjuntos de límites de CC: defina uno (límites en mPas, °C, kJ/mol; &quot;-&quot; para un límite abierto), asígnelo a una carpeta, compruebe lotes (sale con 0 si todos son conformes, 1 si alguno no lo es, 2 en otro caso)</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRecover.cpp" line="16"/>
         <source>usage: bramblex-cli recover BATCH.epb</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: bramblex-cli recover LOTE.epb</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRecover.cpp" line="35"/>
         <source>takes the readings a run left in its journal (a crash, a killed program) into the batch</source>
-        <translation type="unfinished"></translation>
+        <translation>incorpora al lote las lecturas que una medición dejó en su diario (un fallo, un programa interrumpido)</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdResave.cpp" line="87"/>
         <source>usage: bramblex-cli resave IN OUT</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: bramblex-cli resave ENTRADA SALIDA</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdResave.cpp" line="92"/>
         <source>resave: &quot;%1&quot; is not a batch, settings or report file</source>
-        <translation type="unfinished"></translation>
+        <translation>resave: &quot;%1&quot; no es un archivo de lote, de configuración ni de informe</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdResave.cpp" line="96"/>
         <source>resave: %1 files are not supported yet</source>
-        <translation type="unfinished"></translation>
+        <translation>resave: los archivos %1 aún no se admiten</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdResave.cpp" line="115"/>
         <source>load a batch (.epb), report (.epr) or settings file through its document class and write it to OUT</source>
-        <translation type="unfinished"></translation>
+        <translation>carga un lote (.epb), un informe (.epr) o un archivo de configuración mediante su clase de documento y lo escribe en SALIDA</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRun.cpp" line="77"/>
         <source>usage: bramblex-cli run --port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] BATCH.epb</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: bramblex-cli run --port DISPOSITIVO|NÚMERO|simulated [--manual [--count N]] [--trace] LOTE.epb</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRun.cpp" line="98"/>
         <source>--count needs a whole number above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>--count necesita un número entero mayor que 0.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRun.cpp" line="117"/>
         <source>run: the damaged batch is left as it is; no run was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>run: el lote dañado se deja como está; no se inició ninguna medición.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRun.cpp" line="173"/>
         <source>The %1 reading(s) of this run are kept in %2; the program offers to recover them into the batch when it next starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las %1 lectura(s) de esta medición se conservan en %2; el programa ofrecerá recuperarlas en el lote la próxima vez que se inicie.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRun.cpp" line="187"/>
         <source>The run was stopped before it finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>La medición se detuvo antes de terminar.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRun.cpp" line="195"/>
         <source>run the batch&apos;s processes on the viscometer (or collect manual readings) and save the readings</source>
-        <translation type="unfinished"></translation>
+        <translation>ejecuta los procesos del lote en el viscosímetro (o recoge lecturas manuales) y guarda las lecturas</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdSeedDemo.cpp" line="121"/>
         <source>usage: bramblex-cli seed-demo   (the tree of BRAMBLEX_STORAGE_ROOT)</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: bramblex-cli seed-demo   (el árbol de BRAMBLEX_STORAGE_ROOT)</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdSeedDemo.cpp" line="220"/>
         <source>fills the storage tree (BRAMBLEX_STORAGE_ROOT) with demo folders and batches and chooses the simulated viscometer</source>
-        <translation type="unfinished"></translation>
+        <translation>llena el árbol de almacenamiento (BRAMBLEX_STORAGE_ROOT) con carpetas y lotes de demostración y elige el viscosímetro simulado</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdSimulate.cpp" line="77"/>
         <source>%1 needs a value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un valor.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdSimulate.cpp" line="107"/>
         <source>Unknown option %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción desconocida %1.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdSimulate.cpp" line="130"/>
         <source>Simulating %1; Ctrl+C stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulando %1; Ctrl+C lo detiene.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdSimulate.cpp" line="142"/>
         <source>The simulated instrument hung up.</source>
-        <translation type="unfinished"></translation>
+        <translation>El instrumento simulado colgó.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdSimulate.cpp" line="157"/>
         <source>runs a simulated viscometer on a pseudo-terminal and prints its device (faults: none, silence, half-reply, garbage, wrong-model, hangup; fluids: a shear-thinning paint, a Newtonian gear oil, both thinner when warm, a paste with a yield stress)</source>
-        <translation type="unfinished"></translation>
+        <translation>ejecuta un viscosímetro simulado en un pseudoterminal e imprime su dispositivo (fallos: none, silence, half-reply, garbage, wrong-model, hangup; fluidos: una pintura pseudoplástica, un aceite de engranajes newtoniano, ambos más fluidos en caliente, una pasta con esfuerzo umbral)</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdStorage.cpp" line="34"/>
         <source>usage: bramblex-cli ls FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: bramblex-cli ls CARPETA</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdStorage.cpp" line="39"/>
         <source>bramblex-cli ls: not a folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli ls: no es una carpeta: %1</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdStorage.cpp" line="67"/>
         <source>usage: bramblex-cli storage</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: bramblex-cli storage</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdStorage.cpp" line="86"/>
         <source>list a folder as the folder list does, through and updating its cache.epc</source>
-        <translation type="unfinished"></translation>
+        <translation>enumera una carpeta como la lista de carpetas, a través de su cache.epc y actualizándolo</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdStorage.cpp" line="91"/>
         <source>prepare the storage tree as the program does at start, then print its root, four folders and template tree</source>
-        <translation type="unfinished"></translation>
+        <translation>prepara el árbol de almacenamiento como lo hace el programa al iniciarse y luego imprime su raíz, cuatro carpetas y el árbol de plantillas</translation>
     </message>
     <message>
         <location filename="../tools/cli/Main.cpp" line="17"/>
         <source>usage: bramblex-cli COMMAND [ARGS]
 
 commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: bramblex-cli ORDEN [ARGUMENTOS]
+
+órdenes:</translation>
     </message>
     <message>
         <location filename="../tools/cli/Main.cpp" line="54"/>
         <source>bramblex-cli: unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli: orden desconocida &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -3601,17 +3618,17 @@ commands:</source>
         <location filename="../ui/FormPreferences.cpp" line="147"/>
         <location filename="../ui/FormPreferences.cpp" line="149"/>
         <source>Interface language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de la interfaz</translation>
     </message>
     <message>
         <location filename="../ui/FormPreferences.cpp" line="148"/>
         <source>The language of windows and messages. It takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma de las ventanas y los mensajes. Surte efecto en el próximo inicio.</translation>
     </message>
     <message>
         <location filename="../ui/FormPreferences.cpp" line="150"/>
         <source>Desktop language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del escritorio</translation>
     </message>
     <message>
         <location filename="../ui/FormPreferences.cpp" line="163"/>
@@ -3666,7 +3683,7 @@ commands:</source>
     <message>
         <location filename="../ui/FormPreferences.cpp" line="331"/>
         <source>The interface language changes at the next start of Bramblex.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma de la interfaz cambiará en el próximo inicio de Bramblex.</translation>
     </message>
 </context>
 <context>

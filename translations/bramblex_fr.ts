@@ -1695,14 +1695,20 @@ ou désactivez la règle avec
 If the files in the existing folder have the same name as the files in the<byte value="xd"/>
 folder you are moving or copying, they will be replaced.  Do you still<byte value="xd"/>
 want to move or copy the folder?</source>
-        <translation>Le dossier contient déjà un dossier nommé «&#xa0;%1&#xa0;»</translation>
+        <translation>Le dossier contient déjà un dossier nommé « %1 »<byte value="xd"/>
+<byte value="xd"/>
+Si des fichiers du dossier existant portent le même nom que des fichiers du<byte value="xd"/>
+dossier que vous déplacez ou copiez, ils seront remplacés. Voulez-vous tout de même<byte value="xd"/>
+déplacer ou copier le dossier ?</translation>
     </message>
     <message>
         <location filename="../storage/FileOperations.cpp" line="94"/>
         <source>The folder already contains a file named &apos;%1&apos;<byte value="xd"/>
 <byte value="xd"/>
 Would you like to replace the existing file?</source>
-        <translation>Le dossier contient déjà un fichier nommé «&#xa0;%1&#xa0;»</translation>
+        <translation>Le dossier contient déjà un fichier nommé « %1 »<byte value="xd"/>
+<byte value="xd"/>
+Voulez-vous remplacer le fichier existant ?</translation>
     </message>
     <message>
         <location filename="../storage/FileOperations.cpp" line="116"/>
@@ -2228,7 +2234,9 @@ Would you like to replace the existing file?</source>
         <source>this application may cause those client application(s) to fail.<byte value="xd"/>
 <byte value="xd"/>
 Are you sure you want to close this application?</source>
-        <translation>cette application peut donc faire échouer ces applications clientes.</translation>
+        <translation>cette application peut donc faire échouer ces applications clientes.<byte value="xd"/>
+<byte value="xd"/>
+Voulez-vous vraiment fermer cette application ?</translation>
     </message>
     <message>
         <location filename="../ui/FormMain.cpp" line="1174"/>
@@ -2339,7 +2347,7 @@ Choisissez un autre fichier pour enregistrer le lot.</translation>
     <message>
         <location filename="../tools/cli/CmdAnalyze.cpp" line="21"/>
         <source>usage: bramblex-cli analyze BATCH.epb [--include-low-torque] [--json]</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: bramblex-cli analyze BATCH.epb [--include-low-torque] [--json]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAnalyze.cpp" line="30"/>
@@ -2349,27 +2357,27 @@ Choisissez un autre fichier pour enregistrer le lot.</translation>
     <message>
         <location filename="../tools/cli/CmdAnalyze.cpp" line="47"/>
         <source>flow models, flow index, thixotropic index and temperature dependence of a batch</source>
-        <translation type="unfinished"></translation>
+        <translation>modèles d&apos;écoulement, indice d&apos;écoulement, indice de thixotropie et dépendance à la température d&apos;un lot</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRenderPage.cpp" line="31"/>
         <source>render-page: --dpi takes a whole number from 1 to 2400</source>
-        <translation type="unfinished"></translation>
+        <translation>render-page&#xa0;: --dpi attend un nombre entier de 1 à 2400</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRenderPage.cpp" line="40"/>
         <source>usage: bramblex-cli render-page TEMPLATE.epr INDEX OUT.png [--batch BATCH.epb] [--dpi N]</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: bramblex-cli render-page TEMPLATE.epr INDEX OUT.png [--batch BATCH.epb] [--dpi N]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRenderPage.cpp" line="49"/>
         <source>render-page: the report has %1 pages; INDEX counts from 0</source>
-        <translation type="unfinished"></translation>
+        <translation>render-page&#xa0;: le rapport compte %1 pages&#xa0;; INDEX commence à 0</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRenderPage.cpp" line="63"/>
         <source>render-page: a page of %1 x %2 pixels cannot be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>render-page&#xa0;: une page de %1 x %2 pixels ne peut pas être dessinée</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRenderPage.cpp" line="84"/>
@@ -2379,17 +2387,17 @@ Choisissez un autre fichier pour enregistrer le lot.</translation>
     <message>
         <location filename="../tools/cli/CmdRenderPage.cpp" line="91"/>
         <source>draw page INDEX (from 0) of a report template into a PNG, inner pages bound to the batch</source>
-        <translation type="unfinished"></translation>
+        <translation>dessine la page INDEX (à partir de 0) d&apos;un modèle de rapport dans un PNG, pages intérieures liées au lot</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdReport.cpp" line="61"/>
         <source>report: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>report&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdReport.cpp" line="62"/>
         <source>usage: bramblex-cli report %1</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: bramblex-cli report %1</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdReport.cpp" line="173"/>
@@ -2404,111 +2412,111 @@ Choisissez un autre fichier pour enregistrer le lot.</translation>
     <message>
         <location filename="../tools/cli/CmdReport.cpp" line="262"/>
         <source>composes report templates with batches as the report preview does and writes PDF, JPEG, a print job, thumbnails, an SVG page, the page count or a mail</source>
-        <translation type="unfinished"></translation>
+        <translation>compose des modèles de rapport avec des lots comme l&apos;aperçu des rapports et écrit un PDF, un JPEG, une tâche d&apos;impression, des vignettes, une page SVG, le nombre de pages ou un courriel</translation>
     </message>
     <message>
         <location filename="../tools/cli/CliCommand.cpp" line="21"/>
         <source>warning: </source>
-        <translation type="unfinished"></translation>
+        <translation>avertissement&#xa0;: </translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="31"/>
         <source>usage: bramblex-cli audit show BATCH [--json]</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: bramblex-cli audit show BATCH [--json]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="36"/>
         <location filename="../tools/cli/CmdAudit.cpp" line="166"/>
         <source>%1: no such batch</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: lot introuvable</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="82"/>
         <source>usage: bramblex-cli audit verify PATH...</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: bramblex-cli audit verify PATH...</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="88"/>
         <location filename="../tools/cli/CmdQc.cpp" line="149"/>
         <source>%1: no such file or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: fichier ou dossier introuvable</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="99"/>
         <location filename="../tools/cli/CmdQc.cpp" line="158"/>
         <location filename="../tools/cli/CmdQc.cpp" line="168"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="113"/>
         <source>usage: bramblex-cli audit show BATCH [--json] | audit verify PATH...</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: bramblex-cli audit show BATCH [--json] | audit verify PATH...</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="160"/>
         <source>usage: bramblex-cli sign BATCH --meaning performed|reviewed|approved [--comment TEXT] [--password-stdin]</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: bramblex-cli sign BATCH --meaning performed|reviewed|approved [--comment TEXT] [--password-stdin]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="185"/>
         <source>the audit trail of a batch; whether batches (folders searched through) are as last recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>la piste d&apos;audit d&apos;un lot&#xa0;; si des lots (dossiers parcourus) sont tels qu&apos;enregistrés la dernière fois</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAudit.cpp" line="191"/>
         <source>signs a batch electronically after checking the user&apos;s password</source>
-        <translation type="unfinished"></translation>
+        <translation>signe un lot électroniquement après vérification du mot de passe de l&apos;utilisateur</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAutomation.cpp" line="41"/>
         <source>automation: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>automation&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAutomation.cpp" line="42"/>
         <source>usage: bramblex-cli automation %1</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: bramblex-cli automation %1</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAutomation.cpp" line="80"/>
         <source>%1 failed (%2):</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a échoué (%2)&#xa0;:</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdAutomation.cpp" line="127"/>
         <source>calls the automation service of a program the session bus starts, and prints the results</source>
-        <translation type="unfinished"></translation>
+        <translation>appelle le service d&apos;automatisation d&apos;un programme démarré par le bus de session, et affiche les résultats</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdExport.cpp" line="24"/>
         <source>%1: --settings needs a file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: --settings attend un fichier</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdExport.cpp" line="31"/>
         <source>usage: bramblex-cli %1 BATCH.epb OUT [--settings FILE]</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: bramblex-cli %1 BATCH.epb OUT [--settings FILE]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdExport.cpp" line="62"/>
         <source>writes a batch as the CSV export (display units from the settings file)</source>
-        <translation type="unfinished"></translation>
+        <translation>écrit un lot comme l&apos;export CSV (unités d&apos;affichage du fichier de paramètres)</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdExport.cpp" line="66"/>
         <source>writes a batch as the Excel worksheet export (display units from the settings file)</source>
-        <translation type="unfinished"></translation>
+        <translation>écrit un lot comme l&apos;export en feuille Excel (unités d&apos;affichage du fichier de paramètres)</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdExport.cpp" line="71"/>
         <source>writes the whole batch as JSON (base units, readings with % full scale and over scale, its analysis)</source>
-        <translation type="unfinished"></translation>
+        <translation>écrit le lot entier en JSON (unités de base, lectures avec % pleine échelle et hors échelle, son analyse)</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="88"/>
         <source>Viscosity Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport de viscosité</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="104"/>
@@ -2519,44 +2527,50 @@ Model:<byte value="xd"/>
 Spindle:<byte value="xd"/>
 Identifier:<byte value="xd"/>
 Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lot&#xa0;:<byte value="xd"/>
+Société&#xa0;:<byte value="xd"/>
+Opérateur&#xa0;:<byte value="xd"/>
+Modèle&#xa0;:<byte value="xd"/>
+Mobile&#xa0;:<byte value="xd"/>
+Identifiant&#xa0;:<byte value="xd"/>
+Remarque&#xa0;:</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="146"/>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="227"/>
         <source>Page [PageNumber]</source>
-        <translation type="unfinished"></translation>
+        <translation>Page [PageNumber]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="155"/>
         <source>Name and signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom et signature</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="166"/>
         <source>The measurements in this report were taken and checked as recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mesures de ce rapport ont été réalisées et vérifiées telles qu&apos;enregistrées.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="168"/>
         <source>Tested by</source>
-        <translation type="unfinished"></translation>
+        <translation>Réalisé par</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="169"/>
         <source>Approved by</source>
-        <translation type="unfinished"></translation>
+        <translation>Approuvé par</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="171"/>
         <source>Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Observations</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="189"/>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="287"/>
         <source>Flow Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse d&apos;écoulement</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="193"/>
@@ -2565,7 +2579,11 @@ Company:<byte value="xd"/>
 Operator:<byte value="xd"/>
 Model:<byte value="xd"/>
 Spindle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lot&#xa0;:<byte value="xd"/>
+Société&#xa0;:<byte value="xd"/>
+Opérateur&#xa0;:<byte value="xd"/>
+Modèle&#xa0;:<byte value="xd"/>
+Mobile&#xa0;:</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="201"/>
@@ -2575,234 +2593,241 @@ R²:<byte value="xd"/>
 Flow index n (from speed):<byte value="xd"/>
 Thixotropic index:<byte value="xd"/>
 Activation energy (kJ/mol):</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur modèle d&apos;écoulement&#xa0;:<byte value="xd"/>
+Paramètres&#xa0;:<byte value="xd"/>
+R²&#xa0;:<byte value="xd"/>
+Indice n (d&apos;après la vitesse)&#xa0;:<byte value="xd"/>
+Indice de thixotropie&#xa0;:<byte value="xd"/>
+Énergie d&apos;activation (kJ/mol)&#xa0;:</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="251"/>
         <source>usage: bramblex-cli make-templates [--translation FILE.qm [--tree]] OUTDIR</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: bramblex-cli make-templates [--translation FILE.qm [--tree]] OUTDIR</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="262"/>
         <source>It holds no translation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ne contient aucune traduction.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="278"/>
         <source>Standard Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport standard</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdMakeTemplates.cpp" line="295"/>
         <source>write the shipped report templates into OUTDIR/Reports and OUTDIR/Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>écrit les modèles de rapport fournis dans OUTDIR/Reports et OUTDIR/Settings</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdPorts.cpp" line="11"/>
         <source>usage: bramblex-cli ports</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: bramblex-cli ports</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdPorts.cpp" line="18"/>
         <source>No serial ports found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun port série trouvé.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdPorts.cpp" line="23"/>
         <source>lists the serial ports with the device each entry opens</source>
-        <translation type="unfinished"></translation>
+        <translation>liste les ports série avec le périphérique qu&apos;ouvre chaque entrée</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="57"/>
         <source>bramblex-cli qc define: unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc define&#xa0;: option inconnue %1</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="63"/>
         <source>bramblex-cli qc define: %1 needs %2 values</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc define&#xa0;: %1 attend %2 valeurs</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="72"/>
         <source>bramblex-cli qc define: %1: not a speed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc define&#xa0;: %1&#xa0;: %2 n&apos;est pas une vitesse</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="79"/>
         <source>bramblex-cli qc define: %1: a limit is neither a number nor &quot;-&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc define&#xa0;: %1&#xa0;: une limite n&apos;est ni un nombre ni «&#xa0;-&#xa0;»</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="83"/>
         <source>bramblex-cli qc define: %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc define&#xa0;: %1&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="90"/>
         <source>bramblex-cli qc define: a limit set needs at least one criterion</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc define&#xa0;: un jeu de limites nécessite au moins un critère</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="103"/>
         <source>usage: bramblex-cli qc assign FOLDER NAME | qc assign FOLDER --none</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: bramblex-cli qc assign FOLDER NAME | qc assign FOLDER --none</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="108"/>
         <source>bramblex-cli qc assign: not a folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc assign&#xa0;: %1 n&apos;est pas un dossier</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="140"/>
         <source>usage: bramblex-cli qc check PATH... [--json]</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: bramblex-cli qc check PATH... [--json]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="181"/>
         <source>bramblex-cli qc check: no batch found</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli qc check&#xa0;: aucun lot trouvé</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="195"/>
         <source>usage: bramblex-cli qc define NAME CRITERIA... | qc assign FOLDER NAME|--none | qc check PATH... [--json]</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: bramblex-cli qc define NAME CRITERIA... | qc assign FOLDER NAME|--none | qc check PATH... [--json]</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdQc.cpp" line="205"/>
         <source>QC limit sets: define one (limits in mPas, °C, kJ/mol; &quot;-&quot; for an open limit), assign it to a folder, check batches (exit 0 all pass, 1 any fails, 2 otherwise)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeux de limites CQ&#xa0;: en définir un (limites en mPas, °C, kJ/mol&#xa0;; «&#xa0;-&#xa0;» pour une limite ouverte), l&apos;affecter à un dossier, contrôler des lots (code de sortie 0 si tous sont conformes, 1 si l&apos;un n&apos;est pas conforme, 2 sinon)</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRecover.cpp" line="16"/>
         <source>usage: bramblex-cli recover BATCH.epb</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: bramblex-cli recover BATCH.epb</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRecover.cpp" line="35"/>
         <source>takes the readings a run left in its journal (a crash, a killed program) into the batch</source>
-        <translation type="unfinished"></translation>
+        <translation>reprend dans le lot les lectures qu&apos;un essai a laissées dans son journal (plantage, programme tué)</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdResave.cpp" line="87"/>
         <source>usage: bramblex-cli resave IN OUT</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: bramblex-cli resave IN OUT</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdResave.cpp" line="92"/>
         <source>resave: &quot;%1&quot; is not a batch, settings or report file</source>
-        <translation type="unfinished"></translation>
+        <translation>resave&#xa0;: «&#xa0;%1&#xa0;» n&apos;est pas un fichier de lot, de paramètres ou de rapport</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdResave.cpp" line="96"/>
         <source>resave: %1 files are not supported yet</source>
-        <translation type="unfinished"></translation>
+        <translation>resave&#xa0;: les fichiers %1 ne sont pas encore pris en charge</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdResave.cpp" line="115"/>
         <source>load a batch (.epb), report (.epr) or settings file through its document class and write it to OUT</source>
-        <translation type="unfinished"></translation>
+        <translation>charge un lot (.epb), un rapport (.epr) ou un fichier de paramètres via sa classe de document et l&apos;écrit dans OUT</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRun.cpp" line="77"/>
         <source>usage: bramblex-cli run --port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] BATCH.epb</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: bramblex-cli run --port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] BATCH.epb</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRun.cpp" line="98"/>
         <source>--count needs a whole number above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>--count attend un nombre entier supérieur à 0.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRun.cpp" line="117"/>
         <source>run: the damaged batch is left as it is; no run was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>run&#xa0;: le lot endommagé est laissé tel quel&#xa0;; aucun essai n&apos;a été lancé.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRun.cpp" line="173"/>
         <source>The %1 reading(s) of this run are kept in %2; the program offers to recover them into the batch when it next starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les %1 lecture(s) de cet essai sont conservées dans %2&#xa0;; le programme proposera de les récupérer dans le lot à son prochain démarrage.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRun.cpp" line="187"/>
         <source>The run was stopped before it finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;essai a été arrêté avant la fin.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdRun.cpp" line="195"/>
         <source>run the batch&apos;s processes on the viscometer (or collect manual readings) and save the readings</source>
-        <translation type="unfinished"></translation>
+        <translation>exécute les processus du lot sur le viscosimètre (ou recueille des lectures manuelles) et enregistre les lectures</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdSeedDemo.cpp" line="121"/>
         <source>usage: bramblex-cli seed-demo   (the tree of BRAMBLEX_STORAGE_ROOT)</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: bramblex-cli seed-demo   (l&apos;arborescence de BRAMBLEX_STORAGE_ROOT)</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdSeedDemo.cpp" line="220"/>
         <source>fills the storage tree (BRAMBLEX_STORAGE_ROOT) with demo folders and batches and chooses the simulated viscometer</source>
-        <translation type="unfinished"></translation>
+        <translation>remplit l&apos;arborescence de stockage (BRAMBLEX_STORAGE_ROOT) de dossiers et de lots de démonstration et choisit le viscosimètre simulé</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdSimulate.cpp" line="77"/>
         <source>%1 needs a value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend une valeur.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdSimulate.cpp" line="107"/>
         <source>Unknown option %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Option inconnue %1.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdSimulate.cpp" line="130"/>
         <source>Simulating %1; Ctrl+C stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation de %1&#xa0;; Ctrl+C pour arrêter.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdSimulate.cpp" line="142"/>
         <source>The simulated instrument hung up.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;instrument simulé a coupé la liaison.</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdSimulate.cpp" line="157"/>
         <source>runs a simulated viscometer on a pseudo-terminal and prints its device (faults: none, silence, half-reply, garbage, wrong-model, hangup; fluids: a shear-thinning paint, a Newtonian gear oil, both thinner when warm, a paste with a yield stress)</source>
-        <translation type="unfinished"></translation>
+        <translation>exécute un viscosimètre simulé sur un pseudo-terminal et affiche son périphérique (défauts&#xa0;: none, silence, half-reply, garbage, wrong-model, hangup&#xa0;; fluides&#xa0;: une peinture rhéofluidifiante, une huile pour engrenages newtonienne, toutes deux plus fluides à chaud, une pâte à seuil d&apos;écoulement)</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdStorage.cpp" line="34"/>
         <source>usage: bramblex-cli ls FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: bramblex-cli ls FOLDER</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdStorage.cpp" line="39"/>
         <source>bramblex-cli ls: not a folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli ls&#xa0;: %1 n&apos;est pas un dossier</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdStorage.cpp" line="67"/>
         <source>usage: bramblex-cli storage</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: bramblex-cli storage</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdStorage.cpp" line="86"/>
         <source>list a folder as the folder list does, through and updating its cache.epc</source>
-        <translation type="unfinished"></translation>
+        <translation>liste un dossier comme le fait la liste des dossiers, en lisant son cache.epc et en le mettant à jour</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdStorage.cpp" line="91"/>
         <source>prepare the storage tree as the program does at start, then print its root, four folders and template tree</source>
-        <translation type="unfinished"></translation>
+        <translation>prépare l&apos;arborescence de stockage comme le programme au démarrage, puis affiche sa racine, ses quatre dossiers et l&apos;arborescence des modèles</translation>
     </message>
     <message>
         <location filename="../tools/cli/Main.cpp" line="17"/>
         <source>usage: bramblex-cli COMMAND [ARGS]
 
 commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;: bramblex-cli COMMAND [ARGS]
+
+commandes&#xa0;:</translation>
     </message>
     <message>
         <location filename="../tools/cli/Main.cpp" line="54"/>
         <source>bramblex-cli: unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>bramblex-cli&#xa0;: commande inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -3593,17 +3618,17 @@ commands:</source>
         <location filename="../ui/FormPreferences.cpp" line="147"/>
         <location filename="../ui/FormPreferences.cpp" line="149"/>
         <source>Interface language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue de l&apos;interface</translation>
     </message>
     <message>
         <location filename="../ui/FormPreferences.cpp" line="148"/>
         <source>The language of windows and messages. It takes effect at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue des fenêtres et des messages. Elle prend effet au prochain démarrage.</translation>
     </message>
     <message>
         <location filename="../ui/FormPreferences.cpp" line="150"/>
         <source>Desktop language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du bureau</translation>
     </message>
     <message>
         <location filename="../ui/FormPreferences.cpp" line="163"/>
@@ -3658,7 +3683,7 @@ commands:</source>
     <message>
         <location filename="../ui/FormPreferences.cpp" line="331"/>
         <source>The interface language changes at the next start of Bramblex.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue de l&apos;interface changera au prochain démarrage de Bramblex.</translation>
     </message>
 </context>
 <context>
@@ -3805,7 +3830,9 @@ commands:</source>
         <source>The wizard is complete.<byte value="xd"/>
 <byte value="xd"/>
 Click Finish to return.</source>
-        <translation>L&apos;assistant est terminé.</translation>
+        <translation>L&apos;assistant est terminé.<byte value="xd"/>
+<byte value="xd"/>
+Cliquez sur Terminer pour revenir.</translation>
     </message>
     <message>
         <location filename="../ui/FormProcessWizard.cpp" line="159"/>
