@@ -316,6 +316,12 @@ TEST_F(AnalysisViewTest, DuringARunABurstOfReadingsEndsOnTheAnalysisOfTheLastAnd
             EXPECT_EQ(view->Analysis().FlowModels[m].Parameters[p].Value,
                       whole.FlowModels[m].Parameters[p].Value);
     View->SetRunActive(false);
+    // The long run's flow curve, its points thinned for drawing.
+    const QString shots = qEnvironmentVariable("BRAMBLEX_SHOTS");
+    if (!shots.isEmpty()) {
+        QTest::qWait(200);
+        View->grab().save(shots + "/analysis-tab-long-run.png");
+    }
 }
 
 // The thread of the tab ends with it, also halfway through an analysis: nothing of it
