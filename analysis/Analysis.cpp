@@ -40,6 +40,53 @@ bool Positive(double value) {
     return std::isfinite(value) && value > 0.0;
 }
 
+// What the use of a reading depends on besides its viscosity: the full scale and the
+// speed of its speed code.
+struct TSpeedFigures {
+    double FullScale = 0.0;
+    double RPM = 0.0;
+};
+
+TSpeedFigures SpeedFiguresOf(int model, int spindle, int rpmCode) {
+    const bool known = model >= 0 && model < ModelTypeCount && spindle >= 0 && spindle < SpindleTypeCount;
+    return {known ? FullScale(model, spindle, rpmCode) : 0.0, RPMCodeToValue(rpmCode)};
+}
+
+TReadingUse Classify(const TMeasurementItem& reading, const TSpeedFigures& speed,
+                     const TAnalysisOptions& options) {
+    const double viscosity = reading.Viscosity;
+    if (viscosity >= OverRangeViscosity || speed.FullScale < viscosity)
+        return TReadingUse::OverScale;
+    // No viscosity, or a stopped spindle, says nothing about the fluid either.
+    if (!Positive(viscosity) || !(speed.RPM > 0.0) ||
+        (!options.IncludeLowTorque && viscosity / speed.FullScale * 100.0 < LowTorquePercent))
+        return TReadingUse::LowTorque;
+    return TReadingUse::Used;
+}
+
+// The speed figures of a batch's model and spindle, looked up once per speed code: a
+// long run has a few codes over many readings.
+class TSpeedFiguresCache {
+public:
+    TSpeedFiguresCache(int model, int spindle) : m_model(model), m_spindle(spindle) {}
+    const TSpeedFigures& operator()(int rpmCode) {
+        if (rpmCode < 0 || rpmCode >= RPMTableCount) {
+            m_other = SpeedFiguresOf(m_model, m_spindle, rpmCode);
+            return m_other;
+        }
+        auto& figures = m_codes[static_cast<size_t>(rpmCode)];
+        if (!figures)
+            figures = SpeedFiguresOf(m_model, m_spindle, rpmCode);
+        return *figures;
+    }
+
+private:
+    int m_model;
+    int m_spindle;
+    std::array<std::optional<TSpeedFigures>, RPMTableCount> m_codes;
+    TSpeedFigures m_other;
+};
+
 // ---------------------------------------------------------------------------
 // Fit quality
 
@@ -107,21 +154,25 @@ TLineFit FitLine(const std::vector<double>& x, const std::vector<double>& y) {
 // 100 000 readings costs a few dozen rows per step instead of 100 000.
 
 struct TRateGroups {
+    std::vector<double> Rate;
     std::vector<double> LogRate;
     std::vector<double> MeanStress;
     std::vector<double> Weight; // √(readings at the rate)
     double WithinSumOfSquares = 0.0;
     size_t Points = 0;
+    std::vector<size_t> Of; // the group of each point
 };
 
 TRateGroups GroupByRate(const TShearPoints& points) {
     TRateGroups groups;
     std::unordered_map<double, size_t> index;
-    std::vector<size_t> group(points.Size());
+    std::vector<size_t>& group = groups.Of;
+    group.resize(points.Size());
     std::vector<double> count;
     for (size_t i = 0; i < points.Size(); ++i) {
         const auto [at, added] = index.try_emplace(points.Rate[i], count.size());
         if (added) {
+            groups.Rate.push_back(points.Rate[i]);
             groups.LogRate.push_back(std::log(points.Rate[i]));
             groups.MeanStress.push_back(0.0);
             count.push_back(0.0);
@@ -296,16 +347,27 @@ TFitParameter Parameter(const char* key, const char* symbol, TAnalysisUnit unit,
     return parameter;
 }
 
-void Finish(TFlowModelFit& fit, const TShearPoints& points) {
+// The sum of squares of τ over every point. The model's stress is computed once per
+// shear rate (a long run repeats a few), the very value it has at each point of it.
+double ResidualSumOfSquares(const TFlowModelFit& fit, const TShearPoints& points, const TRateGroups& groups) {
+    std::vector<double> model(groups.Rate.size());
+    for (size_t g = 0; g < model.size(); ++g)
+        model[g] = fit.ShearStressAt(groups.Rate[g]);
+    double sum = 0.0;
+    for (size_t i = 0; i < points.Size(); ++i) {
+        const double r = points.Stress[i] - model[groups.Of[i]];
+        sum += r * r;
+    }
+    return sum;
+}
+
+// totalSumOfSquares: of the points' τ.
+void Finish(TFlowModelFit& fit, const TShearPoints& points, const TRateGroups& groups,
+            double totalSumOfSquares) {
     fit.Points = static_cast<int>(points.Size());
     if (fit.Model != TFlowModel::Casson) {
-        double sum = 0.0;
-        for (size_t i = 0; i < points.Size(); ++i) {
-            const double r = points.Stress[i] - fit.ShearStressAt(points.Rate[i]);
-            sum += r * r;
-        }
-        fit.ResidualSumOfSquares = sum;
-        fit.R2 = RSquared(sum, TotalSumOfSquares(points.Stress));
+        fit.ResidualSumOfSquares = ResidualSumOfSquares(fit, points, groups);
+        fit.R2 = RSquared(fit.ResidualSumOfSquares, totalSumOfSquares);
     }
     fit.AICc = CorrectedAkaike(fit.ResidualSumOfSquares, fit.Points, static_cast<int>(fit.Parameters.size()));
 }
@@ -318,10 +380,11 @@ void FitFlowModels(const TShearPoints& points, int spindle, TBatchAnalysis& anal
         return;
     }
     const TRateGroups groups = GroupByRate(points);
+    const double total = TotalSumOfSquares(points.Stress);
     const int rates = static_cast<int>(groups.LogRate.size());
     std::vector<double> logRate(points.Size()), logStress(points.Size());
     for (size_t i = 0; i < points.Size(); ++i) {
-        logRate[i] = std::log(points.Rate[i]);
+        logRate[i] = groups.LogRate[groups.Of[i]];
         logStress[i] = std::log(points.Stress[i]);
     }
     auto fittable = [&](TFlowModel model) {
@@ -355,7 +418,7 @@ void FitFlowModels(const TShearPoints& points, int spindle, TBatchAnalysis& anal
         TFlowModelFit fit;
         fit.Model = TFlowModel::Newtonian;
         fit.Parameters = {Parameter("viscosity", "η", TAnalysisUnit::StressSeconds, eta, std::sqrt(cov))};
-        Finish(fit, points);
+        Finish(fit, points, groups, total);
         analysis.FlowModels.push_back(std::move(fit));
     }
 
@@ -380,7 +443,7 @@ void FitFlowModels(const TShearPoints& points, int spindle, TBatchAnalysis& anal
             fit.Parameters = {
                 Parameter("K", "K", TAnalysisUnit::StressSecondsN, powerLaw->Values[0], powerLaw->Errors[0]),
                 Parameter("n", "n", TAnalysisUnit::None, powerLaw->Values[1], powerLaw->Errors[1])};
-            Finish(fit, points);
+            Finish(fit, points, groups, total);
             analysis.FlowModels.push_back(std::move(fit));
         } else {
             unconverged(TFlowModel::PowerLaw);
@@ -394,7 +457,7 @@ void FitFlowModels(const TShearPoints& points, int spindle, TBatchAnalysis& anal
                                     bingham->InterceptError),
                           Parameter("plastic_viscosity", "η_p", TAnalysisUnit::StressSeconds, bingham->Slope,
                                     bingham->SlopeError)};
-        Finish(fit, points);
+        Finish(fit, points, groups, total);
         analysis.FlowModels.push_back(std::move(fit));
     }
 
@@ -416,13 +479,8 @@ void FitFlowModels(const TShearPoints& points, int spindle, TBatchAnalysis& anal
                           Parameter("casson_viscosity", "η_c", TAnalysisUnit::StressSeconds,
                                     line.Slope * line.Slope, 2.0 * std::abs(line.Slope) * line.SlopeError)};
         fit.R2 = line.R2;
-        double sum = 0.0;
-        for (size_t i = 0; i < points.Size(); ++i) {
-            const double r = points.Stress[i] - fit.ShearStressAt(points.Rate[i]);
-            sum += r * r;
-        }
-        fit.ResidualSumOfSquares = sum;
-        Finish(fit, points);
+        fit.ResidualSumOfSquares = ResidualSumOfSquares(fit, points, groups);
+        Finish(fit, points, groups, total);
         analysis.FlowModels.push_back(std::move(fit));
     }
 
@@ -449,7 +507,7 @@ void FitFlowModels(const TShearPoints& points, int spindle, TBatchAnalysis& anal
                 Parameter("yield_stress", "τ₀", TAnalysisUnit::ShearStress, hb->Values[0], hb->Errors[0]),
                 Parameter("K", "K", TAnalysisUnit::StressSecondsN, hb->Values[1], hb->Errors[1]),
                 Parameter("n", "n", TAnalysisUnit::None, hb->Values[2], hb->Errors[2])};
-            Finish(fit, points);
+            Finish(fit, points, groups, total);
             analysis.FlowModels.push_back(std::move(fit));
         } else {
             unconverged(TFlowModel::HerschelBulkley);
@@ -684,16 +742,7 @@ QString TBatchAnalysis::NothingUsableReason() const {
 
 TReadingUse ClassifyReading(int model, int spindle, const TMeasurementItem& reading,
                             const TAnalysisOptions& options) {
-    const bool known = model >= 0 && model < ModelTypeCount && spindle >= 0 && spindle < SpindleTypeCount;
-    const double viscosity = reading.Viscosity;
-    const double fullScale = known ? FullScale(model, spindle, reading.RPMCode) : 0.0;
-    if (viscosity >= OverRangeViscosity || fullScale < viscosity)
-        return TReadingUse::OverScale;
-    // No viscosity, or a stopped spindle, says nothing about the fluid either.
-    if (!Positive(viscosity) || !(RPMCodeToValue(reading.RPMCode) > 0.0) ||
-        (!options.IncludeLowTorque && viscosity / fullScale * 100.0 < LowTorquePercent))
-        return TReadingUse::LowTorque;
-    return TReadingUse::Used;
+    return Classify(reading, SpeedFiguresOf(model, spindle, reading.RPMCode), options);
 }
 
 bool HasShearData(const TMeasurementItem& reading) {
@@ -713,8 +762,10 @@ TBatchAnalysis AnalyzeReadings(int model, int spindle, const TMeasurementList& r
     std::vector<TUsedReading> used;
     used.reserve(static_cast<size_t>(readings.Count()));
     TShearPoints shear;
+    TSpeedFiguresCache speedFigures(model, spindle);
     for (const TMeasurementItem* reading : readings) {
-        const TReadingUse use = ClassifyReading(model, spindle, *reading, options);
+        const TSpeedFigures& speed = speedFigures(reading->RPMCode);
+        const TReadingUse use = Classify(*reading, speed, options);
         if (use == TReadingUse::OverScale) {
             ++analysis.ExcludedOverScale;
             continue;
@@ -723,7 +774,7 @@ TBatchAnalysis AnalyzeReadings(int model, int spindle, const TMeasurementList& r
             ++analysis.ExcludedLowTorque;
             continue;
         }
-        used.push_back({RPMCodeToValue(reading->RPMCode), reading->Viscosity, reading->Temperature});
+        used.push_back({speed.RPM, reading->Viscosity, reading->Temperature});
         if (HasShearData(*reading)) {
             shear.Rate.push_back(reading->SheerRate);
             shear.Stress.push_back(reading->SheerStress);

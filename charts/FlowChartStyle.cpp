@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <limits>
+#include <unordered_set>
 
 namespace {
 
@@ -106,6 +109,72 @@ bool SameMake(const QCustomPlot& plot, const TFlowChartData& chart) {
 }
 
 } // namespace
+
+void ThinFlowChartPoints(TFlowChartData& chart, QSize pixels) {
+    const size_t count = std::min(chart.X.size(), chart.Y.size());
+    if (count <= FlowChartPointsDrawnWhole)
+        return;
+    const std::int64_t cells[2] = {std::max(pixels.width(), 1), std::max(pixels.height(), 1)};
+    // Where a point lands along an axis; NaN for one the axis cannot show.
+    const auto place = [&](double v) {
+        if (chart.Logarithmic)
+            return v > 0.0 ? std::log(v) : std::numeric_limits<double>::quiet_NaN();
+        return v;
+    };
+    std::vector<double> px(count), py(count);
+    double low[2] = {std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity()};
+    double high[2] = {-low[0], -low[1]};
+    size_t ends[4] = {count, count, count, count};
+    for (size_t i = 0; i < count; ++i) {
+        px[i] = place(chart.X[i]);
+        py[i] = place(chart.Y[i]);
+        if (!std::isfinite(px[i]) || !std::isfinite(py[i]))
+            continue;
+        const double at[2] = {px[i], py[i]};
+        for (int axis = 0; axis < 2; ++axis) {
+            if (at[axis] < low[axis]) {
+                low[axis] = at[axis];
+                ends[2 * axis] = i;
+            }
+            if (at[axis] > high[axis]) {
+                high[axis] = at[axis];
+                ends[2 * axis + 1] = i;
+            }
+        }
+    }
+    std::vector<char> keep(count, 0);
+    for (size_t end : ends)
+        if (end < count)
+            keep[end] = 1;
+    const auto cell = [&](int axis, double v) {
+        if (!(high[axis] > low[axis]))
+            return std::int64_t(0);
+        const auto c =
+            static_cast<std::int64_t>((v - low[axis]) / (high[axis] - low[axis]) * double(cells[axis]));
+        return std::clamp<std::int64_t>(c, 0, cells[axis] - 1);
+    };
+    std::unordered_set<std::int64_t> taken;
+    taken.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        if (!std::isfinite(px[i]) || !std::isfinite(py[i]))
+            continue;
+        const std::int64_t key = cell(0, px[i]) * cells[1] + cell(1, py[i]);
+        if (taken.insert(key).second)
+            keep[i] = 1;
+    }
+    std::vector<size_t> kept;
+    for (size_t i = 0; i < count; ++i)
+        if (keep[i])
+            kept.push_back(i);
+    std::stable_sort(kept.begin(), kept.end(), [&](size_t a, size_t b) { return chart.X[a] < chart.X[b]; });
+    std::vector<double> x(kept.size()), y(kept.size());
+    for (size_t k = 0; k < kept.size(); ++k) {
+        x[k] = chart.X[kept[k]];
+        y[k] = chart.Y[kept[k]];
+    }
+    chart.X = std::move(x);
+    chart.Y = std::move(y);
+}
 
 QColor FlowModelColour(int model) {
     return QColor::fromRgb(

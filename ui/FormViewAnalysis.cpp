@@ -1,12 +1,10 @@
 #include "ui/FormViewAnalysis.h"
 
-#include "analysis/FlowCurve.h"
 #include "charts/FlowChartStyle.h"
 #include "charts/ReplotOnce.h"
 #include "documents/BatchItem.h"
 #include "documents/SettingNames.h"
 #include "documents/Settings.h"
-#include "reports/ChartFlow.h"
 
 #include <qcustomplot.h>
 
@@ -17,13 +15,50 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
+// A word-wrapped line of results. A run changes its text at every reading, and the
+// layouts that follow ask its height at the same few widths again and again: each is
+// measured once per text.
+class TResultLine : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    int heightForWidth(int width) const override {
+        if (m_measured != text()) {
+            m_heights.clear();
+            m_measured = text();
+        }
+        for (const auto& [w, h] : m_heights)
+            if (w == width)
+                return h;
+        const int height = QLabel::heightForWidth(width);
+        if (m_heights.size() >= 8)
+            m_heights.erase(m_heights.begin());
+        m_heights.emplace_back(width, height);
+        return height;
+    }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        m_heights.clear(); // a font or style of its own
+        QLabel::changeEvent(event);
+    }
+
+private:
+    mutable QString m_measured;
+    mutable std::vector<std::pair<int, int>> m_heights;
+};
+
 QLabel* ResultLine(QWidget* parent, const char* name) {
-    auto* label = new QLabel(parent);
+    auto* label = new TResultLine(parent);
     label->setObjectName(QLatin1String(name));
     label->setWordWrap(true);
     return label;
@@ -33,6 +68,14 @@ QLabel* ResultLine(QWidget* parent, const char* name) {
 void SetText(QLabel* label, const QString& text) {
     if (label->text() != text)
         label->setText(text);
+}
+
+// Whether the cell's text fits its column on one line, as a styled item delegate
+// measures it: the text's advance and a margin on each side.
+bool CellFits(const QTableWidget& table, const QTableWidgetItem& item, int column) {
+    const QFont font = item.data(Qt::FontRole).isValid() ? item.font() : table.font();
+    const int margin = table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1;
+    return QFontMetrics(font).horizontalAdvance(item.text()) + 2 * margin <= table.columnWidth(column);
 }
 
 QString Number(double value, int digits = 4) {
@@ -110,6 +153,7 @@ TFormViewAnalysis::TFormViewAnalysis(TSettings& settings, QWidget* parent)
     m_chart->setNotAntialiasedElements(QCP::aeScatters);
     m_chart->setPlottingHint(QCP::phFastPolylines, true);
     m_replot = new TReplotOnce(*m_chart);
+    m_chart->installEventFilter(this);
     m_splitter->addWidget(results);
     m_splitter->addWidget(m_chart);
     m_splitter->setStretchFactor(0, 1);
@@ -126,6 +170,10 @@ TFormViewAnalysis::TFormViewAnalysis(TSettings& settings, QWidget* parent)
             Setting::AnalysisIncludeLowTorque.Set(m_settings, on);
         Refresh();
     });
+}
+
+TFormViewAnalysis::~TFormViewAnalysis() {
+    m_worker.reset();
 }
 
 bool TFormViewAnalysis::StoredFlag(const TSettingName<bool>& name) const {
@@ -157,26 +205,79 @@ void TFormViewAnalysis::LoadFileItem(const TFileItem& entry, bool force) {
     if (!force && SameVersion(entry, m_entry))
         return;
     m_entry.Assign(entry);
-    if (isVisible())
-        Refresh();
-    else
+    if (!isVisible())
         m_stale = true;
+    else if (RunActive())
+        Post();
+    else
+        Refresh();
 }
 
 void TFormViewAnalysis::ForgetFileItem() {
     m_entry.FileModifiedTime = -1;
 }
 
+TAnalysisJob TFormViewAnalysis::MakeJob() {
+    TAnalysisJob job;
+    job.Generation = ++m_requested;
+    job.Options.IncludeLowTorque = m_lowTorque->isChecked();
+    job.Logarithmic = m_logarithmic->isChecked();
+    job.Pixels = ChartPixels();
+    if (const TBatchItem* batch = m_entry.Batch.get()) {
+        job.Model = batch->ModelType;
+        job.Spindle = batch->SpindleType;
+        // Shares the readings; the run's next reading copies them before it changes them.
+        job.Readings = batch->Measurements;
+    }
+    return job;
+}
+
 void TFormViewAnalysis::Refresh() {
     m_stale = false;
-    TAnalysisOptions options;
-    options.IncludeLowTorque = m_lowTorque->isChecked();
-    m_analysis = m_entry.Batch ? AnalyzeBatch(*m_entry.Batch, options) : TBatchAnalysis();
-    setUpdatesEnabled(false);
+    if (!m_entry.Batch) {
+        TAnalysisJobResult nothing;
+        nothing.Generation = ++m_requested;
+        nothing.Pixels = ChartPixels();
+        nothing.Chart =
+            AnalysisFlowChart(nothing.Analysis, nothing.Points, m_logarithmic->isChecked(), nothing.Pixels);
+        ShowResult(std::move(nothing));
+        return;
+    }
+    ShowResult(ComputeAnalysisJob(MakeJob()));
+}
+
+void TFormViewAnalysis::Post() {
+    m_stale = false;
+    if (!m_entry.Batch) {
+        Refresh();
+        return;
+    }
+    if (!m_worker)
+        m_worker = std::make_unique<TAnalysisWorker>([this](TAnalysisJobResult result) {
+            // Queued to this view, which outlives the thread (its destructor joins it).
+            auto done = std::make_shared<TAnalysisJobResult>(std::move(result));
+            QMetaObject::invokeMethod(
+                this, [this, done] { ShowResult(std::move(*done)); }, Qt::QueuedConnection);
+        });
+    m_worker->Post(MakeJob());
+}
+
+void TFormViewAnalysis::ShowResult(TAnalysisJobResult result) {
+    // Readings came while this was computed: their analysis follows and is the one to show.
+    if (result.Generation != m_requested)
+        return;
+    m_shown = result.Generation;
+    m_analysis = std::move(result.Analysis);
+    m_points = std::move(result.Points);
+    // Updates stay on: only what changed is painted again (turned back on they would paint
+    // the whole tab, every text shaped anew, at each reading of a run).
     FillModels();
     FillResults();
-    BuildChart();
-    setUpdatesEnabled(true);
+    // The axes may have been switched while the thread drew.
+    if (result.Chart.Logarithmic == m_logarithmic->isChecked())
+        ShowChart(result.Chart, result.Pixels);
+    else
+        BuildChart();
 }
 
 void TFormViewAnalysis::FillModels() {
@@ -224,9 +325,11 @@ void TFormViewAnalysis::FillModels() {
     }
 
     // During a run the rows stay and only the cells whose text changed are set: a rebuilt
-    // table lays itself out again at every reading.
+    // table lays itself out again at every reading. Its columns then only widen, and only
+    // where a changed cell no longer fits: measuring every cell shapes every text again.
     bool resized = m_table->rowCount() != int(rows.size());
     bool changed = resized;
+    bool widen[ColumnCount] = {};
     m_table->setRowCount(int(rows.size()));
     for (int r = 0; r < int(rows.size()); ++r) {
         const TRow& row = rows[size_t(r)];
@@ -250,6 +353,7 @@ void TFormViewAnalysis::FillModels() {
             } else if (item->text() != text) {
                 item->setText(text);
                 changed = true;
+                widen[column] = widen[column] || !CellFits(*m_table, *item, column);
             }
             if (item->font().bold() != row.Best) {
                 QFont font = item->font();
@@ -259,8 +363,14 @@ void TFormViewAnalysis::FillModels() {
             }
         }
     }
-    if (changed)
-        m_table->resizeColumnsToContents();
+    if (resized || !RunActive()) {
+        if (changed)
+            m_table->resizeColumnsToContents();
+    } else {
+        for (int column = 0; column < ColumnCount; ++column)
+            if (widen[column])
+                m_table->resizeColumnToContents(column);
+    }
     if (!resized)
         return;
     // The table as high as its rows; the results follow right below it.
@@ -315,13 +425,27 @@ void TFormViewAnalysis::FillResults() {
 }
 
 void TFormViewAnalysis::BuildChart() {
-    TFlowCurvePoints points;
-    if (m_entry.Batch) {
-        TAnalysisOptions options;
-        options.IncludeLowTorque = m_lowTorque->isChecked();
-        const TBatchItem& batch = *m_entry.Batch;
-        points = FlowCurvePoints(batch.ModelType, batch.SpindleType, batch.Measurements, options);
-    }
-    UpdateFlowChart(*m_chart, BuildFlowChart(m_analysis, points, m_logarithmic->isChecked()));
+    const QSize pixels = ChartPixels();
+    ShowChart(AnalysisFlowChart(m_analysis, m_points, m_logarithmic->isChecked(), pixels), pixels);
+}
+
+void TFormViewAnalysis::ShowChart(const TFlowChartData& chart, QSize pixels) {
+    m_chartPixels = pixels;
+    UpdateFlowChart(*m_chart, chart);
     m_replot->Request();
+}
+
+QSize TFormViewAnalysis::ChartPixels() const {
+    return m_chart->size() * m_chart->devicePixelRatioF();
+}
+
+bool TFormViewAnalysis::eventFilter(QObject* watched, QEvent* event) {
+    // Points thinned for a smaller plot would leave gaps in a larger one.
+    if (watched == m_chart && event->type() == QEvent::Resize &&
+        m_points.Size() > FlowChartPointsDrawnWhole) {
+        const QSize pixels = ChartPixels();
+        if (pixels.width() > m_chartPixels.width() || pixels.height() > m_chartPixels.height())
+            BuildChart();
+    }
+    return TBatchSubView::eventFilter(watched, event);
 }

@@ -6,11 +6,17 @@
 // logarithmic axes, and the flow index from speed, the thixotropic index and the
 // temperature dependence, each with the readings it used or the reason it has none.
 // The view analyses its own copy of the entry, and only while it shows: a run reloads
-// every sub-view at each reading, and a hidden tab catches up when it is shown.
+// every sub-view at each reading, and a hidden tab catches up when it is shown. During a
+// run the analysis is made on the view's own thread and shown when it is done; otherwise
+// at once.
 
 #include "analysis/Analysis.h"
 #include "storage/FileItem.h"
 #include "ui/BatchSubView.h"
+#include "ui/FormViewAnalysisWorker.h"
+
+#include <cstdint>
+#include <memory>
 
 class QCheckBox;
 class QCustomPlot;
@@ -25,6 +31,8 @@ class TFormViewAnalysis : public TBatchSubView {
     Q_OBJECT
 public:
     explicit TFormViewAnalysis(TSettings& settings, QWidget* parent = nullptr);
+    // Waits for an analysis in progress and drops its result.
+    ~TFormViewAnalysis() override;
 
     void LoadFileItem(const TFileItem& entry, bool force) override;
     void ForgetFileItem() override;
@@ -33,8 +41,11 @@ public:
     enum TColumn { ColumnModel, ColumnParameters, ColumnR2, ColumnPoints, ColumnAICc, ColumnCount };
 
     const TFileItem& Entry() const { return m_entry; }
-    // The analysis on screen (of the entry as last shown).
+    // The analysis on screen: of the entry as last loaded unless AnalysisPending().
     const TBatchAnalysis& Analysis() const { return m_analysis; }
+    // Whether readings loaded during a run are still being analysed (the screen shows the
+    // analysis of earlier ones until then).
+    bool AnalysisPending() const { return m_shown != m_requested; }
     QCheckBox* CheckBoxLogarithmic() const { return m_logarithmic; }
     QCheckBox* CheckBoxLowTorque() const { return m_lowTorque; }
     QLabel* LabelReadings() const { return m_readings; }
@@ -50,17 +61,32 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    TAnalysisJob MakeJob();
+    // Hands the entry to the thread; its result is shown when it comes.
+    void Post();
+    // Shows result unless later readings were asked for meanwhile.
+    void ShowResult(TAnalysisJobResult result);
     void FillModels();
     void FillResults();
     void BuildChart();
+    // chart's points thinned for a plot of pixels.
+    void ShowChart(const TFlowChartData& chart, QSize pixels);
+    // The chart's size in device pixels.
+    QSize ChartPixels() const;
     bool StoredFlag(const TSettingName<bool>& name) const;
 
     TSettings& m_settings;
     TFileItem m_entry;
     TBatchAnalysis m_analysis;
-    bool m_stale = true; // the entry changed while the view was hidden
+    TFlowCurvePoints m_points;                 // of m_analysis
+    QSize m_chartPixels;                       // the chart's points are thinned for
+    std::uint64_t m_requested = 0;             // the latest analysis asked for
+    std::uint64_t m_shown = 0;                 // the one on screen
+    std::unique_ptr<TAnalysisWorker> m_worker; // made at the first reading of a run
+    bool m_stale = true;                       // the entry changed while the view was hidden
     bool m_splitterPlaced = false;
 
     QCheckBox* m_logarithmic;

@@ -24,6 +24,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -145,6 +146,75 @@ TEST(FlowChart, LinearAndLogarithmicAxesWithTheBestCurveDrawnThicker) {
     EXPECT_EQ(plot.xAxis->scaleType(), QCPAxis::stLinear);
     EXPECT_EQ(plot.xAxis->range().lower, 0.0);
     EXPECT_EQ(plot.itemCount(), 0);
+}
+
+// A long run's cloud: readings piled on ten shear rates, their stresses scattered.
+TFlowChartData Cloud(int count, bool logarithmic) {
+    TFlowChartData chart;
+    chart.Logarithmic = logarithmic;
+    for (int i = 0; i < count; ++i) {
+        const double rate = 0.5 + (i % 10) * 2.3;
+        chart.X.push_back(rate);
+        chart.Y.push_back((150.0 + 25.0 * std::sqrt(rate)) * (1.0 + 0.02 * std::sin(i * 12.9898)));
+    }
+    return chart;
+}
+
+TEST(FlowChart, ACloudOfThousandsOfPointsIsThinnedToWhatShowsAndAFewPointsStayWhole) {
+    for (const bool logarithmic : {false, true}) {
+        SCOPED_TRACE(logarithmic ? "logarithmic" : "linear");
+        const TFlowChartData whole = Cloud(10000, logarithmic);
+        TFlowChartData thin = whole;
+        const QSize pixels(800, 500);
+        ThinFlowChartPoints(thin, pixels);
+        ASSERT_EQ(thin.X.size(), thin.Y.size());
+        EXPECT_LT(thin.X.size(), whole.X.size() / 5);
+        EXPECT_TRUE(std::is_sorted(thin.X.begin(), thin.X.end()));
+
+        // The axes fitted to the thinned points are those of every point.
+        TQCustomPlotChartPainter painter;
+        painter.RecordFlowChart({800, 500}, whole);
+        const QCPRange x = painter.FlowPlot().xAxis->range(), y = painter.FlowPlot().yAxis->range();
+        painter.RecordFlowChart({800, 500}, thin);
+        EXPECT_EQ(painter.FlowPlot().xAxis->range(), x);
+        EXPECT_EQ(painter.FlowPlot().yAxis->range(), y);
+
+        // Every point is drawn within a pixel of a kept one, which is a point of the run.
+        const auto place = [&](std::vector<double> values) {
+            if (logarithmic)
+                for (double& v : values)
+                    v = std::log(v);
+            return values;
+        };
+        const std::vector<double> wx = place(whole.X), wy = place(whole.Y);
+        const std::vector<double> tx = place(thin.X), ty = place(thin.Y);
+        const auto [xLow, xHigh] = std::minmax_element(wx.begin(), wx.end());
+        const auto [yLow, yHigh] = std::minmax_element(wy.begin(), wy.end());
+        const double dx = (*xHigh - *xLow) / pixels.width();
+        const double dy = (*yHigh - *yLow) / pixels.height();
+        int uncovered = 0, foreign = 0;
+        for (size_t i = 0; i < wx.size(); ++i) {
+            bool covered = false;
+            for (size_t k = 0; k < tx.size() && !covered; ++k)
+                covered = std::abs(tx[k] - wx[i]) <= dx && std::abs(ty[k] - wy[i]) <= dy;
+            uncovered += !covered;
+        }
+        for (size_t k = 0; k < thin.X.size(); ++k) {
+            bool found = false;
+            for (size_t i = 0; i < whole.X.size() && !found; ++i)
+                found = whole.X[i] == thin.X[k] && whole.Y[i] == thin.Y[k];
+            foreign += !found;
+        }
+        EXPECT_EQ(uncovered, 0);
+        EXPECT_EQ(foreign, 0);
+    }
+
+    // Up to the limit every point is drawn, in its order.
+    const TFlowChartData few = Cloud(int(FlowChartPointsDrawnWhole), false);
+    TFlowChartData kept = few;
+    ThinFlowChartPoints(kept, QSize(100, 100));
+    EXPECT_EQ(kept.X, few.X);
+    EXPECT_EQ(kept.Y, few.Y);
 }
 
 // ---------------------------------------------------------------------------

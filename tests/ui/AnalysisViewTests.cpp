@@ -1,9 +1,12 @@
-// The batch view's analysis tab: its contents for fixture batches, following a run, and
-// the stored tab of the batch view with the analysis tab among the tabs.
+// The batch view's analysis tab: its contents for fixture batches, following a run (on
+// its own thread, a burst of readings, closed halfway), and the stored tab of the batch
+// view with the analysis tab among the tabs.
 
 #include "BatchViewFixture.h"
 
 #include "analysis/Analysis.h"
+#include "analysis/FlowCurve.h"
+#include "reports/ChartFlow.h"
 #include "ui/FormViewAnalysis.h"
 #include "ui/FormViewMeasurements.h"
 #include "ui/KorvTabBar.h"
@@ -11,12 +14,18 @@
 #include <qcustomplot.h>
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QTableWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <vector>
 
 namespace {
 
@@ -34,6 +43,19 @@ QJsonObject Reference(const char* name) {
     }
     ADD_FAILURE() << "no reference for " << name;
     return {};
+}
+
+// Pixels from p to the nearest segment of line.
+double DistanceToLine(QPointF p, const std::vector<QPointF>& line) {
+    double nearest = std::numeric_limits<double>::infinity();
+    for (size_t i = 0; i + 1 < line.size(); ++i) {
+        const QPointF a = line[i], ab = line[i + 1] - a;
+        const double length = QPointF::dotProduct(ab, ab);
+        const double t = length > 0.0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length, 0.0, 1.0) : 0.0;
+        const QPointF off = p - (a + t * ab);
+        nearest = std::min(nearest, std::hypot(off.x(), off.y()));
+    }
+    return nearest;
 }
 
 QString Cell(const QTableWidget* table, int row, int column) {
@@ -56,6 +78,15 @@ protected:
         View->SetTabIndex(3);
         QApplication::processEvents();
         return View->FormViewAnalysis();
+    }
+    // The run's next reading into the shown entry and the main window's forced reload.
+    void AddDuringRun(const TMeasurementItem& reading) {
+        View->SelectedFiles.Items(0)->BatchItem().Measurements.Append(reading);
+        View->ShowSelection(true);
+    }
+    // Until the analysis of the readings loaded last is on screen.
+    static bool WaitShown(const TFormViewAnalysis* view) {
+        return QTest::qWaitFor([&] { return !view->AnalysisPending(); }, 10000);
     }
 };
 
@@ -116,6 +147,31 @@ TEST_F(AnalysisViewTest, APasteShowsEveryModelWithTheBestMarkedAndTheOtherResult
     ASSERT_EQ(chart->graphCount(), 6);
     EXPECT_EQ(chart->graph(0)->dataCount(), 40);
     EXPECT_EQ(chart->xAxis->scaleType(), QCPAxis::stLinear);
+    // Each curve drawn from the samples that show: the straight ones (Newtonian and
+    // Bingham) from their ends, and every sample of the others within half a pixel of
+    // the line drawn.
+    chart->replot();
+    TBatchItem paste;
+    paste.LoadFromFile(Fixtures + "paste.epb");
+    const TFlowChartData samples = BuildFlowChart(
+        view->Analysis(), FlowCurvePoints(paste.ModelType, paste.SpindleType, paste.Measurements), false);
+    ASSERT_EQ(samples.Curves.size(), 5u);
+    EXPECT_EQ(chart->graph(1)->dataCount(), 2);
+    EXPECT_EQ(chart->graph(3)->dataCount(), 2);
+    EXPECT_LT(chart->graph(5)->dataCount(), int(samples.Curves[4].X.size()) / 2);
+    for (int curve = 0; curve < 5; ++curve) {
+        const QCPGraph* graph = chart->graph(curve + 1);
+        std::vector<QPointF> drawn;
+        for (auto it = graph->data()->constBegin(); it != graph->data()->constEnd(); ++it)
+            drawn.emplace_back(chart->xAxis->coordToPixel(it->key), chart->yAxis->coordToPixel(it->value));
+        double worst = 0.0;
+        for (size_t i = 0; i < samples.Curves[size_t(curve)].X.size(); ++i) {
+            const QPointF p(chart->xAxis->coordToPixel(samples.Curves[size_t(curve)].X[i]),
+                            chart->yAxis->coordToPixel(samples.Curves[size_t(curve)].Y[i]));
+            worst = std::max(worst, DistanceToLine(p, drawn));
+        }
+        EXPECT_LT(worst, 0.5) << graph->name().toStdString();
+    }
     view->CheckBoxLogarithmic()->click();
     EXPECT_EQ(chart->xAxis->scaleType(), QCPAxis::stLogarithmic);
     EXPECT_EQ(chart->yAxis->scaleType(), QCPAxis::stLogarithmic);
@@ -170,15 +226,13 @@ TEST_F(AnalysisViewTest, FollowsARunReadingByReadingAndCatchesUpWhenShownAgain) 
     EXPECT_FALSE(view->ListViewFlowModels()->isVisible());
 
     const auto add = [&](int from, int to) {
-        for (int i = from; i < to; ++i) {
-            View->SelectedFiles.Items(0)->BatchItem().Measurements.Add()->Assign(
-                *paste.Measurements.Items(i));
-            View->ShowSelection(true);
-        }
+        for (int i = from; i < to; ++i)
+            AddDuringRun(*paste.Measurements.Items(i));
     };
     const int count = paste.Measurements.Count();
     ASSERT_EQ(count, 47);
     add(0, 20);
+    ASSERT_TRUE(WaitShown(view));
     EXPECT_EQ(view->Analysis().Readings, 20);
     EXPECT_EQ(view->ListViewFlowModels()->isVisible(), !view->Analysis().FlowModels.empty());
     const int shownPoints = view->ChartFlow()->graph(0)->dataCount();
@@ -192,6 +246,7 @@ TEST_F(AnalysisViewTest, FollowsARunReadingByReadingAndCatchesUpWhenShownAgain) 
     EXPECT_EQ(view->Analysis().Readings, count - 1);
     add(count - 1, count);
     View->SetRunActive(false);
+    ASSERT_TRUE(WaitShown(view));
 
     // All readings in: the same as the finished batch.
     const QJsonObject reference = Reference("paste.epb");
@@ -200,6 +255,94 @@ TEST_F(AnalysisViewTest, FollowsARunReadingByReadingAndCatchesUpWhenShownAgain) 
     ASSERT_EQ(view->ListViewFlowModels()->rowCount(), 5);
     EXPECT_EQ(Cell(view->ListViewFlowModels(), 4, 0), "Herschel–Bulkley (best)");
     EXPECT_EQ(view->ChartFlow()->graph(0)->dataCount(), 40);
+}
+
+// A paste of many readings: each analysis takes the thread a while, so readings loaded
+// one after another find the one before still being analysed.
+void LongPaste(TBatchItem& batch, int copies) {
+    TBatchItem paste;
+    paste.LoadFromFile(Fixtures + "paste.epb");
+    batch.ModelType = paste.ModelType;
+    batch.SpindleType = paste.SpindleType;
+    for (int copy = 0; copy < copies; ++copy)
+        for (const TMeasurementItem* reading : paste.Measurements)
+            batch.Measurements.Append(*reading);
+}
+
+TEST_F(AnalysisViewTest, DuringARunABurstOfReadingsEndsOnTheAnalysisOfTheLastAndNeverCallsAnOlderOneCurrent) {
+    TBatchItem paste;
+    LongPaste(paste, 100);
+    const int count = paste.Measurements.Count();
+    TBatchItem run;
+    run.ModelType = paste.ModelType;
+    run.SpindleType = paste.SpindleType;
+    for (int i = 0; i < count - 40; ++i)
+        run.Measurements.Append(*paste.Measurements.Items(i));
+    const QString path = Dir.File("Run.epb");
+    run.SaveToFile(path);
+    TFormViewAnalysis* view = ShowAnalysis(path);
+    View->SetRunActive(true);
+
+    // Loads come faster than analyses end; results for readings since superseded come in
+    // between and are left out.
+    int loaded = count - 40;
+    int pendingSeen = 0;
+    for (int i = count - 40; i < count; ++i) {
+        AddDuringRun(*paste.Measurements.Items(i));
+        ++loaded;
+        pendingSeen += view->AnalysisPending();
+        QApplication::processEvents();
+        if (i % 8 == 0)
+            QTest::qWait(5);
+        EXPECT_LE(view->Analysis().Readings, loaded);
+        if (!view->AnalysisPending()) {
+            EXPECT_EQ(view->Analysis().Readings, loaded) << "an older analysis shown as current";
+        }
+    }
+    EXPECT_GT(pendingSeen, 0) << "the run's readings were analysed on the thread";
+    ASSERT_TRUE(WaitShown(view));
+    QTest::qWait(50);
+    EXPECT_FALSE(view->AnalysisPending());
+    EXPECT_EQ(view->Analysis().Readings, count);
+    EXPECT_EQ(view->LabelReadings()->text().left(view->LabelReadings()->text().indexOf(',')),
+              QString("%1 readings").arg(count));
+
+    // The same as the finished batch analysed at once.
+    const TBatchAnalysis whole = AnalyzeBatch(paste);
+    ASSERT_EQ(view->Analysis().FlowModels.size(), whole.FlowModels.size());
+    EXPECT_EQ(view->Analysis().Used, whole.Used);
+    for (size_t m = 0; m < whole.FlowModels.size(); ++m)
+        for (size_t p = 0; p < whole.FlowModels[m].Parameters.size(); ++p)
+            EXPECT_EQ(view->Analysis().FlowModels[m].Parameters[p].Value,
+                      whole.FlowModels[m].Parameters[p].Value);
+    View->SetRunActive(false);
+    // The long run's flow curve, its points thinned for drawing.
+    const QString shots = qEnvironmentVariable("BRAMBLEX_SHOTS");
+    if (!shots.isEmpty()) {
+        QTest::qWait(200);
+        View->grab().save(shots + "/analysis-tab-long-run.png");
+    }
+}
+
+// The thread of the tab ends with it, also halfway through an analysis: nothing of it
+// reaches the view after it is gone.
+TEST_F(AnalysisViewTest, ClosingTheBatchViewMidAnalysisEndsItsThread) {
+    const auto threads = [] {
+        return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+    };
+    TBatchItem paste;
+    LongPaste(paste, 1000);
+    const QString path = Dir.File("Run.epb");
+    paste.SaveToFile(path);
+    TFormViewAnalysis* view = ShowAnalysis(path);
+    View->SetRunActive(true);
+    const qsizetype before = threads();
+    AddDuringRun(*paste.Measurements.Items(0));
+    EXPECT_TRUE(view->AnalysisPending());
+    EXPECT_EQ(threads(), before + 1);
+    View.reset();
+    EXPECT_EQ(threads(), before);
+    QTest::qWait(50); // a result queued before the end would come now
 }
 
 // ---------------------------------------------------------------------------

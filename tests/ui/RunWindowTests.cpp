@@ -1,7 +1,8 @@
 // Runs through the window against the simulated viscometer on a pseudo-terminal: an
-// Auto run and a Manual collection end with every reading in the batch file; closing
-// waits for the run; a batch that cannot be saved is saved elsewhere; and the readings
-// of a run killed with SIGKILL come back at the next start.
+// Auto run and a Manual collection end with every reading in the batch file; the
+// analysis tab follows a run; closing waits for the run; a batch that cannot be saved
+// is saved elsewhere; and the readings of a run killed with SIGKILL come back at the
+// next start.
 
 #include "MainWindowFixture.h"
 
@@ -9,6 +10,7 @@
 #include "services/RunJournal.h"
 #include "services/RunSession.h"
 #include "simulator/ViscoMeterSimulator.h"
+#include "ui/FormViewAnalysis.h"
 #include "ui/FormViewHeader.h"
 #include "ui/FormViewMeasurements.h"
 #include "ui/KorvTabBar.h"
@@ -122,6 +124,29 @@ TEST_F(RunWindowTest, AManualCollectionTakesTheInstrumentsModelAndKeepsANoteType
     EXPECT_EQ(saved.SpindleType, 15);
     EXPECT_EQ(saved.Note, "Sample stirred before reading 3");
     EXPECT_TRUE(Form->close()) << "after the run the window closes";
+}
+
+TEST_F(RunWindowTest, TheAnalysisTabFollowsARunToItsLastReading) {
+    const QString path = Local() + "Analysed.epb";
+    WriteBatch(path, 2, 1, 0, 2); // two processes of 2 readings each
+    Start();
+    ShowFolder(Local());
+    SelectInList(path);
+    A("ActionStartAuto")->trigger();
+    ASSERT_TRUE(Form->RunInProgress()) << Dialogs.Texts("error").join('\n').toStdString();
+    TFormViewBatch* view = Form->FormViewBatch();
+    view->SetTabIndex(3);
+    TFormViewAnalysis* analysis = view->FormViewAnalysis();
+    ASSERT_EQ(view->DockedView(), analysis);
+
+    // Readings analysed while the run goes on, then all of them.
+    ASSERT_TRUE(WaitFor([&] { return analysis->Analysis().Readings >= 1; }, 10000));
+    EXPECT_TRUE(Form->RunInProgress());
+    ASSERT_TRUE(WaitFor([&] { return !Form->RunInProgress(); }, 20000));
+    ASSERT_TRUE(WaitFor([&] { return !analysis->AnalysisPending(); }, 5000));
+    EXPECT_EQ(Readings(path), 4);
+    EXPECT_EQ(analysis->Analysis().Readings, 4);
+    EXPECT_TRUE(Dialogs.Texts("error").isEmpty()) << Dialogs.Texts("error").join('\n').toStdString();
 }
 
 TEST_F(RunWindowTest, ABatchThatCannotBeSavedIsSavedElsewhere) {
