@@ -4,6 +4,7 @@
 #include "BatchViewFixture.h"
 
 #include "analysis/Analysis.h"
+#include "services/BatchStore.h"
 #include "ui/FormViewAnalysis.h"
 #include "ui/FormViewMeasurements.h"
 #include "ui/KorvTabBar.h"
@@ -170,10 +171,10 @@ TEST_F(AnalysisViewTest, FollowsARunReadingByReadingAndCatchesUpWhenShownAgain) 
     EXPECT_FALSE(view->ListViewFlowModels()->isVisible());
 
     const auto add = [&](int from, int to) {
+        // As the run hands them over: into the batch's document, one at a time.
         for (int i = from; i < to; ++i) {
-            View->SelectedFiles.Items(0)->BatchItem().Measurements.Add()->Assign(
-                *paste.Measurements.Items(i));
-            View->ShowSelection(true);
+            View->Document()->AppendReading(*paste.Measurements.Items(i));
+            View->Document()->EndAppend();
         }
     };
     const int count = paste.Measurements.Count();
