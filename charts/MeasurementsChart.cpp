@@ -51,6 +51,7 @@ QList<QCPAxis*> TChartMeasurements::LineAxes() const {
 
 void TChartMeasurements::Build(const TRunChartData& chart, const std::vector<THollowPoints>& hollow) {
     ConfigureRunChart(*this, chart);
+    m_fontName = chart.FontName;
     std::vector<double> maxYs;
     for (const TRunChartSeries& series : chart.Series)
         maxYs.push_back(series.MaxY);
@@ -87,6 +88,34 @@ void TChartMeasurements::Build(const TRunChartData& chart, const std::vector<THo
     axisRect()->setRangeDragAxes(all);
     m_builtRanges.clear();
     for (QCPAxis* axis : all)
+        m_builtRanges.push_back(axis->range());
+    QueueReplot();
+}
+
+void TChartMeasurements::Append(bool hasXRange, double xMin, double xMax,
+                                const std::vector<TLineTail>& lines) {
+    const int count = std::min(m_lines, static_cast<int>(lines.size()));
+    const QList<QCPAxis*> axes = LineAxes();
+    std::vector<double> maxYs;
+    for (int k = 0; k < count; ++k) {
+        const TLineTail& tail = lines[static_cast<size_t>(k)];
+        if (!tail.X.empty())
+            graph(k)->addData(QVector<double>(tail.X.begin(), tail.X.end()),
+                              QVector<double>(tail.Y.begin(), tail.Y.end()), true);
+        if (!tail.HollowX.empty())
+            graph(2 * m_lines + k)
+                ->addData(QVector<double>(tail.HollowX.begin(), tail.HollowX.end()),
+                          QVector<double>(tail.HollowY.begin(), tail.HollowY.end()), true);
+        axes[k]->setRange(RunChartLineRange(tail.HasPoints, tail.YLow, tail.YHigh));
+        maxYs.push_back(tail.MaxY);
+    }
+    xAxis->setRange(RunChartXRange(hasXRange, xMin, xMax));
+    // A larger value may need more room for its axis.
+    const TRunChartAxisStack stack = StackRunChartAxes(maxYs, RunChartFont(m_fontName), QLocale());
+    PlaceRunChartAxes(*this, stack);
+    m_leftMargin = stack.LeftMargin;
+    m_builtRanges.clear();
+    for (QCPAxis* axis : AllAxes())
         m_builtRanges.push_back(axis->range());
     QueueReplot();
 }

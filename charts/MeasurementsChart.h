@@ -32,6 +32,23 @@ public:
     // hollow points (one entry per line, or none).
     void Build(const TRunChartData& chart, const std::vector<THollowPoints>& hollow);
 
+    // The points of readings that come after those of one line, and the line's values
+    // with them: what a build with every reading would give that line.
+    struct TLineTail {
+        std::vector<double> X;
+        std::vector<double> Y;
+        std::vector<double> HollowX;
+        std::vector<double> HollowY;
+        bool HasPoints = false;
+        double YLow = 0.0;
+        double YHigh = 0.0;
+        double MaxY = 0.0;
+    };
+    // Adds points to the lines of the last build (one tail per line, in order; X not
+    // below the lines' last X) and gives every axis the range and room a build with
+    // them would give; the markers stay. Draws at the next turn of the event loop.
+    void Append(bool hasXRange, double xMin, double xMax, const std::vector<TLineTail>& lines);
+
     // Number of line series after the last build; marker series k is graph
     // MarkerBase() + k.
     int MarkerBase() const { return m_lines; }
@@ -61,6 +78,7 @@ private:
     TReplotOnce* m_replot;
     int m_lines = 0;
     int m_leftMargin = 0;
+    QString m_fontName;
     std::vector<QCPRange> m_builtRanges; // per AllAxes() entry
     bool m_scrolling = false;
     QPoint m_scrollFrom;

@@ -125,6 +125,14 @@ void PlaceRunChartAxes(QCustomPlot& plot, const TRunChartAxisStack& stack) {
     rect.setMargins(QMargins(stack.PlotLeftMargin, 0, 0, 0));
 }
 
+QCPRange RunChartXRange(bool hasRange, double low, double high) {
+    return hasRange ? Widened(low, high) : QCPRange(0, 1);
+}
+
+QCPRange RunChartLineRange(bool hasPoints, double low, double high) {
+    return hasPoints ? Widened(low, high) : QCPRange(0, 1);
+}
+
 void ConfigureRunChart(QCustomPlot& plot, const TRunChartData& chart) {
     QCPAxisRect& rect = *plot.axisRect();
     plot.clearGraphs();
@@ -153,7 +161,7 @@ void ConfigureRunChart(QCustomPlot& plot, const TRunChartData& chart) {
     x.setTickLabelFont(font);
     x.grid()->setVisible(chart.Grid);
     x.grid()->setPen(QPen(QColor(0xC0, 0xC0, 0xC0), 0, Qt::DotLine));
-    x.setRange(chart.HasXRange ? Widened(chart.XMin, chart.XMax) : QCPRange(0, 1));
+    x.setRange(RunChartXRange(chart.HasXRange, chart.XMin, chart.XMax));
     plot.xAxis2->setVisible(false);
     plot.yAxis2->setVisible(false);
 
@@ -179,9 +187,9 @@ void ConfigureRunChart(QCustomPlot& plot, const TRunChartData& chart) {
         QCPAxis* axis = i == 0 ? plot.yAxis : rect.addAxis(QCPAxis::atLeft);
         StyleVerticalAxis(*axis, colour, title, font);
         axis->setOffset(stack.Offsets[i]);
-        axis->setRange(series.X.empty() && series.YLow == series.YHigh && series.YLow == 0.0
-                           ? QCPRange(0, 1)
-                           : Widened(series.YLow, series.YHigh));
+        axis->setRange(
+            RunChartLineRange(!series.X.empty() || series.YLow != series.YHigh || series.YLow != 0.0,
+                              series.YLow, series.YHigh));
 
         QCPGraph* graph = plot.addGraph(plot.xAxis, axis);
         graph->setName(title);

@@ -11,6 +11,8 @@
 
 #include "reports/ChartPainter.h"
 
+#include <qcustomplot.h>
+
 #include <QFont>
 #include <QLocale>
 #include <QString>
@@ -48,6 +50,12 @@ TRunChartAxisStack StackRunChartAxes(const std::vector<double>& maxYs, const QFo
 // Moves the vertical axes of plot (the left axis first, then the added ones in order)
 // to the offsets of stack and gives the plot area its left margin.
 void PlaceRunChartAxes(QCustomPlot& plot, const TRunChartAxisStack& stack);
+
+// The axis ranges ConfigureRunChart gives: the X axis of the readings' range (0 to 1
+// without one), a line's axis of its points' range (0 to 1 without points); a range of
+// no width gets room around its value.
+QCPRange RunChartXRange(bool hasRange, double low, double high);
+QCPRange RunChartLineRange(bool hasPoints, double low, double high);
 
 // Sets plot up to show chart: removes earlier lines and additional axes, then lines,
 // axes, titles, colours, legend, grid, ranges, offsets and margins. Raises "Invalid

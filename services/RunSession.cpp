@@ -1,5 +1,7 @@
 #include "services/RunSession.h"
 
+#include "services/BatchStore.h"
+
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
 #include "documents/SettingNames.h"
@@ -43,17 +45,37 @@ TRunPort RunPortFromText(const QString& text) {
     return port;
 }
 
+namespace {
+
+std::shared_ptr<TBatchDocument> DocumentOf(const TBatchItem& batch, const QString& path) {
+    TFileItem entry;
+    entry.FileType = FileTypeBatch;
+    entry.FilePath = path;
+    entry.LoadState = LoadStateLoaded;
+    entry.BatchItem().Assign(batch);
+    return std::make_shared<TBatchDocument>(entry);
+}
+
+} // namespace
+
 TRunSession::TRunSession(const TBatchItem& batch, const QString& batchPath, const TOptions& options,
                          QObject* parent)
-    : QObject(parent), m_batchPath(batchPath), m_options(options), m_journal(std::make_unique<TRunJournal>()),
+    : TRunSession(DocumentOf(batch, batchPath), options, parent) {}
+
+TRunSession::TRunSession(std::shared_ptr<TBatchDocument> document, const TOptions& options, QObject* parent)
+    : QObject(parent), m_document(std::move(document)), m_batchPath(m_document->Path()), m_options(options),
+      m_journal(std::make_unique<TRunJournal>()),
       m_journalFailed(std::make_shared<std::atomic<bool>>(false)) {
-    m_batch.Assign(batch);
-    m_readingsBefore = m_batch.Measurements.Count();
+    m_readingsBefore = Batch().Measurements.Count();
     m_monitor = new QTimer(this);
     m_monitor->setObjectName(QStringLiteral("TimerProcessMonitor"));
     m_monitor->setSingleShot(true);
     m_monitor->setInterval(m_options.MonitorIntervalMs);
     connect(m_monitor, &QTimer::timeout, this, [this] { MonitorTick(); });
+}
+
+TBatchItem& TRunSession::Batch() {
+    return m_document->Batch();
 }
 
 TRunSession::~TRunSession() {
@@ -69,10 +91,10 @@ void TRunSession::Start() {
         return;
     const bool automatic = m_options.Mode == TMode::Automatic;
     if (automatic) {
-        if (!ModelSupportsProcesses(m_batch.ModelType))
+        if (!ModelSupportsProcesses(Batch().ModelType))
             throw EBramblexError(ProcessesNotSupportedText());
         TProcessRuleResult rule;
-        const int bad = FirstInvalidProcess(m_batch.Processes, m_batch.SpindleType, &rule);
+        const int bad = FirstInvalidProcess(Batch().Processes, Batch().SpindleType, &rule);
         if (bad >= 0)
             throw EBramblexError(Tr("Process %1: %2").arg(bad + 1).arg(rule.Message));
     }
@@ -80,9 +102,9 @@ void TRunSession::Start() {
     QString device = m_options.Port.Device;
     if (m_options.Port.Simulated) {
         auto simulator = std::make_unique<TViscoMeterSimulator>();
-        simulator->SetModel(m_batch.ModelType);
-        if (IsSpindleValid(m_batch.ModelType, m_batch.SpindleType))
-            simulator->SetSpindle(m_batch.SpindleType);
+        simulator->SetModel(Batch().ModelType);
+        if (IsSpindleValid(Batch().ModelType, Batch().SpindleType))
+            simulator->SetSpindle(Batch().SpindleType);
         simulator->SetFluid(SimFluidShearThinning());
         // The sample warms up slowly in the instrument's bath.
         simulator->SetTemperature(22.0);
@@ -93,7 +115,7 @@ void TRunSession::Start() {
             int code = RPMIndexToCode(RPMTableCount / 2);
             for (int i = RPMTableCount / 2; i >= 0; --i) {
                 const int c = RPMIndexToCode(i);
-                if (FullScale(m_batch.ModelType, simulator->Spindle(), c) >
+                if (FullScale(Batch().ModelType, simulator->Spindle(), c) >
                     simulator->FluidViscosityNow() * 1.2) {
                     code = c;
                     break;
@@ -110,14 +132,14 @@ void TRunSession::Start() {
 
     const QString journalFolder =
         m_options.JournalFolder.isEmpty() ? TRunJournal::DefaultFolder() : m_options.JournalFolder;
-    m_journal->Begin(journalFolder, m_batchPath, automatic, m_batch);
+    m_journal->Begin(journalFolder, m_batchPath, automatic, Batch());
 
     m_thread = std::make_unique<TCommViscoMeterThread>(
         device, automatic ? TCommViscoMeterThread::ModeAutomatic : TCommViscoMeterThread::ModeManual);
     TCommViscoMeterThread& run = *m_thread;
     run.Tracing = m_options.Tracing;
     run.TraceFolder = m_options.TraceFolder;
-    run.Batch.Assign(m_batch);
+    run.Batch.Assign(Batch());
 
     run.OnStatus = [this] {
         if (OnStatus)
@@ -131,8 +153,9 @@ void TRunSession::Start() {
     run.OnStarted = [this] {
         // The instrument says which model and spindle it is using; everything else of
         // the batch (a note typed since the run began) stays the front end's.
-        m_batch.ModelType = m_thread->Batch.ModelType;
-        m_batch.SpindleType = m_thread->Batch.SpindleType;
+        Batch().ModelType = m_thread->Batch.ModelType;
+        Batch().SpindleType = m_thread->Batch.SpindleType;
+        m_document->HeaderEdited(this);
         const int copied = CopyNewReadings();
         if (OnStarted)
             OnStarted();
@@ -178,10 +201,11 @@ int TRunSession::CopyNewReadings() {
     if (m_options.ReadingLimit > 0)
         end = std::min(end, m_readingsBefore + m_options.ReadingLimit);
     int copied = 0;
-    for (int i = m_batch.Measurements.Count(); i < end; ++i) {
-        m_batch.Measurements.Add()->Assign(*source.Items(i));
+    for (int i = Batch().Measurements.Count(); i < end; ++i) {
+        m_document->AppendReading(*source.Items(i));
         ++copied;
     }
+    m_document->EndAppend();
     return copied;
 }
 
@@ -209,7 +233,7 @@ void TRunSession::Terminated() {
     m_monitor->stop();
     CopyNewReadings();
     m_saving = true;
-    m_result.ReadingsAdded = m_batch.Measurements.Count() - m_readingsBefore;
+    m_result.ReadingsAdded = Batch().Measurements.Count() - m_readingsBefore;
     m_result.Stopped = m_stopRequested;
     m_result.TracePath = m_thread->TracePath();
     if (m_simulator)
@@ -217,13 +241,16 @@ void TRunSession::Terminated() {
     if (OnStatus)
         OnStatus(Tr("Saving the readings..."), 0, 0);
     // The file is flushed to the disk, which can take a while on a busy or slow disk:
-    // not on this thread, which keeps serving the windows meanwhile. Nobody changes the
-    // batch while it is saved: the run is over and Running() is false.
-    m_saver = std::thread([this] {
+    // not on this thread, which keeps serving the windows meanwhile. The batch as the
+    // run ends is saved; a note typed meanwhile goes into the document (the readings
+    // are shared, not copied).
+    auto batch = std::make_shared<TBatchItem>();
+    batch->Assign(Batch());
+    m_saver = std::thread([this, batch] {
         bool saved = false;
         QString error;
         try {
-            m_batch.SaveToFile(m_batchPath);
+            batch->SaveToFile(m_batchPath);
             saved = true;
             m_journal->Remove();
         } catch (const EBramblexError& e) {
@@ -250,7 +277,7 @@ void TRunSession::Saved(bool saved, const QString& error) {
 }
 
 void TRunSession::SaveTo(const QString& path) {
-    m_batch.SaveToFile(path);
+    Batch().SaveToFile(path);
     m_result.Saved = true;
     m_result.SaveError.clear();
     if (!m_result.JournalPath.isEmpty()) {

@@ -2,7 +2,8 @@
 
 // A measurement run as every front end does it (the window, bramblex-cli run, the
 // automation service): the run thread on a copy of the batch, the readings copied from
-// it under its list's lock at a fixed interval into the batch the front end shows, the
+// it under its list's lock at a fixed interval into the batch store's document of the
+// batch, which every view of it shows (each front end edits the header there), the
 // model, spindle and readings taken over at the first manual reading, a journal of
 // every reading in the user's state folder, and the batch saved when the run ends.
 //
@@ -21,6 +22,7 @@
 #include <thread>
 
 class QTimer;
+class TBatchDocument;
 class TCommViscoMeterThread;
 class TRunJournal;
 class TSettings;
@@ -68,7 +70,10 @@ public:
         QString TracePath;    // the communications trace written, if any
     };
 
-    // batch is copied; batchPath is the file saved when the run ends.
+    // The run's readings go into document, whose file is saved when the run ends.
+    TRunSession(std::shared_ptr<TBatchDocument> document, const TOptions& options, QObject* parent = nullptr);
+    // A run of its own: batch is copied into a document nobody else shows; batchPath is
+    // the file saved when the run ends.
     TRunSession(const TBatchItem& batch, const QString& batchPath, const TOptions& options,
                 QObject* parent = nullptr);
     // Stops a run still going and waits for the run thread.
@@ -87,7 +92,8 @@ public:
 
     // The batch the front end shows: its header as the front end edits it, the
     // readings copied from the run. Saved when the run ends.
-    TBatchItem& Batch() { return m_batch; }
+    TBatchItem& Batch();
+    const std::shared_ptr<TBatchDocument>& Document() const { return m_document; }
     const QString& BatchPath() const { return m_batchPath; }
 
     // Copies the readings the run has taken beyond those of Batch(), under the run's
@@ -119,7 +125,7 @@ private:
     void Terminated();
     void Saved(bool saved, const QString& error);
 
-    TBatchItem m_batch;
+    std::shared_ptr<TBatchDocument> m_document;
     QString m_batchPath;
     TOptions m_options;
     TResult m_result;

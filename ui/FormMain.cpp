@@ -16,6 +16,7 @@
 #include "platform/Mail.h"
 #include "platform/SerialPorts.h"
 #include "platform/ShellFolders.h"
+#include "services/BatchStore.h"
 #include "services/RunJournal.h"
 #include "services/RunSession.h"
 #include "storage/FileOperations.h"
@@ -263,7 +264,8 @@ TFormMain::TFormMain(TDialogService& dialogs, QWidget* parent)
         m_panelReports);
     m_panelReports->layout()->addWidget(m_formReports);
     LoadMyReports = [this] { m_formReports->LoadMyReports(); };
-    m_viewBatch = new TFormViewBatch(*m_settings, *m_tabReports, m_dialogs);
+    m_store = std::make_unique<TBatchStore>();
+    m_viewBatch = new TFormViewBatch(*m_settings, *m_tabReports, m_dialogs, *m_store);
     m_viewBatch->FormViewReport()->Attach(*m_settings, m_dialogs, m_formReports->MyReports, m_charts.get());
     m_formLocal = new TFormLocal(*m_settings, *m_viewBatch, m_dialogs, m_rightStack);
     m_rightStack->addWidget(m_panelEmpty);
@@ -337,18 +339,6 @@ TFormMain::TFormMain(TDialogService& dialogs, QWidget* parent)
             m_formLocal->Entries.Items(index)->Assign(entry);
             m_formLocal->Entries.SaveCache();
             m_formLocal->ListViewLocal()->viewport()->update();
-        }
-        // What the operator may still edit during a run goes into the batch the run
-        // saves at its end; model, spindle and readings stay the run's.
-        if (m_run && m_run->Running() && entry.FilePath == m_run->BatchPath() && entry.Batch) {
-            TBatchItem& run = m_run->Batch();
-            const TBatchItem& edited = *entry.Batch;
-            run.Company = edited.Company;
-            run.Operator = edited.Operator;
-            run.Identifier = edited.Identifier;
-            run.Note = edited.Note;
-            run.SelectedXAxis = edited.SelectedXAxis;
-            run.SelectedYAxis = edited.SelectedYAxis;
         }
     };
 }
@@ -1456,13 +1446,13 @@ void TFormMain::ActionStartExecute(bool automatic) {
     options.Mode = automatic ? TRunSession::TMode::Automatic : TRunSession::TMode::Manual;
     options.Port = RunPortFromSettings(*m_settings);
     options.Tracing = m_runTracing;
-    auto run = std::make_unique<TRunSession>(*entry->Batch, entry->FilePath, options, this);
+    // The run writes into the document the batch view shows; what the operator may
+    // still edit during the run goes there too and is saved with the readings.
+    auto run = std::make_unique<TRunSession>(m_store->Document(*entry), options, this);
     run->OnStatus = [this](const QString& text, int position, int max) {
         m_viewBatch->ShowRunStatus(text, position, max);
     };
     run->OnError = [this](const QString& message) { m_dialogs.Error(this, message); };
-    run->OnStarted = [this] { RefreshRunView(); };
-    run->OnReadings = [this](int) { RefreshRunView(); };
     run->OnTerminate = [this] { RunTerminated(); };
     try {
         run->Start();
@@ -1485,28 +1475,9 @@ void TFormMain::ActionStopExecute() {
         m_run->Stop();
 }
 
-void TFormMain::RefreshRunView() {
-    if (!m_run)
-        return;
-    const TBatchItem& run = m_run->Batch();
-    const int index = m_viewBatch->SelectedFiles.IndexOf(m_run->BatchPath(), FileTypeBatch);
-    if (index < 0)
-        return;
-    TBatchItem& shown = m_viewBatch->SelectedFiles.Items(index)->BatchItem();
-    shown.ModelType = run.ModelType;
-    shown.SpindleType = run.SpindleType;
-    for (int i = shown.Measurements.Count(); i < run.Measurements.Count(); ++i)
-        shown.Measurements.Add()->Assign(*run.Measurements.Items(i));
-    // Drawn once, after every view has its new rows.
-    m_viewBatch->setUpdatesEnabled(false);
-    m_viewBatch->ShowSelection(true);
-    m_viewBatch->setUpdatesEnabled(true);
-}
-
 void TFormMain::RunTerminated() {
     if (!m_run)
         return;
-    RefreshRunView();
     // The session called us: it goes once this call has returned.
     TRunSession* run = m_run.release();
     run->deleteLater();

@@ -32,6 +32,7 @@ struct TOrphanJournal;
 class TExportCommands;
 class TFormLocal;
 class TFormReports;
+class TBatchStore;
 class TChartPainter;
 class TFormViewBatch;
 class TRunSession;
@@ -189,7 +190,6 @@ private:
     void TimerStartupPreferencesTimer();
 
     bool OfferRecovery(const TOrphanJournal& journal);
-    void RefreshRunView();
     void RunTerminated();
     void StorageChanged();
 
@@ -207,6 +207,8 @@ private:
     std::unique_ptr<TThreadDirectory> m_folderWatcher;
     std::unique_ptr<TThreadDirectory> m_settingsWatcher; // the tab reports' folder
     QString m_tabReportFiles;                            // as last read
+    // The open batches, which the batch view, a run and the folder list share.
+    std::unique_ptr<TBatchStore> m_store;
     std::unique_ptr<TRunSession> m_run;
 
     QSplitter* m_splitter = nullptr;

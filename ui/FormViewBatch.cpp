@@ -4,6 +4,7 @@
 #include "documents/SettingNames.h"
 #include "documents/Settings.h"
 #include "reports/Report.h"
+#include "services/BatchStore.h"
 #include "storage/FileOperations.h"
 #include "ui/DialogService.h"
 #include "ui/FormViewAnalysis.h"
@@ -44,7 +45,13 @@ QIcon ToggleGlyph(bool navigationVisible, const QStyle* style) {
 
 TFormViewBatch::TFormViewBatch(TSettings& settings, const TFileList& tabReports, TDialogService& dialogs,
                                QWidget* parent)
-    : QWidget(parent), m_settings(settings), m_tabReports(tabReports), m_dialogs(dialogs) {
+    : TFormViewBatch(settings, tabReports, dialogs, *new TBatchStore, parent) {
+    m_ownStore.reset(m_store);
+}
+
+TFormViewBatch::TFormViewBatch(TSettings& settings, const TFileList& tabReports, TDialogService& dialogs,
+                               TBatchStore& store, QWidget* parent)
+    : QWidget(parent), m_settings(settings), m_tabReports(tabReports), m_dialogs(dialogs), m_store(&store) {
     setObjectName(QStringLiteral("FormViewBatch"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -119,16 +126,16 @@ TFormViewBatch::TFormViewBatch(TSettings& settings, const TFileList& tabReports,
     m_dockLayout->setCurrentWidget(m_dockCaption);
 }
 
-TFormViewBatch::~TFormViewBatch() = default;
+TFormViewBatch::~TFormViewBatch() {
+    SetDocument(nullptr);
+}
 
 void TFormViewBatch::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     for (TBatchSubView* view :
          {static_cast<TBatchSubView*>(m_header), static_cast<TBatchSubView*>(m_processes),
           static_cast<TBatchSubView*>(m_measurements)})
-        view->OnBatchChanged = [this](TBatchSubView* sender, TFileItem& entry) {
-            BatchEdited(sender, entry);
-        };
+        view->OnBatchChanged = [this](TBatchSubView* sender) { BatchEdited(sender); };
     BuildTabs();
     // The strip keeps its index between showings (index 0 at the first): the tab change
     // stores it as "BatchTab" before ShowSelection reads it.
@@ -226,7 +233,7 @@ void TFormViewBatch::DockView(QWidget* view) {
     m_docked = view;
     if (view) {
         if (view == m_analysis && SelectedFiles.Count() == 1)
-            m_analysis->LoadFileItem(*SelectedFiles.Items(0), false);
+            m_analysis->LoadFileItem(m_document ? m_document->Entry() : *SelectedFiles.Items(0), false);
         m_dockLayout->setCurrentWidget(view);
         view->show();
     } else {
@@ -249,14 +256,15 @@ void TFormViewBatch::ShowSelection(bool force) {
 
 void TFormViewBatch::LoadSubViews(bool force) {
     if (SelectedFiles.Count() == 1) {
-        const TFileItem& entry = *SelectedFiles.Items(0);
-        m_header->LoadFileItem(entry, force);
-        m_processes->LoadFileItem(entry, force);
-        m_measurements->LoadFileItem(entry, force);
-        // A run reloads at every reading; the analysis tab copies the batch only while it
-        // is docked, and docking it hands the entry over.
+        SetDocument(m_store->Document(*SelectedFiles.Items(0)));
+        for (TBatchSubView* view :
+             {static_cast<TBatchSubView*>(m_header), static_cast<TBatchSubView*>(m_processes),
+              static_cast<TBatchSubView*>(m_measurements)})
+            view->ShowDocument(m_document, force);
+        // The analysis tab copies the batch only while it is docked, and docking it
+        // hands the entry over.
         if (m_docked == m_analysis)
-            m_analysis->LoadFileItem(entry, force);
+            m_analysis->LoadFileItem(m_document->Entry(), force);
         else
             m_analysis->ForgetFileItem();
     }
@@ -266,6 +274,39 @@ void TFormViewBatch::LoadSubViews(bool force) {
             m_report->PreviewBatches.Add()->Assign(*entry->Batch);
     if (m_report->isVisible())
         m_report->RefreshPreview();
+}
+
+void TFormViewBatch::SetDocument(const std::shared_ptr<TBatchDocument>& document) {
+    if (document == m_document)
+        return;
+    for (const auto& connection : m_documentConnections)
+        disconnect(connection);
+    m_documentConnections.clear();
+    m_document = document;
+    if (!m_document)
+        return;
+    TBatchDocument* observed = m_document.get();
+    m_documentConnections << connect(observed, &TBatchDocument::ReadingsAppended, this,
+                                     [this] { DocumentReadingsAppended(); });
+    // Another writer (a run taking over the instrument's model) changed the header.
+    m_documentConnections << connect(observed, &TBatchDocument::HeaderChanged, this, [this](QObject* writer) {
+        if (writer != m_header && writer != m_processes && writer != m_measurements)
+            DocumentReadingsAppended();
+    });
+}
+
+void TFormViewBatch::DocumentReadingsAppended() {
+    // The sub-views follow the document by themselves; the analysis tab and the report
+    // preview, which take copies, are handed the batch as it is now.
+    if (m_docked == m_analysis)
+        m_analysis->LoadFileItem(m_document->Entry(), true);
+    else
+        m_analysis->ForgetFileItem();
+    if (m_report->isVisible() && SelectedFiles.Count() == 1) {
+        m_report->PreviewBatches.Clear();
+        m_report->PreviewBatches.Add()->Assign(m_document->Batch());
+        m_report->RefreshPreview();
+    }
 }
 
 void TFormViewBatch::ForgetFileItems() {
@@ -286,23 +327,28 @@ void TFormViewBatch::CommitEdits() {
     m_committing = false;
 }
 
-void TFormViewBatch::BatchEdited(TBatchSubView*, TFileItem& entry) {
-    const bool saved = entry.Save();
+void TFormViewBatch::BatchEdited(TBatchSubView* sender) {
+    const std::shared_ptr<TBatchDocument> document = sender->Document();
+    if (!document)
+        return;
+    const bool saved = document->Save();
+    TFileItem& entry = document->Entry();
     if (saved) {
         m_unsaved.removeAll(entry.FilePath);
     } else if (!m_unsaved.contains(entry.FilePath)) {
-        // The edits stay in the views' copies and on screen; the next edit that can be
+        // The edits stay in the document and on screen; the next edit that can be
         // written saves them all.
         m_unsaved << entry.FilePath;
         m_dialogs.Error(this, tr("The changes to \"%1\" could not be saved.\n%2")
-                                  .arg(QDir::toNativeSeparators(entry.FilePath), entry.LastError()));
+                                  .arg(QDir::toNativeSeparators(entry.FilePath), document->LastError()));
     }
     const int index = SelectedFiles.IndexOf(entry.FilePath, FileTypeBatch);
     if (index >= 0)
         SelectedFiles.Items(index)->Assign(entry);
     if (OnBatchSaved)
         OnBatchSaved(entry, saved);
-    // While ShowSelection commits, the new selection is loaded right after.
+    // The other views followed the document; the analysis tab and the report preview
+    // take the batch as it is now, unless a new selection is loaded right after.
     if (!m_selecting)
         LoadSubViews(false);
 }

@@ -3,7 +3,8 @@
 // The batch view: a tab strip over a docking pane. The folder list fills SelectedFiles
 // with copies of the selected batch entries and calls ShowSelection; the first four
 // tabs dock the header, processes, measurements and analysis views for a single batch,
-// then one tab per tab report and "My Reports" dock the report preview for all of them.
+// which show the batch store's document of it, then one tab per tab report and "My
+// Reports" dock the report preview for all of them.
 //
 // During a run the main window drives the run panel at the top (status label and
 // progress bar) and hides the toggle button that shows or hides its navigation panes.
@@ -13,11 +14,14 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QProgressBar;
 class QToolButton;
 class QStackedLayout;
+class TBatchDocument;
+class TBatchStore;
 class TBatchSubView;
 class TDialogService;
 class TKorvTabBar;
@@ -31,18 +35,26 @@ class TSettings;
 class TFormViewBatch : public QWidget {
     Q_OBJECT
 public:
-    // settings, tabReports and dialogs belong to the main window and outlive the view.
+    // settings, tabReports, dialogs and store belong to the main window and outlive the
+    // view; without a store the view keeps one of its own.
     TFormViewBatch(TSettings& settings, const TFileList& tabReports, TDialogService& dialogs,
                    QWidget* parent = nullptr);
+    TFormViewBatch(TSettings& settings, const TFileList& tabReports, TDialogService& dialogs,
+                   TBatchStore& store, QWidget* parent = nullptr);
     ~TFormViewBatch() override;
 
-    // Copies of the selected, loaded batch entries in list order.
+    // Copies of the selected, loaded batch entries in list order; the single one takes
+    // the edits made in the views.
     TFileList SelectedFiles;
+    // The store's document of the single selected batch (null otherwise).
+    const std::shared_ptr<TBatchDocument>& Document() const { return m_document; }
+    TBatchStore& Store() const { return *m_store; }
 
     // Rebuilds the tabs, selects the stored tab and loads the sub-views.
     void ShowSelection(bool force);
-    // Loads the single selected entry into the three batch views (force: also when
-    // unchanged) and recomposes the report preview.
+    // Shows the store's document of the single selected entry in the batch views
+    // (force: they refill also when it is the document shown) and recomposes the report
+    // preview.
     void LoadSubViews(bool force);
     // The tab reports changed: while the view shows, its tabs follow at once and a
     // report tab shows the report as it is now (otherwise the next show rebuilds them).
@@ -85,9 +97,9 @@ public:
 
     // The toggle button was pressed: the main window shows or hides its panes.
     std::function<void()> OnToggleView;
-    // A batch view changed its copy of entry; the view saved it (result of the save in
-    // saved; a failure it has told the operator) and copied it into SelectedFiles. The main window brings the
-    // folder list's entry and a run's batch up to date.
+    // A batch view changed the document of entry; the view saved it (result of the save
+    // in saved; a failure it has told the operator) and copied it into SelectedFiles. The
+    // main window brings the folder list's entry up to date.
     std::function<void(TFileItem& entry, bool saved)> OnBatchSaved;
 
 protected:
@@ -98,7 +110,9 @@ private:
     void SelectStoredTab();
     void KorvTabPreviewChange(int index);
     void DockView(QWidget* view);
-    void BatchEdited(TBatchSubView* sender, TFileItem& entry);
+    void BatchEdited(TBatchSubView* sender);
+    void SetDocument(const std::shared_ptr<TBatchDocument>& document);
+    void DocumentReadingsAppended();
     // The tab "BatchTab" (and the analysis mark) name, before it is limited to the tabs.
     int StoredTab();
     void StoreTab(int index);
@@ -107,6 +121,10 @@ private:
     TSettings& m_settings;
     const TFileList& m_tabReports;
     TDialogService& m_dialogs;
+    std::unique_ptr<TBatchStore> m_ownStore;
+    TBatchStore* m_store;
+    std::shared_ptr<TBatchDocument> m_document;
+    QList<QMetaObject::Connection> m_documentConnections;
 
     TKorvTabBar* m_tabs;
     QToolButton* m_toggle;

@@ -115,7 +115,7 @@ TFormViewHeader::TFormViewHeader(QWidget* parent) : TBatchSubView(parent) {
 }
 
 bool TFormViewHeader::Locked() const {
-    return RunActive() || (m_entry.Batch && !m_entry.Batch->Measurements.IsEmpty());
+    return RunActive() || (Entry().Batch && !Entry().Batch->Measurements.IsEmpty());
 }
 
 namespace {
@@ -133,24 +133,23 @@ bool SameNote(const QString& shown, const QString& stored) {
 
 } // namespace
 
-void TFormViewHeader::LoadFileItem(const TFileItem& entry, bool force) {
-    if (!force && SameVersion(entry, m_entry))
-        return;
-    // What the operator typed into the batch shown stays (a run reloads every second).
-    const bool sameFile = m_entry.Batch && entry.FilePath == m_entry.FilePath;
-    TBatchItem committed;
-    if (sameFile)
-        committed.Assign(*m_entry.Batch);
-    m_entry.Assign(entry);
-    const TBatchItem& batch = m_entry.BatchItem();
+void TFormViewHeader::Fill(bool sameDocument) {
+    // What the operator typed into the batch shown stays (a run changes the batch while
+    // the note is being typed).
+    const bool sameFile = sameDocument && Entry().Batch;
+    const TBatchItem& batch = *Entry().Batch;
     m_batchId->setText(batch.FileTitle);
-    m_location->setText(m_entry.FilePath);
-    ShowText(m_company, batch.Company, committed.Company, sameFile);
-    ShowText(m_operator, batch.Operator, committed.Operator, sameFile);
-    ShowText(m_identifier, batch.Identifier, committed.Identifier, sameFile);
-    if (!(sameFile && !SameNote(m_note->toPlainText(), committed.Note)) &&
+    m_location->setText(Entry().FilePath);
+    ShowText(m_company, batch.Company, m_shownCompany, sameFile);
+    ShowText(m_operator, batch.Operator, m_shownOperator, sameFile);
+    ShowText(m_identifier, batch.Identifier, m_shownIdentifier, sameFile);
+    if (!(sameFile && !SameNote(m_note->toPlainText(), m_shownNote)) &&
         !SameNote(m_note->toPlainText(), batch.Note))
         m_note->setPlainText(batch.Note);
+    m_shownCompany = batch.Company;
+    m_shownOperator = batch.Operator;
+    m_shownIdentifier = batch.Identifier;
+    m_shownNote = batch.Note;
     {
         const QSignalBlocker blockModel(m_model);
         const QSignalBlocker blockSpindle(m_spindle);
@@ -161,8 +160,8 @@ void TFormViewHeader::LoadFileItem(const TFileItem& entry, bool force) {
     ApplyLock();
 }
 
-void TFormViewHeader::ForgetFileItem() {
-    m_entry.FileModifiedTime = -1;
+void TFormViewHeader::ReadingsAppended(int, int) {
+    ApplyLock();
 }
 
 void TFormViewHeader::SetRunActive(bool active) {
@@ -202,9 +201,9 @@ void TFormViewHeader::SelectSpindle(int model, int spindle) {
 }
 
 bool TFormViewHeader::HasPendingText() const {
-    if (!m_entry.Batch)
+    if (!Entry().Batch)
         return false;
-    const TBatchItem& batch = *m_entry.Batch;
+    const TBatchItem& batch = *Entry().Batch;
     return m_company->text() != batch.Company || m_operator->text() != batch.Operator ||
            m_identifier->text() != batch.Identifier || !SameNote(m_note->toPlainText(), batch.Note);
 }
@@ -237,10 +236,10 @@ void TFormViewHeader::LayoutPanels() {
 }
 
 void TFormViewHeader::EditBatchExit() {
-    if (m_committing || m_entry.FilePath.isEmpty() || !m_entry.Batch)
+    if (m_committing || !Document() || Entry().FilePath.isEmpty())
         return;
     m_committing = true;
-    TBatchItem& batch = *m_entry.Batch;
+    TBatchItem& batch = *Batch();
     const bool textChanged = HasPendingText();
     const int oldSpindle = batch.SpindleType;
     batch.Company = m_company->text();
@@ -273,7 +272,11 @@ void TFormViewHeader::EditBatchExit() {
     }
     // Leaving a field untouched writes nothing: the file keeps its time and nobody
     // watching the folder sees a change.
+    m_shownCompany = batch.Company;
+    m_shownOperator = batch.Operator;
+    m_shownIdentifier = batch.Identifier;
+    m_shownNote = batch.Note;
     if (textChanged || batch.ModelType != oldModel || batch.SpindleType != oldSpindle)
-        RaiseBatchChanged(m_entry);
+        RaiseHeaderChanged();
     m_committing = false;
 }

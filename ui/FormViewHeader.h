@@ -17,12 +17,9 @@ class TFormViewHeader : public TBatchSubView {
 public:
     explicit TFormViewHeader(QWidget* parent = nullptr);
 
-    void LoadFileItem(const TFileItem& entry, bool force) override;
-    void ForgetFileItem() override;
     void CommitEdits() override;
     void SetRunActive(bool active) override;
 
-    const TFileItem& Entry() const { return m_entry; }
     QLineEdit* EditBatchID() const { return m_batchId; }
     QLineEdit* EditFileLocation() const { return m_location; }
     QComboBox* ComboBoxModel() const { return m_model; }
@@ -40,6 +37,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void Fill(bool sameDocument) override;
+    void ReadingsAppended(int first, int count) override;
 
 private:
     void EditBatchExit();
@@ -47,10 +46,15 @@ private:
     void SelectSpindle(int model, int spindle);
     void ApplyLock();
     void LayoutPanels();
-    // The texts on screen differ from the copy: typed and not yet committed.
+    // The texts on screen differ from the batch: typed and not yet committed.
     bool HasPendingText() const;
 
-    TFileItem m_entry;
+    // The texts of the batch when the view last showed or committed them: a field that
+    // differs was being typed in and stays when the batch is shown again.
+    QString m_shownCompany;
+    QString m_shownOperator;
+    QString m_shownIdentifier;
+    QString m_shownNote;
     QScrollArea* m_scroll;
     QWidget* m_box;
     QWidget* m_left;

@@ -206,11 +206,8 @@ void TFormViewMeasurements::ApplyLayout() {
     }
 }
 
-void TFormViewMeasurements::LoadFileItem(const TFileItem& entry, bool force) {
-    if (!force && SameVersion(entry, m_entry))
-        return;
-    m_entry.Assign(entry);
-    const TBatchItem& batch = m_entry.BatchItem();
+void TFormViewMeasurements::Fill(bool) {
+    const TBatchItem& batch = *Entry().Batch;
     const bool shear = SpindleHasShear(batch.SpindleType);
     const int xCount = shear ? 7 : 5;
     const int yCount = shear ? 6 : 4;
@@ -269,17 +266,39 @@ int TFormViewMeasurements::FittingWidth(int column) const {
 }
 
 void TFormViewMeasurements::ForgetFileItem() {
-    m_entry.FileModifiedTime = -1;
+    TBatchSubView::ForgetFileItem();
     m_xCount = 0;
     m_yCount = 0;
 }
 
+const TMeasurementList& TFormViewMeasurements::Rows() const {
+    return m_documentOrder ? Entry().Batch->Measurements : m_sorted;
+}
+
 void TFormViewMeasurements::SortReadings() {
-    TBatchItem& batch = m_entry.BatchItem();
-    if (batch.SelectedXAxis >= 0 && batch.SelectedXAxis < XAxisCount)
-        batch.Measurements =
+    const TBatchItem& batch = *Entry().Batch;
+    m_sorted.Clear();
+    m_documentOrder = true;
+    if (batch.SelectedXAxis >= 0 && batch.SelectedXAxis < XAxisCount) {
+        TMeasurementList sorted =
             batch.Measurements.Sorted(batch.SelectedXAxis, batch.ModelType, batch.SpindleType);
+        // A list already in order comes back sharing the document's readings: the view
+        // then keeps no copy of them.
+        if (!sorted.IsEmpty() && sorted.Items(0) != batch.Measurements.Items(0)) {
+            m_sorted = sorted;
+            m_documentOrder = false;
+        }
+    }
     m_start = batch.Measurements.StartDateTime();
+}
+
+void TFormViewMeasurements::TakeShownOrder() {
+    if (!m_documentOrder) {
+        Batch()->Measurements = m_sorted;
+        m_sorted.Clear();
+        m_documentOrder = true;
+        m_model->SetReadings(Rows(), Entry().Batch->ModelType, Entry().Batch->SpindleType);
+    }
 }
 
 void TFormViewMeasurements::FillReadings() {
@@ -289,7 +308,7 @@ void TFormViewMeasurements::FillReadings() {
     for (int column = 0; column < m_model->columnCount(); ++column)
         widths << m_table->columnWidth(column);
     m_table->setUpdatesEnabled(false);
-    m_model->SetReadings(m_entry.BatchItem());
+    m_model->SetReadings(Rows(), Entry().Batch->ModelType, Entry().Batch->SpindleType);
     for (int column = 0; column < widths.size(); ++column)
         m_table->setColumnWidth(column, widths[column]);
     m_table->scrollToBottom();
@@ -299,9 +318,8 @@ void TFormViewMeasurements::FillReadings() {
     m_chart->QueueReplot();
 }
 
-double TFormViewMeasurements::XValue(int row, int x) const {
-    const TBatchItem& batch = *m_entry.Batch;
-    const TMeasurementItem& m = *batch.Measurements.Items(row);
+double TFormViewMeasurements::XValueOf(const TMeasurementItem& m, int x) const {
+    const TBatchItem& batch = *Entry().Batch;
     TReadingQuantities q;
     q.Model = batch.ModelType;
     q.Spindle = batch.SpindleType;
@@ -312,6 +330,10 @@ double TFormViewMeasurements::XValue(int row, int x) const {
     q.ShearStress = m.SheerStress;
     q.ShearRate = m.SheerRate;
     return XAxisValue(x, q);
+}
+
+double TFormViewMeasurements::XValue(int row, int x) const {
+    return XValueOf(*Rows().Items(row), x);
 }
 
 QList<int> TFormViewMeasurements::CheckedY() const {
@@ -328,14 +350,18 @@ void TFormViewMeasurements::BuildChart() {
     chart.Grid = true;
     chart.ShowLegend = true;
     std::vector<TChartMeasurements::THollowPoints> hollow;
-    const int x = m_entry.Batch ? m_entry.Batch->SelectedXAxis : 0;
-    if (!m_entry.Batch || x < 0 || x >= XAxisCount) {
+    m_chartBuilt = false;
+    m_lines.clear();
+    m_hasXRange = false;
+    const int x = Document() ? Entry().Batch->SelectedXAxis : 0;
+    if (!Document() || x < 0 || x >= XAxisCount) {
         m_chart->Build(chart, hollow);
         return;
     }
-    const TBatchItem& batch = *m_entry.Batch;
+    const TBatchItem& batch = *Entry().Batch;
+    const TMeasurementList& rows = Rows();
     chart.XIndex = x;
-    const int count = batch.Measurements.Count();
+    const int count = rows.Count();
     // Each reading once: its X value, whether it is drawn and whether hollow.
     std::vector<double> xs(static_cast<size_t>(count));
     std::vector<char> shown(static_cast<size_t>(count));
@@ -343,14 +369,14 @@ void TFormViewMeasurements::BuildChart() {
     double xMin = std::numeric_limits<double>::max();
     double xMax = std::numeric_limits<double>::lowest();
     for (int row = 0; row < count; ++row) {
-        const TMeasurementItem& m = *batch.Measurements.Items(row);
+        const TMeasurementItem& m = *rows.Items(row);
         const bool over = ReadingOverScale(batch.ModelType, batch.SpindleType, m);
         shown[static_cast<size_t>(row)] = !over;
         if (over)
             continue;
         low[static_cast<size_t>(row)] =
             ReadingPercent(batch.ModelType, batch.SpindleType, m) < LowTorquePercent;
-        const double value = XValue(row, x);
+        const double value = XValueOf(m, x);
         xs[static_cast<size_t>(row)] = value;
         xMin = std::min(xMin, value);
         xMax = std::max(xMax, value);
@@ -366,7 +392,7 @@ void TFormViewMeasurements::BuildChart() {
         for (int row = 0; row < count; ++row) {
             if (!shown[static_cast<size_t>(row)])
                 continue;
-            const double value = XValue(row, y + 1);
+            const double value = XValueOf(*rows.Items(row), y + 1);
             series.X.push_back(xs[static_cast<size_t>(row)]);
             series.Y.push_back(value);
             series.MaxY = std::max(series.MaxY, value);
@@ -381,6 +407,7 @@ void TFormViewMeasurements::BuildChart() {
             series.YLow = low_;
             series.YHigh = high;
         }
+        m_lines.push_back({y, !series.Y.empty(), series.YLow, series.YHigh, series.MaxY});
         chart.Series.push_back(std::move(series));
         hollow.push_back(std::move(points));
     }
@@ -389,40 +416,111 @@ void TFormViewMeasurements::BuildChart() {
         chart.XMin = xMin;
         chart.XMax = xMax;
     }
+    m_hasXRange = chart.HasXRange;
+    m_xMin = chart.XMin;
+    m_xMax = chart.XMax;
+    m_chartBuilt = true;
     m_chart->Build(chart, hollow);
     ListViewMeasurementsSelectItem();
 }
 
-void TFormViewMeasurements::ComboBoxXAxisChange() {
-    if (!m_entry.Batch || m_xAxis->currentIndex() < 0)
+void TFormViewMeasurements::ReadingsAppended(int first, int count) {
+    const TBatchItem& batch = *Entry().Batch;
+    const TMeasurementList& readings = batch.Measurements;
+    const int x = batch.SelectedXAxis;
+    const bool ordered = x >= 0 && x < XAxisCount;
+    // Rows and points are only added to what shows the document's own order, from the
+    // first reading it has not shown, and when no reading shifts the start of the time
+    // axis or goes before the last one shown in the chosen order.
+    bool appendable = m_documentOrder && m_model->rowCount() == first && first + count <= readings.Count();
+    if (appendable && first > 0) {
+        for (int i = first; i < first + count && appendable; ++i) {
+            const TMeasurementItem& m = *readings.Items(i);
+            if (!(m.DateTime >= m_start))
+                appendable = false;
+            else if (ordered && !(XValueOf(m, x) >= XValueOf(*readings.Items(i - 1), x)))
+                appendable = false;
+        }
+    }
+    if (!appendable || first == 0) {
+        Fill(true);
         return;
-    m_entry.Batch->SelectedXAxis = m_xAxis->currentIndex();
+    }
+    m_model->AppendRows(count);
+    m_table->scrollToBottom();
+    if (!m_chartBuilt) {
+        m_chart->QueueReplot();
+        return;
+    }
+    // The points of the new readings, with the ranges a build would give them.
+    std::vector<TChartMeasurements::TLineTail> tails(m_lines.size());
+    for (int i = first; i < first + count; ++i) {
+        const TMeasurementItem& m = *readings.Items(i);
+        if (ReadingOverScale(batch.ModelType, batch.SpindleType, m))
+            continue;
+        const bool low = ReadingPercent(batch.ModelType, batch.SpindleType, m) < LowTorquePercent;
+        const double xValue = XValueOf(m, x);
+        m_xMin = m_hasXRange ? std::min(m_xMin, xValue) : xValue;
+        m_xMax = m_hasXRange ? std::max(m_xMax, xValue) : xValue;
+        m_hasXRange = true;
+        for (size_t k = 0; k < m_lines.size(); ++k) {
+            TLineRange& line = m_lines[k];
+            const double value = XValueOf(m, line.YIndex + 1);
+            TChartMeasurements::TLineTail& tail = tails[k];
+            tail.X.push_back(xValue);
+            tail.Y.push_back(value);
+            if (low) {
+                tail.HollowX.push_back(xValue);
+                tail.HollowY.push_back(value);
+            }
+            line.MaxY = std::max(line.MaxY, value);
+            line.Low = line.HasPoints ? std::min(line.Low, value) : value;
+            line.High = line.HasPoints ? std::max(line.High, value) : value;
+            line.HasPoints = true;
+        }
+    }
+    for (size_t k = 0; k < m_lines.size(); ++k) {
+        tails[k].HasPoints = m_lines[k].HasPoints;
+        tails[k].YLow = m_lines[k].Low;
+        tails[k].YHigh = m_lines[k].High;
+        tails[k].MaxY = m_lines[k].MaxY;
+    }
+    m_chart->Append(m_hasXRange, m_xMin, m_xMax, tails);
+}
+
+void TFormViewMeasurements::ComboBoxXAxisChange() {
+    if (!Document() || m_xAxis->currentIndex() < 0)
+        return;
+    Batch()->SelectedXAxis = m_xAxis->currentIndex();
     SortReadings();
-    RaiseBatchChanged(m_entry);
+    // The readings are saved in the order shown.
+    TakeShownOrder();
+    RaiseHeaderChanged();
     BuildChart();
     FillReadings();
 }
 
 void TFormViewMeasurements::CheckedComboYAxisChange() {
-    if (!m_entry.Batch)
+    if (!Document())
         return;
     TSelectedYAxis shown{};
     for (int y : CheckedY())
         shown[static_cast<size_t>(y)] = true;
-    m_entry.Batch->SelectedYAxis = FormatSelectedYAxis(shown);
-    RaiseBatchChanged(m_entry);
+    Batch()->SelectedYAxis = FormatSelectedYAxis(shown);
+    TakeShownOrder();
+    RaiseHeaderChanged();
     BuildChart();
 }
 
 void TFormViewMeasurements::ListViewMeasurementsSelectItem() {
     m_chart->ClearMarkers();
     const QModelIndexList rows = m_table->selectionModel()->selectedRows();
-    if (!rows.isEmpty() && m_entry.Batch) {
+    if (!rows.isEmpty() && Document()) {
         const int row = rows.first().row();
-        const TBatchItem& batch = *m_entry.Batch;
+        const TBatchItem& batch = *Entry().Batch;
         const int x = batch.SelectedXAxis;
-        if (row < batch.Measurements.Count() && x >= 0 && x < XAxisCount &&
-            !ReadingOverScale(batch.ModelType, batch.SpindleType, *batch.Measurements.Items(row))) {
+        if (row < Rows().Count() && x >= 0 && x < XAxisCount &&
+            !ReadingOverScale(batch.ModelType, batch.SpindleType, *Rows().Items(row))) {
             const double xValue = XValue(row, x);
             int k = 0;
             for (int y : CheckedY())

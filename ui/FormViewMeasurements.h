@@ -5,8 +5,11 @@
 // the batch (SelectedXAxis, SelectedYAxis) and saved at once; the readings are kept in
 // the order of the X quantity.
 
+#include "documents/BatchItem.h"
 #include "storage/FileItem.h"
 #include "ui/BatchSubView.h"
+
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -24,10 +27,8 @@ class TFormViewMeasurements : public TBatchSubView {
 public:
     explicit TFormViewMeasurements(TSettings& settings, QWidget* parent = nullptr);
 
-    void LoadFileItem(const TFileItem& entry, bool force) override;
     void ForgetFileItem() override;
 
-    const TFileItem& Entry() const { return m_entry; }
     QComboBox* ComboBoxXAxis() const { return m_xAxis; }
     TCheckedComboBox* CheckedComboYAxis() const { return m_yAxis; }
     QAction* ActionReadings() const { return m_actionReadings; }
@@ -42,6 +43,8 @@ public:
 
     // The quantity values of the reading at row (in the current order) for X index x.
     double XValue(int row, int x) const;
+    // The readings in the order shown.
+    const TMeasurementList& Rows() const;
 
     // The pane layout of the two toggles and "MeasurementWindowWidth".
     void ApplyLayout();
@@ -49,6 +52,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void Fill(bool sameDocument) override;
+    // A run's readings: rows and points are added when they come after those shown in
+    // the chosen order (the view refills otherwise).
+    void ReadingsAppended(int first, int count) override;
 
 private:
     // The column's least width, the date and time columns widened to their widest text
@@ -60,9 +67,30 @@ private:
     void ListViewMeasurementsSelectItem();
     void SortReadings();
     QList<int> CheckedY() const;
+    double XValueOf(const TMeasurementItem& m, int x) const;
+    // The document's readings take the order shown (saved with the chosen quantities).
+    void TakeShownOrder();
+
+    // What the chart was built from, for readings added to it.
+    struct TLineRange {
+        int YIndex = 0;
+        bool HasPoints = false;
+        double Low = 0.0;
+        double High = 0.0;
+        double MaxY = 0.0;
+    };
 
     TSettings& m_settings;
-    TFileItem m_entry;
+    // The readings sorted by the chosen quantity, when that order is not the document's
+    // own (then the view shows the document's list and holds no copy: the run appends to
+    // it without copying it).
+    TMeasurementList m_sorted;
+    bool m_documentOrder = true;
+    bool m_chartBuilt = false; // the chart shows the lines of m_lines
+    bool m_hasXRange = false;
+    double m_xMin = 0.0;
+    double m_xMax = 0.0;
+    std::vector<TLineRange> m_lines;
     int m_xCount = 0;
     int m_yCount = 0;
     double m_start = 0.0; // earliest reading's day number

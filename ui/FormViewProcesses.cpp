@@ -98,12 +98,8 @@ TFormProcessWizard& TFormViewProcesses::Wizard() {
     return *m_wizard;
 }
 
-void TFormViewProcesses::LoadFileItem(const TFileItem& entry, bool force) {
-    if (!force && SameVersion(entry, m_entry))
-        return;
-    const QString previousPath = m_entry.FilePath;
+void TFormViewProcesses::Fill(bool sameDocument) {
     const QList<int> selected = SelectedRows();
-    m_entry.Assign(entry);
     if (m_columnsUnits != TemperatureUnits()) {
         m_columnsUnits = TemperatureUnits();
         m_list->setHeaderLabels({tr("No."), tr("Identifier"), tr("RPM Start"), tr("RPM End"), tr("Time"),
@@ -113,15 +109,15 @@ void TFormViewProcesses::LoadFileItem(const TFileItem& entry, bool force) {
         for (int column = 0; column < 9; ++column)
             m_list->setColumnWidth(column, widths[column]);
     }
-    m_pages->setCurrentWidget(ModelSupportsProcesses(m_entry.BatchItem().ModelType)
-                                  ? m_listPage
-                                  : static_cast<QWidget*>(m_noSupport));
-    // A run reloads every second: the rows the operator selected stay selected.
-    FillRows(previousPath == m_entry.FilePath ? selected : QList<int>());
+    m_pages->setCurrentWidget(
+        ModelSupportsProcesses(Entry().Batch->ModelType) ? m_listPage : static_cast<QWidget*>(m_noSupport));
+    // The batch shown again (another writer changed it): the rows the operator
+    // selected stay selected.
+    FillRows(sameDocument ? selected : QList<int>());
 }
 
-void TFormViewProcesses::ForgetFileItem() {
-    m_entry.FileModifiedTime = -1;
+void TFormViewProcesses::ReadingsAppended(int, int) {
+    UpdateActions();
 }
 
 void TFormViewProcesses::SetRunActive(bool active) {
@@ -132,7 +128,7 @@ void TFormViewProcesses::SetRunActive(bool active) {
 void TFormViewProcesses::FillRows(const QList<int>& selected) {
     const QSignalBlocker block(m_list);
     m_list->clear();
-    const TProcessList& processes = m_entry.BatchItem().Processes;
+    const TProcessList& processes = Entry().Batch->Processes;
     QList<QTreeWidgetItem*> rows;
     for (int i = 0; i < processes.Count(); ++i) {
         const TProcessItem& p = *processes.Items(i);
@@ -173,8 +169,8 @@ QList<int> TFormViewProcesses::SelectedRows() const {
 }
 
 bool TFormViewProcesses::Editable() const {
-    return m_entry.Batch && ModelSupportsProcesses(m_entry.Batch->ModelType) &&
-           m_entry.Batch->Measurements.IsEmpty() && !RunActive();
+    return Document() && ModelSupportsProcesses(Entry().Batch->ModelType) &&
+           Entry().Batch->Measurements.IsEmpty() && !RunActive();
 }
 
 void TFormViewProcesses::UpdateActions() {
@@ -190,28 +186,32 @@ void TFormViewProcesses::UpdateActions() {
 
 void TFormViewProcesses::Changed(const QList<int>& selected) {
     FillRows(selected);
-    RaiseBatchChanged(m_entry);
+    RaiseProcessesChanged();
 }
 
 void TFormViewProcesses::ActionNewProcessExecute() {
+    if (!Batch())
+        return;
     TFormProcessWizard& wizard = Wizard();
     wizard.Process.Assign(TProcessItem());
-    wizard.Prepare(m_entry.BatchItem().SpindleType, false);
+    wizard.Prepare(Batch()->SpindleType, false);
     if (!ExecWizard(wizard))
         return;
-    TProcessList& processes = m_entry.BatchItem().Processes;
+    TProcessList& processes = Batch()->Processes;
     processes.Add()->Assign(wizard.Process);
     Changed({processes.Count() - 1});
 }
 
 void TFormViewProcesses::ActionEditProcessExecute() {
+    if (!Batch())
+        return;
     const QList<int> selected = SelectedRows();
     if (selected.size() != 1)
         return;
-    TProcessItem& process = *m_entry.BatchItem().Processes.Items(selected.first());
+    TProcessItem& process = *Batch()->Processes.Items(selected.first());
     TFormProcessWizard& wizard = Wizard();
     wizard.Process.Assign(process);
-    wizard.Prepare(m_entry.BatchItem().SpindleType, true);
+    wizard.Prepare(Batch()->SpindleType, true);
     if (!ExecWizard(wizard))
         return;
     process.Assign(wizard.Process);
@@ -219,6 +219,8 @@ void TFormViewProcesses::ActionEditProcessExecute() {
 }
 
 void TFormViewProcesses::ActionDeleteProcessExecute() {
+    if (!Batch())
+        return;
     const QList<int> selected = SelectedRows();
     if (selected.isEmpty())
         return;
@@ -227,17 +229,19 @@ void TFormViewProcesses::ActionDeleteProcessExecute() {
                              : tr("Are you sure you want to delete these %1 processes?").arg(selected.size());
     if (!Dialogs || !Dialogs->AskYesNo(this, tr("Delete"), question))
         return;
-    TProcessList& processes = m_entry.BatchItem().Processes;
+    TProcessList& processes = Batch()->Processes;
     for (auto it = selected.crbegin(); it != selected.crend(); ++it)
         processes.Delete(*it);
     Changed({});
 }
 
 void TFormViewProcesses::ActionMoveUpExecute() {
+    if (!Batch())
+        return;
     QList<int> selected = SelectedRows();
     if (selected.isEmpty() || selected.first() == 0)
         return;
-    TProcessList& processes = m_entry.BatchItem().Processes;
+    TProcessList& processes = Batch()->Processes;
     for (int& row : selected) {
         processes.Exchange(row, row - 1);
         --row;
@@ -246,8 +250,10 @@ void TFormViewProcesses::ActionMoveUpExecute() {
 }
 
 void TFormViewProcesses::ActionMoveDownExecute() {
+    if (!Batch())
+        return;
     QList<int> selected = SelectedRows();
-    TProcessList& processes = m_entry.BatchItem().Processes;
+    TProcessList& processes = Batch()->Processes;
     if (selected.isEmpty() || selected.last() == processes.Count() - 1)
         return;
     for (auto it = selected.rbegin(); it != selected.rend(); ++it) {

@@ -23,11 +23,8 @@ public:
     explicit TFormViewProcesses(QWidget* parent = nullptr);
     ~TFormViewProcesses() override;
 
-    void LoadFileItem(const TFileItem& entry, bool force) override;
-    void ForgetFileItem() override;
     void SetRunActive(bool active) override;
 
-    const TFileItem& Entry() const { return m_entry; }
     QTreeWidget* ListViewProcesses() const { return m_list; }
     QLabel* PanelNoSupport() const { return m_noSupport; }
     QAction* ActionNewProcess() const { return m_new; }
@@ -48,13 +45,16 @@ public:
     void ActionMoveDownExecute();
     void UpdateActions();
 
+protected:
+    void Fill(bool sameDocument) override;
+    void ReadingsAppended(int first, int count) override;
+
 private:
     void FillRows(const QList<int>& selected);
     QList<int> SelectedRows() const;
     bool Editable() const;
     void Changed(const QList<int>& selected);
 
-    TFileItem m_entry;
     QStackedWidget* m_pages;
     QWidget* m_listPage;
     QToolBar* m_toolBar;

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QPalette>
 
+#include <algorithm>
+
 bool ReadingOverScale(int model, int spindle, const TMeasurementItem& reading) {
     if (reading.Viscosity >= OverRangeViscosity)
         return true;
@@ -26,12 +28,24 @@ double ReadingPercent(int model, int spindle, const TMeasurementItem& reading) {
 
 TReadingsTableModel::TReadingsTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void TReadingsTableModel::SetReadings(const TBatchItem& batch) {
+void TReadingsTableModel::SetReadings(const TMeasurementList& readings, int model, int spindle) {
     beginResetModel();
-    m_readings.Assign(batch.Measurements);
-    m_model = batch.ModelType;
-    m_spindle = batch.SpindleType;
+    m_readings = &readings;
+    m_rows = readings.Count();
+    m_model = model;
+    m_spindle = spindle;
     endResetModel();
+}
+
+void TReadingsTableModel::AppendRows(int count) {
+    if (!m_readings || count <= 0)
+        return;
+    const int rows = std::min(m_readings->Count(), m_rows + count);
+    if (rows <= m_rows)
+        return;
+    beginInsertRows(QModelIndex(), m_rows, rows - 1);
+    m_rows = rows;
+    endInsertRows();
 }
 
 void TReadingsTableModel::SetColumns(bool shear) {
@@ -73,7 +87,7 @@ QStringList TReadingsTableModel::DateTimeSamples(int column) {
 }
 
 int TReadingsTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : m_readings.Count();
+    return parent.isValid() ? 0 : m_rows;
 }
 
 int TReadingsTableModel::columnCount(const QModelIndex& parent) const {
@@ -93,7 +107,7 @@ QString TReadingsTableModel::LowTorqueHint() {
 }
 
 QVariant TReadingsTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= m_readings.Count())
+    if (!index.isValid() || index.row() >= m_rows)
         return {};
     const int row = index.row();
     switch (role) {

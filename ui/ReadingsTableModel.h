@@ -18,8 +18,11 @@ class TReadingsTableModel : public QAbstractTableModel {
 public:
     explicit TReadingsTableModel(QObject* parent = nullptr);
 
-    // The readings are shared with the batch, not copied.
-    void SetReadings(const TBatchItem& batch);
+    // Shows readings, which stay where they are (not copied) until the next
+    // SetReadings; model and spindle judge the scale.
+    void SetReadings(const TMeasurementList& readings, int model, int spindle);
+    // count readings were appended to the list shown: rows are added for them.
+    void AppendRows(int count);
     // Six columns, or eight with shear stress and rate; captions in the current units.
     void SetColumns(bool shear);
 
@@ -28,8 +31,7 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-    const TMeasurementList& Readings() const { return m_readings; }
-    const TMeasurementItem& Reading(int row) const { return *m_readings.Items(row); }
+    const TMeasurementItem& Reading(int row) const { return *m_readings->Items(row); }
     bool OverScale(int row) const;
     // Not over scale and below 10 % of full scale.
     bool LowTorque(int row) const;
@@ -43,7 +45,8 @@ public:
     static QStringList DateTimeSamples(int column);
 
 private:
-    TMeasurementList m_readings;
+    const TMeasurementList* m_readings = nullptr;
+    int m_rows = 0; // the readings the view was told of
     int m_model = 0;
     int m_spindle = 0;
     QStringList m_captions;

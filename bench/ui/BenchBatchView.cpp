@@ -1,12 +1,14 @@
 // The batch view's readings tab on a batch of 100 000 readings. Goals: under 500 ms from
 // the click on the batch (its file read included) to its table and chart drawn; under
 // 500 ms to change the X quantity (re-sort, redraw and the save that comes with it); a
-// reading added during a run shown within 50 ms of work on the user-interface thread.
+// reading added during a run shown within 2 ms of work on the user-interface thread, at
+// 100 000 readings as at 1 000 (within 1.5 times).
 
 #include "bench/support/QuietDialogs.h"
 #include "charts/MeasurementsChart.h"
 #include "documents/BatchItem.h"
 #include "documents/Settings.h"
+#include "services/BatchStore.h"
 #include "storage/FileItem.h"
 #include "ui/FormViewBatch.h"
 #include "ui/FormViewMeasurements.h"
@@ -105,24 +107,29 @@ void BM_ChangeXQuantity(benchmark::State& state) {
 }
 BENCHMARK(BM_ChangeXQuantity)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(6)->UseRealTime();
 
-// The main window's timer during a run: one reading more in the shown batch, then the
-// forced reload of the view.
+// The run's timer: one reading more appended to the batch's document, which the view
+// shows, then drawn.
 void BM_ReadingAddedDuringRun(benchmark::State& state) {
     TBench bench(static_cast<int>(state.range(0)));
     bench.Click();
     bench.view->SetRunActive(true);
+    TBatchDocument& document = *bench.view->Document();
     int added = 0;
     for (auto _ : state) {
-        TBatchItem& shown = bench.view->SelectedFiles.Items(0)->BatchItem();
-        TMeasurementItem* m = shown.Measurements.Add();
-        m->DateTime = 46002.5 + added++ / 86400.0;
-        m->Viscosity = 450.0;
-        m->Temperature = 25.0;
-        m->RPMCode = 12;
-        bench.view->ShowSelection(true);
+        TMeasurementItem m;
+        m.DateTime = 46002.5 + added++ / 86400.0;
+        m.Viscosity = 450.0;
+        m.Temperature = 25.0;
+        m.RPMCode = 12;
+        document.AppendReading(m);
+        document.EndAppend();
         bench.Draw();
     }
     bench.view->SetRunActive(false);
+    const int rows = bench.view->FormViewMeasurements()->ListViewMeasurements()->model()->rowCount();
+    if (rows != state.range(0) + added)
+        state.SkipWithError("the table did not follow the run");
+    state.counters["readings"] = static_cast<double>(state.range(0));
 }
 BENCHMARK(BM_ReadingAddedDuringRun)
     ->Arg(1000)

@@ -6,6 +6,7 @@
 #include "documents/DamagedSource.h"
 #include "instrument/CommViscoMeterThread.h"
 #include "platform/FileSystem.h"
+#include "services/BatchStore.h"
 #include "services/RunJournal.h"
 #include "simulator/ViscoMeterSimulator.h"
 #include "support/TempDir.h"
@@ -94,6 +95,42 @@ TEST_F(RunSessionTest, AnAutomaticRunSavesEveryReadingAndRemovesItsJournal) {
     ASSERT_EQ(saved.Measurements.Count(), 2);
     // The oil at 25 C: the simulator's fluid, not a fixed number.
     EXPECT_NEAR(saved.Measurements.Items(0)->Viscosity, SimFluidNewtonianOil().ViscosityAt(20.0, 25.0), 0.1);
+}
+
+// The window's run: the readings go into the store's document the views show, as they
+// come, and the note typed into it meanwhile is saved with them.
+TEST_F(RunSessionTest, ARunOnAShownDocumentAppendsItsReadingsThere) {
+    TViscoMeterSimulator sim;
+    sim.SetFluid(SimFluidNewtonianOil());
+    sim.Start();
+    Batch(2, 1, 1)->SaveToFile(BatchPath());
+    TFileItem entry;
+    entry.FileType = FileTypeBatch;
+    entry.FilePath = BatchPath();
+    ASSERT_TRUE(entry.Load());
+    TBatchStore store;
+    const std::shared_ptr<TBatchDocument> shown = store.Document(entry);
+    std::vector<std::pair<int, int>> appended;
+    QObject::connect(shown.get(), &TBatchDocument::ReadingsAppended,
+                     [&](int first, int count) { appended.emplace_back(first, count); });
+    TRunSession session(store.Document(entry), Options(TRunSession::TMode::Automatic, sim.SlavePath()));
+    session.Start();
+    shown->Batch().Note = "typed during the run";
+    ASSERT_TRUE(RunToEnd(session, 20000));
+
+    EXPECT_EQ(&session.Batch(), &shown->Batch());
+    ASSERT_EQ(shown->Batch().Measurements.Count(), 2);
+    ASSERT_FALSE(appended.empty());
+    int next = 0;
+    for (const auto& [first, count] : appended) {
+        EXPECT_EQ(first, next) << "each reading announced once, in order";
+        next = first + count;
+    }
+    EXPECT_EQ(next, 2);
+    TBatchItem saved;
+    saved.LoadFromFile(BatchPath());
+    EXPECT_EQ(saved.Measurements.Count(), 2);
+    EXPECT_EQ(saved.Note, "typed during the run");
 }
 
 TEST_F(RunSessionTest, AManualRunTakesOverModelSpindleAndReadingsButKeepsTheNote) {

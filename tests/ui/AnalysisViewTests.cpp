@@ -7,6 +7,7 @@
 #include "analysis/Analysis.h"
 #include "analysis/FlowCurve.h"
 #include "reports/ChartFlow.h"
+#include "services/BatchStore.h"
 #include "ui/FormViewAnalysis.h"
 #include "ui/FormViewMeasurements.h"
 #include "ui/KorvTabBar.h"
@@ -80,9 +81,10 @@ protected:
         return View->FormViewAnalysis();
     }
     // The run's next reading into the shown entry and the main window's forced reload.
+    // As the run hands them over: into the batch's document, one at a time.
     void AddDuringRun(const TMeasurementItem& reading) {
-        View->SelectedFiles.Items(0)->BatchItem().Measurements.Append(reading);
-        View->ShowSelection(true);
+        View->Document()->AppendReading(reading);
+        View->Document()->EndAppend();
     }
     // Until the analysis of the readings loaded last is on screen.
     static bool WaitShown(const TFormViewAnalysis* view) {

@@ -2,6 +2,7 @@
 
 #include "BatchViewFixture.h"
 
+#include "services/BatchStore.h"
 #include "ui/FormProcessWizard.h"
 #include "ui/FormViewHeader.h"
 #include "ui/FormViewMeasurements.h"
@@ -396,7 +397,7 @@ TEST_F(BatchViewTest, ARefusedTBarSpindleReturnsTheModelToo) {
     EXPECT_TRUE(IsSpindleValid(saved->ModelType, saved->SpindleType));
 }
 
-TEST_F(BatchViewTest, ARunReloadKeepsTheNoteBeingTyped) {
+TEST_F(BatchViewTest, ARunsReadingKeepsTheNoteBeingTyped) {
     Make();
     const QString path = Write("Run", V2L, L1, {{100}});
     Select({path});
@@ -408,13 +409,13 @@ TEST_F(BatchViewTest, ARunReloadKeepsTheNoteBeingTyped) {
     cursor.setPosition(4);
     header->MemoNote()->setTextCursor(cursor);
 
-    // The main window's timer: a reading more, then a forced reload.
-    TBatchItem& shown = View->SelectedFiles.Items(0)->BatchItem();
-    TMeasurementItem* m = shown.Measurements.Add();
-    m->DateTime = 46000.6;
-    m->Viscosity = 120;
-    m->RPMCode = 12;
-    View->ShowSelection(true);
+    // The run's timer: a reading more in the batch's document.
+    TMeasurementItem m;
+    m.DateTime = 46000.6;
+    m.Viscosity = 120;
+    m.RPMCode = 12;
+    View->Document()->AppendReading(m);
+    View->Document()->EndAppend();
     EXPECT_EQ(header->MemoNote()->toPlainText(), "Half a sent");
     EXPECT_EQ(header->MemoNote()->textCursor().position(), 4);
     EXPECT_EQ(View->FormViewMeasurements()->ListViewMeasurements()->model()->rowCount(), 2);
