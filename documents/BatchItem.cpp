@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cmath>
 #include <limits>
@@ -384,15 +385,18 @@ void TBatchItem::LoadFromNodes(const TGmXmlNodeList& list) {
 
     Measurements.Clear();
     Measurements.Reserve(header.Find("Measurements").Children().Count());
+    static constexpr std::string_view kReadingFields[] = {"DateTime", "Viscosity",   "Temperature",
+                                                          "RPMCode",  "SheerStress", "SheerRate"};
+    std::array<const TGmXmlNode*, std::size(kReadingFields)> field{};
     for (const auto& node : header.Find("Measurements").Children()) {
-        const TGmXmlNodeList& fields = node->Children();
+        node->Children().FindEach(kReadingFields, field);
         TMeasurementItem* m = Measurements.Add();
-        m->DateTime = fields.Find("DateTime").GetFloat();
-        m->Viscosity = fields.Find("Viscosity").GetFloat();
-        m->Temperature = fields.Find("Temperature").GetFloat();
-        m->RPMCode = fields.Find("RPMCode").GetInteger();
-        m->SheerStress = fields.Find("SheerStress").GetFloat();
-        m->SheerRate = fields.Find("SheerRate").GetFloat();
+        m->DateTime = field[0]->GetFloat();
+        m->Viscosity = field[1]->GetFloat();
+        m->Temperature = field[2]->GetFloat();
+        m->RPMCode = field[3]->GetInteger();
+        m->SheerStress = field[4]->GetFloat();
+        m->SheerRate = field[5]->GetFloat();
     }
 }
 

@@ -570,15 +570,22 @@ void TPage::FillExampleBatch(TBatchItem& batch) {
     batch.SelectedXAxis = 0;
     batch.SelectedYAxis = QStringLiteral("0,1,2,3,4,5");
     batch.Processes.Clear();
-    batch.Measurements.Clear();
-    const double day = QDate(1899, 12, 30).daysTo(QDate(2006, 1, 13));
-    for (int i = 0; i < 60; ++i) {
-        TMeasurementItem* m = batch.Measurements.Add();
-        m->DateTime = day + (i * 60.0 + 4.012) / 86400.0;
-        m->Viscosity = std::sin(i / 99.0) * 1000.0;
-        m->Temperature = std::sin(i / 99.0) * 10.0 + 15.0;
-        m->RPMCode = i / 10;
-        m->SheerStress = std::cos(i / 99.0) * 5.0;
-        m->SheerRate = std::cos((i - 50) / 99.0) * 2.0;
-    }
+    // Every page is built with the example, and composing a report of a thousand pages
+    // builds pages thousands of times: the readings, the same for all, are made once
+    // and shared (a page that changes its copy gets its own).
+    static const TMeasurementList readings = [] {
+        TMeasurementList list;
+        const double day = QDate(1899, 12, 30).daysTo(QDate(2006, 1, 13));
+        for (int i = 0; i < 60; ++i) {
+            TMeasurementItem* m = list.Add();
+            m->DateTime = day + (i * 60.0 + 4.012) / 86400.0;
+            m->Viscosity = std::sin(i / 99.0) * 1000.0;
+            m->Temperature = std::sin(i / 99.0) * 10.0 + 15.0;
+            m->RPMCode = i / 10;
+            m->SheerStress = std::cos(i / 99.0) * 5.0;
+            m->SheerRate = std::cos((i - 50) / 99.0) * 2.0;
+        }
+        return list;
+    }();
+    batch.Measurements = readings;
 }

@@ -53,7 +53,11 @@ def table(goals, runs):
     rows = []
     missed = 0
     for pattern, figure, goal, unit, what in goals:
-        op, limit = (None, None) if goal == "-" else (goal[0], float(goal[1:]))
+        if goal == "-":
+            op, limit = None, None
+        else:
+            op = goal[:2] if goal[:2] in ("<=", ">=") else goal[0]
+            limit = float(goal[len(op):])
         shown_goal = "%s %s" % (goal, unit) if op else "-"
         values = figures(runs, pattern, figure)
         if not values:
@@ -62,12 +66,12 @@ def table(goals, runs):
             continue
         # The worst case counts: the slowest variant against an upper bound, the slowest
         # rate against a lower one.
-        value = max(values) if op != ">" else min(values)
+        value = min(values) if op in (">", ">=") else max(values)
         shown = "%.2f %s" % (value, unit) if abs(value) < 10 else "%.1f %s" % (value, unit)
         if op is None:
             verdict = "-"
         else:
-            met = value < limit if op == "<" else value > limit
+            met = {"<": value < limit, "<=": value <= limit, ">": value > limit, ">=": value >= limit}[op]
             missed += 0 if met else 1
             verdict = "met" if met else "NOT MET"
         rows.append((what, shown, shown_goal, verdict))

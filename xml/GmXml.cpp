@@ -117,10 +117,6 @@ inline uint64_t ByteMatches(uint64_t word, unsigned char b) {
     return (x - 0x0101010101010101ULL) & ~x & 0x8080808080808080ULL;
 }
 
-inline bool HasByte(uint64_t word, unsigned char b) {
-    return ByteMatches(word, b) != 0;
-}
-
 static_assert(std::endian::native == std::endian::little, "the byte scans read words little-endian");
 
 // Position of the first byte b in [from, to), or to. Tags and values are short but
@@ -138,9 +134,17 @@ inline size_t FindByte(const char* s, size_t from, size_t to, unsigned char b) {
     return i;
 }
 
+// The high bit of exactly the bytes of word that equal b (no false alarms).
+inline uint64_t ExactByteMatches(uint64_t word, unsigned char b) {
+    constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    const uint64_t x = word ^ (0x0101010101010101ULL * b);
+    return ~(((x & kLow7) + kLow7) | x | kLow7);
+}
+
 // True when the bytes need no conversion: ASCII only (or declared UTF-8), every line
-// break already CR LF, and the text ends with one. Eight bytes at a time, since most
-// words of a document hold no line break at all.
+// break already CR LF, and the text ends with one. Eight bytes at a time: a word is
+// sound when its line feeds sit exactly one byte after its carriage returns (the one
+// before the word's first byte carried over from the word before).
 bool IsParserReady(std::string_view text) {
     const size_t n = text.size();
     if (n < 2 || text[n - 2] != '\r' || text[n - 1] != '\n')
@@ -150,27 +154,24 @@ bool IsParserReady(std::string_view text) {
     if (utf8 && n >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0)
         return false;
     const uint64_t highMask = utf8 ? 0 : 0x8080808080808080ULL;
-    auto bytesOk = [&](size_t from, size_t to) {
-        for (size_t i = from; i < to; ++i) {
-            const char c = data[i];
-            if ((static_cast<unsigned char>(c) & 0x80) && !utf8)
-                return false;
-            if (c == '\r' && (i + 1 == n || data[i + 1] != '\n'))
-                return false;
-            if (c == '\n' && (i == 0 || data[i - 1] != '\r'))
-                return false;
-        }
-        return true;
-    };
+    uint64_t carry = 0; // 0x80 when the byte before the word is a carriage return
     size_t i = 0;
     for (; i + 8 <= n; i += 8) {
         uint64_t word;
         std::memcpy(&word, data + i, 8);
-        if ((word & highMask) || HasByte(word, '\r') || HasByte(word, '\n'))
-            if (!bytesOk(i, i + 8))
-                return false;
+        const uint64_t cr = ExactByteMatches(word, '\r');
+        if ((word & highMask) || ExactByteMatches(word, '\n') != ((cr << 8) | carry))
+            return false;
+        carry = cr >> 56;
     }
-    return bytesOk(i, n);
+    bool afterCr = carry != 0;
+    for (; i < n; ++i) {
+        const char c = data[i];
+        if (((static_cast<unsigned char>(c) & 0x80) && !utf8) || (c == '\n') != afterCr)
+            return false;
+        afterCr = c == '\r';
+    }
+    return true;
 }
 
 bool IsBlank(const char* p, size_t n) {
@@ -434,9 +435,8 @@ TGmXmlNode* TGmXmlNodeList::OpenChild(std::string_view tagText) {
     if (!tagText.empty() && tagText.back() == '>')
         tagText.remove_suffix(1);
     TGmXmlNode* node = Append(m_cursor);
-    const size_t eq = tagText.find('=');
     const size_t space = tagText.find(' ');
-    if (eq == std::string_view::npos || space == std::string_view::npos) {
+    if (space == std::string_view::npos || tagText.find('=') == std::string_view::npos) {
         node->Name.assign(tagText);
     } else {
         node->Name.assign(tagText.substr(0, space));
@@ -466,6 +466,30 @@ TGmXmlNode* TGmXmlNodeList::FindNode(std::string_view name) const {
         if (node->Name == name)
             return node.get();
     return nullptr;
+}
+
+void TGmXmlNodeList::FindEach(std::span<const std::string_view> names,
+                              std::span<const TGmXmlNode*> found) const {
+    const size_t count = std::min(names.size(), found.size());
+    std::fill(found.begin(), found.begin() + static_cast<ptrdiff_t>(count), nullptr);
+    size_t left = count;
+    size_t next = 0; // where the name of the next child is looked for first
+    for (const auto& node : m_items) {
+        if (left == 0)
+            break;
+        for (size_t k = 0; k < count; ++k) {
+            const size_t i = next + k < count ? next + k : next + k - count;
+            if (!found[i] && node->Name == names[i]) {
+                found[i] = node.get();
+                --left;
+                next = i + 1 == count ? 0 : i + 1;
+                break;
+            }
+        }
+    }
+    for (size_t i = 0; i < count; ++i)
+        if (!found[i])
+            found[i] = &TGmXmlNode::MissingNode();
 }
 
 const TGmXmlNode& TGmXmlNodeList::Find(std::string_view name) const {

@@ -96,6 +96,25 @@ TEST(XmlText, LineBreaksOfAnyKindReadBackAsCrLf) {
     EXPECT_EQ(doc->Nodes().Find("Root").Children().Find("T").GetText(), "a\r\nb\r\nc\r\nd");
 }
 
+// Text already in the parser's form is read where it stands, checked eight bytes at a
+// time; a stray line break or a Windows-1252 byte must be seen at any place in a word.
+TEST(XmlText, StrayBreaksAndHighBytesAreConvertedAtEveryOffset) {
+    const struct {
+        const char* inside;
+        QString readBack;
+    } cases[] = {{"\r\n", "\r\n"}, {"\n", "\r\n"}, {"\r", "\r\n"}, {"\n\r", "\r\n\r\n"}, {"\xE9", "\u00E9"}};
+    for (const auto& c : cases) {
+        for (int pad = 0; pad < 20; ++pad) {
+            const QByteArray before(pad, 'x');
+            auto doc =
+                Load(QByteArray(kHeader) + "<Root>\r\n<T>" + before + c.inside + "y</T>\r\n</Root>\r\n");
+            EXPECT_EQ(doc->Nodes().Find("Root").Children().Find("T").GetText(),
+                      QString::fromLatin1(before) + c.readBack + "y")
+                << "pad " << pad << " case " << QByteArray(c.inside).toHex().constData();
+        }
+    }
+}
+
 struct FloatCase {
     double value;
     const char* text;
@@ -192,6 +211,19 @@ TEST(XmlFind, MissingElementsReadAsEmptyValues) {
     EXPECT_TRUE(doc->Nodes().Find("batch").IsMissing());
     EXPECT_TRUE(missing.Children().Find("Anything").IsMissing());
     EXPECT_EQ(batch.Children().FindNode("Nope"), nullptr);
+}
+
+TEST(XmlFind, FindEachGivesWhatFindGivesForEveryName) {
+    // Out of order, a repeated name (the first counts) and a name that is absent.
+    auto doc = Load("<R><C>3</C><A>1</A><X>0</X><A>9</A><B>2</B></R>\r\n");
+    const TGmXmlNodeList& fields = doc->Nodes().Find("R").Children();
+    static constexpr std::string_view names[] = {"B", "A", "C", "D"};
+    const TGmXmlNode* found[std::size(names)] = {};
+    fields.FindEach(names, found);
+    for (size_t i = 0; i < std::size(names); ++i)
+        EXPECT_EQ(found[i], &fields.Find(names[i])) << names[i];
+    EXPECT_EQ(found[1]->GetInteger(), 1);
+    EXPECT_TRUE(found[3]->IsMissing());
 }
 
 TEST(XmlParser, KeepsTopLevelElementsAndSkipsHeaders) {
