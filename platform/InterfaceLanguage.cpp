@@ -1,6 +1,6 @@
 #include "platform/InterfaceLanguage.h"
 
-#include "platform/Registry.h"
+#include "platform/UserValues.h"
 
 #include <array>
 
@@ -77,7 +77,7 @@ const TLanguageEntry* PrimaryEntry(uint32_t primary) {
 } // namespace
 
 uint32_t InterfaceLocaleID() {
-    const QVariant value = ReadRegistryValue(QStringLiteral("Language"), QStringLiteral("LocaleID"));
+    const QVariant value = ReadUserValue(QStringLiteral("Language"), QStringLiteral("LocaleID"));
     bool ok = false;
     const uint32_t id = value.isValid() ? value.toUInt(&ok) : 0;
     if (ok && id != 0)
