@@ -1,5 +1,7 @@
 #include "platform/AppendOnlyFile.h"
 
+#include "platform/FileDescriptor.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -10,21 +12,6 @@
 #include <unistd.h>
 
 namespace {
-
-class TFd {
-public:
-    explicit TFd(int fd = -1) : m_fd(fd) {}
-    ~TFd() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    TFd(const TFd&) = delete;
-    TFd& operator=(const TFd&) = delete;
-    int Get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 int ReadAll(int fd, QByteArray& bytes) {
     bytes.clear();

@@ -1,6 +1,7 @@
 #include "platform/AtomicFile.h"
 
 #include "core/Error.h"
+#include "platform/FileDescriptor.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -44,22 +45,6 @@ int WriteAll(int fd, const char* data, size_t size) {
     }
     return 0;
 }
-
-// Closes a descriptor at the end of a scope.
-class TFd {
-public:
-    explicit TFd(int fd = -1) : m_fd(fd) {}
-    ~TFd() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    TFd(const TFd&) = delete;
-    TFd& operator=(const TFd&) = delete;
-    int Get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 QByteArray TemporaryPrefix(const QByteArray& name) {
     return "." + name + TemporaryMark;

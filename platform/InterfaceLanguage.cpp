@@ -1,6 +1,6 @@
 #include "platform/InterfaceLanguage.h"
 
-#include "platform/Registry.h"
+#include "platform/UserValues.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -84,14 +84,14 @@ const TLanguageEntry* PrimaryEntry(uint32_t primary) {
 } // namespace
 
 uint32_t ChosenInterfaceLocaleID() {
-    const QVariant value = ReadRegistryValue(QStringLiteral("Language"), QStringLiteral("LocaleID"));
+    const QVariant value = ReadUserValue(QStringLiteral("Language"), QStringLiteral("LocaleID"));
     bool ok = false;
     const uint32_t id = value.isValid() ? value.toUInt(&ok) : 0;
     return ok ? id : 0;
 }
 
 void SetChosenInterfaceLocaleID(uint32_t localeId) {
-    WriteRegistryValue(QStringLiteral("Language"), QStringLiteral("LocaleID"), localeId);
+    WriteUserValue(QStringLiteral("Language"), QStringLiteral("LocaleID"), localeId);
 }
 
 uint32_t InterfaceLocaleID() {

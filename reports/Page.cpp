@@ -289,10 +289,10 @@ void TPage::OrientationChanged(int oldValue) {
 void TPage::ReanchorItems(double oldWidth, double oldHeight, double newWidth, double newHeight) {
     for (TPageItem* item : m_items) {
         const int anchor = item->GetInteger(QStringLiteral("Anchor"));
-        const double width = item->GetFloat(QStringLiteral("Width"));
-        const double height = item->GetFloat(QStringLiteral("Height"));
-        double left = item->GetFloat(QStringLiteral("Left"));
-        double top = item->GetFloat(QStringLiteral("Top"));
+        const double width = item->Width();
+        const double height = item->Height();
+        double left = item->Left();
+        double top = item->Top();
         double right = left + width;
         double bottom = top + height;
         if (anchor & AnchorRight)
@@ -303,10 +303,10 @@ void TPage::ReanchorItems(double oldWidth, double oldHeight, double newWidth, do
             bottom = newHeight - (oldHeight - bottom);
         if (!(anchor & AnchorTop))
             top = bottom - height;
-        item->Property(QStringLiteral("Left")).SetFloat(left);
-        item->Property(QStringLiteral("Top")).SetFloat(top);
-        item->Property(QStringLiteral("Width")).SetFloat(right - left);
-        item->Property(QStringLiteral("Height")).SetFloat(bottom - top);
+        item->SetLeft(left);
+        item->SetTop(top);
+        item->SetWidth(right - left);
+        item->SetHeight(bottom - top);
     }
 }
 
@@ -506,8 +506,8 @@ void TPage::SetSelected(TPageItem* item, bool on) {
 
 void TPage::StoreDragOrigins() {
     for (TPageItem* item : m_items) {
-        item->DragLeft = item->GetFloat(QStringLiteral("Left"));
-        item->DragTop = item->GetFloat(QStringLiteral("Top"));
+        item->DragLeft = item->Left();
+        item->DragTop = item->Top();
     }
 }
 

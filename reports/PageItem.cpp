@@ -133,8 +133,7 @@ void TPageItem::LoadFromXml(const TGmXmlNodeList& nodes, bool keepUniqueName, TP
 }
 
 TDeviceRect TPageItem::DeviceRect() const {
-    return Page.MMToDeviceRect(GetFloat(QStringLiteral("Left")), GetFloat(QStringLiteral("Top")),
-                               GetFloat(QStringLiteral("Width")), GetFloat(QStringLiteral("Height")));
+    return Page.MMToDeviceRect(Left(), Top(), Width(), Height());
 }
 
 void TPageItem::Draw() {
@@ -164,10 +163,9 @@ void TPageItem::DrawSelection() {
 }
 
 bool TPageItem::HitTest(double x, double y) const {
-    const double left = GetFloat(QStringLiteral("Left"));
-    const double top = GetFloat(QStringLiteral("Top"));
-    return left <= x && x <= left + GetFloat(QStringLiteral("Width")) && top <= y &&
-           y < top + GetFloat(QStringLiteral("Height"));
+    const double left = Left();
+    const double top = Top();
+    return left <= x && x <= left + Width() && top <= y && y < top + Height();
 }
 
 int TPageItem::HitTestHandles(int x, int y) const {
@@ -301,6 +299,22 @@ void CanvasInvertRect(QPainter& canvas, const TDeviceRect& rect) {
         canvas.fillRect(rect.ToQRect(), Qt::black);
     }
     canvas.setCompositionMode(mode);
+}
+
+std::optional<TDeviceRect> ChartItemRect(const TPageItem& item) {
+    const TPage& page = item.Page;
+    if (!page.Canvas || page.PageType() != PageTypeInner)
+        return std::nullopt;
+    const TDeviceRect rect = item.DeviceRect();
+    if (rect.IsEmpty())
+        return std::nullopt;
+    if (!page.ChartPainter) {
+        page.Canvas->setPen(DevicePen(QColor(0x80, 0x80, 0x80)));
+        page.Canvas->setBrush(Qt::NoBrush);
+        CanvasFrame(*page.Canvas, rect);
+        return std::nullopt;
+    }
+    return rect;
 }
 
 void InstallReportFontSubstitutes() {

@@ -22,6 +22,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 
 class QPainter;
 class TGmXmlNodeList;
@@ -99,6 +100,20 @@ public:
     bool GetBoolean(const QString& name) const { return Property(name).GetBoolean(); }
     QString GetString(const QString& name) const { return Property(name).GetString(); }
     QString Name() const { return GetString(QStringLiteral("Name")); }
+    void SetName(const QString& name) { Property(QStringLiteral("Name")).SetString(name); }
+
+    // The geometry, millimetres.
+    double Left() const { return GetFloat(QStringLiteral("Left")); }
+    double Top() const { return GetFloat(QStringLiteral("Top")); }
+    double Width() const { return GetFloat(QStringLiteral("Width")); }
+    double Height() const { return GetFloat(QStringLiteral("Height")); }
+    void SetLeft(double mm) { Property(QStringLiteral("Left")).SetFloat(mm); }
+    void SetTop(double mm) { Property(QStringLiteral("Top")).SetFloat(mm); }
+    void SetWidth(double mm) { Property(QStringLiteral("Width")).SetFloat(mm); }
+    void SetHeight(double mm) { Property(QStringLiteral("Height")).SetFloat(mm); }
+    // Anchor bits (AnchorLeft ...).
+    int Anchor() const { return GetInteger(QStringLiteral("Anchor")); }
+    void SetAnchor(int anchors) { Property(QStringLiteral("Anchor")).SetInteger(anchors); }
 
     TPage& Page;
     TPropertyList Properties;
@@ -172,6 +187,11 @@ int CanvasTextHeight(const QPainter& canvas);
 // Draws text with its top-left corner at (x, y), clipped to clip, in the painter's
 // pen colour (SetCanvasFont sets it: set the pen again before drawing lines).
 void CanvasTextOut(QPainter& canvas, int x, int y, const QString& text, const TDeviceRect& clip);
+
+// Where a chart item draws its chart: the item's device rectangle, when it lies on an
+// inner page being drawn and has a size. Without a chart painter (a picture made
+// without one) the place is framed in grey and there is nothing to draw either.
+std::optional<TDeviceRect> ChartItemRect(const TPageItem& item);
 
 // Makes "Arial" resolve to "Liberation Sans" (same metrics) where Arial is not
 // installed, so pages lay out alike everywhere. Qt's glyph cache limit is left as it

@@ -16,24 +16,16 @@ TPageItemChartFlow::TPageItemChartFlow(TPage& page) : TPageItem(page) {
     Properties.Add(QStringLiteral("ShowLegend"), Tr("ShowLegend"), ptBoolean)->SetBoolean(true);
     Properties.Add(QStringLiteral("Logarithmic"), Tr("Logarithmic"), ptBoolean)->SetBoolean(false);
     Properties.Add(QStringLiteral("IncludeLowTorque"), Tr("IncludeLowTorque"), ptBoolean)->SetBoolean(false);
-    Property(QStringLiteral("Name")).SetString(page.UniqueItemName(Tr("ChartFlow")));
+    SetName(page.UniqueItemName(Tr("ChartFlow")));
     Properties.Sort();
 }
 
 void TPageItemChartFlow::Draw() {
     TPageItem::Draw();
-    if (!Page.Canvas || Page.PageType() != PageTypeInner)
+    const std::optional<TDeviceRect> area = ChartItemRect(*this);
+    if (!area)
         return;
-    const TDeviceRect rect = DeviceRect();
-    if (rect.IsEmpty())
-        return;
-    QPainter& canvas = *Page.Canvas;
-    if (!Page.ChartPainter) {
-        canvas.setPen(DevicePen(QColor(0x80, 0x80, 0x80)));
-        canvas.setBrush(Qt::NoBrush);
-        CanvasFrame(canvas, rect);
-        return;
-    }
+    const TDeviceRect& rect = *area;
     TAnalysisOptions options;
     options.IncludeLowTorque = GetBoolean(QStringLiteral("IncludeLowTorque"));
     const TBatchItem& batch = Page.Batch;
@@ -44,6 +36,6 @@ void TPageItemChartFlow::Draw() {
     chart.FontName = GetString(QStringLiteral("FontName"));
     chart.Grid = GetBoolean(QStringLiteral("Grid"));
     chart.ShowLegend = GetBoolean(QStringLiteral("ShowLegend"));
-    Page.ChartPainter->DrawFlowChart(canvas, rect.ToQRect(),
+    Page.ChartPainter->DrawFlowChart(*Page.Canvas, rect.ToQRect(),
                                      TChartRun::SurfaceSize(rect.Width(), rect.Height()), chart);
 }

@@ -24,7 +24,7 @@ TPageItemChartRun::TPageItemChartRun(TPage& page) : TPageItem(page) {
     TProperty* block = Properties.Add(QStringLiteral("ReadingsPerPage"), Tr("ReadingsPerPage"), ptInteger);
     block->SetInteger(20);
     ClampIntegerProperty(*block, ReadingsPerPageMin, ReadingsPerPageMax);
-    Property(QStringLiteral("Name")).SetString(page.UniqueItemName(Tr("ChartRun")));
+    SetName(page.UniqueItemName(Tr("ChartRun")));
     Properties.Sort();
 }
 
@@ -56,19 +56,9 @@ int TPageItemChartRun::ReadingsPerPage() const {
 
 void TPageItemChartRun::Draw() {
     TPageItem::Draw();
-    if (!Page.Canvas || Page.PageType() != PageTypeInner)
+    const std::optional<TDeviceRect> rect = ChartItemRect(*this);
+    if (!rect)
         return;
-    const TDeviceRect rect = DeviceRect();
-    if (rect.IsEmpty())
-        return;
-    QPainter& canvas = *Page.Canvas;
-    if (!Page.ChartPainter) {
-        // Nothing to draw charts with (a picture made without one): mark the place.
-        canvas.setPen(DevicePen(QColor(0x80, 0x80, 0x80)));
-        canvas.setBrush(Qt::NoBrush);
-        CanvasFrame(canvas, rect);
-        return;
-    }
     m_builder.Batch.Assign(Page.Batch);
     m_builder.FontName = GetString(QStringLiteral("FontName"));
     m_builder.View3D = GetBoolean(QStringLiteral("3D"));
@@ -77,5 +67,5 @@ void TPageItemChartRun::Draw() {
     m_builder.FirstIndex = FirstReading;
     m_builder.LastIndex = static_cast<std::int32_t>(
         std::min<qint64>(std::numeric_limits<std::int32_t>::max(), qint64(FirstReading) + ReadingsPerPage()));
-    m_builder.DrawChart(canvas, rect, *Page.ChartPainter);
+    m_builder.DrawChart(*Page.Canvas, *rect, *Page.ChartPainter);
 }

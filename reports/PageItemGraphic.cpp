@@ -43,7 +43,7 @@ TPageItemGraphic::TPageItemGraphic(TPage& page) : TPageItem(page) {
     TProperty* alignment = Properties.Add(QStringLiteral("Alignment"), Tr("Alignment"), ptChoice);
     alignment->Choices = AlignmentNames();
     alignment->SetInteger(0);
-    Property(QStringLiteral("Name")).SetString(page.UniqueItemName(Tr("Graphic")));
+    SetName(page.UniqueItemName(Tr("Graphic")));
     Properties.Sort();
 }
 

@@ -240,7 +240,7 @@ TPageItemMemo::TPageItemMemo(TPage& page) : TPageItem(page) {
     alignment->SetInteger(0);
 
     const QString name = page.UniqueItemName(Tr("Memo"));
-    Property(QStringLiteral("Name")).SetString(name);
+    SetName(name);
     text->SetString(name);
     Properties.Sort();
 }
@@ -249,7 +249,7 @@ void TPageItemMemo::Draw() {
     TPageItem::Draw();
     if (!Page.Canvas)
         return;
-    if (GetFloat(QStringLiteral("Width")) <= 0.0 || GetFloat(QStringLiteral("Height")) <= 0.0)
+    if (Width() <= 0.0 || Height() <= 0.0)
         return;
     QPainter& canvas = *Page.Canvas;
     const TDeviceRect rect = DeviceRect();

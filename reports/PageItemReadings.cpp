@@ -118,7 +118,7 @@ TPageItemReadings::TPageItemReadings(TPage& page) : TPageItem(page) {
     rows->SetInteger(20);
     ClampIntegerProperty(*rows, RowsPerPageMin, RowsPerPageMax);
     Properties.Add(QStringLiteral("ShowColumnHeader"), Tr("ShowColumnHeader"), ptBoolean)->SetBoolean(true);
-    Property(QStringLiteral("Name")).SetString(page.UniqueItemName(Tr("Readings")));
+    SetName(page.UniqueItemName(Tr("Readings")));
     Properties.Sort();
 }
 
@@ -201,7 +201,7 @@ int TPageItemReadings::RowTop(int row) const {
 
 void TPageItemReadings::Draw() {
     TPageItem::Draw();
-    if (!Page.Canvas || GetFloat(QStringLiteral("Width")) <= 0 || GetFloat(QStringLiteral("Height")) <= 0)
+    if (!Page.Canvas || Width() <= 0 || Height() <= 0)
         return;
     QPainter& canvas = *Page.Canvas;
     const TDeviceRect itemRect = DeviceRect();

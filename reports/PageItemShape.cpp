@@ -21,7 +21,7 @@ TPageItemShape::TPageItemShape(TPage& page) : TPageItem(page) {
     TProperty* shape = Properties.Add(QStringLiteral("Shape"), Tr("Shape"), ptChoice);
     shape->Choices = ShapeNames();
     shape->SetInteger(ShapeRectangle);
-    Property(QStringLiteral("Name")).SetString(page.UniqueItemName(Tr("Shape")));
+    SetName(page.UniqueItemName(Tr("Shape")));
     Properties.Sort();
 }
 
@@ -72,14 +72,12 @@ void TPageItemShape::Draw() {
         CanvasRectangle(*canvas, rect);
         break;
     case ShapeHorizontalLine: {
-        const int y =
-            Page.MMToDeviceY(GetFloat(QStringLiteral("Top")) + GetFloat(QStringLiteral("Height")) / 2);
+        const int y = Page.MMToDeviceY(Top() + Height() / 2);
         CanvasLine(*canvas, rect.Left, y, rect.Right, y);
         break;
     }
     case ShapeVerticalLine: {
-        const int x =
-            Page.MMToDeviceX(GetFloat(QStringLiteral("Left")) + GetFloat(QStringLiteral("Width")) / 2);
+        const int x = Page.MMToDeviceX(Left() + Width() / 2);
         CanvasLine(*canvas, x, rect.Top, x, rect.Bottom);
         break;
     }

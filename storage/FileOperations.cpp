@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "platform/AtomicFile.h"
 #include "platform/BusyCursor.h"
+#include "platform/FileListClipboard.h"
 #include "platform/FileSystem.h"
 #include "platform/ShellFolders.h"
 
@@ -374,4 +375,30 @@ QString IncludeTrailingSeparator(const QString& folder) {
 QString ExtractFileName(const QString& path) {
     const int slash = path.lastIndexOf(QLatin1Char('/'));
     return slash < 0 ? path : path.mid(slash + 1);
+}
+
+Qt::DropAction FileDropEffect(const QStringList& dragged, const QString& sourceFolder,
+                              const QString& targetFolder, Qt::DropActions allowed,
+                              Qt::KeyboardModifiers keys, TShiftCtrl shiftCtrl) {
+    if (dragged.isEmpty() || targetFolder.isEmpty() || targetFolder == sourceFolder)
+        return Qt::IgnoreAction;
+    for (const QString& path : dragged) {
+        if (targetFolder.startsWith(IncludeTrailingSeparator(QDir::cleanPath(path))))
+            return Qt::IgnoreAction;
+    }
+    const bool shift = keys & Qt::ShiftModifier;
+    const bool ctrl = keys & Qt::ControlModifier;
+    if (shift && ctrl && (shiftCtrl == TShiftCtrl::Refused || (allowed & Qt::LinkAction)))
+        return Qt::IgnoreAction;
+    if (shift && !ctrl && (allowed & Qt::MoveAction))
+        return Qt::MoveAction;
+    if (ctrl && !shift && (allowed & Qt::CopyAction))
+        return Qt::CopyAction;
+    if (!sourceFolder.isEmpty() && (allowed & Qt::MoveAction) && OnSameDevice(sourceFolder, targetFolder))
+        return Qt::MoveAction;
+    for (const Qt::DropAction action : {Qt::CopyAction, Qt::MoveAction, Qt::LinkAction}) {
+        if (allowed & action)
+            return action;
+    }
+    return Qt::IgnoreAction;
 }

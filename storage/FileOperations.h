@@ -11,6 +11,7 @@
 #include <QChar>
 #include <QString>
 #include <QStringList>
+#include <Qt>
 
 #include <functional>
 
@@ -39,6 +40,18 @@ void MoveTree(const QString& source, const QString& destination, bool& replaceAl
 void SeedTree(const QString& source, const QString& destination);
 
 enum class TDropEffect { Copy, Move };
+
+// The effect a folder view offers while files are dragged over it: dragged paths
+// from sourceFolder (the folder of the first, with a trailing separator; empty when
+// unknown) into targetFolder, with the effects the source allows and the keys held.
+// None into the source folder itself, or into a dragged folder or one inside it.
+// Otherwise Shift moves, Ctrl copies, Shift+Ctrl gives none (the folder tree refuses
+// links always, the folder list when linking is allowed); without them a move within
+// one file system, failing that the first allowed of copy, move and link.
+enum class TShiftCtrl { Refused, RefusedWhenLinking };
+Qt::DropAction FileDropEffect(const QStringList& dragged, const QString& sourceFolder,
+                              const QString& targetFolder, Qt::DropActions allowed,
+                              Qt::KeyboardModifiers keys, TShiftCtrl shiftCtrl);
 
 // Drop or paste of sources into destinationFolder; targetNames[i], when given and not
 // empty, is the name the source program chose for sources[i]. One Yes to All serves the

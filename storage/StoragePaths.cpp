@@ -3,8 +3,8 @@
 #include "core/Error.h"
 #include "platform/FileSystem.h"
 #include "platform/InterfaceLanguage.h"
-#include "platform/Registry.h"
 #include "platform/ShellFolders.h"
+#include "platform/UserValues.h"
 #include "storage/FileOperations.h"
 
 #include <QCoreApplication>
@@ -38,7 +38,7 @@ QString StorageRoot() {
     const QString session = qEnvironmentVariable(kStorageRootVariable);
     if (!session.isEmpty())
         return AbsoluteFolder(session);
-    const QString recorded = ReadRegistryValue(QStringLiteral("Settings"), StorageRootValueName()).toString();
+    const QString recorded = ReadUserValue(QStringLiteral("Settings"), StorageRootValueName()).toString();
     if (!recorded.isEmpty())
         return IncludeTrailingSeparator(recorded);
     return DocumentsFolder() + Tr("My ViscoMeter Data") + QLatin1Char('/');
@@ -168,5 +168,5 @@ void ChangeStorageRoot(const QString& path) {
     if (!qEnvironmentVariableIsEmpty(kStorageRootVariable))
         qputenv(kStorageRootVariable, QFile::encodeName(root));
     else
-        WriteRegistryValue(QStringLiteral("Settings"), StorageRootValueName(), root);
+        WriteUserValue(QStringLiteral("Settings"), StorageRootValueName(), root);
 }

@@ -299,14 +299,11 @@ private:
         return index.isValid() ? index.row() : -1;
     }
 
-    // What the list offers for paths dropped into target; a folder is never offered
-    // to itself or to a folder inside it.
-    Qt::DropAction Offered(const QStringList& paths, const QString& target, Qt::DropActions allowed,
-                           Qt::KeyboardModifiers keys) const {
-        for (const QString& path : paths)
-            if (target.startsWith(IncludeTrailingSeparator(QDir::cleanPath(path))))
-                return Qt::IgnoreAction;
-        return TFormLocal::DropEffect(FolderOf(QDir::cleanPath(paths.first())), target, allowed, keys);
+    // What the list offers for paths dropped into target.
+    static Qt::DropAction Offered(const QStringList& paths, const QString& target, Qt::DropActions allowed,
+                                  Qt::KeyboardModifiers keys) {
+        const QString source = paths.isEmpty() ? QString() : FolderOf(QDir::cleanPath(paths.first()));
+        return FileDropEffect(paths, source, target, allowed, keys, TShiftCtrl::RefusedWhenLinking);
     }
 
     void DragMove(QDragMoveEvent* event) {
@@ -795,26 +792,6 @@ QString TFormLocal::DropTargetFolder(int row) const {
             return IncludeTrailingSeparator(entry.FilePath);
     }
     return CurrentFolder;
-}
-
-Qt::DropAction TFormLocal::DropEffect(const QString& sourceFolder, const QString& targetFolder,
-                                      Qt::DropActions allowed, Qt::KeyboardModifiers keys) {
-    if (targetFolder.isEmpty() || targetFolder == sourceFolder)
-        return Qt::IgnoreAction;
-    const bool shift = keys & Qt::ShiftModifier;
-    const bool ctrl = keys & Qt::ControlModifier;
-    if (shift && ctrl && (allowed & Qt::LinkAction))
-        return Qt::IgnoreAction;
-    if (shift && !ctrl && (allowed & Qt::MoveAction))
-        return Qt::MoveAction;
-    if (ctrl && !shift && (allowed & Qt::CopyAction))
-        return Qt::CopyAction;
-    if (!sourceFolder.isEmpty() && (allowed & Qt::MoveAction) && OnSameDevice(sourceFolder, targetFolder))
-        return Qt::MoveAction;
-    for (Qt::DropAction action : {Qt::CopyAction, Qt::MoveAction, Qt::LinkAction})
-        if (allowed & action)
-            return action;
-    return Qt::IgnoreAction;
 }
 
 bool TFormLocal::RenameEntry(int row, const QString& name) {

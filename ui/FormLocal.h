@@ -94,10 +94,6 @@ public:
     // The folder a drop at row goes to: the row's folder when it is a folder row,
     // otherwise CurrentFolder (row -1: empty space).
     QString DropTargetFolder(int row) const;
-    // The effect the list offers for files dragged from sourceFolder (with a trailing
-    // separator; empty when unknown) to targetFolder; Qt::IgnoreAction for none.
-    static Qt::DropAction DropEffect(const QString& sourceFolder, const QString& targetFolder,
-                                     Qt::DropActions allowed, Qt::KeyboardModifiers keys);
     // The row marked as drop target during a drag over the list, or -1.
     int DropTargetRow() const;
 

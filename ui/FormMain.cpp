@@ -9,6 +9,7 @@
 #include "documents/Settings.h"
 #include "export/ExportCommands.h"
 #include "instrument/CommViscoMeterThread.h"
+#include "instrument/ProcessRules.h"
 #include "platform/BusyCursor.h"
 #include "platform/DirectoryWatcher.h"
 #include "platform/FileListClipboard.h"
@@ -713,7 +714,7 @@ void TFormMain::UpdateActions() {
     TFileItem* batchEntry = !treeFocused && selected == 1 ? SelectedBatch() : nullptr;
     const TBatchItem* batch = batchEntry ? batchEntry->Batch.get() : nullptr;
     const bool startable = batch && !running && batch->Measurements.Count() == 0;
-    Action("ActionStartAuto")->setEnabled(startable && (batch->ModelType == 2 || batch->ModelType == 3));
+    Action("ActionStartAuto")->setEnabled(startable && ModelSupportsProcesses(batch->ModelType));
     Action("ActionStartManual")->setEnabled(startable);
     Action("ActionStop")->setEnabled(running);
     Action("ActionClear")->setEnabled(batch && !running && batch->Measurements.Count() > 0);
@@ -935,7 +936,7 @@ void TFormMain::TreeNodeEdited(QTreeWidgetItem* node) {
         refuse(Tr("A folder with the name you specified already exists. Specify a different name."));
         return;
     }
-    StopWatchers();
+    const TWatcherPause pause(*this);
     const TFsResult renamed = ::RenameEntry(NoTrailingSeparator(oldFolder), parent + name);
     if (!renamed) {
         {
@@ -943,7 +944,6 @@ void TFormMain::TreeNodeEdited(QTreeWidgetItem* node) {
             node->setText(0, oldName);
         }
         m_dialogs.Error(this, WithReason(Tr("Unable to rename \"%1\"").arg(oldName), renamed));
-        StartWatchers();
         return;
     }
     {
@@ -962,8 +962,6 @@ void TFormMain::TreeNodeEdited(QTreeWidgetItem* node) {
     m_tree->scrollToItem(node);
     if (m_tree->currentItem() == node)
         TreeViewMainChange();
-    else
-        StartWatchers();
 }
 
 void TFormMain::SetNavigationVisible(bool visible) {
@@ -985,7 +983,19 @@ void TFormMain::StopWatchers() {
         m_folderWatcher->Stop();
 }
 
+TFormMain::TWatcherPause::TWatcherPause(TFormMain& form) : m_form(form) {
+    if (m_form.m_watcherPauses++ == 0)
+        m_form.StopWatchers();
+}
+
+TFormMain::TWatcherPause::~TWatcherPause() {
+    if (--m_form.m_watcherPauses == 0)
+        m_form.StartWatchers();
+}
+
 void TFormMain::StartWatchers() {
+    if (m_watcherPauses > 0)
+        return;
     QTreeWidgetItem* node = SelectedNode();
     const TNodeKind kind = NodeKind(node);
     if (!node || (kind != NodeLocal && kind != NodeFolder))
@@ -1039,74 +1049,51 @@ Qt::DropAction TFormMain::TreeDropEffect(const QStringList& paths, const QTreeWi
     const TNodeKind kind = NodeKind(node);
     if (!node || paths.isEmpty() || RunInProgress() || (kind != NodeLocal && kind != NodeFolder))
         return Qt::IgnoreAction;
-    const QString target = FolderOfNode(node);
-    const QString first = QDir::cleanPath(paths.first());
-    const QString source = IncludeTrailingSeparator(QFileInfo(first).path());
-    if (target == source)
-        return Qt::IgnoreAction;
-    // A folder dropped on itself or on a folder inside it has nowhere to go.
-    for (const QString& path : paths) {
-        const QString dragged = IncludeTrailingSeparator(QDir::cleanPath(path));
-        if (target.startsWith(dragged))
-            return Qt::IgnoreAction;
-    }
-    const bool shift = keys & Qt::ShiftModifier;
-    const bool ctrl = keys & Qt::ControlModifier;
-    if (shift && ctrl)
-        return Qt::IgnoreAction; // links are refused
-    if (shift && (allowed & Qt::MoveAction))
-        return Qt::MoveAction;
-    if (ctrl && (allowed & Qt::CopyAction))
-        return Qt::CopyAction;
-    if (!shift && !ctrl) {
-        const Qt::DropAction preferred = OnSameDevice(source, target) ? Qt::MoveAction : Qt::CopyAction;
-        if (allowed & preferred)
-            return preferred;
-    }
-    for (Qt::DropAction action : {Qt::CopyAction, Qt::MoveAction, Qt::LinkAction})
-        if (allowed & action)
-            return action;
-    return Qt::IgnoreAction;
+    const QString source = IncludeTrailingSeparator(QFileInfo(QDir::cleanPath(paths.first())).path());
+    return FileDropEffect(paths, source, FolderOfNode(node), allowed, keys, TShiftCtrl::Refused);
 }
 
 void TFormMain::DropFiles(const QStringList& paths, const QString& folder, Qt::DropAction effect,
                           const QStringList& names) {
     if (paths.isEmpty() || folder.isEmpty() || (effect != Qt::MoveAction && effect != Qt::CopyAction))
         return;
-    StopWatchers();
     QString error;
-    try {
-        TransferFiles(paths, names, folder, effect == Qt::MoveAction ? TDropEffect::Move : TDropEffect::Copy,
-                      [this](const QString& question) {
-                          switch (m_dialogs.Question(this, QString(), question,
-                                                     QMessageBox::Yes | QMessageBox::No |
-                                                         QMessageBox::Cancel | QMessageBox::YesToAll,
-                                                     QMessageBox::Yes)) {
-                          case QMessageBox::Yes:
-                              return TConflictAnswer::Yes;
-                          case QMessageBox::No:
-                              return TConflictAnswer::No;
-                          case QMessageBox::YesToAll:
-                              return TConflictAnswer::YesToAll;
-                          default:
-                              return TConflictAnswer::Cancel;
-                          }
-                      });
-        QSet<QString> sources;
-        for (const QString& path : paths)
-            sources.insert(IncludeTrailingSeparator(QFileInfo(QDir::cleanPath(path)).path()));
-        for (const QString& source : sources)
-            RefreshTreeUnder(source);
-        if (effect == Qt::MoveAction)
-            ClearClipboard();
-        RefreshTreeUnder(folder);
-    } catch (const EBramblexError& e) {
-        RefreshTreeUnder(folder);
-        error = e.Message();
-    }
-    if (QTreeWidgetItem* node = SelectedNode()) {
-        if (NodeKind(node) == NodeLocal || NodeKind(node) == NodeFolder)
-            ShowFolder(node);
+    {
+        const TWatcherPause pause(*this);
+        try {
+            TransferFiles(paths, names, folder,
+                          effect == Qt::MoveAction ? TDropEffect::Move : TDropEffect::Copy,
+                          [this](const QString& question) {
+                              switch (m_dialogs.Question(this, QString(), question,
+                                                         QMessageBox::Yes | QMessageBox::No |
+                                                             QMessageBox::Cancel | QMessageBox::YesToAll,
+                                                         QMessageBox::Yes)) {
+                              case QMessageBox::Yes:
+                                  return TConflictAnswer::Yes;
+                              case QMessageBox::No:
+                                  return TConflictAnswer::No;
+                              case QMessageBox::YesToAll:
+                                  return TConflictAnswer::YesToAll;
+                              default:
+                                  return TConflictAnswer::Cancel;
+                              }
+                          });
+            QSet<QString> sources;
+            for (const QString& path : paths)
+                sources.insert(IncludeTrailingSeparator(QFileInfo(QDir::cleanPath(path)).path()));
+            for (const QString& source : sources)
+                RefreshTreeUnder(source);
+            if (effect == Qt::MoveAction)
+                ClearClipboard();
+            RefreshTreeUnder(folder);
+        } catch (const EBramblexError& e) {
+            RefreshTreeUnder(folder);
+            error = e.Message();
+        }
+        if (QTreeWidgetItem* node = SelectedNode()) {
+            if (NodeKind(node) == NodeLocal || NodeKind(node) == NodeFolder)
+                ShowFolder(node);
+        }
     }
     UpdateActions();
     // Said once the list and the watchers are back.
@@ -1204,13 +1191,12 @@ void TFormMain::ActionChangeStorageDirectoryExecute() {
         this, Tr("Select the directory in which to store application data"), StorageRoot());
     if (folder.isEmpty())
         return;
-    StopWatchers();
+    const TWatcherPause pause(*this);
     try {
         TBusyCursor busy;
         ChangeStorageRoot(folder);
     } catch (const EBramblexError& e) {
         m_dialogs.Error(this, e.Message());
-        StartWatchers();
         return;
     }
     StorageChanged();
@@ -1288,7 +1274,7 @@ void TFormMain::ActionDeleteFolderFileExecute() {
     if (!node || RunInProgress())
         return;
     const bool treeFocused = TreeFocused();
-    StopWatchers();
+    const TWatcherPause pause(*this);
     try {
         if (treeFocused) {
             if (NodeKind(node) == NodeFolder) {
@@ -1557,20 +1543,20 @@ void TFormMain::OfferRepairedCopy(const QString& batchPath) {
         return;
     if (!path.endsWith(QLatin1String(".epb"), Qt::CaseInsensitive))
         path += QStringLiteral(".epb");
-    try {
-        TBatchItem copy;
-        copy.Assign(*entry->Batch);
-        StopWatchers();
-        copy.SaveToFile(path);
-    } catch (const EBramblexError& e) {
-        m_dialogs.Error(this, e.Message());
-        StartWatchers();
-        return;
+    {
+        const TWatcherPause pause(*this);
+        try {
+            TBatchItem copy;
+            copy.Assign(*entry->Batch);
+            copy.SaveToFile(path);
+        } catch (const EBramblexError& e) {
+            m_dialogs.Error(this, e.Message());
+            return;
+        }
+        m_formLocal->ReloadFolder();
+        if (m_formLocal->Entries.IndexOf(path, FileTypeBatch) >= 0)
+            m_formLocal->SelectPath(path);
     }
-    m_formLocal->ReloadFolder();
-    if (m_formLocal->Entries.IndexOf(path, FileTypeBatch) >= 0)
-        m_formLocal->SelectPath(path);
-    StartWatchers();
     UpdateActions();
 }
 
@@ -1603,20 +1589,21 @@ bool TFormMain::OfferRecovery(const TOrphanJournal& journal) {
             .arg(missing);
     if (!m_dialogs.AskYesNo(this, QString(), question))
         return false;
-    try {
-        StopWatchers();
-        const int added = RecoverJournal(journal);
-        m_dialogs.Information(
-            this, Tr("%1 reading(s) were recovered into \"%2\".").arg(added).arg(journal.BatchPath));
-    } catch (const EBramblexError& e) {
-        m_dialogs.Error(this, e.Message());
+    {
+        const TWatcherPause pause(*this);
+        try {
+            const int added = RecoverJournal(journal);
+            m_dialogs.Information(
+                this, Tr("%1 reading(s) were recovered into \"%2\".").arg(added).arg(journal.BatchPath));
+        } catch (const EBramblexError& e) {
+            m_dialogs.Error(this, e.Message());
+        }
+        if (m_rightStack->currentWidget() == m_formLocal) {
+            m_formLocal->ReloadFolder();
+            m_formLocal->ReloadEntry(journal.BatchPath);
+            m_formLocal->ShowPreview();
+        }
     }
-    if (m_rightStack->currentWidget() == m_formLocal) {
-        m_formLocal->ReloadFolder();
-        m_formLocal->ReloadEntry(journal.BatchPath);
-        m_formLocal->ShowPreview();
-    }
-    StartWatchers();
     UpdateActions();
     return true;
 }

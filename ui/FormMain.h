@@ -118,6 +118,19 @@ public:
     // points them again at the selected node.
     void StopWatchers();
     void StartWatchers();
+    // Held around the window's own changes to files, so its watchers do not report them
+    // back: the watchers stop, a start meanwhile waits, and the last pause to end starts
+    // them for the node then selected.
+    class TWatcherPause {
+    public:
+        explicit TWatcherPause(TFormMain& form);
+        ~TWatcherPause();
+        TWatcherPause(const TWatcherPause&) = delete;
+        TWatcherPause& operator=(const TWatcherPause&) = delete;
+
+    private:
+        TFormMain& m_form;
+    };
     TThreadDirectory* ParentWatcher() const { return m_parentWatcher.get(); }
     TThreadDirectory* FolderWatcher() const { return m_folderWatcher.get(); }
 
@@ -203,6 +216,7 @@ private:
     std::unique_ptr<TSettings> m_settings;
     std::unique_ptr<TFileList> m_tabReports;
     std::unique_ptr<TExportCommands> m_exports;
+    int m_watcherPauses = 0;
     std::unique_ptr<TThreadDirectory> m_parentWatcher;
     std::unique_ptr<TThreadDirectory> m_folderWatcher;
     std::unique_ptr<TThreadDirectory> m_settingsWatcher; // the tab reports' folder

@@ -9,6 +9,7 @@
 #include "platform/FileSystem.h"
 #include "platform/FsResult.h"
 #include "reports/Page.h"
+#include "reports/PageEditing.h"
 #include "reports/Report.h"
 #include "services/ReportJobs.h"
 #include "storage/FileOperations.h"
@@ -17,7 +18,6 @@
 #include "ui/DialogService.h"
 #include "ui/FormPageDesign.h"
 #include "ui/NameEdit.h"
-#include "xml/GmXml.h"
 
 #include <QAction>
 #include <QApplication>
@@ -738,7 +738,6 @@ void TFormReports::UpdateActions() {
     const int page = SelectedPage();
     const TReport* report = CurrentReport() ? CurrentReport()->Report.get() : nullptr;
     const bool pageSelected = editable && page >= 0 && page < report->PageCount();
-    auto typeOf = [report](int i) { return report->Page(i)->PageType(); };
     Action(QStringLiteral("ActionNewPage"))->setEnabled(editable);
     for (const char* name : {"ActionNewOpeningPage", "ActionNewInnerPage", "ActionNewClosingPage"})
         Action(QLatin1String(name))->setEnabled(editable);
@@ -748,9 +747,9 @@ void TFormReports::UpdateActions() {
         ->setEnabled(editable &&
                      TfocClipboard::Instance().HasFormat(QString::fromLatin1(ReportItemClipboardFormat)));
     Action(QStringLiteral("ActionMovePageUp"))
-        ->setEnabled(pageSelected && page > 0 && typeOf(page - 1) == typeOf(page));
+        ->setEnabled(pageSelected && CanMovePage(*report, page, page - 1));
     Action(QStringLiteral("ActionMovePageDown"))
-        ->setEnabled(pageSelected && page + 1 < report->PageCount() && typeOf(page + 1) == typeOf(page));
+        ->setEnabled(pageSelected && CanMovePage(*report, page, page + 1));
     auto oneSelected = [](QListWidget* list) { return list->selectedItems().size() == 1; };
     m_toTab->setEnabled(ActiveGroup == GroupMyReports && oneSelected(m_myList));
     m_toMy->setEnabled(ActiveGroup == GroupTabReports && oneSelected(m_tabList));
@@ -979,13 +978,7 @@ void TFormReports::NewPage(int type) {
         return;
     int position = -1;
     const bool saved = ChangeAndSave([&](TReport& report) {
-        position = report.PageCount();
-        for (int i = 0; i < report.PageCount(); ++i) {
-            if (report.Page(i)->PageType() > type) {
-                position = i;
-                break;
-            }
-        }
+        position = NewPagePosition(report, type);
         report.InsertPage(position)->Property(QStringLiteral("PageType")).SetInteger(type);
     });
     if (!saved)
@@ -1025,10 +1018,8 @@ void TFormReports::CopyPage() {
     const int page = SelectedPage();
     if (!EditableReport() || page < 0)
         return;
-    TGmXML document;
-    entry->Report->Page(page)->SaveToXml(document.Nodes().Add("Page")->Children(), false);
     try {
-        TfocClipboard::Instance().WriteStream(document.SaveToBytes(),
+        TfocClipboard::Instance().WriteStream(PageDocument(*entry->Report->Page(page), false),
                                               QString::fromLatin1(ReportItemClipboardFormat));
     } catch (const EBramblexError& e) {
         m_dialogs.Error(this, e.Message());
@@ -1046,21 +1037,10 @@ void TFormReports::PastePage() {
         m_dialogs.Error(this, e.Message());
         return;
     }
-    if (stream.isEmpty())
-        return;
-    TGmXML document;
-    document.LoadFromBytes(stream);
-    const TGmXmlNode& root = document.Nodes().Find("Page");
-    if (root.IsMissing())
+    if (!IsPageDocument(stream))
         return;
     int position = 0;
-    const bool saved = ChangeAndSave([&](TReport& report) {
-        for (int i = 0; i < report.PageCount(); ++i) {
-            if (report.Page(i)->PageType() == PageTypeOpening)
-                position = i + 1;
-        }
-        report.InsertPage(position)->LoadFromXml(root.Children(), true, false);
-    });
+    const bool saved = ChangeAndSave([&](TReport& report) { position = ::PastePage(report, stream); });
     if (!saved)
         return;
     ShowCurrentReport();
@@ -1088,13 +1068,7 @@ void TFormReports::MovePageDown() {
 }
 
 bool TFormReports::CanDropPage(int from, int to) const {
-    const TFileItem* entry = CurrentReport();
-    if (!EditableReport() || from == to)
-        return false;
-    const TReport& report = *entry->Report;
-    if (from < 0 || to < 0 || from >= report.PageCount() || to >= report.PageCount())
-        return false;
-    return report.Page(from)->PageType() == report.Page(to)->PageType();
+    return EditableReport() && CanMovePage(*CurrentReport()->Report, from, to);
 }
 
 void TFormReports::DropPage(int from, int to) {

@@ -54,9 +54,14 @@ void TPageDesigner::SetPageEditor(TPageEditor* editor) {
         return;
     m_editor = editor;
     if (editor) {
-        editor->m_designer = this;
+        editor->OnPageSizeChanged = [this] { ApplyZoom(); };
+        editor->OnScaleChanged = [this] { UpdateRulers(); };
         setWidget(editor);
         editor->move(0, 0);
+    }
+    for (TPageRuler* ruler : {m_topRuler, m_leftRuler}) {
+        if (ruler)
+            ruler->SetEditor(editor);
     }
     ApplyZoom();
 }
@@ -64,13 +69,13 @@ void TPageDesigner::SetPageEditor(TPageEditor* editor) {
 void TPageDesigner::SetTopRuler(TPageRuler* ruler) {
     m_topRuler = ruler;
     if (ruler)
-        ruler->SetDesigner(this);
+        ruler->SetEditor(m_editor);
 }
 
 void TPageDesigner::SetLeftRuler(TPageRuler* ruler) {
     m_leftRuler = ruler;
     if (ruler)
-        ruler->SetDesigner(this);
+        ruler->SetEditor(m_editor);
 }
 
 void TPageDesigner::SetZoomType(TZoomType type) {

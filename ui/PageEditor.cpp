@@ -3,8 +3,6 @@
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
 #include "platform/Clipboard.h"
-#include "ui/PageDesigner.h"
-#include "xml/GmXml.h"
 
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -64,12 +62,6 @@ int DrawingMargin(const TPageItem& item) {
     return 3 + line;
 }
 
-void SetFloatIfChanged(TPageItem& item, const char* name, double value) {
-    TProperty& p = item.Property(QString::fromLatin1(name));
-    if (p.GetFloat() != value)
-        p.SetFloat(value);
-}
-
 } // namespace
 
 TPageEditor::TPageEditor(QWidget* parent) : QWidget(parent) {
@@ -98,8 +90,7 @@ void TPageEditor::SetPage(const TPage& source) {
     for (int i = 0; i < m_page.ItemCount(); ++i)
         m_page.Item(i)->Placing = false;
     m_page.ClearModified();
-    if (m_designer)
-        m_designer->ApplyZoom();
+    Raise(OnPageSizeChanged);
     UpdatePageRect();
 }
 
@@ -114,8 +105,7 @@ void TPageEditor::SetGridSpacing(double mm) {
     m_page.SetGridSize(mm);
     InvalidateCache();
     update();
-    if (m_designer)
-        m_designer->UpdateRulers();
+    Raise(OnScaleChanged);
 }
 
 void TPageEditor::SetChartPainter(TChartPainter* painter) {
@@ -166,8 +156,7 @@ void TPageEditor::UpdatePageRect() {
     m_page.OutputRect = PageRectFor(width(), height(), m_page.PageWidth(), m_page.PageHeight());
     InvalidateCache();
     update();
-    if (m_designer)
-        m_designer->UpdateRulers();
+    Raise(OnScaleChanged);
 }
 
 void TPageEditor::resizeEvent(QResizeEvent* event) {
@@ -214,9 +203,7 @@ void TPageEditor::CancelCreation() {
 void TPageEditor::Copy() {
     if (m_page.SelectedCount() == 0)
         return;
-    TGmXML document;
-    m_page.SaveToXml(document.Nodes().Add("Page")->Children(), true);
-    TfocClipboard::Instance().WriteStream(document.SaveToBytes(),
+    TfocClipboard::Instance().WriteStream(PageDocument(m_page, true),
                                           QString::fromLatin1(ReportItemClipboardFormat));
 }
 
@@ -224,31 +211,21 @@ void TPageEditor::Cut() {
     if (m_page.SelectedCount() == 0)
         return;
     Copy();
-    BeginChange();
-    Raise(OnItemsReplacing);
-    for (int i = m_page.ItemCount() - 1; i >= 0; --i) {
-        if (m_page.Item(i)->Selected)
-            m_page.DeleteItem(i);
-    }
-    InvalidateCache();
-    update();
-    EndChange(tr("Cut"));
-    Raise(OnAddedItem);
-    Raise(OnSelectItem);
+    RemoveSelected(tr("Cut"));
 }
 
 void TPageEditor::DeleteSelected() {
+    RemoveSelected(tr("Delete"));
+}
+
+void TPageEditor::RemoveSelected(const QString& text) {
     if (m_page.SelectedCount() == 0)
         return;
     BeginChange();
     Raise(OnItemsReplacing);
-    for (int i = m_page.ItemCount() - 1; i >= 0; --i) {
-        if (m_page.Item(i)->Selected)
-            m_page.DeleteItem(i);
-    }
-    InvalidateCache();
-    update();
-    EndChange(tr("Delete"));
+    DeleteSelectedItems(m_page);
+    Redraw();
+    EndChange(text);
     Raise(OnAddedItem);
     Raise(OnSelectItem);
 }
@@ -264,160 +241,69 @@ void TPageEditor::Paste() {
     TfocClipboard::Instance().ReadStream(stream, QString::fromLatin1(ReportItemClipboardFormat));
     if (stream.isEmpty())
         return;
-    TGmXML document;
-    document.LoadFromBytes(stream);
-    const TGmXmlNode& root = document.Nodes().Find("Page");
-    if (root.IsMissing())
-        return;
     BeginChange();
     const double width = m_page.PageWidth();
     const double height = m_page.PageHeight();
     // Items read before a damaged one stay pasted; the step is recorded either way.
     auto finish = [&] {
         if (m_page.PageWidth() != width || m_page.PageHeight() != height) {
-            if (m_designer)
-                m_designer->ApplyZoom();
+            Raise(OnPageSizeChanged);
             UpdatePageRect();
         }
-        InvalidateCache();
-        update();
+        Redraw();
         EndChange(tr("Paste"));
         Raise(OnAddedItem);
         Raise(OnSelectItem);
     };
+    bool pasted = false;
     try {
-        m_page.LoadFromXml(root.Children(), false, true);
+        pasted = PasteItems(m_page, stream);
     } catch (...) {
         finish();
         throw;
     }
-    finish();
+    if (pasted)
+        finish();
+    else
+        EndChange(QString()); // no page document: nothing changed, nothing recorded
+}
+
+void TPageEditor::Edit(const std::function<void()>& change, const QString& text) {
+    BeginChange();
+    change();
+    Redraw();
+    EndChange(text);
 }
 
 void TPageEditor::BringToFront() {
-    if (m_page.SelectedCount() == 0)
-        return;
-    BeginChange();
-    const int count = m_page.ItemCount();
-    int n = 0;
-    for (int i = count - 1; i >= 0; --i) {
-        if (!m_page.Item(i)->Selected)
-            continue;
-        ++n;
-        if (i != count - n)
-            m_page.MoveItem(i, count - n);
-    }
-    InvalidateCache();
-    update();
-    EndChange(tr("Bring to Front"));
+    if (m_page.SelectedCount() > 0)
+        Edit([this] { BringSelectedToFront(m_page); }, tr("Bring to Front"));
 }
 
 void TPageEditor::SendToBack() {
-    if (m_page.SelectedCount() == 0)
-        return;
-    BeginChange();
-    int n = 0;
-    for (int i = 0; i < m_page.ItemCount(); ++i) {
-        if (!m_page.Item(i)->Selected)
-            continue;
-        ++n;
-        if (i != n - 1)
-            m_page.MoveItem(i, n - 1);
-    }
-    InvalidateCache();
-    update();
-    EndChange(tr("Send to Back"));
+    if (m_page.SelectedCount() > 0)
+        Edit([this] { SendSelectedToBack(m_page); }, tr("Send to Back"));
 }
 
 void TPageEditor::MoveSelectedTo(int targetIndex, bool fromAbove) {
-    if (targetIndex < 0 || targetIndex >= m_page.ItemCount())
-        return;
-    BeginChange();
-    TPageItem* target = m_page.Item(targetIndex);
-    std::vector<TPageItem*> items;
-    for (int i = 0; i < m_page.ItemCount(); ++i)
-        items.push_back(m_page.Item(i));
-    if (fromAbove)
-        std::reverse(items.begin(), items.end());
-    for (TPageItem* item : items) {
-        if (!item->Selected || item == target)
-            continue;
-        const int from = m_page.IndexOfItem(item);
-        const int to = m_page.IndexOfItem(target);
-        if (from != to)
-            m_page.MoveItem(from, to);
-    }
-    InvalidateCache();
-    update();
-    EndChange(tr("Reorder"));
+    if (targetIndex >= 0 && targetIndex < m_page.ItemCount())
+        Edit([&] { ::MoveSelectedTo(m_page, targetIndex, fromAbove); }, tr("Reorder"));
 }
 
 void TPageEditor::Align(TAlign how) {
-    TPageItem* reference = CurrentItem();
-    if (!reference || m_page.SelectedCount() < 2)
+    if (!CurrentItem() || m_page.SelectedCount() < 2)
         return;
-    const double left = reference->GetFloat(QStringLiteral("Left"));
-    const double top = reference->GetFloat(QStringLiteral("Top"));
-    const double width = reference->GetFloat(QStringLiteral("Width"));
-    const double height = reference->GetFloat(QStringLiteral("Height"));
-    BeginChange();
-    for (int i = 0; i < m_page.ItemCount(); ++i) {
-        TPageItem& item = *m_page.Item(i);
-        if (!item.Selected || &item == reference)
-            continue;
-        const double w = item.GetFloat(QStringLiteral("Width"));
-        const double h = item.GetFloat(QStringLiteral("Height"));
-        switch (how) {
-        case TAlign::Left:
-            SetFloatIfChanged(item, "Left", left);
-            break;
-        case TAlign::Right:
-            SetFloatIfChanged(item, "Left", left + width - w);
-            break;
-        case TAlign::Top:
-            SetFloatIfChanged(item, "Top", top);
-            break;
-        case TAlign::Bottom:
-            SetFloatIfChanged(item, "Top", top + height - h);
-            break;
-        case TAlign::HorizontalCentre:
-            SetFloatIfChanged(item, "Left", left + (width - w) / 2.0);
-            break;
-        case TAlign::VerticalCentre:
-            SetFloatIfChanged(item, "Top", top + (height - h) / 2.0);
-            break;
-        case TAlign::SameWidth:
-            SetFloatIfChanged(item, "Width", width);
-            break;
-        case TAlign::SameHeight:
-            SetFloatIfChanged(item, "Height", height);
-            break;
-        }
-    }
-    InvalidateCache();
-    update();
     static const char* const texts[] = {
         QT_TR_NOOP("Align Left"),   QT_TR_NOOP("Align Right"),          QT_TR_NOOP("Align Top"),
         QT_TR_NOOP("Align Bottom"), QT_TR_NOOP("Align Centres Across"), QT_TR_NOOP("Align Centres Down"),
         QT_TR_NOOP("Same Width"),   QT_TR_NOOP("Same Height"),
     };
-    EndChange(tr(texts[static_cast<int>(how)]));
+    Edit([&] { AlignSelected(m_page, how); }, tr(texts[static_cast<int>(how)]));
 }
 
 void TPageEditor::MoveSelectedBy(double dx, double dy, const QString& text) {
-    if (m_page.SelectedCount() == 0)
-        return;
-    BeginChange();
-    for (int i = 0; i < m_page.ItemCount(); ++i) {
-        TPageItem& item = *m_page.Item(i);
-        if (!item.Selected)
-            continue;
-        SetFloatIfChanged(item, "Left", item.GetFloat(QStringLiteral("Left")) + dx);
-        SetFloatIfChanged(item, "Top", item.GetFloat(QStringLiteral("Top")) + dy);
-    }
-    InvalidateCache();
-    update();
-    EndChange(text);
+    if (m_page.SelectedCount() > 0)
+        Edit([&] { ::MoveSelectedBy(m_page, dx, dy); }, text);
 }
 
 void TPageEditor::SelectItem(TPageItem* item) {
@@ -444,7 +330,8 @@ void TPageEditor::EndChange(const QString& text) {
     TPageState after = TPageState::Capture(m_page);
     const bool changed = !after.SameContent(*m_before);
     if (changed && m_undo)
-        m_undo->push(new TPageChangeCommand(*this, std::move(*m_before), std::move(after), text));
+        m_undo->push(new TPageChangeCommand([this](const TPageState& state) { RestoreState(state); },
+                                            std::move(*m_before), std::move(after), text));
     m_before.reset();
     if (changed)
         Changed();
@@ -463,8 +350,7 @@ void TPageEditor::RestoreState(const TPageState& state) {
     const double height = m_page.PageHeight();
     state.Restore(m_page);
     if (m_page.PageWidth() != width || m_page.PageHeight() != height) {
-        if (m_designer)
-            m_designer->ApplyZoom();
+        Raise(OnPageSizeChanged);
         UpdatePageRect();
     }
     InvalidateCache();
@@ -475,6 +361,10 @@ void TPageEditor::RestoreState(const TPageState& state) {
 }
 
 void TPageEditor::Refresh() {
+    Redraw();
+}
+
+void TPageEditor::Redraw() {
     InvalidateCache();
     update();
 }
@@ -596,8 +486,8 @@ void TPageEditor::mousePressEvent(QMouseEvent* event) {
             return;
         }
         item->Placing = true;
-        item->Property(QStringLiteral("Left")).SetFloat(SnapMM(m_page.DeviceToMMX(point.x())));
-        item->Property(QStringLiteral("Top")).SetFloat(SnapMM(m_page.DeviceToMMY(point.y())));
+        item->SetLeft(SnapMM(m_page.DeviceToMMX(point.x())));
+        item->SetTop(SnapMM(m_page.DeviceToMMY(point.y())));
         m_created = item;
         m_flags = HitRight | HitBottom;
         m_creation = TCreation::Creating;
@@ -607,57 +497,8 @@ void TPageEditor::mousePressEvent(QMouseEvent* event) {
 }
 
 void TPageEditor::ResizeByFlags(TPageItem& item, const QPoint& point) {
-    const double px = SnapMM(m_page.DeviceToMMX(point.x()));
-    const double py = SnapMM(m_page.DeviceToMMY(point.y()));
-    double left = item.GetFloat(QStringLiteral("Left"));
-    double top = item.GetFloat(QStringLiteral("Top"));
-    double width = item.GetFloat(QStringLiteral("Width"));
-    double height = item.GetFloat(QStringLiteral("Height"));
-
-    // An edge dragged across the opposite one becomes that edge, so sizes stay
-    // positive. On a narrow item holding both edges, the left (top) one moves.
-    if (m_flags & HitLeft) {
-        const double w = width - (px - left);
-        if (w >= 0.0) {
-            width = w;
-            left = px;
-        } else {
-            m_flags = (m_flags & ~HitLeft) | HitRight;
-            left = left + width;
-            width = px - left;
-        }
-    } else if (m_flags & HitRight) {
-        if (px - left >= 0.0) {
-            width = px - left;
-        } else {
-            m_flags = (m_flags & ~HitRight) | HitLeft;
-            width = left - px;
-            left = px;
-        }
-    }
-    if (m_flags & HitTop) {
-        const double h = height - (py - top);
-        if (h > 0.0) {
-            height = h;
-            top = py;
-        } else {
-            m_flags = (m_flags & ~HitTop) | HitBottom;
-            top = top + height;
-            height = py - top;
-        }
-    } else if (m_flags & HitBottom) {
-        if (py - top >= 0.0) {
-            height = py - top;
-        } else {
-            m_flags = (m_flags & ~HitBottom) | HitTop;
-            height = top - py;
-            top = py;
-        }
-    }
-    SetFloatIfChanged(item, "Left", left);
-    SetFloatIfChanged(item, "Top", top);
-    SetFloatIfChanged(item, "Width", width);
-    SetFloatIfChanged(item, "Height", height);
+    m_flags = ResizeItemTo(item, SnapMM(m_page.DeviceToMMX(point.x())), SnapMM(m_page.DeviceToMMY(point.y())),
+                           m_flags);
 }
 
 void TPageEditor::mouseMoveEvent(QMouseEvent* event) {
@@ -700,13 +541,7 @@ void TPageEditor::mouseMoveEvent(QMouseEvent* event) {
             dx = current->DragLeft - SnapToGridMM(current->DragLeft - dx);
             dy = current->DragTop - SnapToGridMM(current->DragTop - dy);
         }
-        for (int i = 0; i < m_page.ItemCount(); ++i) {
-            TPageItem& item = *m_page.Item(i);
-            if (!item.Selected)
-                continue;
-            SetFloatIfChanged(item, "Left", item.DragLeft - dx);
-            SetFloatIfChanged(item, "Top", item.DragTop - dy);
-        }
+        MoveSelectedFromOrigins(m_page, dx, dy);
     }
     UpdateFloating();
 }
@@ -731,8 +566,8 @@ void TPageEditor::mouseReleaseEvent(QMouseEvent* event) {
         const TDeviceRect r = item->DeviceRect();
         // A click without dragging gives a tenth of the page each way.
         if (r.Width() < 2 && r.Height() < 2) {
-            item->Property(QStringLiteral("Width")).SetFloat(m_page.PageWidth() / 10.0);
-            item->Property(QStringLiteral("Height")).SetFloat(m_page.PageHeight() / 10.0);
+            item->SetWidth(m_page.PageWidth() / 10.0);
+            item->SetHeight(m_page.PageHeight() / 10.0);
         }
         m_creation = TCreation::Idle;
         m_armedType.clear();

@@ -4,12 +4,17 @@
 // lets the operator select, move, resize and create its items with the mouse. The
 // report preview shows pages through the same control with ReadOnly set.
 //
+// The editing itself (ordering, aligning, moving, resizing, the clipboard's documents)
+// is reports/PageEditing; the editor routes the operator's actions there, records
+// each as one undoable step and draws.
+//
 // Drawing keeps the page, without the items being dragged, in a cached image; while
 // the mouse drags, only the area the moving items leave and enter is repainted from
 // that image, with the moving items drawn over it.
 
 #include "reports/Page.h"
-#include "ui/PageUndo.h"
+#include "reports/PageEditing.h"
+#include "reports/PageUndo.h"
 
 #include <QImage>
 #include <QRect>
@@ -23,14 +28,13 @@
 class QPainter;
 class QUndoStack;
 class TChartPainter;
-class TPageDesigner;
 
 class TPageEditor : public QWidget {
     Q_OBJECT
 
 public:
     enum class TCreation { Idle, Armed, Creating };
-    enum class TAlign { Left, Right, Top, Bottom, HorizontalCentre, VerticalCentre, SameWidth, SameHeight };
+    using TAlign = TItemAlign;
 
     explicit TPageEditor(QWidget* parent = nullptr);
     ~TPageEditor() override;
@@ -64,7 +68,6 @@ public:
     // Where the operator's changes are recorded (not owned); none: nothing recorded.
     void SetUndoStack(QUndoStack* stack) { m_undo = stack; }
     QUndoStack* UndoStack() const { return m_undo; }
-    TPageDesigner* Designer() const { return m_designer; }
 
     // Selection changed.
     std::function<void()> OnSelectItem;
@@ -79,6 +82,10 @@ public:
     std::function<void()> OnCreationCancelled;
     // A mouse action failed (the message for the operator).
     std::function<void(const QString&)> OnError;
+    // For the view the editor sits in: the page's size changed (the zoom is due
+    // again), and its scale on the screen or its grid spacing (the rulers are).
+    std::function<void()> OnPageSizeChanged;
+    std::function<void()> OnScaleChanged;
 
     // The page rectangle for an editor of width x height pixels: a 20-pixel margin,
     // the page's proportions, as large as fits.
@@ -141,8 +148,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    friend class TPageDesigner;
-
+    // One recorded step: change, then the page drawn anew.
+    void Edit(const std::function<void()>& change, const QString& text);
+    void RemoveSelected(const QString& text);
+    void Redraw();
     void ResizeByFlags(TPageItem& item, const QPoint& point);
     void SetHoverCursor(int flags);
     void SetDragCursor();
@@ -162,7 +171,6 @@ private:
     TChartPainter* m_chartPainter = nullptr;
     bool m_readOnly = false;
     QUndoStack* m_undo = nullptr;
-    TPageDesigner* m_designer = nullptr;
 
     TCreation m_creation = TCreation::Idle;
     QString m_armedType;

@@ -1,7 +1,6 @@
 #include "ui/PageRuler.h"
 
 #include "catalogue/Catalogue.h"
-#include "ui/PageDesigner.h"
 #include "ui/PageEditor.h"
 
 #include <QPainter>
@@ -31,8 +30,8 @@ TPageRuler::TPageRuler(TRulerType type, QWidget* parent) : QWidget(parent), m_ty
         setFixedWidth(kRulerDepth);
 }
 
-void TPageRuler::SetDesigner(TPageDesigner* designer) {
-    m_designer = designer;
+void TPageRuler::SetEditor(TPageEditor* editor) {
+    m_editor = editor;
     update();
 }
 
@@ -56,9 +55,9 @@ int TPageRuler::LabelInterval(int g, int labelWidth) {
 
 std::vector<TPageRuler::TMark> TPageRuler::Marks() const {
     std::vector<TMark> marks;
-    if (!m_designer || !m_designer->PageEditor())
+    if (!m_editor)
         return marks;
-    const TPageEditor& editor = *m_designer->PageEditor();
+    const TPageEditor& editor = *m_editor;
     const TPage& page = editor.Page();
     const double spacing = editor.GridSpacing();
     if (!(spacing > 0.0))

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-class TPageDesigner;
+class TPageEditor;
 
 enum class TRulerType { rtHorizontal, rtVertical };
 
@@ -18,9 +18,10 @@ public:
     explicit TPageRuler(TRulerType type, QWidget* parent = nullptr);
 
     TRulerType RulerType() const { return m_type; }
-    TPageDesigner* Designer() const { return m_designer; }
-    // Set by the designer when the ruler is assigned to it.
-    void SetDesigner(TPageDesigner* designer);
+    // The editor whose page the ruler measures (not owned); the designer the ruler is
+    // assigned to sets it.
+    TPageEditor* Editor() const { return m_editor; }
+    void SetEditor(TPageEditor* editor);
 
     enum class TMarkKind { Label, Major, Minor }; // long line with text; 8-pixel tick; 4-pixel tick
     struct TMark {
@@ -44,5 +45,5 @@ protected:
 
 private:
     TRulerType m_type;
-    TPageDesigner* m_designer = nullptr;
+    TPageEditor* m_editor = nullptr;
 };

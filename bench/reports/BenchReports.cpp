@@ -104,20 +104,20 @@ std::unique_ptr<TPage> MakeInnerPage() {
 // A header block with fields, word wrap and two alignments.
 void AddHeaderMemos(TPage& page) {
     auto* title = page.AddItem<TPageItemMemo>();
-    title->Property("Left").SetFloat(15.0);
-    title->Property("Top").SetFloat(15.0);
-    title->Property("Width").SetFloat(180.0);
-    title->Property("Height").SetFloat(15.0);
+    title->SetLeft(15.0);
+    title->SetTop(15.0);
+    title->SetWidth(180.0);
+    title->SetHeight(15.0);
     title->Property("FontSize").SetInteger(16);
     title->Property("Bold").SetBoolean(true);
     title->Property("Alignment").SetInteger(4);
     title->Property("Text").SetString("Viscosity report for [BatchID] - page [PageNumber]");
 
     auto* header = page.AddItem<TPageItemMemo>();
-    header->Property("Left").SetFloat(15.0);
-    header->Property("Top").SetFloat(32.0);
-    header->Property("Width").SetFloat(180.0);
-    header->Property("Height").SetFloat(30.0);
+    header->SetLeft(15.0);
+    header->SetTop(32.0);
+    header->SetWidth(180.0);
+    header->SetHeight(30.0);
     header->Property("WordWrap").SetBoolean(true);
     header->Property("Text").SetString(
         "Company: [Company]\r\nOperator: [Operator]\r\nModel: [ModelType], spindle [SpindleType]\r\n"
@@ -168,16 +168,16 @@ void BM_InnerPageMemosTable600dpi(benchmark::State& state) {
     auto page = MakeInnerPage();
     AddHeaderMemos(*page);
     auto* frame = page->AddItem<TPageItemShape>();
-    frame->Property("Left").SetFloat(10.0);
-    frame->Property("Top").SetFloat(10.0);
-    frame->Property("Width").SetFloat(190.0);
-    frame->Property("Height").SetFloat(277.0);
+    frame->SetLeft(10.0);
+    frame->SetTop(10.0);
+    frame->SetWidth(190.0);
+    frame->SetHeight(277.0);
     frame->Property("FillStyle").SetStyle(1);
     auto* table = page->AddItem<TPageItemReadings>();
-    table->Property("Left").SetFloat(15.0);
-    table->Property("Top").SetFloat(70.0);
-    table->Property("Width").SetFloat(180.0);
-    table->Property("Height").SetFloat(150.0);
+    table->SetLeft(15.0);
+    table->SetTop(70.0);
+    table->SetWidth(180.0);
+    table->SetHeight(150.0);
     table->Property("RowsPerPage").SetInteger(20);
     DrawPage(state, *page);
 }

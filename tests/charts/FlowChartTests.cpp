@@ -228,8 +228,8 @@ TEST(FlowChartItem, SavesAndReadsBackItsTypeAndProperties) {
         TPage* page = report.AddPage();
         auto* chart = page->AddItem<TPageItemChartFlow>();
         EXPECT_EQ(chart->Name(), "ChartFlow1");
-        chart->Property("Left").SetFloat(12.5);
-        chart->Property("Width").SetFloat(90);
+        chart->SetLeft(12.5);
+        chart->SetWidth(90);
         chart->Property("Logarithmic").SetBoolean(true);
         chart->Property("IncludeLowTorque").SetBoolean(true);
         chart->Property("ShowLegend").SetBoolean(false);
@@ -243,7 +243,7 @@ TEST(FlowChartItem, SavesAndReadsBackItsTypeAndProperties) {
     EXPECT_EQ(item->TypeName(), "TPageItemChartFlow");
     EXPECT_NE(dynamic_cast<TPageItemChartFlow*>(item), nullptr);
     EXPECT_EQ(item->Name(), "ChartFlow1");
-    EXPECT_EQ(item->GetFloat("Left"), 12.5);
+    EXPECT_EQ(item->Left(), 12.5);
     EXPECT_TRUE(item->GetBoolean("Logarithmic"));
     EXPECT_TRUE(item->GetBoolean("IncludeLowTorque"));
     EXPECT_FALSE(item->GetBoolean("ShowLegend"));
@@ -266,10 +266,10 @@ QImage DrawFlowPage(const TBatchItem& batch, TChartPainter* painter, int dpi = 1
     page.Property("PageType").SetInteger(PageTypeInner);
     page.Batch.Assign(batch);
     auto* chart = page.AddItem<TPageItemChartFlow>();
-    chart->Property("Left").SetFloat(10);
-    chart->Property("Top").SetFloat(10);
-    chart->Property("Width").SetFloat(120);
-    chart->Property("Height").SetFloat(80);
+    chart->SetLeft(10);
+    chart->SetTop(10);
+    chart->SetWidth(120);
+    chart->SetHeight(80);
     const int w = static_cast<int>(std::lround(150 / 25.4 * dpi));
     const int h = static_cast<int>(std::lround(100 / 25.4 * dpi));
     QImage image(w, h, QImage::Format_RGB32);

@@ -179,10 +179,10 @@ QImage DrawChartPage(int dpi, TChartPainter& painter, double chartHeight = 40) {
         m->RPMCode = 16;
     }
     auto* chart = page.AddItem<TPageItemChartRun>();
-    chart->Property("Left").SetFloat(10);
-    chart->Property("Top").SetFloat(5);
-    chart->Property("Width").SetFloat(80);
-    chart->Property("Height").SetFloat(chartHeight);
+    chart->SetLeft(10);
+    chart->SetTop(5);
+    chart->SetWidth(80);
+    chart->SetHeight(chartHeight);
 
     const int w = static_cast<int>(std::lround(100 / 25.4 * dpi));
     const int h = static_cast<int>(std::lround(50 / 25.4 * dpi));

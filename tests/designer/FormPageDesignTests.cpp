@@ -73,7 +73,7 @@ protected:
             TPage* page = report.AddPage();
             page->Property(QStringLiteral("PageType")).SetInteger(types[i]);
             TPageItem* memo = Place<TPageItemMemo>(*page, 20, 20 + i, 60, 10);
-            memo->Property("Name").SetString(QString::fromLatin1(names[i]));
+            memo->SetName(QString::fromLatin1(names[i]));
             Place<TPageItemShape>(*page, 20, 100, 40, 30);
         }
         Path = Dir.File(QStringLiteral("Test.epr"));
@@ -133,7 +133,7 @@ TEST_F(PageDesignTest, OpensACopyOfThePageWithItsPropertiesShown) {
     // The working page is a copy: nothing reaches the report until a save.
     Editor().SelectItem(Page().Item(0));
     Editor().MoveSelectedBy(5, 0, QString());
-    EXPECT_EQ(File.Report->Page(1)->Item(0)->GetFloat("Left"), 20.0);
+    EXPECT_EQ(File.Report->Page(1)->Item(0)->Left(), 20.0);
 }
 
 TEST_F(PageDesignTest, TheZoomChoiceIsKeptForTheNextOpening) {
@@ -184,10 +184,9 @@ TEST_F(PageDesignTest, DraggingAnItemMovesItsLeftAndTopRows) {
     TFormPropertyEditor* grid = Dialog->PropertyEditor();
     ASSERT_EQ(grid->List(), &memo->Properties);
     MoveTo(&Editor(), start + QPoint(40, 30));
-    EXPECT_EQ(grid->ValueText(grid->RowOf(QStringLiteral("Left"))),
-              FormatReportUnits(memo->GetFloat("Left")));
-    EXPECT_EQ(grid->ValueText(grid->RowOf(QStringLiteral("Top"))), FormatReportUnits(memo->GetFloat("Top")));
-    EXPECT_NE(memo->GetFloat("Left"), 20.0);
+    EXPECT_EQ(grid->ValueText(grid->RowOf(QStringLiteral("Left"))), FormatReportUnits(memo->Left()));
+    EXPECT_EQ(grid->ValueText(grid->RowOf(QStringLiteral("Top"))), FormatReportUnits(memo->Top()));
+    EXPECT_NE(memo->Left(), 20.0);
     Release(&Editor(), start + QPoint(40, 30));
     EXPECT_TRUE(Action("ActionSave")->isEnabled());
     EXPECT_TRUE(Action("ActionUndo")->isEnabled());
@@ -274,11 +273,11 @@ TEST_F(PageDesignTest, SavingWritesThePageIntoTheFile) {
     EXPECT_EQ(PagesOf(Path), QStringLiteral("Open:0 InnerA:1 InnerB:1 Close:2"));
     TReport saved;
     saved.LoadFromFile(Path);
-    EXPECT_EQ(saved.Page(1)->Item(0)->GetFloat("Left"), 25.0);
-    EXPECT_EQ(saved.Page(1)->Item(0)->GetFloat("Top"), 28.0);
+    EXPECT_EQ(saved.Page(1)->Item(0)->Left(), 25.0);
+    EXPECT_EQ(saved.Page(1)->Item(0)->Top(), 28.0);
     // Saving keeps the undo steps.
     EXPECT_TRUE(Dialog->UndoStack().canUndo());
-    EXPECT_EQ(Dialog->FileItem().Report->Page(1)->Item(0)->GetFloat("Left"), 25.0);
+    EXPECT_EQ(Dialog->FileItem().Report->Page(1)->Item(0)->Left(), 25.0);
 }
 
 TEST_F(PageDesignTest, APageWhoseTypeChangedMovesToTheEndOfItsGroup) {
@@ -347,7 +346,7 @@ TEST_F(PageDesignTest, LeavingAsksWhileThePageIsModified) {
     EXPECT_EQ(Dialog->result(), QDialog::Accepted);
     TReport saved;
     saved.LoadFromFile(Path);
-    EXPECT_EQ(saved.Page(1)->Item(0)->GetFloat("Left"), 30.0);
+    EXPECT_EQ(saved.Page(1)->Item(0)->Left(), 30.0);
 }
 
 TEST_F(PageDesignTest, SaveAndExitAndAbandonAndExitAsk) {
@@ -365,7 +364,7 @@ TEST_F(PageDesignTest, SaveAndExitAndAbandonAndExitAsk) {
               QStringLiteral("Are you sure you wish to save the changes to the page design?"));
     TReport saved;
     saved.LoadFromFile(Path);
-    EXPECT_EQ(saved.Page(1)->Item(0)->GetFloat("Left"), 21.0);
+    EXPECT_EQ(saved.Page(1)->Item(0)->Left(), 21.0);
 
     const QByteArray before = Dir.Read(QStringLiteral("Test.epr"));
     ASSERT_TRUE(File.Load());
@@ -400,7 +399,7 @@ TEST_F(PageDesignTest, TypedValuesCountWhenSavingOrClosing) {
     EXPECT_TRUE(Dialog->SavePage());
     TReport saved;
     saved.LoadFromFile(Path);
-    EXPECT_EQ(saved.Page(1)->Item(0)->GetFloat("Left"), 42.0);
+    EXPECT_EQ(saved.Page(1)->Item(0)->Left(), 42.0);
 
     // Typed and closed: the close sees the change and asks.
     cell = grid->ValueEditor()->LineEdit();
@@ -467,7 +466,7 @@ TEST_F(PageDesignTest, APageThatCannotBeSavedSaysWhyAndStaysModified) {
     EXPECT_TRUE(QFileInfo(blocked).isDir());
     // Nothing half-written is left beside it, and the entry still holds the old page.
     EXPECT_EQ(QDir(Dir.Path()).entryList(QDir::Files), QStringList{QStringLiteral("Test.epr")});
-    EXPECT_EQ(Dialog->FileItem().Report->Page(1)->Item(0)->GetFloat("Top"), 21.0);
+    EXPECT_EQ(Dialog->FileItem().Report->Page(1)->Item(0)->Top(), 21.0);
 
     // Closing with Yes tries again and stays open when that fails too.
     Dialogs.Answers = {QMessageBox::Yes};
@@ -559,12 +558,12 @@ TEST_F(PageDesignTest, UndoAndRedoOfAPropertyEdit) {
     Page().Item(1)->Property("Anchor").SetInteger(AnchorRight);
     ASSERT_EQ(grid->List(), &Page().Properties);
     ASSERT_TRUE(grid->CommitText(grid->RowOf(QStringLiteral("PageWidth")), QStringLiteral("310")));
-    EXPECT_EQ(Page().Item(1)->GetFloat("Left"), 120.0);
+    EXPECT_EQ(Page().Item(1)->Left(), 120.0);
     EXPECT_EQ(Page().PaperSize(), 0);
     Action("ActionUndo")->trigger();
     EXPECT_EQ(Page().PageWidth(), 210.0);
     EXPECT_EQ(Page().PaperSize(), 1);
-    EXPECT_EQ(Page().Item(1)->GetFloat("Left"), 20.0);
+    EXPECT_EQ(Page().Item(1)->Left(), 20.0);
     EXPECT_EQ(Page().OutputRect, TPageEditor::PageRectFor(Editor().width(), Editor().height(), 210, 297));
 }
 
@@ -587,7 +586,7 @@ TEST_F(PageDesignTest, ExecuteShowsTheDialogModallyOrTellsWhyItCannot) {
 TEST_F(PageDesignTest, APageBeyondTheReportIsSavedAsANewPage) {
     Open(7);
     EXPECT_EQ(Page().ItemCount(), 0);
-    Place<TPageItemMemo>(Page(), 0, 0, 10, 10)->Property("Name").SetString(QStringLiteral("Extra"));
+    Place<TPageItemMemo>(Page(), 0, 0, 10, 10)->SetName(QStringLiteral("Extra"));
     ASSERT_TRUE(Dialog->SavePage());
     EXPECT_EQ(PagesOf(Path), QStringLiteral("Open:0 Extra:0 InnerA:1 InnerB:1 Close:2"));
     EXPECT_EQ(Dialog->PageIndex(), 1);

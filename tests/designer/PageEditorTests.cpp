@@ -25,24 +25,9 @@
 
 namespace {
 
-// Names and geometry of every item, and which are selected: what an undo must restore.
-QString Describe(const TPage& page) {
-    QStringList parts;
-    for (int i = 0; i < page.ItemCount(); ++i) {
-        const TPageItem& item = *page.Item(i);
-        parts << QStringLiteral("%1%2(%3,%4,%5,%6)")
-                     .arg(item.Name(), item.Selected ? QStringLiteral("*") : QString())
-                     .arg(Geometry(item, "Left"))
-                     .arg(Geometry(item, "Top"))
-                     .arg(Geometry(item, "Width"))
-                     .arg(Geometry(item, "Height"));
-    }
-    return parts.join(u' ');
-}
-
-// The same without the selection marks.
+// DescribeItems without the selection marks.
 QString Content(const TPage& page) {
-    return Describe(page).remove(u'*');
+    return DescribeItems(page).remove(u'*');
 }
 
 } // namespace
@@ -99,7 +84,7 @@ TEST_F(PageEditorTest, EachToolCreatesItsItemByDragging) {
         const TPageItem& item = *Page().Item(0);
         EXPECT_EQ(item.TypeName(), QLatin1String(tool.Type));
         EXPECT_EQ(item.Name(), QLatin1String(tool.Name));
-        EXPECT_EQ(Describe(Page()), QStringLiteral("%1*(10,10,50,30)").arg(QLatin1String(tool.Name)));
+        EXPECT_EQ(DescribeItems(Page()), QStringLiteral("%1*(10,10,50,30)").arg(QLatin1String(tool.Name)));
         EXPECT_FALSE(item.Placing);
         EXPECT_EQ(Editor.Creation(), TPageEditor::TCreation::Idle);
         EXPECT_EQ(added, 1);
@@ -111,13 +96,13 @@ TEST_F(PageEditorTest, EachToolCreatesItsItemByDragging) {
 TEST_F(PageEditorTest, ClickWithoutDraggingGivesATenthOfThePage) {
     Editor.ArmCreation(QStringLiteral("TPageItemMemo"));
     Click(&Editor, Px(12.5, 33));
-    EXPECT_EQ(Describe(Page()), QStringLiteral("Memo1*(12.5,33,21,29.7)"));
+    EXPECT_EQ(DescribeItems(Page()), QStringLiteral("Memo1*(12.5,33,21,29.7)"));
 
     // With snapping the click point moves away from zero to the next 5 mm.
     Editor.SetSnap(true);
     Editor.ArmCreation(QStringLiteral("TPageItemMemo"));
     Click(&Editor, Px(12.5, 33));
-    EXPECT_EQ(Describe(Page()), QStringLiteral("Memo1(12.5,33,21,29.7) Memo2*(15,35,21,29.7)"));
+    EXPECT_EQ(DescribeItems(Page()), QStringLiteral("Memo1(12.5,33,21,29.7) Memo2*(15,35,21,29.7)"));
 }
 
 TEST_F(PageEditorTest, DraggingANewShapeLeftwardsKeepsItsWidthPositive) {
@@ -126,7 +111,7 @@ TEST_F(PageEditorTest, DraggingANewShapeLeftwardsKeepsItsWidthPositive) {
     MoveTo(&Editor, Px(40, 80));
     EXPECT_EQ(Editor.Flags(), HitLeft | HitBottom);
     Release(&Editor, Px(40, 80));
-    EXPECT_EQ(Describe(Page()), QStringLiteral("Shape1*(40,50,60,30)"));
+    EXPECT_EQ(DescribeItems(Page()), QStringLiteral("Shape1*(40,50,60,30)"));
 }
 
 TEST_F(PageEditorTest, EscapeCancelsACreationAndLeavesNoItem) {
@@ -150,14 +135,14 @@ TEST_F(PageEditorTest, MovingStartsAtFivePixels) {
     EXPECT_TRUE(Editor.Dragging());
     EXPECT_EQ(Editor.Flags(), HitInside);
     MoveTo(&Editor, Px(60, 60) + QPoint(4, -4));
-    EXPECT_EQ(Describe(Page()), QStringLiteral("Shape1*(50,50,40,20)"));
+    EXPECT_EQ(DescribeItems(Page()), QStringLiteral("Shape1*(50,50,40,20)"));
     EXPECT_FALSE(Page().IsModified());
     MoveTo(&Editor, Px(60, 60) + QPoint(5, 0));
-    EXPECT_EQ(Describe(Page()), QStringLiteral("Shape1*(52.5,50,40,20)"));
+    EXPECT_EQ(DescribeItems(Page()), QStringLiteral("Shape1*(52.5,50,40,20)"));
     // Once moving, small steps count.
     MoveTo(&Editor, Px(60, 60) + QPoint(1, 2));
     Release(&Editor, Px(60, 60) + QPoint(1, 2));
-    EXPECT_EQ(Describe(Page()), QStringLiteral("Shape1*(50.5,51,40,20)"));
+    EXPECT_EQ(DescribeItems(Page()), QStringLiteral("Shape1*(50.5,51,40,20)"));
     EXPECT_FALSE(Editor.Dragging());
     EXPECT_TRUE(Page().IsModified());
 }
@@ -166,7 +151,7 @@ TEST_F(PageEditorTest, MovesWithoutTheButtonDoNothing) {
     Place<TPageItemShape>(Page(), 50, 50, 40, 20);
     Press(&Editor, Px(60, 60));
     MoveTo(&Editor, Px(80, 80), Qt::NoButton);
-    EXPECT_EQ(Describe(Page()), QStringLiteral("Shape1*(50,50,40,20)"));
+    EXPECT_EQ(DescribeItems(Page()), QStringLiteral("Shape1*(50,50,40,20)"));
 }
 
 TEST_F(PageEditorTest, SnappingPutsTheCurrentItemOnTheGridAndMovesTheOthersAlike) {
@@ -195,12 +180,12 @@ TEST_F(PageEditorTest, SnappingPutsTheCurrentItemOnTheGridAndMovesTheOthersAlike
         Press(&Editor, Px(30, 25));
         MoveTo(&Editor, Px(30 + c.DxMM, 25));
         Release(&Editor, Px(30 + c.DxMM, 25));
-        EXPECT_EQ(Describe(Page()),
+        EXPECT_EQ(DescribeItems(Page()),
                   QStringLiteral("Shape1*(%1,20,30,10) Shape2*(%2,100,20,20)").arg(c.LeftA).arg(c.LeftB))
             << "travel " << c.DxMM;
         // Back to the start for the next case.
-        a->Property("Left").SetFloat(20);
-        Page().Item(1)->Property("Left").SetFloat(100);
+        a->SetLeft(20);
+        Page().Item(1)->SetLeft(100);
     }
 }
 
@@ -230,7 +215,7 @@ TEST_F(PageEditorTest, ResizingFromEveryEdgeAndCorner) {
         EXPECT_EQ(Editor.cursor().shape(), Qt::CrossCursor) << c.Where;
         MoveTo(&Editor, c.To);
         Release(&Editor, c.To);
-        EXPECT_EQ(Describe(Page()), QStringLiteral("Shape1*") + QLatin1String(c.Expected)) << c.Where;
+        EXPECT_EQ(DescribeItems(Page()), QStringLiteral("Shape1*") + QLatin1String(c.Expected)) << c.Where;
     }
 }
 
@@ -240,20 +225,20 @@ TEST_F(PageEditorTest, AnEdgeDraggedAcrossTheOtherBecomesThatEdge) {
     Press(&Editor, Px(50, 65));
     MoveTo(&Editor, Px(100, 65));
     EXPECT_EQ(Editor.Flags(), HitRight);
-    EXPECT_EQ(Describe(Page()), QStringLiteral("Shape1*(90,50,10,30)"));
+    EXPECT_EQ(DescribeItems(Page()), QStringLiteral("Shape1*(90,50,10,30)"));
     MoveTo(&Editor, Px(110, 65));
-    EXPECT_EQ(Describe(Page()), QStringLiteral("Shape1*(90,50,20,30)"));
+    EXPECT_EQ(DescribeItems(Page()), QStringLiteral("Shape1*(90,50,20,30)"));
     // And back across again: the left edge once more.
     MoveTo(&Editor, Px(70, 65));
     EXPECT_EQ(Editor.Flags(), HitLeft);
-    EXPECT_EQ(Describe(Page()), QStringLiteral("Shape1*(70,50,20,30)"));
+    EXPECT_EQ(DescribeItems(Page()), QStringLiteral("Shape1*(70,50,20,30)"));
     Release(&Editor, Px(70, 65));
 
     Press(&Editor, Px(80, 80));
     EXPECT_EQ(Editor.Flags(), HitBottom);
     MoveTo(&Editor, Px(80, 30));
     Release(&Editor, Px(80, 30));
-    EXPECT_EQ(Describe(Page()), QStringLiteral("Shape1*(70,30,20,20)"));
+    EXPECT_EQ(DescribeItems(Page()), QStringLiteral("Shape1*(70,30,20,20)"));
     EXPECT_GE(Geometry(*item, "Width"), 0.0);
 }
 
@@ -375,7 +360,7 @@ TEST_F(PageEditorTest, CopyAndPasteBetweenTwoPages) {
     other.OnAddedItem = [&] { ++added; };
     other.Paste();
     // The copied memo's name is taken there: it keeps the name it was given.
-    EXPECT_EQ(Describe(other.Page()),
+    EXPECT_EQ(DescribeItems(other.Page()),
               QStringLiteral("Memo1(0,0,5,5) Shape1*(10,20,30,40) Memo2*(50,60,70,80)"));
     EXPECT_EQ(other.Page().Item(2)->GetString("Text"), QStringLiteral("Batch [BatchID]"));
     EXPECT_EQ(added, 1);
@@ -405,7 +390,7 @@ TEST_F(PageEditorTest, AWholePageOnTheClipboardBringsItsPropertiesAlong) {
     EXPECT_EQ(Page().PageWidth(), 297.0);
     EXPECT_EQ(Page().PageHeight(), 210.0);
     EXPECT_EQ(Page().PageType(), PageTypeClosing);
-    EXPECT_EQ(Describe(Page()), QStringLiteral("Memo1(10,10,20,20) Shape1*(200,10,50,20)"));
+    EXPECT_EQ(DescribeItems(Page()), QStringLiteral("Memo1(10,10,20,20) Shape1*(200,10,50,20)"));
     // The page rectangle follows the new proportions: the height decides now.
     EXPECT_EQ(Page().OutputRect, TPageEditor::PageRectFor(kEditorWidth, kEditorHeight, 297, 210));
 }
@@ -432,7 +417,7 @@ TEST_F(PageEditorTest, CutAndDeleteRemoveTheSelectedItems) {
     EXPECT_EQ(Page().ItemCount(), 0);
     EXPECT_EQ(replacing, 2);
     Editor.Paste();
-    EXPECT_EQ(Describe(Page()), QStringLiteral("Shape1*(10,20,30,40)"));
+    EXPECT_EQ(DescribeItems(Page()), QStringLiteral("Shape1*(10,20,30,40)"));
 }
 
 TEST_F(PageEditorTest, ReadOnlyIgnoresTheMouseAndKeys) {
@@ -444,7 +429,7 @@ TEST_F(PageEditorTest, ReadOnlyIgnoresTheMouseAndKeys) {
     Drag(&Editor, Px(60, 60), Px(100, 100));
     Drag(&Editor, Px(150, 150), Px(160, 170));
     QTest::keyClick(&Editor, Qt::Key_Right);
-    EXPECT_EQ(Describe(Page()), QStringLiteral("Shape1(50,50,40,20)"));
+    EXPECT_EQ(DescribeItems(Page()), QStringLiteral("Shape1(50,50,40,20)"));
     EXPECT_FALSE(Page().IsModified());
 }
 
@@ -453,35 +438,10 @@ TEST_F(PageEditorTest, ArrowKeysMoveByAGridStepOrAPixelWithAlt) {
     Page().SelectOnly(item);
     QTest::keyClick(&Editor, Qt::Key_Right);
     QTest::keyClick(&Editor, Qt::Key_Down);
-    EXPECT_EQ(Describe(Page()), QStringLiteral("Shape1*(60,60,40,20)"));
+    EXPECT_EQ(DescribeItems(Page()), QStringLiteral("Shape1*(60,60,40,20)"));
     QTest::keyClick(&Editor, Qt::Key_Left, Qt::AltModifier);
     QTest::keyClick(&Editor, Qt::Key_Up, Qt::AltModifier);
-    EXPECT_EQ(Describe(Page()), QStringLiteral("Shape1*(59.5,59.5,40,20)"));
-}
-
-TEST_F(PageEditorTest, AlignAndSameSizeFollowTheCurrentItem) {
-    const struct {
-        TPageEditor::TAlign How;
-        const char* Expected;
-    } cases[] = {
-        {TPageEditor::TAlign::Left, "Shape1*(20,70,10,10) Shape2*(20,20,40,20)"},
-        {TPageEditor::TAlign::Right, "Shape1*(50,70,10,10) Shape2*(20,20,40,20)"},
-        {TPageEditor::TAlign::Top, "Shape1*(100,20,10,10) Shape2*(20,20,40,20)"},
-        {TPageEditor::TAlign::Bottom, "Shape1*(100,30,10,10) Shape2*(20,20,40,20)"},
-        {TPageEditor::TAlign::HorizontalCentre, "Shape1*(35,70,10,10) Shape2*(20,20,40,20)"},
-        {TPageEditor::TAlign::VerticalCentre, "Shape1*(100,25,10,10) Shape2*(20,20,40,20)"},
-        {TPageEditor::TAlign::SameWidth, "Shape1*(100,70,40,10) Shape2*(20,20,40,20)"},
-        {TPageEditor::TAlign::SameHeight, "Shape1*(100,70,10,20) Shape2*(20,20,40,20)"},
-    };
-    for (const auto& c : cases) {
-        Editor.SetPage(TPage());
-        TPageItem* other = Place<TPageItemShape>(Page(), 100, 70, 10, 10);
-        TPageItem* current = Place<TPageItemShape>(Page(), 20, 20, 40, 20);
-        Page().SetSelected(other, true);
-        Page().SetSelected(current, true);
-        Editor.Align(c.How);
-        EXPECT_EQ(Describe(Page()), QLatin1String(c.Expected)) << static_cast<int>(c.How);
-    }
+    EXPECT_EQ(DescribeItems(Page()), QStringLiteral("Shape1*(59.5,59.5,40,20)"));
 }
 
 TEST_F(PageEditorTest, EveryKindOfChangeIsOneUndoableStep) {
@@ -522,14 +482,14 @@ TEST_F(PageEditorTest, EveryKindOfChangeIsOneUndoableStep) {
         const QString before = Content(Page());
         const int steps = undo.count();
         action.Act();
-        const QString after = Describe(Page());
+        const QString after = DescribeItems(Page());
         ASSERT_NE(Content(Page()), before) << action.Name;
         EXPECT_EQ(undo.count(), steps + 1) << action.Name;
         undo.undo();
         EXPECT_EQ(Content(Page()), before) << action.Name;
         EXPECT_TRUE(Page().IsModified()) << action.Name;
         undo.redo();
-        EXPECT_EQ(Describe(Page()), after) << action.Name;
+        EXPECT_EQ(DescribeItems(Page()), after) << action.Name;
     }
     while (undo.canUndo())
         undo.undo();
@@ -598,7 +558,7 @@ TEST_F(PageEditorTest, ADraggedItemDrawnOverTheCacheLooksAsWhenDrawnWhole) {
     const QImage dragging = Editor.grab().toImage();
     Release(&Editor, Px(80, 160));
     const QImage dropped = Editor.grab().toImage();
-    ASSERT_EQ(Describe(Page()), QStringLiteral("Shape1(20,20,30,10) Memo1*(70,150,50,20)"));
+    ASSERT_EQ(DescribeItems(Page()), QStringLiteral("Shape1(20,20,30,10) Memo1*(70,150,50,20)"));
     EXPECT_EQ(dragging, dropped);
     // And the memo is no longer where it was.
     EXPECT_EQ(dropped.pixelColor(Px(125, 115)), QColor(Qt::white));

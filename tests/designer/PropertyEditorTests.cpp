@@ -90,13 +90,13 @@ protected:
 
 TEST_F(PropertyEditorTest, LengthsShowAndTakeReportUnits) {
     SetReportUnits(1);
-    Memo->Property("Left").SetFloat(25.4);
+    Memo->SetLeft(25.4);
     Editor->ShowList(&Memo->Properties);
     const int row = Editor->RowOf(QStringLiteral("Left"));
     EXPECT_EQ(Editor->CaptionText(row), QStringLiteral("Left (in)"));
     EXPECT_EQ(Editor->ValueText(row), QStringLiteral("1.00"));
     Type(QStringLiteral("Left"), QStringLiteral("2"));
-    EXPECT_DOUBLE_EQ(Memo->GetFloat("Left"), 50.8);
+    EXPECT_DOUBLE_EQ(Memo->Left(), 50.8);
     EXPECT_EQ(Cell(), QStringLiteral("2.00"));
     EXPECT_EQ(Changes, 1);
 }
@@ -137,7 +137,7 @@ TEST_F(PropertyEditorTest, TypedValuesOfEachKind) {
 }
 
 TEST_F(PropertyEditorTest, TextThatDoesNotParseShowsWhyAndKeepsTheValue) {
-    Page->Item(1)->Property("Name").SetString(QStringLiteral("Frame"));
+    Page->Item(1)->SetName(QStringLiteral("Frame"));
     const struct {
         bool OnShape; // else on the memo
         const char* Name;
@@ -197,8 +197,8 @@ TEST_F(PropertyEditorTest, DoubleClickCyclesTheDropDownAndOpensTheColourDialog) 
 TEST_F(PropertyEditorTest, TheGridFollowsChangesMadeElsewhere) {
     Editor->ShowList(&Memo->Properties);
     Editor->SelectRow(Editor->RowOf(QStringLiteral("Left")));
-    Memo->Property("Left").SetFloat(33);
-    Memo->Property("Top").SetFloat(44);
+    Memo->SetLeft(33);
+    Memo->SetTop(44);
     EXPECT_EQ(Cell(), QStringLiteral("33"));
     EXPECT_EQ(Editor->ValueText(Editor->RowOf(QStringLiteral("Top"))), QStringLiteral("44"));
     EXPECT_EQ(Changes, 0); // following is not a change of the operator's
@@ -209,9 +209,9 @@ TEST_F(PropertyEditorTest, TheGridFollowsChangesMadeElsewhere) {
     Editor->ShowList(nullptr);
     Memo->Properties.OnChange = [&](TPropertyList&, int) { ++own; };
     Editor->ShowList(&Memo->Properties);
-    Memo->Property("Left").SetFloat(1);
+    Memo->SetLeft(1);
     Editor->ShowList(&Shape->Properties);
-    Memo->Property("Left").SetFloat(2);
+    Memo->SetLeft(2);
     EXPECT_EQ(own, 2);
     EXPECT_TRUE(static_cast<bool>(Memo->Properties.OnChange));
     EXPECT_FALSE(Editor->Grid()->isHidden());
@@ -249,32 +249,32 @@ TEST_F(PropertyEditorTest, TypedTextIsCommittedWhenTheCellIsLeftInAnyWay) {
     // Focus moving away.
     typeOnly("Left", "11");
     Editor->Grid()->setFocus();
-    EXPECT_EQ(Memo->GetFloat("Left"), 11.0);
+    EXPECT_EQ(Memo->Left(), 11.0);
     // Another row.
     typeOnly("Top", "12");
     Editor->SelectRow(Editor->RowOf(QStringLiteral("Width")));
-    EXPECT_EQ(Memo->GetFloat("Top"), 12.0);
+    EXPECT_EQ(Memo->Top(), 12.0);
     // Another list.
     typeOnly("Width", "13");
     Editor->ShowList(&Shape->Properties);
-    EXPECT_EQ(Memo->GetFloat("Width"), 13.0);
+    EXPECT_EQ(Memo->Width(), 13.0);
     // The owner asks (saving, closing).
     Editor->ShowList(&Memo->Properties);
     typeOnly("Height", "14");
     Editor->CommitPending();
-    EXPECT_EQ(Memo->GetFloat("Height"), 14.0);
+    EXPECT_EQ(Memo->Height(), 14.0);
     EXPECT_EQ(Changes, 4);
     // Escape puts the stored value back instead.
     typeOnly("Height", "99");
     QTest::keyClick(Editor->ValueEditor()->LineEdit(), Qt::Key_Escape);
     EXPECT_EQ(Cell(), QStringLiteral("14"));
     Editor->CommitPending();
-    EXPECT_EQ(Memo->GetFloat("Height"), 14.0);
+    EXPECT_EQ(Memo->Height(), 14.0);
 
     // Down in a cell: the typed text is stored and typing goes on in the next row.
     typeOnly("Left", "15");
     QTest::keyClick(Editor->ValueEditor()->LineEdit(), Qt::Key_Down);
-    EXPECT_EQ(Memo->GetFloat("Left"), 15.0);
+    EXPECT_EQ(Memo->Left(), 15.0);
     EXPECT_EQ(Editor->CurrentRow(), Editor->RowOf(QStringLiteral("Left")) + 1);
     ASSERT_NE(Editor->ValueEditor(), nullptr);
     EXPECT_TRUE(Editor->ValueEditor()->isAncestorOf(QApplication::focusWidget()));
@@ -286,7 +286,7 @@ TEST_F(PropertyEditorTest, AWindowDestroyedWithTextInACellLeavesTheListAlone) {
     QApplication::setActiveWindow(Editor.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(Editor.get()));
     Editor->ShowList(&Memo->Properties);
-    const double left = Memo->GetFloat("Left");
+    const double left = Memo->Left();
     Editor->SelectRow(Editor->RowOf(QStringLiteral("Left")));
     ASSERT_NE(Editor->ValueEditor(), nullptr);
     Editor->ValueEditor()->setFocus();
@@ -295,7 +295,7 @@ TEST_F(PropertyEditorTest, AWindowDestroyedWithTextInACellLeavesTheListAlone) {
     ASSERT_TRUE(Editor->ValueEditor()->isAncestorOf(QApplication::focusWidget()));
 
     Editor.reset();
-    EXPECT_EQ(Memo->GetFloat("Left"), left);
+    EXPECT_EQ(Memo->Left(), left);
     EXPECT_EQ(Changes, 0);
 }
 
@@ -503,7 +503,7 @@ TEST_F(PropertyEditorTest, TheItemListMirrorsTheSelectionBothWays) {
     const int rebuilds = list.RebuildCount();
     list.Refresh();
     EXPECT_EQ(list.RebuildCount(), rebuilds);
-    Shape->Property("Name").SetString(QStringLiteral("Frame"));
+    Shape->SetName(QStringLiteral("Frame"));
     list.Refresh();
     EXPECT_EQ(list.RebuildCount(), rebuilds + 1);
     EXPECT_EQ(rows->topLevelItem(1)->text(0), QStringLiteral("Frame"));

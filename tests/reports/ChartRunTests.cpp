@@ -224,10 +224,10 @@ protected:
         page.OutputRect = {0, 0, 2000, 1000};
         page.ChartPainter = &painter;
         chart = page.AddItem<TPageItemChartRun>();
-        chart->Property("Left").SetFloat(10);
-        chart->Property("Top").SetFloat(20);
-        chart->Property("Width").SetFloat(100);
-        chart->Property("Height").SetFloat(1);
+        chart->SetLeft(10);
+        chart->SetTop(20);
+        chart->SetWidth(100);
+        chart->SetHeight(1);
     }
 
     TRecordingChartPainter painter;
@@ -259,7 +259,7 @@ TEST_F(ChartItemTest, InnerPagesHandTheBlockAndTheItemsSurfaceToThePainter) {
 }
 
 TEST_F(ChartItemTest, OpeningAndClosingPagesDrawNothingAndWithoutPainterTheItemMarksItsPlace) {
-    chart->Property("Height").SetFloat(40);
+    chart->SetHeight(40);
     for (int type : {PageTypeOpening, PageTypeClosing}) {
         page.Property("PageType").SetInteger(type);
         const QImage image = DrawPageImage(page, 2000, 1000);

@@ -95,8 +95,8 @@ protected:
         // em of 32 pixels and a row height of 48.
         SetUpPage(page, 127, 127, 1440, 1440);
         table = page.AddItem<TPageItemReadings>();
-        table->Property("Width").SetFloat(127);
-        table->Property("Height").SetFloat(127);
+        table->SetWidth(127);
+        table->SetHeight(127);
     }
 
     TPage page;
@@ -134,7 +134,7 @@ TEST_F(ReadingsTableTest, RowsPerPageIsClampedWhenSet) {
 }
 
 TEST_F(ReadingsTableTest, RowLayoutFollowsTheFontAndTheHeader) {
-    table->Property("Top").SetFloat(10); // 113 pixels (trunc of 113.4)
+    table->SetTop(10); // 113 pixels (trunc of 113.4)
     EXPECT_DOUBLE_EQ(table->EmHeight(), 32.0);
     EXPECT_DOUBLE_EQ(table->RowHeight(), 48.0);
     EXPECT_EQ(table->HeaderRows(), 2);
@@ -152,13 +152,13 @@ TEST_F(ReadingsTableTest, RowLayoutFollowsTheFontAndTheHeader) {
 }
 
 TEST_F(ReadingsTableTest, ShearSpindlesGetEightColumnsOthersSixReachingTheRightEdge) {
-    table->Property("Left").SetFloat(10);
+    table->SetLeft(10);
     const auto x = [&](double mm) { return page.MMToDeviceX(mm); };
     const auto len = [&](double mm) { return page.LengthToDeviceX(mm); };
 
     page.Batch.SpindleType = 7; // LCP delivers shear data
     ASSERT_TRUE(SpindleHasShear(7));
-    table->Property("Width").SetFloat(100); // narrower than the columns
+    table->SetWidth(100); // narrower than the columns
     std::vector<int> edges = table->ColumnEdges();
     ASSERT_EQ(edges.size(), 9u);
     EXPECT_EQ(TPageItemReadings::HeaderTexts(page.Batch).size(), 8);
@@ -169,7 +169,7 @@ TEST_F(ReadingsTableTest, ShearSpindlesGetEightColumnsOthersSixReachingTheRightE
 
     page.Batch.SpindleType = 0; // L1: no shear data
     ASSERT_FALSE(SpindleHasShear(0));
-    table->Property("Width").SetFloat(200);
+    table->SetWidth(200);
     edges = table->ColumnEdges();
     ASSERT_EQ(edges.size(), 7u);
     EXPECT_EQ(TPageItemReadings::HeaderTexts(page.Batch).size(), 6);
@@ -296,7 +296,7 @@ TEST_F(ReadingsTableTest, WithoutHeaderTheFirstRowStartsAtTheTop) {
 
 TEST_F(ReadingsTableTest, RowsBelowTheItemAreCutOff) {
     FillReadings(page.Batch, 20);
-    table->Property("Height").SetFloat(30); // 340 pixels: header and about 5 rows
+    table->SetHeight(30); // 340 pixels: header and about 5 rows
     const int bottom = table->DeviceRect().Bottom;
     const QImage image = DrawPageImage(page);
     EXPECT_EQ(DarkPixels(image, 0, bottom, image.width(), image.height()), 0);
@@ -417,8 +417,8 @@ TEST(ReadingsPagination, AnOpeningPageShowsTheExampleBatchOnce) {
     SetUpPage(page, 127, 127, 1440, 1440, PageTypeOpening);
     TPage::FillExampleBatch(page.Batch);
     auto* table = page.AddItem<TPageItemReadings>();
-    table->Property("Width").SetFloat(127);
-    table->Property("Height").SetFloat(127);
+    table->SetWidth(127);
+    table->SetHeight(127);
     const QImage image = DrawPageImage(page);
     // Header and the first 20 of the 60 example readings.
     EXPECT_TRUE(IsDark(image, 2, 22 * 48 - 1));
@@ -459,10 +459,10 @@ TFillPattern ShapeFill(int fillStyle) {
     TPage page;
     SetUpPage(page, 100, 100, 1000, 1000);
     auto* shape = page.AddItem<TPageItemShape>();
-    shape->Property("Left").SetFloat(10);
-    shape->Property("Top").SetFloat(10);
-    shape->Property("Width").SetFloat(10);
-    shape->Property("Height").SetFloat(10);
+    shape->SetLeft(10);
+    shape->SetTop(10);
+    shape->SetWidth(10);
+    shape->SetHeight(10);
     shape->Property("LineStyle").SetStyle(5); // no outline
     shape->Property("FillStyle").SetStyle(static_cast<std::uint8_t>(fillStyle));
     shape->Property("FillColor").SetInteger(0x0000FF); // red
@@ -528,10 +528,10 @@ protected:
     void SetUp() override {
         SetUpPage(page, 100, 100, 1000, 1000); // 10 pixels a millimetre
         shape = page.AddItem<TPageItemShape>();
-        shape->Property("Left").SetFloat(10);
-        shape->Property("Top").SetFloat(10);
-        shape->Property("Width").SetFloat(30);
-        shape->Property("Height").SetFloat(10);
+        shape->SetLeft(10);
+        shape->SetTop(10);
+        shape->SetWidth(30);
+        shape->SetHeight(10);
     }
     TPage page;
     TPageItemShape* shape = nullptr;
@@ -631,10 +631,10 @@ TEST(GraphicItem, FitAndAlignment) {
         TPage page;
         SetUpPage(page, 100, 100, 1000, 1000);
         auto* item = page.AddItem<TPageItemGraphic>();
-        item->Property("Left").SetFloat(10);
-        item->Property("Top").SetFloat(10);
-        item->Property("Width").SetFloat(40);
-        item->Property("Height").SetFloat(40);
+        item->SetLeft(10);
+        item->SetTop(10);
+        item->SetWidth(40);
+        item->SetHeight(40);
         TKorvGraphic graphic;
         graphic.LoadFromImage(Picture(c.PictureW, c.PictureH));
         item->Property("Graphic").SetGraphic(graphic);
@@ -666,8 +666,8 @@ TEST(GraphicItem, WithoutPictureDrawsNothingButThePlacingOutline) {
     SetUpPage(page, 100, 100, 1000, 1000);
     auto* item = page.AddItem<TPageItemGraphic>();
     EXPECT_EQ(item->Name(), "Graphic1");
-    item->Property("Width").SetFloat(40);
-    item->Property("Height").SetFloat(40);
+    item->SetWidth(40);
+    item->SetHeight(40);
     EXPECT_EQ(DarkPixels(DrawPageImage(page), 0, 0, 1000, 1000), 0);
     item->Placing = true;
     EXPECT_GT(DarkPixels(DrawPageImage(page), 0, 0, 1000, 1000), 0);
@@ -690,8 +690,8 @@ TEST(ChartItem, PropertiesAndPageTypes) {
     EXPECT_EQ(chart->GetInteger("ReadingsPerPage"), 20);
     EXPECT_EQ(chart->GetString("FontName"), "Arial");
 
-    chart->Property("Width").SetFloat(40);
-    chart->Property("Height").SetFloat(40);
+    chart->SetWidth(40);
+    chart->SetHeight(40);
     EXPECT_EQ(NonWhitePixels(DrawPageImage(page)), 0); // nothing on an opening page
     page.Property("PageType").SetInteger(PageTypeInner);
     EXPECT_GT(NonWhitePixels(DrawPageImage(page)), 0); // without a chart painter: the frame of its place
@@ -717,17 +717,17 @@ TEST(ItemDevices, TablesShapesAndPicturesDrawOnSvgAndPdf) {
     FillReadings(page.Batch, 3);
     page.Batch.Measurements.EditItem(2)->Viscosity = 1.0e12;
     auto* table = page.AddItem<TPageItemReadings>();
-    table->Property("Width").SetFloat(127);
-    table->Property("Height").SetFloat(60);
+    table->SetWidth(127);
+    table->SetHeight(60);
     auto* shape = page.AddItem<TPageItemShape>();
-    shape->Property("Top").SetFloat(70);
-    shape->Property("Width").SetFloat(50);
-    shape->Property("Height").SetFloat(20);
+    shape->SetTop(70);
+    shape->SetWidth(50);
+    shape->SetHeight(20);
     shape->Property("FillStyle").SetStyle(7);
     auto* graphic = page.AddItem<TPageItemGraphic>();
-    graphic->Property("Top").SetFloat(100);
-    graphic->Property("Width").SetFloat(20);
-    graphic->Property("Height").SetFloat(20);
+    graphic->SetTop(100);
+    graphic->SetWidth(20);
+    graphic->SetHeight(20);
     TKorvGraphic picture;
     picture.LoadFromImage(Picture(20, 10));
     graphic->Property("Graphic").SetGraphic(picture);
@@ -791,11 +791,11 @@ TEST(ItemXml, EachItemKindSurvivesARoundTrip) {
     table->Property("ShowColumnHeader").SetBoolean(false);
     table->Property("FontName").SetString("Courier New");
     table->Property("FontSize").SetInteger(11);
-    table->Property("Name").SetString("Table & <Co>");
+    table->SetName("Table & <Co>");
     auto* chart = page.AddItem<TPageItemChartRun>();
     chart->Property("3D").SetBoolean(false);
     chart->Property("ReadingsPerPage").SetInteger(7);
-    chart->Property("Left").SetFloat(12.25);
+    chart->SetLeft(12.25);
 
     TGmXML doc;
     page.SaveToXml(doc.Nodes().Add("Page")->Children(), false);
@@ -829,10 +829,10 @@ TEST(ItemXml, EachItemKindSurvivesARoundTrip) {
 TEST(ItemXml, ShapeIsStoredWithItsTypeAndDetailsInNameOrder) {
     TPage page;
     auto* shape = page.AddItem<TPageItemShape>();
-    shape->Property("Left").SetFloat(10);
-    shape->Property("Top").SetFloat(10);
-    shape->Property("Width").SetFloat(50);
-    shape->Property("Height").SetFloat(20);
+    shape->SetLeft(10);
+    shape->SetTop(10);
+    shape->SetWidth(50);
+    shape->SetHeight(20);
     page.AddItem<TPageItemMemo>(); // not selected: left out
     shape->Selected = true;
     TGmXML doc;

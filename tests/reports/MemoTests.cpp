@@ -55,10 +55,10 @@ struct TMemoPage {
         Place(10, 10, 100, 40);
     }
     void Place(double left, double top, double width, double height) {
-        memo->Property("Left").SetFloat(left);
-        memo->Property("Top").SetFloat(top);
-        memo->Property("Width").SetFloat(width);
-        memo->Property("Height").SetFloat(height);
+        memo->SetLeft(left);
+        memo->SetTop(top);
+        memo->SetWidth(width);
+        memo->SetHeight(height);
     }
     QImage Render() { return DrawPageImage(page); }
 

@@ -28,10 +28,10 @@ protected:
 
 TPageItem* AddItem(TPage& page, double left, double top, double width, double height, int anchor = 3) {
     auto* item = page.AddItem<TPageItemMemo>();
-    item->Property("Left").SetFloat(left);
-    item->Property("Top").SetFloat(top);
-    item->Property("Width").SetFloat(width);
-    item->Property("Height").SetFloat(height);
+    item->SetLeft(left);
+    item->SetTop(top);
+    item->SetWidth(width);
+    item->SetHeight(height);
     item->Property("Anchor").SetInteger(anchor);
     return item;
 }
@@ -160,11 +160,11 @@ TEST_F(PageTest, LoadingADefaultPaperPageTakesThePrinterPaperAndMovesAnchoredIte
     page.LoadFromXml(doc.Nodes(), true, false);
     EXPECT_NEAR(page.PageWidth(), 215.9, 1e-9);
     EXPECT_NEAR(page.PageHeight(), 279.4, 1e-9);
-    EXPECT_NEAR(page.Item(0)->GetFloat("Left"), 155.9, 1e-9);
-    EXPECT_NEAR(page.Item(0)->GetFloat("Top"), 182.4, 1e-9);
-    EXPECT_DOUBLE_EQ(page.Item(0)->GetFloat("Width"), 40.0);
-    EXPECT_DOUBLE_EQ(page.Item(1)->GetFloat("Left"), 10.0);
-    EXPECT_DOUBLE_EQ(page.Item(1)->GetFloat("Top"), 10.0);
+    EXPECT_NEAR(page.Item(0)->Left(), 155.9, 1e-9);
+    EXPECT_NEAR(page.Item(0)->Top(), 182.4, 1e-9);
+    EXPECT_DOUBLE_EQ(page.Item(0)->Width(), 40.0);
+    EXPECT_DOUBLE_EQ(page.Item(1)->Left(), 10.0);
+    EXPECT_DOUBLE_EQ(page.Item(1)->Top(), 10.0);
 }
 
 // ---------------------------------------------------------------------------
@@ -190,10 +190,10 @@ TEST_F(PageTest, ItemsFollowTheirAnchorsWhenThePageGrows) {
         page.Property("PageOrientation").SetInteger(1);
         TPageItem* item = AddItem(page, 150, 100, 40, 20, c.anchor);
         page.Property("PaperSize").SetInteger(3);
-        EXPECT_DOUBLE_EQ(item->GetFloat("Left"), c.left) << c.anchor;
-        EXPECT_DOUBLE_EQ(item->GetFloat("Width"), c.width) << c.anchor;
-        EXPECT_DOUBLE_EQ(item->GetFloat("Top"), c.top) << c.anchor;
-        EXPECT_DOUBLE_EQ(item->GetFloat("Height"), c.height) << c.anchor;
+        EXPECT_DOUBLE_EQ(item->Left(), c.left) << c.anchor;
+        EXPECT_DOUBLE_EQ(item->Width(), c.width) << c.anchor;
+        EXPECT_DOUBLE_EQ(item->Top(), c.top) << c.anchor;
+        EXPECT_DOUBLE_EQ(item->Height(), c.height) << c.anchor;
     }
 }
 
@@ -205,7 +205,7 @@ TEST_F(PageTest, CopyingAndLoadingDoNotReanchor) {
     TPage copy;
     copy.Assign(source);
     EXPECT_DOUBLE_EQ(copy.PageWidth(), 300.0);
-    EXPECT_DOUBLE_EQ(copy.Item(0)->GetFloat("Left"), 150.0);
+    EXPECT_DOUBLE_EQ(copy.Item(0)->Left(), 150.0);
     EXPECT_FALSE(copy.IsModified());
 }
 
@@ -238,9 +238,9 @@ TEST_F(PageTest, RenamingToANameInUseIsRefused) {
         EXPECT_EQ(e.Message(), "Item name already in use.");
     }
     EXPECT_EQ(second->Name(), "Memo2");
-    second->Property("Name").SetString("memo1"); // case matters
+    second->SetName("memo1"); // case matters
     EXPECT_EQ(second->Name(), "memo1");
-    first->Property("Name").SetString("Memo1"); // its own name
+    first->SetName("Memo1"); // its own name
     EXPECT_EQ(first->Name(), "Memo1");
 }
 
@@ -248,7 +248,7 @@ TEST_F(PageTest, TooManyDefaultNames) {
     TPage page;
     for (int i = 1; i <= 999; ++i) {
         TPageItem* item = page.AddItem<TPageItem>();
-        item->Property("Name").SetString(QStringLiteral("Memo%1").arg(i));
+        item->SetName(QStringLiteral("Memo%1").arg(i));
     }
     const int count = page.ItemCount();
     try {
@@ -282,11 +282,11 @@ TEST_F(PageTest, NegativeSizesAreStoredAsZero) {
     TPage page;
     TPageItem* item = page.AddItem<TPageItemMemo>();
     item->Property("Width").SetDisplayText("-5");
-    item->Property("Height").SetFloat(-1.0);
-    item->Property("Left").SetFloat(-3.0); // positions may be negative
-    EXPECT_DOUBLE_EQ(item->GetFloat("Width"), 0.0);
-    EXPECT_DOUBLE_EQ(item->GetFloat("Height"), 0.0);
-    EXPECT_DOUBLE_EQ(item->GetFloat("Left"), -3.0);
+    item->SetHeight(-1.0);
+    item->SetLeft(-3.0); // positions may be negative
+    EXPECT_DOUBLE_EQ(item->Width(), 0.0);
+    EXPECT_DOUBLE_EQ(item->Height(), 0.0);
+    EXPECT_DOUBLE_EQ(item->Left(), -3.0);
 }
 
 TEST_F(PageTest, BaseItemPropertiesAndAnchorCaptions) {
@@ -386,7 +386,7 @@ TEST_F(PageTest, SelectionOrder) {
     page.SelectOnly(nullptr);
     EXPECT_EQ(page.SelectedCount(), 0);
 
-    a->Property("Left").SetFloat(7.0);
+    a->SetLeft(7.0);
     page.StoreDragOrigins();
     EXPECT_DOUBLE_EQ(a->DragLeft, 7.0);
 }
@@ -409,7 +409,7 @@ TEST_F(PageTest, ModifiedState) {
     TPageItem* item = page.AddItem<TPageItemMemo>();
     page.ClearModified();
     EXPECT_FALSE(page.IsModified());
-    item->Property("Left").SetFloat(1.0);
+    item->SetLeft(1.0);
     EXPECT_TRUE(page.IsModified());
     page.ClearModified();
     page.SetShowGrid(true);
@@ -429,7 +429,7 @@ TEST_F(PageTest, AssignCopiesEverythingAndRefusesOtherObjects) {
     source.Batch.Company = "Acme";
     TPageItem* memo = AddItem(source, 5, 6, 7, 8);
     memo->Property("Text").SetString("Hello");
-    memo->Property("Name").SetString("Greeting");
+    memo->SetName("Greeting");
     source.AddItem<TPageItemShape>();
 
     TPage copy;
@@ -511,10 +511,10 @@ TEST_F(PageDrawing, WhitePaperGridPlacingOutlineAndInvertedHandles) {
     page.Property("PageHeight").SetFloat(50.0);
     page.OutputRect = {10, 10, 210, 110}; // 2 px per mm
     TPageItem* item = page.AddItem<TPageItem>();
-    item->Property("Left").SetFloat(20);
-    item->Property("Top").SetFloat(10);
-    item->Property("Width").SetFloat(30);
-    item->Property("Height").SetFloat(20);
+    item->SetLeft(20);
+    item->SetTop(10);
+    item->SetWidth(30);
+    item->SetHeight(20);
     item->Placing = true;
     page.SetSelected(item, true);
 

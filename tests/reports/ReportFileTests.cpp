@@ -40,19 +40,19 @@ QString SamplePath() {
 void BuildSample(TReport& report) {
     TPage* opening = report.AddPage();
     auto* title = opening->AddItem<TPageItemMemo>();
-    title->Property("Left").SetFloat(20.0);
-    title->Property("Top").SetFloat(15.5);
-    title->Property("Width").SetFloat(170.0);
-    title->Property("Height").SetFloat(12.25);
+    title->SetLeft(20.0);
+    title->SetTop(15.5);
+    title->SetWidth(170.0);
+    title->SetHeight(12.25);
     title->Property("FontSize").SetInteger(18);
     title->Property("Bold").SetBoolean(true);
     title->Property("Alignment").SetInteger(1);
     title->Property("Text").SetString("Viscosity report <\"Tidemark\"> & Co's\r\nPage [PageNumber]");
     auto* frame = opening->AddItem<TPageItemShape>();
-    frame->Property("Left").SetFloat(10.0);
-    frame->Property("Top").SetFloat(10.0);
-    frame->Property("Width").SetFloat(190.0);
-    frame->Property("Height").SetFloat(30.0);
+    frame->SetLeft(10.0);
+    frame->SetTop(10.0);
+    frame->SetWidth(190.0);
+    frame->SetHeight(30.0);
     frame->Property("Anchor").SetInteger(AnchorLeft | AnchorTop | AnchorRight);
     frame->Property("FillStyle").SetStyle(1); // drawn after the title: no fill to cover it
 
@@ -60,18 +60,18 @@ void BuildSample(TReport& report) {
     inner->Property("PageType").SetInteger(PageTypeInner);
     inner->Property("PageOrientation").SetInteger(PageOrientationLandscape);
     auto* header = inner->AddItem<TPageItemMemo>();
-    header->Property("Left").SetFloat(10.0);
-    header->Property("Top").SetFloat(10.0);
-    header->Property("Width").SetFloat(120.0);
-    header->Property("Height").SetFloat(20.0);
+    header->SetLeft(10.0);
+    header->SetTop(10.0);
+    header->SetWidth(120.0);
+    header->SetHeight(20.0);
     header->Property("WordWrap").SetBoolean(true);
     header->Property("FontColor").SetInteger(0x0000FF);
     header->Property("Text").SetString("Batch: [BatchID]\r\nCompany: [Company]\r\nOperator: [Operator]");
     auto* table = inner->AddItem<TPageItemReadings>();
-    table->Property("Left").SetFloat(10.0);
-    table->Property("Top").SetFloat(35.0);
-    table->Property("Width").SetFloat(277.0);
-    table->Property("Height").SetFloat(160.0);
+    table->SetLeft(10.0);
+    table->SetTop(35.0);
+    table->SetWidth(277.0);
+    table->SetHeight(160.0);
 
     TPage* closing = report.AddPage();
     closing->Property("PageType").SetInteger(PageTypeClosing);
@@ -79,8 +79,8 @@ void BuildSample(TReport& report) {
     closing->Property("PageWidth").SetFloat(100.0);
     closing->Property("PageHeight").SetFloat(150.3);
     auto* note = closing->AddItem<TPageItemMemo>();
-    note->Property("Width").SetFloat(80.0);
-    note->Property("Height").SetFloat(10.0);
+    note->SetWidth(80.0);
+    note->SetHeight(10.0);
     note->Property("Text").SetString(QString::fromUtf8("Thank you \xc3\xa9\xc3\xa0"));
 }
 
@@ -153,10 +153,10 @@ TEST_F(ReportFile, ElementOrderOfAPageAndItsItems) {
     TReport report;
     TPage* page = report.AddPage();
     auto* shape = page->AddItem<TPageItemShape>();
-    shape->Property("Left").SetFloat(10);
-    shape->Property("Top").SetFloat(10);
-    shape->Property("Width").SetFloat(50);
-    shape->Property("Height").SetFloat(20);
+    shape->SetLeft(10);
+    shape->SetTop(10);
+    shape->SetWidth(50);
+    shape->SetHeight(20);
     page->AddItem<TPageItemMemo>();
     TGmXML doc;
     report.SaveToXml(doc.Nodes());

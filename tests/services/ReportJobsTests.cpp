@@ -93,7 +93,7 @@ std::unique_ptr<TReport> TableTemplate(const QString& name) {
 }
 
 QString FirstItemName(const TPage& page) {
-    return page.Item(0)->GetString(QStringLiteral("Name"));
+    return page.Item(0)->Name();
 }
 
 QString RunTool(const QString& program, const QStringList& args) {

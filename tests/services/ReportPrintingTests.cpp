@@ -113,10 +113,10 @@ TEST_F(ReportPrinting, ACustomPageIsPrintedOnPaperOfItsOwnSize) {
     page->Property("PageHeight").SetFloat(150);
     // A mark in the bottom right corner shows that drawing starts at the paper's edge.
     auto* mark = page->AddItem<TPageItemShape>();
-    mark->Property("Left").SetFloat(80);
-    mark->Property("Top").SetFloat(130);
-    mark->Property("Width").SetFloat(20);
-    mark->Property("Height").SetFloat(20);
+    mark->SetLeft(80);
+    mark->SetTop(130);
+    mark->SetWidth(20);
+    mark->SetHeight(20);
     mark->Property("FillColor").SetInteger(0);
     ASSERT_TRUE(Print(report, QStringLiteral("Custom"), nullptr, &Charts, Progress));
     ASSERT_TRUE(Cups->WaitForOutput("Raw"));
@@ -217,8 +217,8 @@ TEST_F(ReportPrinting, APrintToFileThatFailsOrIsStoppedLeavesNoFile) {
     TPage* inner = report.Page(1);
     inner->Property("PageType").SetInteger(PageTypeInner);
     auto* chart = inner->AddItem<TPageItemChartRun>();
-    chart->Property("Width").SetFloat(100);
-    chart->Property("Height").SetFloat(80);
+    chart->SetWidth(100);
+    chart->SetHeight(80);
     TPrintSettings chosen;
     for (const QString& target : {dir.filePath("new.pdf"), earlier}) {
         SCOPED_TRACE(target.toStdString());
@@ -279,8 +279,8 @@ TEST_F(ReportPrinting, AJobThatFailsOrIsStoppedPartWayPrintsNothing) {
     SetPaper(*inner, 4, PageOrientationPortrait);
     inner->Property("PageType").SetInteger(PageTypeInner);
     auto* chart = inner->AddItem<TPageItemChartRun>();
-    chart->Property("Width").SetFloat(100);
-    chart->Property("Height").SetFloat(80);
+    chart->SetWidth(100);
+    chart->SetHeight(80);
     inner->Batch.SelectedXAxis = 9; // damaged: the chart cannot be drawn
     const int jobs = Cups->JobCount();
     EXPECT_EQ(ErrorOf([&] { Print(report, QStringLiteral("Broken"), nullptr, &Charts, Progress); }),

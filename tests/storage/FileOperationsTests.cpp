@@ -7,6 +7,8 @@
 #include "support/ErrorOf.h"
 #include "support/SmallTmpfs.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -345,4 +347,42 @@ TEST_F(FileOpsTest, AFullDiskIsNamedAndLeavesNothingHalfWritten) {
     EXPECT_EQ(Read("Folder/big.epb"), big);
     // Neither the copies nor their temporary files take up the little room there is.
     EXPECT_EQ(QDir(disk.Path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+}
+
+TEST_F(FileOpsTest, DropEffectsOfTheFolderTreeAndTheFolderList) {
+    ASSERT_TRUE(QDir().mkpath(Path("A/Inner")) && QDir().mkpath(Path("B")));
+    const QString top = dir.Path() + "/", a = top + "A/", b = top + "B/", inner = top + "A/Inner/";
+    const Qt::DropActions all = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+    const Qt::KeyboardModifiers none = Qt::NoModifier, shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier;
+    const Qt::DropAction no = Qt::IgnoreAction, copy = Qt::CopyAction, move = Qt::MoveAction;
+    const struct {
+        QString Source, Target;
+        Qt::DropActions Allowed;
+        Qt::KeyboardModifiers Keys;
+        Qt::DropAction Tree, List;
+    } cases[] = {
+        {top, a, all, none, no, no},     // onto itself
+        {top, inner, all, none, no, no}, // into itself
+        {top, top, all, none, no, no},   // onto its own folder
+        {top, QString(), all, none, no, no},
+        {top, b, all, none, move, move}, // one file system
+        {top, b, all, ctrl, copy, copy},
+        {top, b, all, shift, move, move},
+        {top, b, all, shift | ctrl, no, no},
+        {top, b, copy | move, shift | ctrl, no, move}, // the list refuses only offered links
+        {top, b, copy, shift, copy, copy},             // the first allowed
+        {top, b, Qt::LinkAction, none, Qt::LinkAction, Qt::LinkAction},
+        {"/elsewhere/", b, copy | move, none, copy, copy}, // another file system
+        {QString(), b, move | Qt::LinkAction, none, move, move},
+    };
+    for (const auto& c : cases) {
+        const QStringList dragged{Path("A")};
+        EXPECT_EQ(FileDropEffect(dragged, c.Source, c.Target, c.Allowed, c.Keys, TShiftCtrl::Refused), c.Tree)
+            << c.Source << " to " << c.Target << " keys " << int(c.Keys);
+        EXPECT_EQ(
+            FileDropEffect(dragged, c.Source, c.Target, c.Allowed, c.Keys, TShiftCtrl::RefusedWhenLinking),
+            c.List)
+            << c.Source << " to " << c.Target << " keys " << int(c.Keys);
+    }
+    EXPECT_EQ(FileDropEffect({}, top, b, all, none, TShiftCtrl::Refused), Qt::IgnoreAction);
 }

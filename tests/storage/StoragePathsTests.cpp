@@ -4,7 +4,7 @@
 
 #include "core/Error.h"
 #include "documents/Settings.h"
-#include "platform/Registry.h"
+#include "platform/UserValues.h"
 #include "storage/StoragePaths.h"
 
 #include <gtest/gtest.h>
@@ -38,18 +38,18 @@ TEST_F(StorageRootTest, DefaultsToTheDocumentsFolderAndNamesTheValueByLanguage) 
     EXPECT_EQ(LocalFolder(), StorageRoot() + "Local/");
     EXPECT_EQ(ReportsFolder(), StorageRoot() + "Reports/");
     EXPECT_EQ(SettingsFolder(), StorageRoot() + "Settings/");
-    EXPECT_EQ(RegistryFilePath(), home.File("config/Korvane/Bramblex.conf"));
+    EXPECT_EQ(UserValuesFilePath(), home.File("config/Korvane/Bramblex.conf"));
 }
 
 TEST_F(StorageRootTest, ChangeRecordsTheRootPerLanguageAndPreparesIt) {
     MakeTemplate();
     ChangeStorageRoot(home.File("data"));
     EXPECT_EQ(StorageRoot(), home.File("data") + "/");
-    EXPECT_EQ(ReadRegistryValue("Settings", "ViscoMeterDataENU").toString(), home.File("data") + "/");
+    EXPECT_EQ(ReadUserValue("Settings", "ViscoMeterDataENU").toString(), home.File("data") + "/");
     EXPECT_TRUE(QFileInfo(home.File("data/Settings/settings.xml")).isFile());
 
     // Another interface language has a root of its own.
-    WriteRegistryValue("Language", "LocaleID", 0x0407);
+    WriteUserValue("Language", "LocaleID", 0x0407);
     EXPECT_EQ(StorageRootValueName(), QStringLiteral("ViscoMeterDataDEU"));
     EXPECT_EQ(StorageRoot(), home.Path() + "/Documents/My ViscoMeter Data/");
 }
@@ -61,7 +61,7 @@ TEST_F(StorageRootTest, ARootThatCannotBePreparedIsNotRecorded) {
     WriteFile(home.File("blocked"), "x");
     EXPECT_THROW(ChangeStorageRoot(home.File("blocked/root")), EBramblexError);
     EXPECT_EQ(StorageRoot(), home.File("data") + "/");
-    EXPECT_EQ(ReadRegistryValue("Settings", "ViscoMeterDataENU").toString(), home.File("data") + "/");
+    EXPECT_EQ(ReadUserValue("Settings", "ViscoMeterDataENU").toString(), home.File("data") + "/");
 }
 
 TEST_F(StorageRootTest, SessionRootOverridesAndFollowsAChangeWithoutRecordingIt) {
@@ -69,7 +69,7 @@ TEST_F(StorageRootTest, SessionRootOverridesAndFollowsAChangeWithoutRecordingIt)
     EXPECT_EQ(StorageRoot(), home.File("session") + "/");
     ChangeStorageRoot(home.File("other"));
     EXPECT_EQ(StorageRoot(), home.File("other") + "/");
-    EXPECT_FALSE(QFileInfo::exists(RegistryFilePath()));
+    EXPECT_FALSE(QFileInfo::exists(UserValuesFilePath()));
 }
 
 TEST_F(StorageRootTest, FirstStartSeedsAllFoldersWithoutPlaceholdersAndLaterStartsCopyNothing) {
@@ -146,11 +146,11 @@ TEST_F(StorageRootTest, FailuresNameTheSystemsReason) {
 
     QDir().mkpath(home.File("config/Korvane/Bramblex.conf"));
     try {
-        WriteRegistryValue("Language", "LocaleID", 0x0407);
+        WriteUserValue("Language", "LocaleID", 0x0407);
         FAIL() << "values were written over a folder";
     } catch (const EFileError& e) {
         EXPECT_EQ(e.Message(),
-                  QStringLiteral("Cannot create file \"%1\". Is a directory").arg(RegistryFilePath()));
+                  QStringLiteral("Cannot create file \"%1\". Is a directory").arg(UserValuesFilePath()));
     }
 }
 
@@ -171,7 +171,7 @@ TEST_F(StorageRootTest, TheInterfaceLanguageChoosesRootValueTemplateTreeAndGuide
     }
     // A language chosen without a tree of its own (Italian) seeds its root from the
     // English one.
-    WriteRegistryValue("Language", "LocaleID", 0x0410);
+    WriteUserValue("Language", "LocaleID", 0x0410);
     EXPECT_EQ(StorageRootValueName(), QStringLiteral("ViscoMeterDataITA"));
     EXPECT_EQ(TemplateFolder(), home.File("Template/ENU/"));
     EXPECT_EQ(InstalledGuide(), home.File("help/Bramblex.html"));

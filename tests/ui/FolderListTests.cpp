@@ -439,15 +439,6 @@ TEST_F(FolderListTest, DropEffects) {
         EXPECT_EQ(DragTo(data.get(), at, c.Keys), c.Expected) << c.Where << " " << int(c.Keys);
         EXPECT_EQ(L().DropTargetRow(), -1) << "the mark goes when the drag leaves";
     }
-    // From another folder (another program's drag): onto empty space of this one.
-    EXPECT_EQ(TFormLocal::DropEffect("/elsewhere/", Local(), Qt::CopyAction, Qt::NoModifier), Qt::CopyAction);
-    EXPECT_EQ(
-        TFormLocal::DropEffect(Dir.Path() + "/", Local(), Qt::CopyAction | Qt::MoveAction, Qt::NoModifier),
-        Qt::MoveAction)
-        << "same drive";
-    EXPECT_EQ(TFormLocal::DropEffect(QString(), Local(), Qt::MoveAction | Qt::LinkAction, Qt::NoModifier),
-              Qt::MoveAction)
-        << "the first allowed";
 
     // While over the sub-folder's row it is marked; a real drop moves the file into it,
     // Ctrl copies.

@@ -5,7 +5,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "platform/InterfaceLanguage.h"
-#include "platform/Registry.h"
+#include "platform/UserValues.h"
 #include "ui/FormPreferences.h"
 
 #include <QComboBox>
@@ -222,17 +222,17 @@ TEST_F(MainWindowTest, TheInterfaceLanguageIsTheUsersAndCountsFromTheNextStart) 
     };
     // The desktop's language until the user chooses; the build ships German.
     EXPECT_EQ(choose(0), "Desktop language");
-    EXPECT_FALSE(ReadRegistryValue("Language", "LocaleID").isValid());
+    EXPECT_FALSE(ReadUserValue("Language", "LocaleID").isValid());
     EXPECT_EQ(Dialogs.Texts("information"), QStringList());
 
     EXPECT_EQ(choose(0x0407), "Deutsch");
-    EXPECT_EQ(ReadRegistryValue("Language", "LocaleID").toUInt(), 0x0407u);
+    EXPECT_EQ(ReadUserValue("Language", "LocaleID").toUInt(), 0x0407u);
     EXPECT_EQ(InterfaceLanguageTag(), "DEU");
     EXPECT_EQ(Dialogs.Texts("information"),
               QStringList{"The interface language changes at the next start of Bramblex."});
 
     // Back to the desktop's: the value says no choice.
     choose(0);
-    EXPECT_EQ(ReadRegistryValue("Language", "LocaleID").toUInt(), 0u);
+    EXPECT_EQ(ReadUserValue("Language", "LocaleID").toUInt(), 0u);
     EXPECT_EQ(ChosenInterfaceLocaleID(), 0u);
 }

@@ -36,11 +36,11 @@ struct TBox {
 };
 
 void Place(TPageItem& item, const QString& name, const TBox& box) {
-    item.Property("Name").SetString(name);
-    item.Property("Left").SetFloat(box.Left);
-    item.Property("Top").SetFloat(box.Top);
-    item.Property("Width").SetFloat(box.Width);
-    item.Property("Height").SetFloat(box.Height);
+    item.SetName(name);
+    item.SetLeft(box.Left);
+    item.SetTop(box.Top);
+    item.SetWidth(box.Width);
+    item.SetHeight(box.Height);
     item.Property("Anchor").SetInteger(box.Anchor);
 }
 

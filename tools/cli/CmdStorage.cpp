@@ -5,7 +5,7 @@
 #include "core/Error.h"
 #include "documents/BatchItem.h"
 #include "platform/FileSystem.h"
-#include "platform/Registry.h"
+#include "platform/UserValues.h"
 #include "storage/FileItem.h"
 #include "storage/FileOperations.h"
 #include "storage/StoragePaths.h"
@@ -77,7 +77,7 @@ int ShowStorage(const QStringList& args) {
     CliOut(QStringLiteral("templates\t%1").arg(TemplatesFolder()));
     CliOut(
         QStringLiteral("template tree\t%1").arg(templates.isEmpty() ? QStringLiteral("(none)") : templates));
-    CliOut(QStringLiteral("value\t%1 in %2").arg(StorageRootValueName(), RegistryFilePath()));
+    CliOut(QStringLiteral("value\t%1 in %2").arg(StorageRootValueName(), UserValuesFilePath()));
     return 0;
 }
 

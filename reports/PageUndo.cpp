@@ -1,7 +1,6 @@
-#include "ui/PageUndo.h"
+#include "reports/PageUndo.h"
 
 #include "reports/Page.h"
-#include "ui/PageEditor.h"
 
 namespace {
 
@@ -83,12 +82,13 @@ void TPageState::Restore(TPage& page) const {
     page.Modified = true;
 }
 
-TPageChangeCommand::TPageChangeCommand(TPageEditor& editor, TPageState before, TPageState after,
+TPageChangeCommand::TPageChangeCommand(TRestore restore, TPageState before, TPageState after,
                                        const QString& text)
-    : QUndoCommand(text), m_editor(editor), m_before(std::move(before)), m_after(std::move(after)) {}
+    : QUndoCommand(text), m_restore(std::move(restore)), m_before(std::move(before)),
+      m_after(std::move(after)) {}
 
 void TPageChangeCommand::undo() {
-    m_editor.RestoreState(m_before);
+    m_restore(m_before);
 }
 
 void TPageChangeCommand::redo() {
@@ -97,5 +97,5 @@ void TPageChangeCommand::redo() {
         m_done = false;
         return;
     }
-    m_editor.RestoreState(m_after);
+    m_restore(m_after);
 }

@@ -1,4 +1,4 @@
-#include "platform/Registry.h"
+#include "platform/UserValues.h"
 
 #include "core/Error.h"
 #include "platform/AtomicFile.h"
@@ -11,7 +11,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-QString RegistryFilePath() {
+QString UserValuesFilePath() {
     const QString overrideDir = qEnvironmentVariable("BRAMBLEX_CONFIG_DIR");
     if (!overrideDir.isEmpty())
         return QDir(overrideDir).filePath(QStringLiteral("Bramblex.conf"));
@@ -27,16 +27,16 @@ QString Key(const QString& subkey, const QString& name) {
 
 } // namespace
 
-QVariant ReadRegistryValue(const QString& subkey, const QString& name) {
-    const QString path = RegistryFilePath();
+QVariant ReadUserValue(const QString& subkey, const QString& name) {
+    const QString path = UserValuesFilePath();
     if (!QFileInfo::exists(path))
         return {};
     QSettings settings(path, QSettings::IniFormat);
     return settings.value(Key(subkey, name));
 }
 
-void WriteRegistryValue(const QString& subkey, const QString& name, const QVariant& value) {
-    const QString path = RegistryFilePath();
+void WriteUserValue(const QString& subkey, const QString& name, const QVariant& value) {
+    const QString path = UserValuesFilePath();
     const auto failed = [&path](const QString& reason) {
         return EFileError(Tr("Cannot create file \"%1\". %2").arg(path, reason));
     };

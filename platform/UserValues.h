@@ -12,9 +12,9 @@
 #include <QVariant>
 
 // The file that holds the values (it need not exist).
-QString RegistryFilePath();
+QString UserValuesFilePath();
 
 // An invalid QVariant when the value is missing.
-QVariant ReadRegistryValue(const QString& subkey, const QString& name);
+QVariant ReadUserValue(const QString& subkey, const QString& name);
 // Raises EFileError "Cannot create file "%1". %2" when the file cannot be written.
-void WriteRegistryValue(const QString& subkey, const QString& name, const QVariant& value);
+void WriteUserValue(const QString& subkey, const QString& name, const QVariant& value);

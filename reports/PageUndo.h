@@ -11,10 +11,10 @@
 #include <QString>
 #include <QUndoCommand>
 
+#include <functional>
 #include <vector>
 
 class TPage;
-class TPageEditor;
 
 class TPageState {
 public:
@@ -46,15 +46,17 @@ private:
 };
 
 // One operator action on the working page. Pushed after the action is done, so the
-// first redo only records.
+// first redo only records. restore puts a state back on the page together with
+// whatever shows it.
 class TPageChangeCommand : public QUndoCommand {
 public:
-    TPageChangeCommand(TPageEditor& editor, TPageState before, TPageState after, const QString& text);
+    using TRestore = std::function<void(const TPageState&)>;
+    TPageChangeCommand(TRestore restore, TPageState before, TPageState after, const QString& text);
     void undo() override;
     void redo() override;
 
 private:
-    TPageEditor& m_editor;
+    TRestore m_restore;
     TPageState m_before;
     TPageState m_after;
     bool m_done = true;
