@@ -12,6 +12,7 @@
 #include "ui/FormViewProcesses.h"
 #include "ui/FormViewReport.h"
 #include "ui/KorvTabBar.h"
+#include "ui/QcStatusLine.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -91,6 +92,8 @@ TFormViewBatch::TFormViewBatch(TSettings& settings, const TFileList& tabReports,
     strip->addWidget(m_toggle);
     strip->addWidget(m_tabs, 1);
     layout->addLayout(strip);
+    m_qcLine = new TQcStatusLine(this);
+    layout->addWidget(m_qcLine);
 
     m_dock = new QWidget(this);
     m_dock->setObjectName(QStringLiteral("PanelPreviewDock"));
@@ -260,12 +263,20 @@ void TFormViewBatch::LoadSubViews(bool force) {
         else
             m_analysis->ForgetFileItem();
     }
+    RefreshQcLine();
     m_report->PreviewBatches.Clear();
     for (const auto& entry : SelectedFiles)
         if (entry->Batch)
             m_report->PreviewBatches.Add()->Assign(*entry->Batch);
     if (m_report->isVisible())
         m_report->RefreshPreview();
+}
+
+void TFormViewBatch::RefreshQcLine() {
+    if (SelectedFiles.Count() == 1)
+        m_qcLine->ShowEntry(*SelectedFiles.Items(0));
+    else
+        m_qcLine->Clear();
 }
 
 void TFormViewBatch::ForgetFileItems() {
