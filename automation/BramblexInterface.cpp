@@ -3,6 +3,7 @@
 #include "analysis/Analysis.h"
 #include "core/Error.h"
 #include "platform/Clipboard.h"
+#include "qc/Qc.h"
 #include "reports/Report.h"
 #include "services/BatchReport.h"
 #include "services/JobProgress.h"
@@ -10,6 +11,7 @@
 #include "services/ReportPrinting.h"
 #include "storage/StoragePaths.h"
 
+#include <QFileInfo>
 #include <QJsonDocument>
 
 TBramblexInterface::TBramblexInterface(TChartPainter* charts) : m_charts(charts) {}
@@ -57,6 +59,15 @@ QString TBramblexInterface::GetAnalysis() const {
         throw EBramblexError(Tr("No batch is open"));
     return QString::fromUtf8(
         QJsonDocument(AnalysisToJson(AnalyzeBatch(m_batch), m_batchPath)).toJson(QJsonDocument::Compact));
+}
+
+QString TBramblexInterface::GetQCResult() const {
+    if (m_batchPath.isEmpty())
+        throw EBramblexError(Tr("No batch is open"));
+    const TQcResult result =
+        CheckQcBatch(m_batch, QFileInfo(m_batchPath).absolutePath(), SettingsFolder(), LocalFolder());
+    return QString::fromUtf8(
+        QJsonDocument(QcResultToJson(result, m_batchPath)).toJson(QJsonDocument::Compact));
 }
 
 void TBramblexInterface::CopyPageToClipboard(const QString& report, int index) {

@@ -1,6 +1,6 @@
 #pragma once
 
-// The eight operations of the automation object, apart from how clients reach them.
+// The nine operations of the automation object, apart from how clients reach them.
 // They work on the process's one open batch and on the report templates of the storage
 // tree's "Reports" folder (read again when a file there changed). Failures raise
 // EBramblexError with the operator's text.
@@ -40,6 +40,10 @@ public:
     // The open batch's analysis as JSON text (AnalysisToJson, "file" the batch's path),
     // low-torque readings left out; raises "No batch is open" before OpenBatch.
     QString GetAnalysis() const;
+    // The open batch's QC verdict as JSON text (QcResultToJson, "file" the batch's path)
+    // against the limit set its folder has in the storage tree; "result" "none" when
+    // none applies. Raises "No batch is open" before OpenBatch.
+    QString GetQCResult() const;
     // Puts page index on the clipboard as a picture. Raises "List index out of bounds
     // (%d)" for an index outside the document, and says why when no other program could
     // read the clipboard.

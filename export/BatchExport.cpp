@@ -414,7 +414,8 @@ QString ExportBatchToExcel(TBatchItem& batch, const QString& path) {
     return excel.FileName();
 }
 
-QJsonDocument BatchToJson(const TBatchItem& batch, const TAnalysisOptions& analysisOptions) {
+QJsonDocument BatchToJson(const TBatchItem& batch, const TAnalysisOptions& analysisOptions,
+                          const TQcResult* qc) {
     const int model = batch.ModelType;
     const int spindle = batch.SpindleType;
     QJsonObject header{
@@ -490,10 +491,16 @@ QJsonDocument BatchToJson(const TBatchItem& batch, const TAnalysisOptions& analy
          AnalysisToJson(AnalyzeBatch(batch, analysisOptions),
                         batch.FileTitle.isEmpty() ? QString() : batch.FileTitle + QStringLiteral(".epb"))},
     };
+    // A batch no limit set applies to is exported as before QC existed.
+    if (qc && !qc->LimitSet.isEmpty())
+        root.insert(QStringLiteral("qc"),
+                    QcResultToJson(*qc, batch.FileTitle.isEmpty()
+                                            ? QString()
+                                            : batch.FileTitle + QStringLiteral(".epb")));
     return QJsonDocument(root);
 }
 
-void ExportBatchToJson(const TBatchItem& batch, const QString& path,
-                       const TAnalysisOptions& analysisOptions) {
-    WriteFileAtomically(path, BatchToJson(batch, analysisOptions).toJson(QJsonDocument::Indented));
+void ExportBatchToJson(const TBatchItem& batch, const QString& path, const TAnalysisOptions& analysisOptions,
+                       const TQcResult* qc) {
+    WriteFileAtomically(path, BatchToJson(batch, analysisOptions, qc).toJson(QJsonDocument::Indented));
 }

@@ -9,6 +9,7 @@
 // reading order is the one the readings view shows afterwards.
 
 #include "analysis/Analysis.h"
+#include "qc/Qc.h"
 
 #include <QByteArray>
 #include <QJsonDocument>
@@ -38,11 +39,13 @@ QString ExportBatchToExcel(TBatchItem& batch, const QString& path);
 
 // The whole batch for scripts and laboratory systems, in base units (mPas, °C) and
 // the stored reading order, with its analysis (AnalysisToJson) under "analysis";
-// README.md "JSON export" describes the shape.
+// and, when a QC limit set applies to it (qc given and its LimitSet named), its QC
+// verdict (QcResultToJson) under "qc"; README.md "JSON export" describes the shape.
 // Raises "Invalid ModelType" for a model other than 0 to 3 when there are readings.
-QJsonDocument BatchToJson(const TBatchItem& batch, const TAnalysisOptions& analysisOptions = {});
+QJsonDocument BatchToJson(const TBatchItem& batch, const TAnalysisOptions& analysisOptions = {},
+                          const TQcResult* qc = nullptr);
 void ExportBatchToJson(const TBatchItem& batch, const QString& path,
-                       const TAnalysisOptions& analysisOptions = {});
+                       const TAnalysisOptions& analysisOptions = {}, const TQcResult* qc = nullptr);
 
 // The date and time texts of a day number (days since 30 December 1899) in the
 // user's locale: its short date and its long time format without the time zone.

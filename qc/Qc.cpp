@@ -354,6 +354,29 @@ TQcLimitSet LoadQcLimitSet(const QString& settingsFolder, const QString& name) {
     return QcLimitSetFromBytes(name, bytes);
 }
 
+void CheckNewQcLimitSetName(const QString& settingsFolder, const QString& name) {
+    if (name.isEmpty() || !IsValidEntryName(name + QLatin1String(QcLimitSetExtension)))
+        throw EBramblexError(Tr("\"%1\" is not a valid name.").arg(name));
+    for (const QString& taken : QcLimitSetNames(settingsFolder))
+        if (taken.compare(name, Qt::CaseInsensitive) == 0)
+            throw EBramblexError(
+                Tr("A limit set with the name you specified already exists. Specify a different name."));
+}
+
+QString CopyQcLimitSet(const QString& settingsFolder, const QString& name) {
+    TQcLimitSet copy = LoadQcLimitSet(settingsFolder, name);
+    copy.Name = FileTitle(CopyName(QcLimitSetPath(settingsFolder, name)));
+    SaveQcLimitSet(settingsFolder, copy);
+    return copy.Name;
+}
+
+void DeleteQcLimitSet(const QString& settingsFolder, const QString& name) {
+    const QString path = QcLimitSetPath(settingsFolder, name);
+    if (const TFsResult removed = RemoveFileEntry(path); !removed)
+        throw EFileError(
+            WithReason(Tr("Cannot delete file \"%1\".").arg(QDir::toNativeSeparators(path)), removed));
+}
+
 // ---------------------------------------------------------------------------
 // Assignments: <QCAssignment><LimitSet>NAME</LimitSet></QCAssignment>
 
@@ -471,24 +494,39 @@ TQcResult CheckQc(const TQcLimitSet& limitSet, const TBatchAnalysis& analysis) {
     return result;
 }
 
+TQcApplicable FindApplicableQcLimitSet(const QString& folder, const QString& settingsFolder,
+                                       const QString& localRoot) {
+    TQcApplicable applicable;
+    try {
+        const std::optional<TQcAssignment> assignment = FindQcAssignment(folder, localRoot);
+        if (!assignment)
+            return applicable;
+        applicable.None.LimitSet = assignment->Name;
+        applicable.LimitSet = LoadQcLimitSet(settingsFolder, assignment->Name);
+    } catch (const EBramblexError& e) {
+        applicable.None.Problem = e.Message();
+        applicable.LimitSet.reset();
+    }
+    return applicable;
+}
+
+TQcResult CheckQcBatch(const TBatchItem& batch, const QString& folder, const QString& settingsFolder,
+                       const QString& localRoot) {
+    TQcApplicable applicable = FindApplicableQcLimitSet(folder, settingsFolder, localRoot);
+    if (!applicable.LimitSet)
+        return applicable.None;
+    return CheckQc(*applicable.LimitSet, AnalyzeBatch(batch));
+}
+
 TQcResult CheckQcBatchFile(const QString& batchPath, const QString& settingsFolder,
                            const QString& localRoot) {
-    TQcResult none;
-    TQcLimitSet limitSet;
-    try {
-        const std::optional<TQcAssignment> assignment =
-            FindQcAssignment(QFileInfo(batchPath).absolutePath(), localRoot);
-        if (!assignment)
-            return none;
-        none.LimitSet = assignment->Name;
-        limitSet = LoadQcLimitSet(settingsFolder, assignment->Name);
-    } catch (const EBramblexError& e) {
-        none.Problem = e.Message();
-        return none;
-    }
+    TQcApplicable applicable =
+        FindApplicableQcLimitSet(QFileInfo(batchPath).absolutePath(), settingsFolder, localRoot);
+    if (!applicable.LimitSet)
+        return applicable.None;
     TBatchItem batch;
     batch.LoadFromFile(batchPath);
-    return CheckQc(limitSet, AnalyzeBatch(batch));
+    return CheckQc(*applicable.LimitSet, AnalyzeBatch(batch));
 }
 
 QJsonObject QcResultToJson(const TQcResult& result, const QString& file) {
@@ -529,6 +567,10 @@ QString QcResultLine(const TQcResult& result) {
 }
 
 QString QcCriterionText(const TQcCriterionResult& r) {
+    return QStringLiteral("%1: %2").arg(QcCriterionMeasureText(r), QcVerdictText(r.Verdict));
+}
+
+QString QcCriterionMeasureText(const TQcCriterionResult& r) {
     const TQcCriterion& c = r.Criterion;
     QString measured = QString::fromUtf8("–");
     if (r.Measured) {
@@ -536,6 +578,5 @@ QString QcCriterionText(const TQcCriterionResult& r) {
         measured =
             Number(QcToDisplay(c.Kind, *r.Measured)) + (unit.isEmpty() ? QString() : QLatin1Char(' ') + unit);
     }
-    return QStringLiteral("%1: %2 (%3): %4")
-        .arg(QcKindName(c.Kind, c.RPM), measured, LimitsText(c), QcVerdictText(r.Verdict));
+    return QStringLiteral("%1: %2 (%3)").arg(QcKindName(c.Kind, c.RPM), measured, LimitsText(c));
 }

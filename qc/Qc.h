@@ -88,6 +88,16 @@ TQcLimitSet QcLimitSetFromBytes(const QString& name, const QByteArray& bytes);
 void SaveQcLimitSet(const QString& settingsFolder, const TQcLimitSet& limitSet);
 // Raises EBramblexError "The QC limit set "%1" does not exist." or the damage.
 TQcLimitSet LoadQcLimitSet(const QString& settingsFolder, const QString& name);
+// The rules of a report's name for a new or renamed limit set: raises "\"%1\" is not a
+// valid name." or "A limit set with the name you specified already exists. Specify a
+// different name." (a name differing only in case counts as taken).
+void CheckNewQcLimitSetName(const QString& settingsFolder, const QString& name);
+// Writes the limit set under the file copies are named by ("Copy of NAME", "Copy (2) of
+// NAME" ...) and returns its name; a damaged one raises its damage and copies nothing.
+QString CopyQcLimitSet(const QString& settingsFolder, const QString& name);
+// Removes the limit set's file; EFileError with the system's reason. Folders assigned
+// to it then check nothing and say that it does not exist.
+void DeleteQcLimitSet(const QString& settingsFolder, const QString& name);
 
 // The name of the limit set assigned to the folder itself; empty when it has none.
 // Raises EBramblexError when the assignment cannot be read.
@@ -133,6 +143,18 @@ TQcResult CheckQc(const TQcLimitSet& limitSet, const TBatchAnalysis& analysis);
 // settingsFolder, the batch's analysis. A missing, damaged or unassigned limit set
 // gives None with Problem; raises what loading the batch raises.
 TQcResult CheckQcBatchFile(const QString& batchPath, const QString& settingsFolder, const QString& localRoot);
+// The same for a batch already loaded that lives in folder.
+TQcResult CheckQcBatch(const TBatchItem& batch, const QString& folder, const QString& settingsFolder,
+                       const QString& localRoot);
+// The limit set that applies to a batch in folder, or the verdict None (with Problem
+// when one is assigned that cannot be read): the part of the check that does not look
+// at the batch, for callers that check many batches of one folder or one batch often.
+struct TQcApplicable {
+    std::optional<TQcLimitSet> LimitSet;
+    TQcResult None;
+};
+TQcApplicable FindApplicableQcLimitSet(const QString& folder, const QString& settingsFolder,
+                                       const QString& localRoot);
 
 // {"file", "specification", "result", "criteria": [{"criterion", "rpm" (speed criteria
 // only), "measured", "min", "max", "result"}]}; absent values are null. Never translated.
@@ -143,3 +165,5 @@ QString QcResultLine(const TQcResult& result);
 // One criterion as the operator reads it, in display units: "Viscosity at 20 RPM:
 // 1234.5 mPas (1000.0 to 1500.0 mPas): PASS".
 QString QcCriterionText(const TQcCriterionResult& result);
+// The same without the verdict: "Viscosity at 20 RPM: 1234.5 mPas (1000.0 to 1500.0 mPas)".
+QString QcCriterionMeasureText(const TQcCriterionResult& result);

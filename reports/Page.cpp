@@ -157,6 +157,7 @@ void TPage::Assign(const TDocumentObject& source) {
         return;
     PageNumber = page->PageNumber;
     Batch.Assign(page->Batch);
+    Qc = page->Qc;
     Properties.AssignValues(&page->Properties);
     Clear();
     for (const TPageItem* item : page->m_items) {

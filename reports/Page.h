@@ -26,6 +26,16 @@ enum : int { PageOrientationDefault = 0, PageOrientationPortrait = 1, PageOrient
 QStringList PageTypeNames();        // "Opening Page", "Inner Page", "Closing Page" (localised)
 QStringList PageOrientationNames(); // "Default", "Portrait", "Landscape" (localised)
 
+// What the QC fields of an inner page show ("[QCResult]", "[QCSpecification]",
+// "[QCDetails]"): the verdict of the page's batch against its folder's limit set, as
+// texts, put in by whoever composes the page for a batch (the limit sets live in the
+// storage tree, which report pages do not know). Empty when no limit set applies.
+struct TPageQcTexts {
+    QString Result;   // "PASS", "FAIL", "INCOMPLETE" (localised)
+    QString LimitSet; // the limit set's name
+    QString Details;  // one line per criterion, or why the limit set cannot be read
+};
+
 class TPage : public TDocumentObject {
 public:
     // Properties "PageWidth", "PageHeight", "PageType", "PageOrientation",
@@ -125,6 +135,7 @@ public:
 
     TPropertyList Properties;
     TBatchItem Batch;
+    TPageQcTexts Qc;            // copied with the batch
     QPainter* Canvas = nullptr; // not owned; set by whoever draws
     // Draws the chart items (not owned; set by whoever draws, like Canvas). Without one
     // a chart item only marks its place.

@@ -18,15 +18,17 @@
 
 namespace {
 
-constexpr std::array<const char*, 16> FieldNames = {
-    "BatchID",     "FilePath",    "TodaysDate",       "Company",         "Operator",  "Note",
-    "ModelType",   "SpindleType", "Identifier",       "PageNumber",      "FlowModel", "FlowModelParameters",
-    "FlowModelR2", "FlowIndex",   "ThixotropicIndex", "ActivationEnergy"};
+constexpr std::array<const char*, 19> FieldNames = {
+    "BatchID",     "FilePath",    "TodaysDate",       "Company",          "Operator",  "Note",
+    "ModelType",   "SpindleType", "Identifier",       "PageNumber",       "FlowModel", "FlowModelParameters",
+    "FlowModelR2", "FlowIndex",   "ThixotropicIndex", "ActivationEnergy", "QCResult",  "QCSpecification",
+    "QCDetails"};
 
 // The order in which fields are replaced while drawing; the analysis fields come last
 // and are replaced only when the text has one, since they analyse the whole batch.
 constexpr std::array<int, 10> SubstitutionOrder = {0, 1, 2, 9, 3, 8, 4, 5, 6, 7};
 constexpr int FirstAnalysisField = 10;
+constexpr int FirstQcField = 16;
 
 QString Token(const QString& name) {
     return QLatin1Char('[') + name + QLatin1Char(']');
@@ -58,6 +60,12 @@ QString FieldValue(int field, const TPage& page) {
         return batch.Identifier;
     case 9:
         return QString::number(page.PageNumber);
+    case 16:
+        return page.Qc.Result;
+    case 17:
+        return page.Qc.LimitSet;
+    case 18:
+        return page.Qc.Details;
     default:
         return {};
     }
@@ -278,7 +286,7 @@ QString TPageItemMemo::SubstituteFields(const QString& text, const TPage& page) 
             result.replace(token, inner ? FieldValue(field, page) : ReportFieldNotice());
     }
     std::optional<TBatchAnalysis> analysis;
-    for (int field = FirstAnalysisField; field < static_cast<int>(FieldNames.size()); ++field) {
+    for (int field = FirstAnalysisField; field < FirstQcField; ++field) {
         const QString token = Token(QString::fromLatin1(FieldNames[static_cast<size_t>(field)]));
         if (!result.contains(token))
             continue;
@@ -289,6 +297,11 @@ QString TPageItemMemo::SubstituteFields(const QString& text, const TPage& page) 
         if (!analysis)
             analysis = AnalyzeBatch(page.Batch);
         result.replace(token, AnalysisFieldValue(field, *analysis));
+    }
+    for (int field = FirstQcField; field < static_cast<int>(FieldNames.size()); ++field) {
+        const QString token = Token(QString::fromLatin1(FieldNames[static_cast<size_t>(field)]));
+        if (result.contains(token))
+            result.replace(token, inner ? FieldValue(field, page) : ReportFieldNotice());
     }
     return result;
 }

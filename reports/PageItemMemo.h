@@ -34,7 +34,8 @@ void DrawLines(QPainter& canvas, const QStringList& lines, const TDeviceRect& cl
 
 // Report fields: "[BatchID]" ... "[PageNumber]", then the analysis fields "[FlowModel]",
 // "[FlowModelParameters]", "[FlowModelR2]", "[FlowIndex]", "[ThixotropicIndex]" and
-// "[ActivationEnergy]" (indexes 10 to 15), index order.
+// "[ActivationEnergy]" (indexes 10 to 15), then the QC fields "[QCResult]",
+// "[QCSpecification]" and "[QCDetails]" (16 to 18, from the page's Qc texts), index order.
 QStringList ReportFieldNames();
 QStringList ReportFieldDisplayNames(); // localised
 // "Data values only available on inner pages" (localised).
@@ -48,7 +49,7 @@ public:
     void Draw() override;
 
     // Field values of page's batch on an inner page, the notice on other pages; in
-    // the order 0, 1, 2, 9, 3, 8, 4, 5, 6, 7, then 10 to 15, one plain replacement
+    // the order 0, 1, 2, 9, 3, 8, 4, 5, 6, 7, then 10 to 18, one plain replacement
     // after the other.
     static QString SubstituteFields(const QString& text, const TPage& page);
     // Stored tokens to localised display names and back.

@@ -11,6 +11,7 @@
 #include "reports/Page.h"
 #include "reports/PrinterPage.h"
 #include "reports/Report.h"
+#include "services/BatchReport.h"
 #include "services/JobProgress.h"
 #include "xml/GmXml.h"
 
@@ -167,22 +168,30 @@ std::unique_ptr<TBatchItem> ReadBatchFile(const QString& path) {
 std::unique_ptr<TReport> ComposePreview(const std::vector<const TReport*>& templates,
                                         const std::vector<const TBatchItem*>& batches, const QString& name) {
     auto report = std::make_unique<TReport>();
-    const auto appendPagesOfType = [&](const TReport& source, int type, const TBatchItem* batch) {
+    const auto appendPagesOfType = [&](const TReport& source, int type, const TBatchItem* batch,
+                                       const TPageQcTexts* qc) {
         for (int i = 0; i < source.PageCount(); ++i) {
             const TPage& page = *source.Page(i);
             if (page.PageType() != type)
                 continue;
             TPage* copy = report->AddPage();
             copy->Assign(page);
-            if (batch)
+            if (batch) {
                 copy->Batch.Assign(*batch);
+                copy->Qc = *qc;
+            }
         }
     };
-    for (const TReport* source : templates) {
-        appendPagesOfType(*source, PageTypeOpening, nullptr);
+    // Each batch is checked once, however many templates show it.
+    std::vector<TPageQcTexts> qc;
+    if (!templates.empty())
         for (const TBatchItem* batch : batches)
-            appendPagesOfType(*source, PageTypeInner, batch);
-        appendPagesOfType(*source, PageTypeClosing, nullptr);
+            qc.push_back(QcPageTexts(*batch));
+    for (const TReport* source : templates) {
+        appendPagesOfType(*source, PageTypeOpening, nullptr, nullptr);
+        for (size_t b = 0; b < batches.size(); ++b)
+            appendPagesOfType(*source, PageTypeInner, batches[b], &qc[b]);
+        appendPagesOfType(*source, PageTypeClosing, nullptr, nullptr);
     }
     report->Paginate();
     report->Name = name;

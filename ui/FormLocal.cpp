@@ -15,6 +15,8 @@
 #include "ui/FormViewOle.h"
 #include "ui/FormViewPDF.h"
 #include "ui/NameEdit.h"
+#include "ui/QcFolderVerdicts.h"
+#include "ui/QcMarks.h"
 
 #include <QContextMenuEvent>
 #include <QDir>
@@ -116,6 +118,12 @@ public:
         }
         if (role == Qt::DecorationRole && index.column() == 0)
             return m_form.EntryIcon(entry);
+        // The mark on the icon, in words for the pointer and for screen readers.
+        if ((role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) && index.column() == 0) {
+            const TQcVerdict verdict = m_form.EntryQcVerdict(entry);
+            if (verdict != TQcVerdict::None)
+                return TFormLocal::tr("QC: %1").arg(QcVerdictText(verdict));
+        }
         return {};
     }
 
@@ -364,12 +372,16 @@ TFormLocal::TFormLocal(TSettings& settings, TFormViewBatch& viewBatch, TDialogSe
 
     QStyle* s = style();
     m_icons = {s->standardIcon(QStyle::SP_FileDialogContentsView), s->standardIcon(QStyle::SP_DirIcon)};
+    for (const TQcVerdict verdict : {TQcVerdict::Pass, TQcVerdict::Fail, TQcVerdict::Incomplete})
+        m_qcIcons[static_cast<size_t>(verdict)] = QcMarkedIcon(m_icons[0], verdict);
+    m_qc = std::make_unique<TQcFolderVerdicts>();
 
     m_model = new TLocalListModel(*this, this);
     m_list = new TLocalListView(*this, m_splitter);
     m_list->setObjectName(QStringLiteral("ListViewLocal"));
     m_list->setAccessibleName(tr("Folder contents"));
     m_list->setModel(m_model);
+    m_qc->OnChanged = [this] { m_model->RowsChanged(); };
     m_list->setRootIsDecorated(false);
     m_list->setItemsExpandable(false);
     m_list->setUniformRowHeights(true);
@@ -487,8 +499,10 @@ void TFormLocal::SetListVisible(bool visible) {
 QIcon TFormLocal::EntryIcon(TFileItem& entry) {
     if (entry.FileType == FileTypeFolder)
         return m_icons[1];
-    if (entry.FileType == FileTypeBatch)
-        return m_icons[0];
+    if (entry.FileType == FileTypeBatch) {
+        const TQcVerdict verdict = EntryQcVerdict(entry);
+        return verdict == TQcVerdict::None ? m_icons[0] : m_qcIcons[static_cast<size_t>(verdict)];
+    }
     if (entry.IconIndex < 0 || entry.IconIndex >= IconCount()) {
         QIcon icon = FileTypeIcon(entry.FilePath);
         if (icon.isNull())
@@ -569,6 +583,7 @@ void TFormLocal::ReloadFolder() {
         m_list->selectionModel()->select(selection, QItemSelectionModel::Select);
     m_model->Rebuilding = false;
     m_rebuilding = false;
+    UpdateQcVerdicts(false);
     m_list->viewport()->update();
     // A selected file that changed or vanished is shown anew; otherwise the pane keeps
     // what it shows (also when the list changed folder).
@@ -627,8 +642,32 @@ void TFormLocal::ReloadEntry(const QString& path) {
     if (row < 0)
         return;
     Entries.Items(row)->Load();
+    m_qc->Forget(path);
+    UpdateQcVerdicts(false);
     m_model->RowsChanged();
     ScheduleCacheSave();
+}
+
+void TFormLocal::UpdateQcVerdicts(bool forget) {
+    std::vector<TQcFolderVerdicts::TBatchFile> batches;
+    batches.reserve(static_cast<size_t>(Entries.Count()));
+    for (const auto& entry : Entries)
+        if (entry->FileType == FileTypeBatch)
+            batches.push_back({entry->FilePath, entry->FileModifiedTime});
+    m_qc->Update(CurrentFolder, std::move(batches), forget);
+}
+
+void TFormLocal::RefreshQcVerdicts() {
+    UpdateQcVerdicts(true);
+    m_model->RowsChanged();
+}
+
+bool TFormLocal::QcVerdictsBusy() const {
+    return m_qc->Busy();
+}
+
+TQcVerdict TFormLocal::EntryQcVerdict(const TFileItem& entry) const {
+    return entry.FileType == FileTypeBatch ? m_qc->Verdict(entry.FilePath) : TQcVerdict::None;
 }
 
 void TFormLocal::ScheduleCacheSave() {

@@ -9,14 +9,18 @@
 // it offers the selection, SelectPath, ReloadFolder, SelectAll, name editing and the
 // list's side of Cut, Copy and Paste. Files dropped on it, or pasted, go to the main
 // window's transfer (OnDropFiles), which stops and restarts the folder watchers.
+// A batch's icon carries its QC verdict when a limit set applies to the folder.
 
+#include "qc/Qc.h"
 #include "storage/FileItem.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <QWidget>
 
+#include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QMenu;
@@ -30,6 +34,7 @@ class TFormViewOle;
 class TFormViewPDF;
 class TLocalListModel;
 class TLocalListView;
+class TQcFolderVerdicts;
 class TSettings;
 
 class TFormLocal : public QWidget {
@@ -119,6 +124,14 @@ public:
     // entry that asked for one since the list changed folder).
     int IconCount() const { return static_cast<int>(m_icons.size()); }
 
+    // The QC verdict the row of a batch is marked with (None: no mark, or not known yet).
+    TQcVerdict EntryQcVerdict(const TFileItem& entry) const;
+    // Works the verdicts of the folder's batches out again: a limit set or an assignment
+    // changed. The folder's own changes are followed by ReloadFolder and ReloadEntry.
+    void RefreshQcVerdicts();
+    // Verdicts are still being worked out.
+    bool QcVerdictsBusy() const;
+
     // The rows first to last are about to be shown: loads the entries that need it and
     // writes the cache when that changed it.
     void DataHint(int first, int last);
@@ -135,6 +148,7 @@ private:
     void Activated(int row);
     // The selected paths without trailing separators, in row order.
     QStringList SelectedPaths();
+    void UpdateQcVerdicts(bool forget);
 
     TSettings& m_settings;
     TFormViewBatch& m_viewBatch;
@@ -149,6 +163,8 @@ private:
     TFormViewPDF* m_viewPdf;
     TFormViewOle* m_viewOle;
     std::vector<QIcon> m_icons;
+    std::unique_ptr<TQcFolderVerdicts> m_qc;
+    std::array<QIcon, 3> m_qcIcons; // the batch icon marked pass, fail, incomplete
     bool m_rebuilding = false;
     bool m_listVisible = true;
     bool m_cacheSavePending = false;

@@ -26,10 +26,12 @@
 #include "ui/DialogService.h"
 #include "ui/FormLocal.h"
 #include "ui/FormPreferences.h"
+#include "ui/FormQcLimitSets.h"
 #include "ui/FormReports.h"
 #include "ui/FormViewBatch.h"
 #include "ui/FormViewReport.h"
 #include "ui/NameEdit.h"
+#include "ui/QcMarks.h"
 
 #include <QAction>
 #include <QApplication>
@@ -523,6 +525,8 @@ void TFormMain::CreateActions() {
     make("ActionClear", tr("Clear"), {}, &TFormMain::ActionClearExecute)
         ->setIcon(s->standardIcon(QStyle::SP_DialogResetButton));
     make("ActionExportTo", tr("Export"), {}, nullptr)->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
+    make("ActionQcLimitSets", tr("QC Limit Sets"), {}, &TFormMain::ActionQcLimitSetsExecute)
+        ->setIcon(QIcon(QcVerdictMark(TQcVerdict::Pass, 32)));
     make("ActionExportToExcel", tr("Excel"), {}, nullptr);
     connect(Action("ActionExportToExcel"), &QAction::triggered, this, [this] { ActionExportExecute(true); });
     make("ActionExportToCsv", tr("CSV"), {}, nullptr);
@@ -558,9 +562,9 @@ void TFormMain::CreateActions() {
 
     m_treeMenu = new QMenu(this);
     m_treeMenu->setObjectName(QStringLiteral("PopupMenuTree"));
-    for (const char* name :
-         {"ActionChangeStorageDirectory", "ActionCutFolderFile", "ActionCopyFolderFile",
-          "ActionPasteFolderFile", "ActionRenameFolderFile", "ActionDeleteFolderFile", "ActionNewFolderMenu"})
+    for (const char* name : {"ActionChangeStorageDirectory", "ActionCutFolderFile", "ActionCopyFolderFile",
+                             "ActionPasteFolderFile", "ActionRenameFolderFile", "ActionDeleteFolderFile",
+                             "ActionNewFolderMenu", "ActionQcLimitSets"})
         m_treeMenu->addAction(Action(QLatin1String(name)));
 
     m_listMenu = new QMenu(this);
@@ -622,6 +626,7 @@ void TFormMain::BuildToolBar() {
     add("ActionStop");
     add("ActionClear");
     add("ActionExportTo");
+    add("ActionQcLimitSets");
     add("ActionNewReport");
     add("ActionDeleteReport");
     add("ActionRenameReport");
@@ -655,7 +660,7 @@ void TFormMain::ShowToolBarSet(TNodeKind kind) {
     for (const char* name :
          {"ActionNew", "ActionDeleteFolderFile", "ActionRenameFolderFile", "ActionCutFolderFile",
           "ActionCopyFolderFile", "ActionPasteFolderFile", "ActionStartAuto", "ActionStartManual",
-          "ActionStop", "ActionClear", "ActionExportTo"})
+          "ActionStop", "ActionClear", "ActionExportTo", "ActionQcLimitSets"})
         Action(QLatin1String(name))->setVisible(batchSet);
     findChild<QAction*>(QStringLiteral("ToolButtonSeparator"))->setVisible(batchSet);
     for (const char* name :
@@ -709,6 +714,7 @@ void TFormMain::UpdateActions() {
     Action("ActionPasteFolderFile")
         ->setEnabled(!running && ((treeFocused && inLocal) || listFocused) && ClipboardHasFileList());
     Action("ActionSelectAll")->setEnabled(inLocal && !running);
+    Action("ActionQcLimitSets")->setEnabled(inLocal);
     Action("ActionBack")->setEnabled(node && kind == NodeFolder && !running);
 
     TFileItem* batchEntry = !treeFocused && selected == 1 ? SelectedBatch() : nullptr;
@@ -1454,6 +1460,18 @@ void TFormMain::ActionStartExecute(bool automatic) {
         m_viewBatch->SetTabIndex(2);
     m_viewBatch->ShowSelection(true);
     UpdateActions();
+}
+
+void TFormMain::ActionQcLimitSetsExecute() {
+    const QTreeWidgetItem* node = SelectedNode();
+    if (!node || (NodeKind(node) != NodeLocal && NodeKind(node) != NodeFolder))
+        return;
+    TFormQcLimitSets form(FolderOfNode(node), SettingsFolder(), LocalFolder(), m_dialogs, this);
+    form.OnChanged = [this] {
+        m_formLocal->RefreshQcVerdicts();
+        m_viewBatch->RefreshQcLine();
+    };
+    form.exec();
 }
 
 void TFormMain::ActionStopExecute() {

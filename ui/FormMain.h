@@ -199,6 +199,7 @@ private:
     void ActionStartExecute(bool automatic);
     void ActionStopExecute();
     void ActionClearExecute();
+    void ActionQcLimitSetsExecute();
     void ActionExportExecute(bool excel);
     void TimerStartupPreferencesTimer();
 

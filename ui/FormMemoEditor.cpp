@@ -12,7 +12,7 @@
 namespace {
 
 // The buttons in the order of the report fields (BatchID ... PageNumber, then the
-// analysis fields).
+// analysis fields, then the QC fields).
 const char* const FieldCaptions[] = {
     QT_TRANSLATE_NOOP("TFormMemoEditor", "Batch ID"),
     QT_TRANSLATE_NOOP("TFormMemoEditor", "File Path"),
@@ -30,6 +30,9 @@ const char* const FieldCaptions[] = {
     QT_TRANSLATE_NOOP("TFormMemoEditor", "Flow Index"),
     QT_TRANSLATE_NOOP("TFormMemoEditor", "Thixotropic Index"),
     QT_TRANSLATE_NOOP("TFormMemoEditor", "Activation Energy"),
+    QT_TRANSLATE_NOOP("TFormMemoEditor", "QC Result"),
+    QT_TRANSLATE_NOOP("TFormMemoEditor", "QC Limit Set"),
+    QT_TRANSLATE_NOOP("TFormMemoEditor", "QC Details"),
 };
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "ui/FormViewProcesses.h"
 #include "ui/FormViewReport.h"
 #include "ui/KorvTabBar.h"
+#include "ui/QcStatusLine.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -98,6 +99,8 @@ TFormViewBatch::TFormViewBatch(TSettings& settings, const TFileList& tabReports,
     strip->addWidget(m_toggle);
     strip->addWidget(m_tabs, 1);
     layout->addLayout(strip);
+    m_qcLine = new TQcStatusLine(this);
+    layout->addWidget(m_qcLine);
 
     m_dock = new QWidget(this);
     m_dock->setObjectName(QStringLiteral("PanelPreviewDock"));
@@ -268,6 +271,7 @@ void TFormViewBatch::LoadSubViews(bool force) {
         else
             m_analysis->ForgetFileItem();
     }
+    RefreshQcLine();
     m_report->PreviewBatches.Clear();
     for (const auto& entry : SelectedFiles)
         if (entry->Batch)
@@ -307,6 +311,15 @@ void TFormViewBatch::DocumentReadingsAppended() {
         m_report->PreviewBatches.Add()->Assign(m_document->Batch());
         m_report->RefreshPreview();
     }
+    // The operator sees the moment a running batch is in or out of its limits.
+    m_qcLine->ShowEntry(m_document->Entry());
+}
+
+void TFormViewBatch::RefreshQcLine() {
+    if (SelectedFiles.Count() == 1)
+        m_qcLine->ShowEntry(*SelectedFiles.Items(0));
+    else
+        m_qcLine->Clear();
 }
 
 void TFormViewBatch::ForgetFileItems() {

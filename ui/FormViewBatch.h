@@ -30,6 +30,7 @@ class TFormViewHeader;
 class TFormViewMeasurements;
 class TFormViewProcesses;
 class TFormViewReport;
+class TQcStatusLine;
 class TSettings;
 
 class TFormViewBatch : public QWidget {
@@ -94,6 +95,10 @@ public:
     TFormViewMeasurements* FormViewMeasurements() const { return m_measurements; }
     TFormViewAnalysis* FormViewAnalysis() const { return m_analysis; }
     TFormViewReport* FormViewReport() const { return m_report; }
+    // The QC line above the views; LoadSubViews updates it, RefreshQcLine after a limit
+    // set or an assignment changed.
+    TQcStatusLine* QcStatusLine() const { return m_qcLine; }
+    void RefreshQcLine();
 
     // The toggle button was pressed: the main window shows or hides its panes.
     std::function<void()> OnToggleView;
@@ -135,6 +140,7 @@ private:
     QWidget* m_processPanel;
     QLabel* m_processInfo;
     QProgressBar* m_progress;
+    TQcStatusLine* m_qcLine;
 
     TFormViewHeader* m_header;
     TFormViewProcesses* m_processes;

@@ -142,13 +142,15 @@ if info is not None:
     check(helps.get("GetPageCount") == ["Returns number of pages for open batch and report"],
           "GetPageCount's help string: %r" % helps.get("GetPageCount"))
     check(sorted(helps) == sorted(["PrintPage", "Print", "OpenBatch", "GetBatchID", "GetLocalPath",
-                                   "CopyPageToClipboard", "GetPageCount", "GetAnalysis", "Release"]),
+                                   "CopyPageToClipboard", "GetPageCount", "GetAnalysis", "GetQCResult",
+                                   "Release"]),
           "methods: %r" % sorted(helps))
     check([a.value for a in info.annotations] == ["Dispatch interface for BramblexInterface Object"],
           "the interface's help string")
 
 check(call(lab, first, "GetBatchID", reply="(s)") == ("",), "GetBatchID before OpenBatch is empty")
 check(error_of(lab, first, "GetAnalysis") == (UNEXPECTED, "No batch is open"), "GetAnalysis before OpenBatch")
+check(error_of(lab, first, "GetQCResult") == (UNEXPECTED, "No batch is open"), "GetQCResult before OpenBatch")
 local = call(lab, first, "GetLocalPath", reply="(s)")[0]
 check(local == root + "/Local/", "GetLocalPath: %r" % local)
 
@@ -163,6 +165,22 @@ check(analysis.get("file") == forty_five and analysis.get("readings") == 45 and
       excluded.get("no_shear_data") == analysis.get("used") and analysis.get("flow_models") == [] and
       analysis.get("best_model", 0) is None and analysis.get("speed_power_law", 0) is None and
       analysis.get("arrhenius", 0) is None, "GetAnalysis: %r" % analysis)
+
+# No limit set for the folder: "none". Then one whose flow index this batch of one speed
+# cannot give, written in the file format the guide documents: incomplete.
+qc = json.loads(call(lab, first, "GetQCResult", reply="(s)")[0])
+check(qc == {"file": forty_five, "specification": None, "result": "none", "criteria": []},
+      "GetQCResult without limit set: %r" % qc)
+with open(root + "/Settings/Flow.epq", "w") as f:
+    f.write("<QCLimitSet><Criterion><Kind>flow-index</Kind><Min>0.1</Min><Max></Max></Criterion>"
+            "</QCLimitSet>")
+with open(root + "/Local/.qc-limits", "w") as f:
+    f.write("<QCAssignment><LimitSet>Flow</LimitSet></QCAssignment>")
+qc = json.loads(call(lab, first, "GetQCResult", reply="(s)")[0])
+os.remove(root + "/Local/.qc-limits")
+check(qc == {"file": forty_five, "specification": "Flow", "result": "incomplete", "criteria": [
+    {"criterion": "flow-index", "measured": None, "min": 0.1, "max": None, "result": "incomplete"}]},
+      "GetQCResult: %r" % qc)
 
 missing = root + "/Local/None Such.epb"
 name, message = error_of(lab, first, "OpenBatch", "s", (missing,))

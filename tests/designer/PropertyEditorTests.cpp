@@ -463,11 +463,13 @@ TEST_F(PropertyEditorTest, TheTextEditorShowsFieldsByTheirLocalNames) {
     EXPECT_EQ(memo.FieldButton(4)->text(), QStringLiteral("Operator"));
     EXPECT_EQ(memo.FieldButton(9)->text(), QStringLiteral("Page No."));
     EXPECT_EQ(memo.TextArea()->toPlainText(), QStringLiteral("[Bediener] [Bediener]\nof [Firma]"));
-    // The analysis fields are listed after the page number.
-    ASSERT_NE(memo.FieldButton(15), nullptr);
+    // The analysis fields are listed after the page number, then the QC fields.
+    ASSERT_NE(memo.FieldButton(18), nullptr);
     EXPECT_EQ(memo.FieldButton(10)->text(), QStringLiteral("Flow Model"));
     EXPECT_EQ(memo.FieldButton(15)->text(), QStringLiteral("Activation Energy"));
-    EXPECT_EQ(memo.FieldButton(16), nullptr);
+    EXPECT_EQ(memo.FieldButton(16)->text(), QStringLiteral("QC Result"));
+    EXPECT_EQ(memo.FieldButton(18)->text(), QStringLiteral("QC Details"));
+    EXPECT_EQ(memo.FieldButton(19), nullptr);
     const QString typed = memo.TextArea()->toPlainText();
     QTest::mouseClick(memo.FieldButton(11), Qt::LeftButton);
     EXPECT_TRUE(memo.TextArea()->toPlainText().contains(QStringLiteral("[FlowModelParameters]")));

@@ -362,3 +362,41 @@ TEST_F(Qc, AssignmentIsInheritedFromTheParentFolder) {
 }
 
 } // namespace
+
+// Names follow the rules of report names; a copy is named as the file operations
+// name copies and is an independent file; a deleted set leaves its folders checking
+// nothing.
+TEST_F(Qc, NewCopiedAndDeletedLimitSets) {
+    TempDir settings;
+    SaveQcLimitSet(settings.Path(), {QStringLiteral("Paint"), {Criterion(TQcKind::FlowIndex, 0, 0.5, 0.9)}});
+
+    const struct {
+        const char* Name;
+        const char* Message; // empty when the name is free
+    } names[] = {
+        {"Glue", ""},
+        {"Paint", "A limit set with the name you specified already exists. Specify a different name."},
+        {"PAINT", "A limit set with the name you specified already exists. Specify a different name."},
+        {"", "\"\" is not a valid name."},
+        {"a/b", "\"a/b\" is not a valid name."},
+        {"tab\there", "\"tab\there\" is not a valid name."},
+    };
+    for (const auto& n : names)
+        EXPECT_EQ(ErrorOf([&] { CheckNewQcLimitSetName(settings.Path(), QString::fromUtf8(n.Name)); }),
+                  QString::fromUtf8(n.Message))
+            << n.Name;
+
+    EXPECT_EQ(CopyQcLimitSet(settings.Path(), QStringLiteral("Paint")), QStringLiteral("Copy of Paint"));
+    EXPECT_EQ(CopyQcLimitSet(settings.Path(), QStringLiteral("Paint")), QStringLiteral("Copy (2) of Paint"));
+    EXPECT_EQ(LoadQcLimitSet(settings.Path(), QStringLiteral("Copy of Paint")).Criteria,
+              LoadQcLimitSet(settings.Path(), QStringLiteral("Paint")).Criteria);
+
+    DeleteQcLimitSet(settings.Path(), QStringLiteral("Paint"));
+    EXPECT_EQ(QcLimitSetNames(settings.Path()),
+              (QStringList{QStringLiteral("Copy (2) of Paint"), QStringLiteral("Copy of Paint")}));
+    EXPECT_EQ(ErrorOf([&] { CopyQcLimitSet(settings.Path(), QStringLiteral("Paint")); }),
+              QStringLiteral("The QC limit set \"Paint\" does not exist."));
+    EXPECT_TRUE(ErrorOf([&] {
+                    DeleteQcLimitSet(settings.Path(), QStringLiteral("Paint"));
+                }).endsWith(QLatin1String("No such file or directory")));
+}

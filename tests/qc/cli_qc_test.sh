@@ -106,6 +106,22 @@ if not same(got, expected):
     sys.exit("json differs:\n" + json.dumps(got, indent=1))
 PY
 
+# export-json carries the same verdict under "qc", the file named as its "analysis"
+# names it; a batch no limit set applies to has no "qc" at all.
+bx export-json "$local/C/bad.epb" "$work/bad.json"
+bx export-json "$local/E/none.epb" "$work/none.json"
+run qc check "$local/C/bad.epb" --json
+python3 - "$out" "$work/bad.json" "$work/none.json" <<'PY'
+import json, sys
+entry = json.loads(sys.argv[1])[0]
+entry["file"] = "bad.epb"
+bad = json.load(open(sys.argv[2]))
+if bad.get("qc") != entry:
+    sys.exit("export-json qc: %r\nqc check: %r" % (bad.get("qc"), entry))
+if "qc" in json.load(open(sys.argv[3])):
+    sys.exit("export-json of a batch without limit set has qc")
+PY
+
 # A damaged limit set says so and checks nothing; so does a missing one.
 head -c 60 "$settings/Tight.epq" > "$work/cut" && cp "$work/cut" "$settings/Tight.epq"
 run qc check "$local/C"

@@ -6,12 +6,14 @@
 #include "charts/QCustomPlotChartPainter.h"
 #include "documents/BatchItem.h"
 #include "properties/JpegCodec.h"
+#include "qc/Qc.h"
 #include "reports/Page.h"
 #include "reports/PageItemChartRun.h"
 #include "reports/PageItemMemo.h"
 #include "reports/PageItemReadings.h"
 #include "reports/PageItemShape.h"
 #include "reports/Report.h"
+#include "services/BatchReport.h"
 #include "services/JobProgress.h"
 #include "services/ReportJobs.h"
 
@@ -162,6 +164,54 @@ TEST_F(ReportJobs, TwoBatchesOfThirtyReadingsGiveSixNumberedPages) {
         }
     }
     EXPECT_EQ(composed->Name, QStringLiteral("T"));
+}
+
+// The QC fields show the verdict of each inner page's batch against its folder's limit
+// set; pages for a batch without one show nothing. MakeBatch at 50 RPM (full scale 120
+// mPas): 10 mPas is below 10 % of full scale, so 17, 24, 31 and 38 mPas at 20.1 to
+// 20.4 °C are used: means 27.5 mPas and 20.25 °C.
+TEST_F(ReportJobs, QcFieldsShowTheVerdictOfEachPagesBatch) {
+    const QString root = Dir.File("storage");
+    qputenv("BRAMBLEX_STORAGE_ROOT", QFile::encodeName(root));
+    const QString local = root + "/Local/";
+    const QString settings = root + "/Settings/";
+    QDir().mkpath(local + "Plain");
+    QDir().mkpath(settings);
+    SaveQcLimitSet(settings, {QStringLiteral("Paint"),
+                              {QcCriterionFromDisplay(TQcKind::ViscosityAt, 50, 27.5, 27.5),
+                               QcCriterionFromDisplay(TQcKind::TemperatureAt, 50, {}, 20.0)}});
+    AssignQcLimitSet(local, QStringLiteral("Paint"));
+    AssignQcLimitSet(local + "Plain", QStringLiteral("Missing"));
+
+    auto report = TableTemplate(QStringLiteral("T"));
+    const QString fields = QStringLiteral("[QCResult]|[QCSpecification]|[QCDetails]");
+    for (int i = 0; i < 3; ++i)
+        Place<TPageItemMemo>(*report->Page(i), fields, 20, 250, 100, 10);
+    const auto checked = MakeBatch(QStringLiteral("Checked"), 5);
+    checked->FolderPath = local;
+    const auto missing = MakeBatch(QStringLiteral("Missing"), 5);
+    missing->FolderPath = local + "Plain/";
+    const auto outside = MakeBatch(QStringLiteral("Outside"), 5);
+
+    const auto composed =
+        ComposePreview({report.get()}, {checked.get(), missing.get(), outside.get()}, QStringLiteral("T"));
+    const auto single = ComposeForBatch(*report, *checked);
+    qunsetenv("BRAMBLEX_STORAGE_ROOT");
+    const auto printed = [&](const TReport& r, int page) {
+        return TPageItemMemo::SubstituteFields(fields, *r.Page(page));
+    };
+    const QString verdict =
+        QString::fromUtf8("FAIL|Paint|Viscosity at 50 RPM: 27.5 mPas (27.5 to 27.5 mPas): PASS\n"
+                          "Temperature at 50 RPM: 20.25 °C (at most 20 °C): FAIL");
+    ASSERT_EQ(composed->PageCount(), 5);
+    EXPECT_EQ(printed(*composed, 0),
+              "Data values only available on inner pages|Data values only available on "
+              "inner pages|Data values only available on inner pages");
+    EXPECT_EQ(printed(*composed, 1), verdict);
+    EXPECT_EQ(printed(*composed, 2), "|Missing|The QC limit set \"Missing\" does not exist.");
+    EXPECT_EQ(printed(*composed, 3), "||");
+    ASSERT_EQ(single->PageCount(), 3);
+    EXPECT_EQ(printed(*single, 1), verdict);
 }
 
 TEST_F(ReportJobs, TemplatesComposeInTheOrderGivenWhateverTheirPageOrder) {

@@ -108,7 +108,8 @@ protected:
 TEST_F(ReportListTest, ListsBothGroupsAndNamesEveryControl) {
     WriteReport(Storage() + "Reports/Daily.epr", {0, 1, 2});
     StartOnReports();
-    EXPECT_EQ(Names(R->ListViewMyReports()), (QStringList{"Daily", "Flow Analysis", "Standard Report"}));
+    EXPECT_EQ(Names(R->ListViewMyReports()),
+              (QStringList{"Daily", "Flow Analysis", "QC Certificate", "Standard Report"}));
     EXPECT_EQ(Names(R->ListViewTabReports()), QStringList{"Standard Report"});
     EXPECT_EQ(R->ActiveGroup, TFormReports::GroupNone);
     EXPECT_TRUE(R->LabelReport()->text().isEmpty());
@@ -484,12 +485,13 @@ TEST_P(ReportListWatchTest, FilesChangedByOthersShowAndTheSelectionStaysByName) 
     StartWatching();
     Select(daily);
     SelectPage(2);
-    ASSERT_TRUE(Shows({"Daily", "Flow Analysis", "Standard Report"}, {"Standard Report"}));
+    ASSERT_TRUE(Shows({"Daily", "Flow Analysis", "QC Certificate", "Standard Report"}, {"Standard Report"}));
 
     // Added ahead of the selected report in its list: it moves a row down and stays selected.
     WriteReport(Reports() + "Alpha.epr", {1});
     WriteReport(Tabs() + "Audit.epr", {1});
-    EXPECT_TRUE(Shows({"Alpha", "Daily", "Flow Analysis", "Standard Report"}, {"Standard Report", "Audit"}))
+    EXPECT_TRUE(Shows({"Alpha", "Daily", "Flow Analysis", "QC Certificate", "Standard Report"},
+                      {"Standard Report", "Audit"}))
         << Names(R->ListViewMyReports()).join(',').toStdString();
     EXPECT_EQ(Current(), daily);
     EXPECT_EQ(R->ListViewMyReports()->currentRow(), 1);
@@ -505,13 +507,14 @@ TEST_P(ReportListWatchTest, FilesChangedByOthersShowAndTheSelectionStaysByName) 
 
     ASSERT_TRUE(QFile::rename(Reports() + "Alpha.epr", Reports() + "Zulu.epr"));
     ASSERT_TRUE(QFile::rename(Tabs() + "Audit.epr", Tabs() + "Review.epr"));
-    EXPECT_TRUE(Shows({"Daily", "Flow Analysis", "Standard Report", "Zulu"}, {"Standard Report", "Review"}));
+    EXPECT_TRUE(Shows({"Daily", "Flow Analysis", "QC Certificate", "Standard Report", "Zulu"},
+                      {"Standard Report", "Review"}));
     EXPECT_EQ(Current(), daily);
     EXPECT_EQ(R->ListViewMyReports()->currentRow(), 0);
 
     ASSERT_TRUE(QFile::remove(Reports() + "Zulu.epr"));
     ASSERT_TRUE(QFile::remove(Tabs() + "Review.epr"));
-    EXPECT_TRUE(Shows({"Daily", "Flow Analysis", "Standard Report"}, {"Standard Report"}));
+    EXPECT_TRUE(Shows({"Daily", "Flow Analysis", "QC Certificate", "Standard Report"}, {"Standard Report"}));
     EXPECT_EQ(Current(), daily);
     EXPECT_EQ(R->SelectedPage(), 2);
 
@@ -523,7 +526,8 @@ TEST_P(ReportListWatchTest, FilesChangedByOthersShowAndTheSelectionStaysByName) 
 
     // Renamed under the list: nothing of that name is left to select.
     ASSERT_TRUE(QFile::rename(daily, Reports() + "Nightly.epr"));
-    EXPECT_TRUE(Shows({"Flow Analysis", "Nightly", "Standard Report"}, {"Standard Report"}));
+    EXPECT_TRUE(
+        Shows({"Flow Analysis", "Nightly", "QC Certificate", "Standard Report"}, {"Standard Report"}));
     EXPECT_EQ(R->CurrentReport(), nullptr);
     EXPECT_TRUE(R->LabelReport()->text().isEmpty());
     EXPECT_EQ(R->ListViewPages()->topLevelItemCount(), 0);
@@ -537,7 +541,7 @@ TEST_P(ReportListWatchTest, FilesChangedByOthersShowAndTheSelectionStaysByName) 
     Form->SelectNode(Form->ReportsNode());
     QApplication::processEvents();
     EXPECT_EQ(Names(R->ListViewMyReports()),
-              (QStringList{"Flow Analysis", "Later", "Nightly", "Standard Report"}));
+              (QStringList{"Flow Analysis", "Later", "Nightly", "QC Certificate", "Standard Report"}));
 }
 
 // A name being edited is not swept away: the lists follow once the editor closes.
@@ -552,7 +556,8 @@ TEST_P(ReportListWatchTest, ARefreshWaitsForTheNameEditor) {
     WriteReport(Reports() + "Alpha.epr", {1});
     QTest::qWait(1500);
     EXPECT_TRUE(Editing(R->ListViewMyReports()));
-    EXPECT_EQ(Names(R->ListViewMyReports()), (QStringList{"Daily", "Flow Analysis", "Standard Report"}));
+    EXPECT_EQ(Names(R->ListViewMyReports()),
+              (QStringList{"Daily", "Flow Analysis", "QC Certificate", "Standard Report"}));
 
     QLineEdit* editor = nullptr;
     for (QLineEdit* e : R->ListViewMyReports()->viewport()->findChildren<QLineEdit*>())
@@ -560,7 +565,8 @@ TEST_P(ReportListWatchTest, ARefreshWaitsForTheNameEditor) {
             editor = e;
     ASSERT_NE(editor, nullptr);
     QTest::keyClick(editor, Qt::Key_Escape);
-    EXPECT_TRUE(Shows({"Alpha", "Daily", "Flow Analysis", "Standard Report"}, {"Standard Report"}));
+    EXPECT_TRUE(
+        Shows({"Alpha", "Daily", "Flow Analysis", "QC Certificate", "Standard Report"}, {"Standard Report"}));
     EXPECT_EQ(Current(), daily);
 }
 

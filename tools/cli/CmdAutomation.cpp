@@ -15,7 +15,7 @@
 namespace {
 
 const char* const Usage = "METHOD [ARGS...] [METHOD [ARGS...]]...  (OpenBatch FILE | GetBatchID | "
-                          "GetLocalPath | GetAnalysis | GetPageCount REPORT | "
+                          "GetLocalPath | GetAnalysis | GetQCResult | GetPageCount REPORT | "
                           "Print REPORT | PrintPage REPORT N | CopyPageToClipboard REPORT N)";
 
 // A printing call may take long; the client waits for it.
@@ -29,7 +29,7 @@ struct TMethod {
 const TMethod Methods[] = {
     {"PrintPage", "si"},   {"Print", "s"},       {"OpenBatch", "s"},
     {"GetBatchID", ""},    {"GetLocalPath", ""}, {"CopyPageToClipboard", "si"},
-    {"GetPageCount", "s"}, {"GetAnalysis", ""},
+    {"GetPageCount", "s"}, {"GetAnalysis", ""},  {"GetQCResult", ""},
 };
 
 struct TCall {

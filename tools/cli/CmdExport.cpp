@@ -8,6 +8,10 @@
 #include "documents/BatchItem.h"
 #include "documents/Settings.h"
 #include "export/BatchExport.h"
+#include "qc/Qc.h"
+#include "storage/StoragePaths.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -50,9 +54,13 @@ int RunExport(TOutput output, const char* name, QStringList args) {
             CliOut(QStringLiteral("written as %1").arg(written));
         break;
     }
-    case TOutput::Json:
-        ExportBatchToJson(batch, args[1], analysisOptions);
+    case TOutput::Json: {
+        // The verdict of the limit set the batch's folder has in the storage tree.
+        const TQcResult qc =
+            CheckQcBatch(batch, QFileInfo(args[0]).absolutePath(), SettingsFolder(), LocalFolder());
+        ExportBatchToJson(batch, args[1], analysisOptions, &qc);
         break;
+    }
     }
     return 0;
 }
@@ -69,7 +77,7 @@ const CliRegistrar xls{
 const CliRegistrar json{
     {"export-json", "BATCH.epb OUT.json [--include-low-torque]",
      QT_TRANSLATE_NOOP("Bramblex", "writes the whole batch as JSON (base units, readings with % full scale "
-                                   "and over scale, its analysis)"),
+                                   "and over scale, its analysis, its QC verdict)"),
      [](const QStringList& args) { return RunExport(TOutput::Json, "export-json", args); }}};
 
 } // namespace

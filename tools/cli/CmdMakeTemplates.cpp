@@ -1,7 +1,7 @@
 // bramblex-cli make-templates OUTDIR: builds the report templates that the
 // installation ships and writes them into OUTDIR/Reports (the report list) and
 // OUTDIR/Settings (the batch view's report tabs): the standard report in both, the flow
-// analysis in the report list. data/Template/ENU holds the output;
+// analysis and the QC certificate in the report list. data/Template/ENU holds the output;
 // a test keeps the two byte for byte alike. With --translation the captions and names
 // are those of a translation: the build makes the other languages' trees so.
 
@@ -197,20 +197,20 @@ void BuildFlowAnalysisPage(TPage& page) {
             {.FontSize = 10});
     AddRule(page, QStringLiteral("HeaderRule"), kLeft, 53, kWidth, kGrey);
 
-    AddMemo(page, QStringLiteral("ResultsCaptions"), {kLeft, 56, 55, 24},
+    AddMemo(page, QStringLiteral("ResultsCaptions"), {kLeft, 56, 55, 32},
             Tr("Best flow model:\r\nParameters:\r\nR\u00b2:\r\nFlow index n (from speed):\r\n"
-               "Thixotropic index:\r\nActivation energy (kJ/mol):"),
+               "Thixotropic index:\r\nActivation energy (kJ/mol):\r\nQC limit set:\r\nQC result:"),
             {.FontSize = 10, .Bold = true});
     AddMemo(page, QStringLiteral("ResultsValues"),
-            {kLeft + 55, 56, kWidth - 55, 24, AnchorLeft | AnchorTop | AnchorRight},
+            {kLeft + 55, 56, kWidth - 55, 32, AnchorLeft | AnchorTop | AnchorRight},
             QStringLiteral("[FlowModel]\r\n[FlowModelParameters]\r\n[FlowModelR2]\r\n[FlowIndex]\r\n"
-                           "[ThixotropicIndex]\r\n[ActivationEnergy]"),
+                           "[ThixotropicIndex]\r\n[ActivationEnergy]\r\n[QCSpecification]\r\n[QCResult]"),
             {.FontSize = 10});
-    AddRule(page, QStringLiteral("ResultsRule"), kLeft, 83, kWidth, kGrey);
+    AddRule(page, QStringLiteral("ResultsRule"), kLeft, 91, kWidth, kGrey);
 
     auto* chart = page.AddItem<TPageItemChartFlow>();
     Place(*chart, QStringLiteral("FlowCurve"),
-          {kLeft, 87, kWidth, 120, AnchorLeft | AnchorTop | AnchorRight | AnchorBottom});
+          {kLeft, 95, kWidth, 112, AnchorLeft | AnchorTop | AnchorRight | AnchorBottom});
     chart->Property("FontName").SetString(QStringLiteral("Arial"));
     auto* logChart = page.AddItem<TPageItemChartFlow>();
     Place(*logChart, QStringLiteral("FlowCurveLogarithmic"),
@@ -219,6 +219,53 @@ void BuildFlowAnalysisPage(TPage& page) {
     logChart->Property("Logarithmic").SetBoolean(true);
     logChart->Property("ShowLegend").SetBoolean(false);
 
+    AddRule(page, QStringLiteral("FooterRule"), kLeft, 281, kWidth, kGrey,
+            AnchorLeft | AnchorRight | AnchorBottom);
+    AddMemo(page, QStringLiteral("FooterBatch"), {kLeft, 282, 120, 6, AnchorLeft | AnchorBottom},
+            QStringLiteral("[FilePath][BatchID]"), {.FontSize = 8, .Colour = kGrey});
+    AddMemo(page, QStringLiteral("FooterPage"), {150, 282, 40, 6, AnchorRight | AnchorBottom},
+            Tr("Page [PageNumber]"), {.FontSize = 8, .Alignment = 2, .Colour = kGrey});
+}
+
+// One page per batch: whether it is within its folder's QC limit set, each criterion
+// with what was measured, and lines to sign.
+void BuildQcCertificatePage(TPage& page) {
+    SetA4Portrait(page, PageTypeInner);
+    AddTitle(page, Tr("QC Certificate"));
+    AddMemo(page, QStringLiteral("Date"), {130, 15, 60, 10, AnchorRight | AnchorTop},
+            QStringLiteral("[TodaysDate]"), {.FontSize = 10, .Alignment = 8});
+    AddMemo(page, QStringLiteral("HeaderCaptions"), {kLeft, 31, 28, 24},
+            Tr("Batch:\r\nCompany:\r\nOperator:\r\nModel:\r\nSpindle:\r\nIdentifier:"),
+            {.FontSize = 10, .Bold = true});
+    AddMemo(page, QStringLiteral("HeaderValues"),
+            {kLeft + 28, 31, kWidth - 28, 24, AnchorLeft | AnchorTop | AnchorRight},
+            QStringLiteral(
+                "[BatchID]\r\n[Company]\r\n[Operator]\r\n[ModelType]\r\n[SpindleType]\r\n[Identifier]"),
+            {.FontSize = 10});
+    AddRule(page, QStringLiteral("HeaderRule"), kLeft, 58, kWidth, kGrey);
+
+    AddMemo(page, QStringLiteral("LimitSetCaption"), {kLeft, 62, 28, 6}, Tr("Limit set:"),
+            {.FontSize = 10, .Bold = true});
+    AddMemo(page, QStringLiteral("LimitSet"),
+            {kLeft + 28, 62, kWidth - 28, 6, AnchorLeft | AnchorTop | AnchorRight},
+            QStringLiteral("[QCSpecification]"), {.FontSize = 10});
+    AddMemo(page, QStringLiteral("ResultCaption"), {kLeft, 70, 28, 12}, Tr("Result:"),
+            {.FontSize = 10, .Bold = true, .Alignment = 3});
+    AddMemo(page, QStringLiteral("Result"),
+            {kLeft + 28, 70, kWidth - 28, 12, AnchorLeft | AnchorTop | AnchorRight},
+            QStringLiteral("[QCResult]"), {.FontSize = 20, .Bold = true, .Alignment = 3});
+    AddRule(page, QStringLiteral("ResultRule"), kLeft, 85, kWidth, kGrey);
+    AddMemo(page, QStringLiteral("DetailsCaption"), {kLeft, 89, kWidth, 6},
+            Tr("Criterion: measured (limits): verdict"), {.FontSize = 10, .Bold = true});
+    AddMemo(page, QStringLiteral("Details"),
+            {kLeft, 96, kWidth, 140, AnchorLeft | AnchorTop | AnchorRight | AnchorBottom},
+            QStringLiteral("[QCDetails]"), {.FontSize = 10, .WordWrap = true});
+
+    AddMemo(page, QStringLiteral("Signatures"),
+            {kLeft, 250, kWidth, 20, AnchorLeft | AnchorRight | AnchorBottom},
+            Tr("Checked by: ______________________    Date: ____________\r\n\r\n"
+               "Released by: _____________________    Date: ____________"),
+            {.FontSize = 10});
     AddRule(page, QStringLiteral("FooterRule"), kLeft, 281, kWidth, kGrey,
             AnchorLeft | AnchorRight | AnchorBottom);
     AddMemo(page, QStringLiteral("FooterBatch"), {kLeft, 282, 120, 6, AnchorLeft | AnchorBottom},
@@ -287,6 +334,12 @@ int Run(const QStringList& arguments) {
     const QString path = reports + QLatin1Char('/') + Tr("Flow Analysis") + QStringLiteral(".epr");
     flow.SaveToFile(path);
     CliOut(path);
+    TReport certificate;
+    BuildQcCertificatePage(*certificate.AddPage());
+    const QString certificatePath =
+        reports + QLatin1Char('/') + Tr("QC Certificate") + QStringLiteral(".epr");
+    certificate.SaveToFile(certificatePath);
+    CliOut(certificatePath);
     return 0;
 }
 
