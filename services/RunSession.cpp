@@ -76,6 +76,12 @@ void TRunSession::Start() {
         if (bad >= 0)
             throw EBramblexError(Tr("Process %1: %2").arg(bad + 1).arg(rule.Message));
     }
+    {
+        // Asked now: the run's record is written when it ends, away from the operator.
+        TAuditEntry probe = RunRecord();
+        m_options.Audit.FillReason(m_batchPath, probe);
+        m_reason = probe.Reason;
+    }
 
     QString device = m_options.Port.Device;
     if (m_options.Port.Simulated) {
@@ -219,11 +225,14 @@ void TRunSession::Terminated() {
     // The file is flushed to the disk, which can take a while on a busy or slow disk:
     // not on this thread, which keeps serving the windows meanwhile. Nobody changes the
     // batch while it is saved: the run is over and Running() is false.
-    m_saver = std::thread([this] {
+    // Nobody is asked anything off this thread: the reason was had at the start.
+    TAuditRecorder audit = m_options.Audit;
+    audit.AskReason = nullptr;
+    m_saver = std::thread([this, audit = std::move(audit)] {
         bool saved = false;
         QString error;
         try {
-            m_batch.SaveToFile(m_batchPath);
+            m_batch.SaveToFile(m_batchPath, RunRecord(), audit);
             saved = true;
             m_journal->Remove();
         } catch (const EBramblexError& e) {
@@ -249,8 +258,17 @@ void TRunSession::Saved(bool saved, const QString& error) {
         OnTerminate();
 }
 
+TAuditEntry TRunSession::RunRecord() const {
+    const QString port = m_options.Port.Simulated ? QStringLiteral("simulated") : m_options.Port.Device;
+    TAuditEntry entry = TAuditEntry::Run(m_options.Mode == TMode::Automatic ? QStringLiteral("automatic")
+                                                                            : QStringLiteral("manual"),
+                                         port, m_readingsBefore, m_batch.Measurements.Count());
+    entry.Reason = m_reason;
+    return entry;
+}
+
 void TRunSession::SaveTo(const QString& path) {
-    m_batch.SaveToFile(path);
+    m_batch.SaveToFile(path, RunRecord(), m_options.Audit);
     m_result.Saved = true;
     m_result.SaveError.clear();
     if (!m_result.JournalPath.isEmpty()) {

@@ -1,5 +1,6 @@
 #include "ui/FormMain.h"
 
+#include "audit/Signing.h"
 #include "catalogue/Catalogue.h"
 #include "charts/QCustomPlotChartPainter.h"
 #include "core/Error.h"
@@ -14,6 +15,7 @@
 #include "platform/FileListClipboard.h"
 #include "platform/FileSystem.h"
 #include "platform/Mail.h"
+#include "platform/PasswordCheck.h"
 #include "platform/SerialPorts.h"
 #include "platform/ShellFolders.h"
 #include "services/RunJournal.h"
@@ -22,9 +24,11 @@
 #include "storage/StoragePaths.h"
 #include "ui/DesignerIcons.h"
 #include "ui/DialogService.h"
+#include "ui/FormAuditTrail.h"
 #include "ui/FormLocal.h"
 #include "ui/FormPreferences.h"
 #include "ui/FormReports.h"
+#include "ui/FormSign.h"
 #include "ui/FormViewBatch.h"
 #include "ui/FormViewReport.h"
 #include "ui/NameEdit.h"
@@ -263,9 +267,17 @@ TFormMain::TFormMain(TDialogService& dialogs, QWidget* parent)
         m_panelReports);
     m_panelReports->layout()->addWidget(m_formReports);
     LoadMyReports = [this] { m_formReports->LoadMyReports(); };
+    ExecDialog = [](QDialog& dialog) { dialog.exec(); };
+    SigningLockFile = SigningStateFile();
+    m_audit.AskReason = [this](const QString& path, QString& reason) {
+        return m_dialogs.AskReason(this, path, reason);
+    };
     m_viewBatch = new TFormViewBatch(*m_settings, *m_tabReports, m_dialogs);
+    m_viewBatch->Audit = &m_audit;
+    m_viewBatch->FormViewReport()->Audit = &m_audit;
     m_viewBatch->FormViewReport()->Attach(*m_settings, m_dialogs, m_formReports->MyReports, m_charts.get());
     m_formLocal = new TFormLocal(*m_settings, *m_viewBatch, m_dialogs, m_rightStack);
+    m_formLocal->Audit = &m_audit;
     m_rightStack->addWidget(m_panelEmpty);
     m_rightStack->addWidget(m_formLocal);
     m_rightStack->addWidget(m_panelReports);
@@ -531,6 +543,9 @@ void TFormMain::CreateActions() {
         ->setIcon(s->standardIcon(QStyle::SP_MediaStop));
     make("ActionClear", tr("Clear"), {}, &TFormMain::ActionClearExecute)
         ->setIcon(s->standardIcon(QStyle::SP_DialogResetButton));
+    make("ActionAuditTrail", tr("Audit Trail"), {}, &TFormMain::ActionAuditTrailExecute);
+    make("ActionSign", tr("Sign..."), {}, &TFormMain::ActionSignExecute)
+        ->setIcon(s->standardIcon(QStyle::SP_DialogApplyButton));
     make("ActionExportTo", tr("Export"), {}, nullptr)->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
     make("ActionExportToExcel", tr("Excel"), {}, nullptr);
     connect(Action("ActionExportToExcel"), &QAction::triggered, this, [this] { ActionExportExecute(true); });
@@ -581,6 +596,9 @@ void TFormMain::CreateActions() {
     m_listMenu->addAction(Action("ActionRenameFolderFile"));
     m_listMenu->addAction(Action("ActionDeleteFolderFile"));
     m_listMenu->addSeparator();
+    m_listMenu->addAction(Action("ActionAuditTrail"));
+    m_listMenu->addAction(Action("ActionSign"));
+    m_listMenu->addSeparator();
     QMenu* listNew = m_listMenu->addMenu(tr("New"));
     listNew->addAction(Action("ActionNewFolderMenu"));
     listNew->addSeparator();
@@ -595,6 +613,10 @@ void TFormMain::BuildMenu() {
     file->addAction(Action("ActionPreferences"));
     file->addSeparator();
     file->addAction(Action("ActionExit"));
+    QMenu* batch = menuBar()->addMenu(tr("Batch"));
+    batch->setObjectName(QStringLiteral("MenuBatch"));
+    batch->addAction(Action("ActionAuditTrail"));
+    batch->addAction(Action("ActionSign"));
     QMenu* help = menuBar()->addMenu(tr("Help"));
     help->setObjectName(QStringLiteral("MenuHelp"));
     help->addAction(Action("ActionHelp"));
@@ -631,6 +653,7 @@ void TFormMain::BuildToolBar() {
     add("ActionStop");
     add("ActionClear");
     add("ActionExportTo");
+    add("ActionSign");
     add("ActionNewReport");
     add("ActionDeleteReport");
     add("ActionRenameReport");
@@ -664,7 +687,7 @@ void TFormMain::ShowToolBarSet(TNodeKind kind) {
     for (const char* name :
          {"ActionNew", "ActionDeleteFolderFile", "ActionRenameFolderFile", "ActionCutFolderFile",
           "ActionCopyFolderFile", "ActionPasteFolderFile", "ActionStartAuto", "ActionStartManual",
-          "ActionStop", "ActionClear", "ActionExportTo"})
+          "ActionStop", "ActionClear", "ActionExportTo", "ActionSign"})
         Action(QLatin1String(name))->setVisible(batchSet);
     findChild<QAction*>(QStringLiteral("ToolButtonSeparator"))->setVisible(batchSet);
     for (const char* name :
@@ -730,6 +753,8 @@ void TFormMain::UpdateActions() {
     Action("ActionExportTo")->setEnabled(batch != nullptr);
     Action("ActionExportToExcel")->setEnabled(batch != nullptr);
     Action("ActionExportToCsv")->setEnabled(batch != nullptr);
+    Action("ActionAuditTrail")->setEnabled(batch != nullptr);
+    Action("ActionSign")->setEnabled(batch != nullptr && !running);
 
     const bool reports = m_rightStack->currentWidget() == m_panelReports;
     Action("ActionNewReport")->setEnabled(reports && m_formReports->isVisible());
@@ -946,7 +971,13 @@ void TFormMain::TreeNodeEdited(QTreeWidgetItem* node) {
         return;
     }
     StopWatchers();
-    const TFsResult renamed = ::RenameEntry(NoTrailingSeparator(oldFolder), parent + name);
+    TFsResult renamed;
+    try {
+        renamed = RenameInPlace(NoTrailingSeparator(oldFolder), parent + name, &m_audit);
+    } catch (const EBramblexError& e) {
+        // The rename happened; a batch in it could not record where it went.
+        m_dialogs.Error(this, e.Message());
+    }
     if (!renamed) {
         {
             const QSignalBlocker block(m_tree);
@@ -1086,22 +1117,24 @@ void TFormMain::DropFiles(const QStringList& paths, const QString& folder, Qt::D
     StopWatchers();
     QString error;
     try {
-        TransferFiles(paths, names, folder, effect == Qt::MoveAction ? TDropEffect::Move : TDropEffect::Copy,
-                      [this](const QString& question) {
-                          switch (m_dialogs.Question(this, QString(), question,
-                                                     QMessageBox::Yes | QMessageBox::No |
-                                                         QMessageBox::Cancel | QMessageBox::YesToAll,
-                                                     QMessageBox::Yes)) {
-                          case QMessageBox::Yes:
-                              return TConflictAnswer::Yes;
-                          case QMessageBox::No:
-                              return TConflictAnswer::No;
-                          case QMessageBox::YesToAll:
-                              return TConflictAnswer::YesToAll;
-                          default:
-                              return TConflictAnswer::Cancel;
-                          }
-                      });
+        TransferFiles(
+            paths, names, folder, effect == Qt::MoveAction ? TDropEffect::Move : TDropEffect::Copy,
+            [this](const QString& question) {
+                switch (m_dialogs.Question(this, QString(), question,
+                                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel |
+                                               QMessageBox::YesToAll,
+                                           QMessageBox::Yes)) {
+                case QMessageBox::Yes:
+                    return TConflictAnswer::Yes;
+                case QMessageBox::No:
+                    return TConflictAnswer::No;
+                case QMessageBox::YesToAll:
+                    return TConflictAnswer::YesToAll;
+                default:
+                    return TConflictAnswer::Cancel;
+                }
+            },
+            &m_audit);
         QSet<QString> sources;
         for (const QString& path : paths)
             sources.insert(IncludeTrailingSeparator(QFileInfo(QDir::cleanPath(path)).path()));
@@ -1284,7 +1317,7 @@ void TFormMain::ActionNewBatchExecute() {
         const QString path = DefaultName(FolderOfNode(node), Tr("New Batch"), QStringLiteral(".epb"));
         TBatchItem batch;
         ApplyNewBatchDefaults(batch, *m_settings);
-        batch.SaveToFile(path);
+        batch.SaveToFile(path, TAuditEntry::NewBatch(), m_audit);
         m_formLocal->ReloadFolder();
         m_formLocal->SelectPath(path);
         m_formLocal->EditSelectedName();
@@ -1309,7 +1342,7 @@ void TFormMain::ActionDeleteFolderFileExecute() {
                             .arg(node->text(0)))) {
                     {
                         TBusyCursor busy;
-                        DeleteTree(folder);
+                        DeleteTree(folder, &m_audit);
                     }
                     QTreeWidgetItem* parent = node->parent();
                     RefreshNode(parent);
@@ -1338,7 +1371,7 @@ void TFormMain::ActionDeleteFolderFileExecute() {
                     paths << entry->FilePath;
                 TBusyCursor busy;
                 for (int i = static_cast<int>(paths.size()) - 1; i >= 0; --i)
-                    DeleteTree(paths[i]);
+                    DeleteTree(paths[i], &m_audit);
             }
         }
     } catch (const EBramblexError& e) {
@@ -1387,8 +1420,9 @@ void TFormMain::ActionClearExecute() {
     try {
         TBatchItem batch;
         batch.Assign(*entry->Batch);
+        const int readings = batch.Measurements.Count();
         batch.Measurements.Clear();
-        batch.SaveToFile(entry->FilePath);
+        batch.SaveToFile(entry->FilePath, TAuditEntry::ReadingsCleared(readings), m_audit);
     } catch (const EBramblexError& e) {
         m_dialogs.Error(this, e.Message());
     }
@@ -1397,6 +1431,31 @@ void TFormMain::ActionClearExecute() {
     m_formLocal->ReloadEntry(path);
     m_formLocal->ShowPreview();
     UpdateActions();
+}
+
+void TFormMain::ActionAuditTrailExecute() {
+    TFileItem* entry = SelectedBatch();
+    if (!entry)
+        return;
+    TFormAuditTrail window(entry->FilePath, m_dialogs, this);
+    ExecDialog(window);
+}
+
+void TFormMain::ActionSignExecute() {
+    TFileItem* entry = SelectedBatch();
+    if (!entry || RunInProgress())
+        return;
+    // What was typed belongs to the version that is signed.
+    m_viewBatch->CommitEdits();
+    if (!m_signing) {
+        m_passwordCheck = std::make_unique<TPamPasswordCheck>();
+        m_signing = std::make_unique<TSigningGuard>(
+            *m_passwordCheck, SigningClock ? SigningClock : [] { return QDateTime::currentDateTime(); },
+            SigningLockFile);
+    }
+    TFormSign dialog(entry->FilePath, *m_signing, m_audit.Context, this);
+    ExecDialog(dialog);
+    m_viewBatch->LoadSubViews(true);
 }
 
 void TFormMain::ActionExportExecute(bool excel) {
@@ -1420,7 +1479,12 @@ void TFormMain::ActionExportExecute(bool excel) {
     try {
         TBatchItem batch;
         batch.Assign(*entry->Batch);
-        m_exports->Run(excel ? TExportKind::Excel : TExportKind::Csv, batch, *m_settings, dialogs);
+        const QString written =
+            m_exports->Run(excel ? TExportKind::Excel : TExportKind::Csv, batch, *m_settings, dialogs);
+        if (!written.isEmpty())
+            m_audit.Output(
+                {entry->FilePath},
+                TAuditEntry::Exported(excel ? QStringLiteral("excel") : QStringLiteral("csv"), written));
     } catch (const EBramblexError& e) {
         m_dialogs.Error(this, e.Message());
     }
@@ -1456,6 +1520,7 @@ void TFormMain::ActionStartExecute(bool automatic) {
     options.Mode = automatic ? TRunSession::TMode::Automatic : TRunSession::TMode::Manual;
     options.Port = RunPortFromSettings(*m_settings);
     options.Tracing = m_runTracing;
+    options.Audit = m_audit;
     auto run = std::make_unique<TRunSession>(*entry->Batch, entry->FilePath, options, this);
     run->OnStatus = [this](const QString& text, int position, int max) {
         m_viewBatch->ShowRunStatus(text, position, max);
@@ -1590,7 +1655,10 @@ void TFormMain::OfferRepairedCopy(const QString& batchPath) {
         TBatchItem copy;
         copy.Assign(*entry->Batch);
         StopWatchers();
-        copy.SaveToFile(path);
+        TAuditEntry created = TAuditEntry::NewBatch();
+        created.Details = Tr("Repaired copy of the part of \"%1\" that could be read").arg(batchPath);
+        created.Data = {{QStringLiteral("source"), batchPath}};
+        copy.SaveToFile(path, created, m_audit);
     } catch (const EBramblexError& e) {
         m_dialogs.Error(this, e.Message());
         StartWatchers();
@@ -1634,7 +1702,7 @@ bool TFormMain::OfferRecovery(const TOrphanJournal& journal) {
         return false;
     try {
         StopWatchers();
-        const int added = RecoverJournal(journal);
+        const int added = RecoverJournal(journal, m_audit);
         m_dialogs.Information(
             this, Tr("%1 reading(s) were recovered into \"%2\".").arg(added).arg(journal.BatchPath));
     } catch (const EBramblexError& e) {

@@ -1,5 +1,7 @@
 #include "ui/FormViewBatch.h"
 
+#include "ui/AuditStatusLine.h"
+
 #include "documents/BatchItem.h"
 #include "documents/SettingNames.h"
 #include "documents/Settings.h"
@@ -69,6 +71,8 @@ TFormViewBatch::TFormViewBatch(TSettings& settings, const TFileList& tabReports,
     panelLayout->addWidget(m_progress);
     m_processPanel->hide();
     layout->addWidget(m_processPanel);
+    m_auditLine = new TAuditStatusLine(this);
+    layout->addWidget(m_auditLine);
 
     auto* strip = new QHBoxLayout;
     strip->setSpacing(2);
@@ -248,6 +252,9 @@ void TFormViewBatch::ShowSelection(bool force) {
 }
 
 void TFormViewBatch::LoadSubViews(bool force) {
+    m_auditLine->ShowBatch(SelectedFiles.Count() == 1 && SelectedFiles.Items(0)->FileType == FileTypeBatch
+                               ? SelectedFiles.Items(0)->FilePath
+                               : QString());
     if (SelectedFiles.Count() == 1) {
         const TFileItem& entry = *SelectedFiles.Items(0);
         m_header->LoadFileItem(entry, force);
@@ -287,7 +294,23 @@ void TFormViewBatch::CommitEdits() {
 }
 
 void TFormViewBatch::BatchEdited(TBatchSubView*, TFileItem& entry) {
-    const bool saved = entry.Save();
+    // The record names what changed since the file was last saved: the selection's copy,
+    // or the file itself when an earlier save of these edits failed.
+    TBatchItem before;
+    const int savedIndex = SelectedFiles.IndexOf(entry.FilePath, FileTypeBatch);
+    if (savedIndex >= 0 && SelectedFiles.Items(savedIndex)->Batch && !m_unsaved.contains(entry.FilePath)) {
+        before.Assign(*SelectedFiles.Items(savedIndex)->Batch);
+    } else {
+        try {
+            before.LoadFromFile(entry.FilePath);
+        } catch (const std::exception&) {
+            // Then every field counts as changed from empty.
+        }
+    }
+    TAuditEntry change = entry.Batch ? DescribeBatchChange(before, *entry.Batch) : TAuditEntry{};
+    if (change.Details.isEmpty())
+        change.Details = tr("Batch saved");
+    const bool saved = entry.Save(change, AuditRecorder());
     if (saved) {
         m_unsaved.removeAll(entry.FilePath);
     } else if (!m_unsaved.contains(entry.FilePath)) {
@@ -305,6 +328,16 @@ void TFormViewBatch::BatchEdited(TBatchSubView*, TFileItem& entry) {
     // While ShowSelection commits, the new selection is loaded right after.
     if (!m_selecting)
         LoadSubViews(false);
+}
+
+const TAuditRecorder& TFormViewBatch::AuditRecorder() {
+    if (Audit)
+        return *Audit;
+    if (!m_ownAudit.AskReason)
+        m_ownAudit.AskReason = [this](const QString& path, QString& reason) {
+            return m_dialogs.AskReason(this, path, reason);
+        };
+    return m_ownAudit;
 }
 
 void TFormViewBatch::SetRunActive(bool active) {

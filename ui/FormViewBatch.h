@@ -18,6 +18,7 @@ class QLabel;
 class QProgressBar;
 class QToolButton;
 class QStackedLayout;
+class TAuditStatusLine;
 class TBatchSubView;
 class TDialogService;
 class TKorvTabBar;
@@ -82,6 +83,7 @@ public:
     TFormViewMeasurements* FormViewMeasurements() const { return m_measurements; }
     TFormViewAnalysis* FormViewAnalysis() const { return m_analysis; }
     TFormViewReport* FormViewReport() const { return m_report; }
+    TAuditStatusLine* AuditStatusLine() const { return m_auditLine; }
 
     // The toggle button was pressed: the main window shows or hides its panes.
     std::function<void()> OnToggleView;
@@ -89,6 +91,10 @@ public:
     // saved; a failure it has told the operator) and copied it into SelectedFiles. The main window brings the
     // folder list's entry and a run's batch up to date.
     std::function<void(TFileItem& entry, bool saved)> OnBatchSaved;
+    // Who records the edits in the batch's audit trail (the main window's); without one
+    // the view records as the system's user and asks reasons through its dialogs.
+    const TAuditRecorder* Audit = nullptr;
+    const TAuditRecorder& AuditRecorder();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -117,6 +123,7 @@ private:
     QWidget* m_processPanel;
     QLabel* m_processInfo;
     QProgressBar* m_progress;
+    TAuditStatusLine* m_auditLine;
 
     TFormViewHeader* m_header;
     TFormViewProcesses* m_processes;
@@ -126,6 +133,7 @@ private:
     // Batch files whose last save failed: the operator is told once, not again for
     // every field left while the file still cannot be written.
     QStringList m_unsaved;
+    TAuditRecorder m_ownAudit;
     bool m_committing = false;
     bool m_selecting = false;
     int m_shownTab = -1; // the tab the last tab change docked

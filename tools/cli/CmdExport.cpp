@@ -4,10 +4,13 @@
 // Display units come from a settings file when one is given; otherwise base units.
 
 #include "CliCommand.h"
+#include "audit/AuditTrail.h"
+
 #include "core/Error.h"
 #include "documents/BatchItem.h"
 #include "documents/Settings.h"
 #include "export/BatchExport.h"
+#include <QFileInfo>
 
 namespace {
 
@@ -54,6 +57,10 @@ int RunExport(TOutput output, const char* name, QStringList args) {
         ExportBatchToJson(batch, args[1], analysisOptions);
         break;
     }
+    const char* kinds[] = {"csv", "excel", "json"};
+    CliAuditRecorder({}).Output({QFileInfo(args[0]).absoluteFilePath()},
+                                TAuditEntry::Exported(QLatin1String(kinds[static_cast<int>(output)]),
+                                                      QFileInfo(args[1]).absoluteFilePath()));
     return 0;
 }
 
