@@ -408,7 +408,7 @@ TEST_F(FolderTest, AFailedSaveKeepsTheSystemsReasonAndTheFileAsItWas) {
     EXPECT_FALSE(SaveBatch(item));
     // The trail beside it is the first to find out.
     EXPECT_TRUE(item.LastError().contains("plain.txt/")) << item.LastError();
-    EXPECT_TRUE(item.LastError().endsWith(". Not a directory")) << item.LastError();
+    EXPECT_TRUE(item.LastError().endsWith("\nNot a directory")) << item.LastError();
     EXPECT_FALSE(item.Load());
     EXPECT_EQ(item.LastError(), "Cannot open file \"" + item.FilePath + "\". Not a directory");
 
