@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, ToolBarShowsTheSetOfTheSelectedNode) {
         VisibleToolBarActions(*Form),
         (QStringList{"ActionNew", "ActionDeleteFolderFile", "ActionRenameFolderFile", "ActionCutFolderFile",
                      "ActionCopyFolderFile", "ActionPasteFolderFile", "ActionStartAuto", "ActionStartManual",
-                     "ActionStop", "ActionClear", "ActionExportTo"}));
+                     "ActionStop", "ActionClear", "ActionExportTo", "ActionSign"}));
     EXPECT_TRUE(Enabled("ActionChangeStorageDirectory") == false);
 }
 
