@@ -64,13 +64,14 @@ QString LocalText(const QDateTime& utc, int offset, bool forPeople) {
 }
 
 // The file's hash before the last record's change, when the trail knows it: the
-// record before, or no file before a first "created".
+// record before, or no file before a first record (a file that was there when its trail
+// began gets "started" first), e.g. the first save of a new batch that failed.
 bool StateBeforeLast(const std::vector<TAuditRecord>& records, QString& sha) {
     if (records.size() >= 2) {
         sha = records[records.size() - 2].Sha256;
         return true;
     }
-    if (records.size() == 1 && records.front().Action == AuditActionName(TAuditAction::Created)) {
+    if (records.size() == 1 && records.front().Action != AuditActionName(TAuditAction::Started)) {
         sha.clear();
         return true;
     }
@@ -559,4 +560,36 @@ std::vector<TAuditSignature> AuditSignatures(const TAuditTrailContent& trail, co
                               r.Sha256 == currentSha256});
     }
     return signatures;
+}
+
+void TAuditRecorder::FillReason(const QString& batchPath, TAuditEntry& entry) const {
+    if (!AuditActionChangesBatch(entry.Action) || !entry.Reason.trimmed().isEmpty() ||
+        !AuditReasonRequired(batchPath))
+        return;
+    QString reason;
+    if (!AskReason || !AskReason(batchPath, reason) || reason.trimmed().isEmpty())
+        throw EBramblexError(
+            Tr("\"%1\" is signed: a change to it needs a reason.").arg(QDir::toNativeSeparators(batchPath)));
+    entry.Reason = reason.trimmed();
+}
+
+TAuditRecord TAuditRecorder::Change(const QString& batchPath, TAuditEntry entry,
+                                    const QString& newSha256) const {
+    FillReason(batchPath, entry);
+    return RecordAuditChange(batchPath, entry, newSha256, Context);
+}
+
+void TAuditRecorder::Write(const QString& batchPath, const QByteArray& bytes, TAuditEntry entry) const {
+    FillReason(batchPath, entry);
+    WriteBatchAudited(batchPath, bytes, entry, Context);
+}
+
+TAuditRecord TAuditRecorder::Event(const QString& batchPath, const TAuditEntry& entry) const {
+    return RecordAuditEvent(batchPath, entry, Context);
+}
+
+void TAuditRecorder::Output(const QStringList& batchPaths, const TAuditEntry& entry) const {
+    for (const QString& path : batchPaths)
+        if (QFileInfo(path).isFile())
+            Event(path, entry);
 }

@@ -25,6 +25,7 @@
 #include <QDateTime>
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <functional>
@@ -106,6 +107,26 @@ struct TAuditContext {
     QString Version;
     std::function<QDateTime()> Now; // a local or offset time; its offset is recorded
     static TAuditContext System();
+};
+
+// What a front end hands every writer of a batch: who records, and how a reason is had
+// once the batch is signed (the window asks in a small dialog, bramblex-cli takes --reason).
+struct TAuditRecorder {
+    TAuditContext Context = TAuditContext::System();
+    // Asked only for a signed batch; false when the operator calls the change off. Without
+    // it a signed batch refuses every change.
+    std::function<bool(const QString& batchPath, QString& reason)> AskReason;
+
+    // Sets entry.Reason when the batch at batchPath is signed and the entry has none.
+    // Raises EBramblexError when no reason is given: the change must then not be made.
+    void FillReason(const QString& batchPath, TAuditEntry& entry) const;
+    // FillReason, then RecordAuditChange / WriteBatchAudited / RecordAuditEvent.
+    TAuditRecord Change(const QString& batchPath, TAuditEntry entry, const QString& newSha256) const;
+    void Write(const QString& batchPath, const QByteArray& bytes, TAuditEntry entry) const;
+    TAuditRecord Event(const QString& batchPath, const TAuditEntry& entry) const;
+    // Records what an export or a report did with batches (exported, printed) in each
+    // one's trail that exists as a file.
+    void Output(const QStringList& batchPaths, const TAuditEntry& entry) const;
 };
 
 // ".NAME.audit" beside the batch.

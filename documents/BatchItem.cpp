@@ -8,6 +8,8 @@
 #include "xml/GmXml.h"
 
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QStringList>
 
 #include <algorithm>
@@ -407,6 +409,14 @@ void TBatchItem::SaveToFile(const QString& path) const {
     document.SaveToFile(path);
 }
 
+void TBatchItem::SaveToFile(const QString& path, const TAuditEntry& change,
+                            const TAuditRecorder& audit) const {
+    DamagedSource.RefuseOverwrite(LoadWarning, path);
+    TGmXML document;
+    SaveToNodes(document.Nodes());
+    audit.Write(path, document.SaveToBytes(), change);
+}
+
 void TBatchItem::LoadFromFile(const QString& path) {
     TGmXML document;
     document.LoadFromFile(path);
@@ -475,4 +485,111 @@ QString StartTemperatureTypeName(int type) {
     default:
         throw EBramblexError(Tr("Invalid Start Temperature Type"));
     }
+}
+
+namespace {
+
+QString ProcessKey(const TProcessItem& p) {
+    return QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|%9|%10")
+        .arg(p.Identifier)
+        .arg(p.RPMStart)
+        .arg(p.RPMEnd)
+        .arg(p.Time)
+        .arg(p.UseStartTemperature)
+        .arg(p.UseStartDelay)
+        .arg(p.StartTemperature, 0, 'g', 17)
+        .arg(p.StartTemperatureType)
+        .arg(p.StartDelay)
+        .arg(p.MeasurementCount);
+}
+
+QStringList ProcessKeys(const TProcessList& list) {
+    QStringList keys;
+    for (const auto& p : list)
+        keys << ProcessKey(*p);
+    return keys;
+}
+
+// "Process "P2" added", "Process "P1" edited", "Processes moved"; empty when equal.
+QString DescribeProcesses(const TProcessList& before, const TProcessList& after) {
+    const QStringList a = ProcessKeys(before);
+    const QStringList b = ProcessKeys(after);
+    if (a == b)
+        return {};
+    QStringList sortedA = a, sortedB = b;
+    sortedA.sort();
+    sortedB.sort();
+    const auto quoted = [](const QString& id) { return QLatin1Char('"') + id + QLatin1Char('"'); };
+    QString what;
+    if (sortedA == sortedB) {
+        what = Tr("Processes moved");
+    } else if (b.size() > a.size()) {
+        for (int i = 0; i < b.size(); ++i)
+            if (!a.contains(b[i])) {
+                what = Tr("Process %1 added").arg(quoted(after.Items(i)->Identifier));
+                break;
+            }
+    } else if (b.size() < a.size()) {
+        QStringList gone;
+        for (int i = 0; i < a.size(); ++i)
+            if (!b.contains(a[i]))
+                gone << quoted(before.Items(i)->Identifier);
+        what = Tr("Processes deleted: %1").arg(gone.join(QStringLiteral(", ")));
+    } else {
+        for (int i = 0; i < b.size(); ++i)
+            if (a[i] != b[i]) {
+                what = Tr("Process %1 edited").arg(quoted(after.Items(i)->Identifier));
+                break;
+            }
+    }
+    return Tr("%1 (%2 processes before, %3 after)").arg(what).arg(a.size()).arg(b.size());
+}
+
+} // namespace
+
+TAuditEntry DescribeBatchChange(const TBatchItem& before, const TBatchItem& after) {
+    std::vector<TAuditEntry> entries;
+    const auto field = [&](const char* name, const QString& was, const QString& is) {
+        if (was != is)
+            entries.push_back(TAuditEntry::HeaderChanged(QLatin1String(name), was, is));
+    };
+    const auto model = [](int m) {
+        return m >= 0 && m < ModelTypeCount ? QString::fromLatin1(ModelNames[static_cast<size_t>(m)])
+                                            : QString::number(m);
+    };
+    const auto spindle = [](int s) {
+        return s >= 0 && s < SpindleTypeCount ? QString::fromLatin1(SpindleNames[static_cast<size_t>(s)])
+                                              : QString::number(s);
+    };
+    field("Company", before.Company, after.Company);
+    field("Operator", before.Operator, after.Operator);
+    field("Identifier", before.Identifier, after.Identifier);
+    field("Note", before.Note, after.Note);
+    field("ModelType", model(before.ModelType), model(after.ModelType));
+    field("SpindleType", spindle(before.SpindleType), spindle(after.SpindleType));
+    field("SelectedXAxis", QString::number(before.SelectedXAxis), QString::number(after.SelectedXAxis));
+    field("SelectedYAxis", before.SelectedYAxis, after.SelectedYAxis);
+    if (const QString processes = DescribeProcesses(before.Processes, after.Processes); !processes.isEmpty())
+        entries.push_back(TAuditEntry::ProcessesChanged(processes));
+    const int readingsBefore = before.Measurements.Count();
+    if (readingsBefore > 0 && after.Measurements.Count() == 0)
+        entries.push_back(TAuditEntry::ReadingsCleared(readingsBefore));
+    if (entries.empty())
+        return {TAuditAction::Created, {}, {}, {}, {}, {}};
+    if (entries.size() == 1)
+        return entries.front();
+    // One save, one record: the first change names the action, the details list them all.
+    TAuditEntry all = entries.front();
+    QStringList details;
+    QJsonArray changes;
+    for (const TAuditEntry& e : entries) {
+        details << e.Details;
+        QJsonObject one = e.Data;
+        one[QStringLiteral("action")] = AuditActionName(e.Action);
+        one[QStringLiteral("details")] = e.Details;
+        changes.append(one);
+    }
+    all.Details = details.join(QStringLiteral("; "));
+    all.Data = {{QStringLiteral("changes"), changes}};
+    return all;
 }

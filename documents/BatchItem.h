@@ -3,6 +3,7 @@
 // The measurement document: a header, the processes the run thread executes and the
 // readings it collected. Stored as one ".epb" file through the XML layer.
 
+#include "audit/AuditTrail.h"
 #include "documents/DamagedSource.h"
 #include "documents/DocumentObject.h"
 
@@ -301,6 +302,11 @@ public:
     // failed load leaves the batch unchanged. A damaged file loads what it can and
     // sets LoadWarning; the save then refuses to write over that file (EFileError).
     void SaveToFile(const QString& path) const;
+    // Every change Bramblex makes to a batch file is saved here: the change is recorded
+    // in the batch's audit trail (with a reason when it is signed) before the file is
+    // written, and nothing is written when it cannot be recorded (EFileError, with the
+    // system's reason) or no reason is given (EBramblexError).
+    void SaveToFile(const QString& path, const TAuditEntry& change, const TAuditRecorder& audit) const;
     void LoadFromFile(const QString& path);
     // What LoadFromFile does after reading path's document: sets LoadWarning when the
     // load found it damaged. For loaders that read the file's bytes themselves.
@@ -311,6 +317,11 @@ public:
 // (or the model's first usable spindle), "DefaultCompany" and "DefaultOperator";
 // X axis 0 and Y axes "0".
 void ApplyNewBatchDefaults(TBatchItem& batch, TSettings& settings);
+
+// The record of an edit of the batch: the header fields changed (with their old and new
+// values), processes added, edited, deleted or moved, or the readings cleared. Action
+// Created and no details when nothing recorded differs.
+TAuditEntry DescribeBatchChange(const TBatchItem& before, const TBatchItem& after);
 
 // Copies of batches, e.g. the batches a report preview reports on.
 class TBatchList : public TOwningList<TBatchItem>, public TDocumentObject {

@@ -33,11 +33,19 @@ constexpr int kBurstGapMs = 50;
 // A run of re-points within this time of each other is followed only by the last.
 constexpr int kRepointGapMs = 100;
 
-// The folder's own cache and hidden-file list, and every writer's temporary file: a
-// save shows up as the rename onto its real name.
+// A batch's audit trail, ".NAME.audit" (as IsAuditTrailName of audit/ says): every
+// change appends to it, and the batch's own change is what the list shows.
+bool IsAuditTrailFileName(const char* name) {
+    const size_t length = std::strlen(name);
+    constexpr size_t suffix = sizeof(".audit") - 1;
+    return name[0] == '.' && length > suffix + 1 && std::strcmp(name + length - suffix, ".audit") == 0;
+}
+
+// The folder's own cache and hidden-file list, every writer's temporary file (a save
+// shows up as the rename onto its real name) and the batches' audit trails.
 bool IsHousekeepingName(const char* name) {
     return std::strcmp(name, "cache.epc") == 0 || std::strcmp(name, ".hidden") == 0 ||
-           (name[0] == '.' && IsWriterTemporaryName(QFile::decodeName(name)));
+           (name[0] == '.' && IsWriterTemporaryName(QFile::decodeName(name))) || IsAuditTrailFileName(name);
 }
 
 struct TDrainResult {

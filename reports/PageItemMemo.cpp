@@ -1,6 +1,7 @@
 #include "reports/PageItemMemo.h"
 
 #include "analysis/Analysis.h"
+#include "audit/AuditTrail.h"
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
 #include "reports/Page.h"
@@ -18,17 +19,18 @@
 
 namespace {
 
-constexpr std::array<const char*, 19> FieldNames = {
+constexpr std::array<const char*, 20> FieldNames = {
     "BatchID",     "FilePath",    "TodaysDate",       "Company",          "Operator",  "Note",
     "ModelType",   "SpindleType", "Identifier",       "PageNumber",       "FlowModel", "FlowModelParameters",
     "FlowModelR2", "FlowIndex",   "ThixotropicIndex", "ActivationEnergy", "QCResult",  "QCSpecification",
-    "QCDetails"};
+    "QCDetails",   "Signatures"};
 
 // The order in which fields are replaced while drawing; the analysis fields come last
 // and are replaced only when the text has one, since they analyse the whole batch.
 constexpr std::array<int, 10> SubstitutionOrder = {0, 1, 2, 9, 3, 8, 4, 5, 6, 7};
 constexpr int FirstAnalysisField = 10;
 constexpr int FirstQcField = 16;
+constexpr int SignaturesField = 19;
 
 QString Token(const QString& name) {
     return QLatin1Char('[') + name + QLatin1Char(']');
@@ -87,6 +89,22 @@ QString AnalysisFieldValue(int field, const TBatchAnalysis& analysis) {
         return ActivationEnergyFieldText(analysis);
     default:
         return {};
+    }
+}
+
+// One line per signature in the batch file's audit trail; a signature of an earlier
+// version of the file says so. Empty for a batch that is not a file or has none.
+QString SignaturesText(const TBatchItem& batch) {
+    if (batch.FileTitle.isEmpty())
+        return {};
+    const QString path = batch.FolderPath + batch.FileTitle + QStringLiteral(".epb");
+    try {
+        QStringList lines;
+        for (const TAuditSignature& s : AuditSignatures(ReadAuditTrail(path), FileSha256(path)))
+            lines << (s.AppliesToCurrent ? s.Line() : Tr("%1 (an earlier version)").arg(s.Line()));
+        return lines.join(QLatin1Char('\n'));
+    } catch (const EBramblexError& e) {
+        return e.Message();
     }
 }
 
@@ -298,11 +316,14 @@ QString TPageItemMemo::SubstituteFields(const QString& text, const TPage& page) 
             analysis = AnalyzeBatch(page.Batch);
         result.replace(token, AnalysisFieldValue(field, *analysis));
     }
-    for (int field = FirstQcField; field < static_cast<int>(FieldNames.size()); ++field) {
+    for (int field = FirstQcField; field < SignaturesField; ++field) {
         const QString token = Token(QString::fromLatin1(FieldNames[static_cast<size_t>(field)]));
         if (result.contains(token))
             result.replace(token, inner ? FieldValue(field, page) : ReportFieldNotice());
     }
+    const QString signatures = Token(QString::fromLatin1(FieldNames[SignaturesField]));
+    if (result.contains(signatures))
+        result.replace(signatures, inner ? SignaturesText(page.Batch) : ReportFieldNotice());
     return result;
 }
 

@@ -48,9 +48,10 @@ void TBatchDocument::Replace(const TFileItem& entry) {
     emit Reloaded();
 }
 
-bool TBatchDocument::Save() {
-    // The batch layer refuses to write over a file it read only in part, in its own words.
-    if (!m_entry.Save()) {
+bool TBatchDocument::Save(const TAuditEntry& change, const TAuditRecorder& audit) {
+    // The batch layer refuses to write over a file it read only in part, in its own words,
+    // and writes no change without its record in the batch's audit trail.
+    if (!m_entry.Save(change, audit)) {
         m_lastError = m_entry.LastError();
         if (const QString warning = DamageWarning(); !warning.isEmpty())
             emit Damaged(warning);

@@ -5,6 +5,7 @@
 // its signals tell the others; saving, and the refusal to write over a damaged file,
 // happen here and nowhere else.
 
+#include "audit/AuditTrail.h"
 #include "storage/FileItem.h"
 
 #include <QHash>
@@ -45,8 +46,9 @@ public:
 
     // Writes the batch over its file and takes the file's new times: Saved. A file that
     // was read only in part is never written over: Damaged; any other failure:
-    // SaveFailed. A failure leaves the edits in the document; LastError says why.
-    bool Save();
+    // SaveFailed. A failure leaves the edits in the document; LastError says why. The
+    // change is recorded in the batch's audit trail before the file is written.
+    bool Save(const TAuditEntry& change, const TAuditRecorder& audit);
     const QString& LastError() const { return m_lastError; }
     // The damaged-file rule: the warning of a batch read only in part, or empty.
     QString DamageWarning() const { return m_entry.LoadWarning(); }

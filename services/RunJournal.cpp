@@ -230,7 +230,7 @@ int MergeJournalReadings(const TOrphanJournal& journal, TBatchItem& batch) {
     return static_cast<int>(toAdd.size());
 }
 
-int RecoverJournal(const TOrphanJournal& journal) {
+int RecoverJournal(const TOrphanJournal& journal, const TAuditRecorder& audit) {
     TLockedAppendFile lock;
     // Held while the batch is rewritten, so a second program cannot recover it twice.
     if (!lock.TryOpenExisting(journal.JournalPath))
@@ -254,7 +254,7 @@ int RecoverJournal(const TOrphanJournal& journal) {
     const int added = MergeJournalReadings(journal, batch);
     if (added > 0 || !loaded) {
         QDir().mkpath(QFileInfo(journal.BatchPath).absolutePath());
-        batch.SaveToFile(journal.BatchPath);
+        batch.SaveToFile(journal.BatchPath, TAuditEntry::Recovered(added, journal.JournalPath), audit);
     }
     lock.Remove();
     return added;

@@ -94,6 +94,7 @@ int MergeJournalReadings(const TOrphanJournal& journal, TBatchItem& batch);
 // saves the file atomically and then removes the journal. Returns the number of
 // readings added. Raises the file layer's errors, and refuses a damaged batch file
 // (one read only in part), leaving the journal in place then.
-int RecoverJournal(const TOrphanJournal& journal);
+// The recovery is recorded in the batch's audit trail ("recovered") before it is written.
+int RecoverJournal(const TOrphanJournal& journal, const TAuditRecorder& audit);
 // Removes a journal the operator chose to drop (only when no run holds it).
 void DiscardJournal(const TOrphanJournal& journal);

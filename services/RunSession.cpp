@@ -98,6 +98,12 @@ void TRunSession::Start() {
         if (bad >= 0)
             throw EBramblexError(Tr("Process %1: %2").arg(bad + 1).arg(rule.Message));
     }
+    {
+        // Asked now: the run's record is written when it ends, away from the operator.
+        TAuditEntry probe = RunRecord();
+        m_options.Audit.FillReason(m_batchPath, probe);
+        m_reason = probe.Reason;
+    }
 
     QString device = m_options.Port.Device;
     if (m_options.Port.Simulated) {
@@ -243,14 +249,17 @@ void TRunSession::Terminated() {
     // The file is flushed to the disk, which can take a while on a busy or slow disk:
     // not on this thread, which keeps serving the windows meanwhile. The batch as the
     // run ends is saved; a note typed meanwhile goes into the document (the readings
-    // are shared, not copied).
+    // are shared, not copied). Nobody is asked anything off this thread: the reason was
+    // had at the start.
     auto batch = std::make_shared<TBatchItem>();
     batch->Assign(Batch());
-    m_saver = std::thread([this, batch] {
+    TAuditRecorder audit = m_options.Audit;
+    audit.AskReason = nullptr;
+    m_saver = std::thread([this, batch, record = RunRecord(), audit = std::move(audit)] {
         bool saved = false;
         QString error;
         try {
-            batch->SaveToFile(m_batchPath);
+            batch->SaveToFile(m_batchPath, record, audit);
             saved = true;
             m_journal->Remove();
         } catch (const EBramblexError& e) {
@@ -276,8 +285,17 @@ void TRunSession::Saved(bool saved, const QString& error) {
         OnTerminate();
 }
 
+TAuditEntry TRunSession::RunRecord() const {
+    const QString port = m_options.Port.Simulated ? QStringLiteral("simulated") : m_options.Port.Device;
+    TAuditEntry entry = TAuditEntry::Run(m_options.Mode == TMode::Automatic ? QStringLiteral("automatic")
+                                                                            : QStringLiteral("manual"),
+                                         port, m_readingsBefore, m_document->Batch().Measurements.Count());
+    entry.Reason = m_reason;
+    return entry;
+}
+
 void TRunSession::SaveTo(const QString& path) {
-    Batch().SaveToFile(path);
+    Batch().SaveToFile(path, RunRecord(), m_options.Audit);
     m_result.Saved = true;
     m_result.SaveError.clear();
     if (!m_result.JournalPath.isEmpty()) {

@@ -58,6 +58,9 @@ public:
         int MonitorIntervalMs = 1000;         // how often readings are copied
         int ReadingLimit = 0;                 // stop after this many new readings; 0: no limit
         int SimulatorManualIntervalMs = 4000; // the simulated instrument's manual blocks
+        // Who records the run in the batch's audit trail; a signed batch's reason is
+        // asked when the run starts (the save at the end runs off this thread).
+        TAuditRecorder Audit;
     };
 
     struct TResult {
@@ -124,12 +127,14 @@ private:
     void MonitorTick();
     void Terminated();
     void Saved(bool saved, const QString& error);
+    TAuditEntry RunRecord() const;
 
     std::shared_ptr<TBatchDocument> m_document;
     QString m_batchPath;
     TOptions m_options;
     TResult m_result;
     int m_readingsBefore = 0;
+    QString m_reason; // for a signed batch, asked at the start
     std::unique_ptr<TViscoMeterSimulator> m_simulator;
     std::unique_ptr<TRunJournal> m_journal;
     std::unique_ptr<TCommViscoMeterThread> m_thread;

@@ -112,11 +112,17 @@ bool TFileItem::TakeTime() {
 }
 
 bool TFileItem::Save() {
+    return Save({}, {});
+}
+
+bool TFileItem::Save(const TAuditEntry& change, const TAuditRecorder& audit) {
     try {
         if (LoadState != LoadStateLoaded)
             throw EBramblexError(Tr("Cannot save file that is not loaded"));
+        if (FileType == FileTypeBatch && Batch && change.Details.isEmpty())
+            throw EBramblexError(Tr("Cannot save a batch without the record of its change"));
         if (FileType == FileTypeBatch && Batch)
-            Batch->SaveToFile(FilePath);
+            Batch->SaveToFile(FilePath, change, audit);
         else if (FileType == FileTypeReport && Report)
             Report->SaveToFile(FilePath);
         else

@@ -4,6 +4,7 @@
 // hold once loaded) and file lists, which keep a per-folder cache "cache.epc" so that a
 // folder can be listed without opening every batch in it.
 
+#include "audit/AuditTrail.h"
 #include "documents/DocumentObject.h"
 
 #include <QString>
@@ -71,8 +72,10 @@ public:
     bool TakeTime();
     // Writes the loaded batch or report and takes the new time. False on any error,
     // including an item that is not loaded or whose file is damaged (LoadWarning);
-    // LastError then says why.
+    // LastError then says why. A batch is saved with the record of its change (a batch
+    // given no record is not saved; see TBatchItem::SaveToFile).
     bool Save();
+    bool Save(const TAuditEntry& change, const TAuditRecorder& audit);
     // The message of the last Load or Save that failed, with the system's reason
     // ("Cannot create file "…". No space left on device"); empty after a success.
     const QString& LastError() const { return m_lastError; }

@@ -1,5 +1,6 @@
 #include "storage/FileOperations.h"
 
+#include "audit/AuditTrail.h"
 #include "core/Error.h"
 #include "platform/AtomicFile.h"
 #include "platform/BusyCursor.h"
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <vector>
 
 namespace {
 
@@ -53,12 +55,58 @@ QString UniversalFolderPath(const QString& path) {
     return IncludeTrailingSeparator(QDir::cleanPath((canonical.isEmpty() ? existing : canonical) + rest));
 }
 
+bool IsBatchPath(const QString& path) {
+    return path.endsWith(QLatin1String(".epb"), Qt::CaseInsensitive) &&
+           !IsAuditTrailName(ExtractFileName(path));
+}
+
+// The trail of a batch that is still beside it: that batch's own operation carries it.
+bool TrailOfPresentBatch(const QString& path) {
+    const QString name = ExtractFileName(path);
+    if (!IsAuditTrailName(name))
+        return false;
+    const QString batch = IncludeTrailingSeparator(QFileInfo(path).path()) +
+                          name.mid(1, name.size() - 1 - static_cast<int>(qstrlen(".audit")));
+    return EntryExists(batch);
+}
+
+// The records of a folder tree moved whole: "moved" for each batch in it, with the
+// reasons of signed ones asked before anything moves.
+struct TFolderMoveRecord {
+    QString Path; // where the batch will be
+    TAuditEntry Entry;
+};
+
+void PrepareFolderMove(const QString& from, const QString& to, const TAuditRecorder& audit,
+                       std::vector<TFolderMoveRecord>& records) {
+    for (const TDirectoryEntry& entry : ListDirectory(IncludeTrailingSeparator(from))) {
+        const QString was = Join(from, entry.Name);
+        const QString is = Join(to, entry.Name);
+        if (entry.IsFolder) {
+            PrepareFolderMove(was, is, audit, records);
+        } else if (IsBatchPath(was)) {
+            TAuditEntry record = TAuditEntry::Relocated(was, is);
+            audit.FillReason(was, record);
+            records.push_back({is, record});
+        }
+    }
+}
+
+// After the move (the trails went with their folder): the record follows the rename,
+// as the batch's bytes did not change.
+void RecordFolderMoved(const std::vector<TFolderMoveRecord>& records, const TAuditRecorder& audit) {
+    for (const TFolderMoveRecord& r : records)
+        RecordAuditChange(r.Path, r.Entry, FileSha256(r.Path), audit.Context);
+}
+
 class TTransfer {
 public:
-    TTransfer(bool& replaceAll, const TConflictQuestion& ask) : ReplaceAll(replaceAll), m_ask(ask) {}
+    TTransfer(bool& replaceAll, const TConflictQuestion& ask, const TAuditRecorder* audit = nullptr)
+        : ReplaceAll(replaceAll), Audit(audit), m_ask(ask) {}
 
     bool& ReplaceAll;
-    QString SkippedName; // files of this name are left out of copies
+    const TAuditRecorder* Audit; // records what happens to batches; none: nothing is recorded
+    QString SkippedName;         // files of this name are left out of copies
 
     // Cancel raises; Yes to All sets ReplaceAll. True for Yes and Yes to All.
     bool Confirm(const QString& message) {
@@ -141,12 +189,20 @@ private:
         // A save in progress (or one that was killed) is no part of the folder's contents.
         if (IsWriterTemporaryName(ExtractFileName(source)))
             return;
+        // A copy starts its own trail; the source's stays the source's.
+        if (IsAuditTrailName(ExtractFileName(source)))
+            return;
         RequireSource(source);
         const bool exists = EntryExists(destination);
         if (exists && IsHousekeepingFile(destination))
             return;
         if (exists && !ReplaceAll && !ConfirmFile(destination))
             return;
+        if (Audit && IsBatchPath(source)) {
+            TAuditEntry entry = TAuditEntry::CopyOf(source, {});
+            Audit->FillReason(destination, entry);
+            RecordAuditCopy(source, destination, Audit->Context, entry.Reason);
+        }
         if (const TFsResult copied = CopyFileEntry(source, destination, false); !copied)
             throw EBramblexError(WithReason(Tr("Unable to copy file %1").arg(destination), copied));
     }
@@ -155,16 +211,32 @@ private:
         if (!ConfirmFolder(source, destination))
             return;
         // The whole folder at once when nothing is in the way and both are on one filesystem.
-        if (!PathExists(destination) && RenameEntry(source, destination))
-            return;
+        // The trails go along; each batch's record follows the rename (its bytes did not change).
+        if (!PathExists(destination)) {
+            std::vector<TFolderMoveRecord> records;
+            if (Audit)
+                PrepareFolderMove(source, destination, *Audit, records);
+            if (RenameEntry(source, destination)) {
+                if (Audit)
+                    RecordFolderMoved(records, *Audit);
+                return;
+            }
+        }
         if (const TFsResult made = MakeFolders(destination); !made)
             throw EBramblexError(WithReason(Tr("Unable to create directories"), made));
         QStringList folders, files;
         SplitEntries(source, folders, files);
         for (const QString& name : folders)
             MoveFolder(Join(source, name), Join(destination, name));
+        // Batches first, each with its trail; what is left of trails then has no batch
+        // here and goes along as it is.
         for (const QString& name : files)
-            MoveFile(Join(source, name), Join(destination, name));
+            if (!IsAuditTrailName(name))
+                MoveFile(Join(source, name), Join(destination, name));
+        for (const QString& name : files)
+            if (IsAuditTrailName(name) && EntryExists(Join(source, name)) &&
+                !TrailOfPresentBatch(Join(source, name)))
+                MoveFile(Join(source, name), Join(destination, name));
         // What the operator chose to keep is still in the source; then it stays.
         if (ListDirectory(source).empty()) {
             if (const TFsResult removed = RemoveEmptyFolder(source); !removed)
@@ -188,6 +260,23 @@ private:
                 throw EBramblexError(
                     WithReason(Tr("Unable to delete file %1").arg(destination), TFsResult::Failed(EISDIR)));
         }
+        if (!Audit || !IsBatchPath(source)) {
+            MovePlainFile(source, destination);
+            return;
+        }
+        TAuditEntry entry = TAuditEntry::Relocated(source, destination);
+        Audit->FillReason(source, entry);
+        RecordAuditMove(source, destination, Audit->Context, entry.Reason);
+        try {
+            MovePlainFile(source, destination);
+        } catch (const EBramblexError& e) {
+            AbandonAuditMove(source, destination, e.Message(), Audit->Context);
+            throw;
+        }
+        FinishAuditMove(source);
+    }
+
+    static void MovePlainFile(const QString& source, const QString& destination) {
         // rename replaces the destination in one step, so it is never lost on a failure.
         const TFsResult renamed = RenameEntry(source, destination);
         if (renamed)
@@ -204,20 +293,30 @@ private:
     TConflictQuestion m_ask;
 };
 
-void DeleteEntry(const QString& path) {
+void DeleteEntry(const QString& path, const TAuditRecorder* audit) {
     if (!IsRealFolder(path)) {
+        const bool batch = audit && IsBatchPath(path);
+        if (batch)
+            audit->Change(path, TAuditEntry::Deleted(), {});
         if (const TFsResult removed = RemoveFileEntry(path); !removed)
             throw EBramblexError(WithReason(Tr("Unable to delete file %1").arg(path), removed));
+        if (batch)
+            RemoveAuditTrail(path);
         return;
     }
     const QString folder = IncludeTrailingSeparator(path);
     const std::vector<TDirectoryEntry> entries = ListDirectory(folder);
     for (const TDirectoryEntry& entry : entries)
         if (entry.IsFolder)
-            DeleteEntry(folder + entry.Name);
+            DeleteEntry(folder + entry.Name, audit);
+    // A batch's trail goes after its record; what is left (trails without a batch) goes
+    // with the folder the operator deletes.
     for (const TDirectoryEntry& entry : entries)
-        if (!entry.IsFolder)
-            DeleteEntry(folder + entry.Name);
+        if (!entry.IsFolder && !IsAuditTrailName(entry.Name))
+            DeleteEntry(folder + entry.Name, audit);
+    for (const TDirectoryEntry& entry : entries)
+        if (!entry.IsFolder && IsAuditTrailName(entry.Name) && EntryExists(folder + entry.Name))
+            DeleteEntry(folder + entry.Name, nullptr);
     if (const TFsResult removed = RemoveEmptyFolder(folder); !removed)
         throw EBramblexError(WithReason(Tr("Unable to delete directory %1").arg(folder), removed));
 }
@@ -230,21 +329,47 @@ QString Extension(const QString& path) {
 
 } // namespace
 
-void DeleteTree(const QString& path) {
+void DeleteTree(const QString& path, const TAuditRecorder* audit) {
     TBusyCursor busy;
-    DeleteEntry(Trimmed(path));
+    DeleteEntry(Trimmed(path), audit);
 }
 
 void CopyTree(const QString& source, const QString& destination, bool& replaceAll,
-              const TConflictQuestion& ask) {
+              const TConflictQuestion& ask, const TAuditRecorder* audit) {
     TBusyCursor busy;
-    TTransfer(replaceAll, ask).Copy(Trimmed(source), Trimmed(destination));
+    TTransfer(replaceAll, ask, audit).Copy(Trimmed(source), Trimmed(destination));
 }
 
 void MoveTree(const QString& source, const QString& destination, bool& replaceAll,
-              const TConflictQuestion& ask) {
+              const TConflictQuestion& ask, const TAuditRecorder* audit) {
     TBusyCursor busy;
-    TTransfer(replaceAll, ask).Move(Trimmed(source), Trimmed(destination));
+    TTransfer(replaceAll, ask, audit).Move(Trimmed(source), Trimmed(destination));
+}
+
+TFsResult RenameInPlace(const QString& from, const QString& to, const TAuditRecorder* audit) {
+    const QString source = Trimmed(from);
+    const QString target = Trimmed(to);
+    if (!audit)
+        return RenameEntry(source, target);
+    if (IsRealFolder(source)) {
+        std::vector<TFolderMoveRecord> records;
+        PrepareFolderMove(source, target, *audit, records);
+        const TFsResult renamed = RenameEntry(source, target);
+        if (renamed)
+            RecordFolderMoved(records, *audit);
+        return renamed;
+    }
+    if (!IsBatchPath(source))
+        return RenameEntry(source, target);
+    TAuditEntry entry = TAuditEntry::Relocated(source, target);
+    audit->FillReason(source, entry);
+    RecordAuditMove(source, target, audit->Context, entry.Reason);
+    const TFsResult renamed = RenameEntry(source, target);
+    if (renamed)
+        FinishAuditMove(source);
+    else
+        AbandonAuditMove(source, target, renamed.Reason(), audit->Context);
+    return renamed;
 }
 
 void SeedTree(const QString& source, const QString& destination) {
@@ -256,10 +381,11 @@ void SeedTree(const QString& source, const QString& destination) {
 }
 
 void TransferFiles(const QStringList& sources, const QStringList& targetNames,
-                   const QString& destinationFolder, TDropEffect effect, const TConflictQuestion& ask) {
+                   const QString& destinationFolder, TDropEffect effect, const TConflictQuestion& ask,
+                   const TAuditRecorder* audit) {
     TBusyCursor busy;
     bool replaceAll = false;
-    TTransfer transfer(replaceAll, ask);
+    TTransfer transfer(replaceAll, ask, audit);
     for (int i = 0; i < sources.size(); ++i) {
         const QString source = QDir::cleanPath(QFileInfo(Trimmed(sources[i])).absoluteFilePath());
         // A name the dropping program chose is only a name: never a path that leads out

@@ -8,12 +8,16 @@
 // another filesystem copies and then deletes, and a failed copy leaves the source as it
 // was. Links are copied as links and never followed.
 
+#include "platform/FsResult.h"
+
 #include <QChar>
 #include <QString>
 #include <QStringList>
 #include <Qt>
 
 #include <functional>
+
+struct TAuditRecorder;
 
 enum class TConflictAnswer { Yes, No, Cancel, YesToAll };
 
@@ -23,17 +27,26 @@ enum class TConflictAnswer { Yes, No, Cancel, YesToAll };
 using TConflictQuestion = std::function<TConflictAnswer(const QString& message)>;
 
 // Every error names the system's reason on a line of its own under the message.
+//
+// Given an audit recorder, what happens to each batch is recorded in its audit trail
+// (deleted, created by a copy naming its source, moved or renamed, the trail going
+// along) in the order that keeps the record ahead of the change; a batch whose record
+// cannot be written is left as it is and the operation stops with the reason. Trail
+// files are never copied: a copied batch begins its own.
 
 // A file, or a folder with everything in it. Raises "Unable to delete file %1" or
 // "Unable to delete directory %1".
-void DeleteTree(const QString& path);
+void DeleteTree(const QString& path, const TAuditRecorder* audit = nullptr);
 
 // A file to the destination path, or a folder tree into the destination folder path.
 // replaceAll is the transfer's Yes to All, set by that answer.
 void CopyTree(const QString& source, const QString& destination, bool& replaceAll,
-              const TConflictQuestion& ask = {});
+              const TConflictQuestion& ask = {}, const TAuditRecorder* audit = nullptr);
 void MoveTree(const QString& source, const QString& destination, bool& replaceAll,
-              const TConflictQuestion& ask = {});
+              const TConflictQuestion& ask = {}, const TAuditRecorder* audit = nullptr);
+// The rename of a file or folder in its folder; a batch's trail goes with it.
+// Returns the rename's result; a trail that cannot be written raises.
+TFsResult RenameInPlace(const QString& from, const QString& to, const TAuditRecorder* audit);
 
 // Copies a template folder tree to a destination that does not exist yet, leaving out
 // the ".keep" placeholders that keep empty folders in version control.
@@ -57,7 +70,8 @@ Qt::DropAction FileDropEffect(const QStringList& dragged, const QString& sourceF
 // empty, is the name the source program chose for sources[i]. One Yes to All serves the
 // whole transfer; an error or Cancel stops it at that entry.
 void TransferFiles(const QStringList& sources, const QStringList& targetNames,
-                   const QString& destinationFolder, TDropEffect effect, const TConflictQuestion& ask = {});
+                   const QString& destinationFolder, TDropEffect effect, const TConflictQuestion& ask = {},
+                   const TAuditRecorder* audit = nullptr);
 
 // "Copy of N", then "Copy (2) of N" ... "Copy (200) of N" in the folder of path.
 QString CopyName(const QString& path);

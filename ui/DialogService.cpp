@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QUrl>
 
 namespace {
@@ -96,5 +98,17 @@ bool TQtDialogService::ChooseColour(QWidget* parent, QColor& colour) {
     if (!chosen.isValid())
         return false;
     colour = chosen;
+    return true;
+}
+
+bool TQtDialogService::AskReason(QWidget* parent, const QString& batchPath, QString& reason) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(
+        parent, QApplication::tr("Reason for the Change"),
+        QApplication::tr("\"%1\" is signed. Why is it changed?").arg(QDir::toNativeSeparators(batchPath)),
+        QLineEdit::Normal, QString(), &ok);
+    if (!ok || text.trimmed().isEmpty())
+        return false;
+    reason = text.trimmed();
     return true;
 }

@@ -67,6 +67,14 @@ public:
         (void)colour;
         return false;
     }
+    // The reason for a change to a signed batch (recorded in its audit trail), asked in
+    // a small dialog; false when the operator cancelled. Unless overridden, cancelled.
+    virtual bool AskReason(QWidget* parent, const QString& batchPath, QString& reason) {
+        (void)parent;
+        (void)batchPath;
+        (void)reason;
+        return false;
+    }
 };
 
 // The real dialogs. Message boxes carry the application's title.
@@ -91,4 +99,5 @@ public:
                                                 QMessageBox::StandardButtons buttons,
                                                 QMessageBox::StandardButton defaultButton) override;
     bool ChooseColour(QWidget* parent, QColor& colour) override;
+    bool AskReason(QWidget* parent, const QString& batchPath, QString& reason) override;
 };

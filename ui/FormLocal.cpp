@@ -880,7 +880,12 @@ bool TFormLocal::RenameEntry(int row, const QString& name) {
         editAgain();
         return false;
     }
-    const TFsResult renamed = ::RenameEntry(NoTrailingSeparator(oldPath), newPath);
+    TFsResult renamed;
+    try {
+        renamed = RenameInPlace(NoTrailingSeparator(oldPath), newPath, Audit);
+    } catch (const EBramblexError& e) {
+        renamed = TFsResult::Failed(e.Message());
+    }
     if (!renamed) {
         // The entry, the tree and the cache keep the old name: nothing changed on disk.
         m_dialogs.Error(this, WithReason(Tr("Unable to rename \"%1\"").arg(shown), renamed));

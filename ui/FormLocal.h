@@ -136,6 +136,9 @@ public:
     // writes the cache when that changed it.
     void DataHint(int first, int last);
 
+    // Records renames of batches in their audit trails (the main window's recorder).
+    const TAuditRecorder* Audit = nullptr;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;

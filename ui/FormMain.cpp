@@ -1,5 +1,6 @@
 #include "ui/FormMain.h"
 
+#include "audit/Signing.h"
 #include "catalogue/Catalogue.h"
 #include "charts/QCustomPlotChartPainter.h"
 #include "core/Error.h"
@@ -15,6 +16,7 @@
 #include "platform/FileListClipboard.h"
 #include "platform/FileSystem.h"
 #include "platform/Mail.h"
+#include "platform/PasswordCheck.h"
 #include "platform/SerialPorts.h"
 #include "platform/ShellFolders.h"
 #include "services/BatchStore.h"
@@ -24,10 +26,12 @@
 #include "storage/StoragePaths.h"
 #include "ui/DesignerIcons.h"
 #include "ui/DialogService.h"
+#include "ui/FormAuditTrail.h"
 #include "ui/FormLocal.h"
 #include "ui/FormPreferences.h"
 #include "ui/FormQcLimitSets.h"
 #include "ui/FormReports.h"
+#include "ui/FormSign.h"
 #include "ui/FormViewBatch.h"
 #include "ui/FormViewReport.h"
 #include "ui/NameEdit.h"
@@ -268,9 +272,17 @@ TFormMain::TFormMain(TDialogService& dialogs, QWidget* parent)
     m_panelReports->layout()->addWidget(m_formReports);
     LoadMyReports = [this] { m_formReports->LoadMyReports(); };
     m_store = std::make_unique<TBatchStore>();
+    ExecDialog = [](QDialog& dialog) { dialog.exec(); };
+    SigningLockFile = SigningStateFile();
+    m_audit.AskReason = [this](const QString& path, QString& reason) {
+        return m_dialogs.AskReason(this, path, reason);
+    };
     m_viewBatch = new TFormViewBatch(*m_settings, *m_tabReports, m_dialogs, *m_store);
+    m_viewBatch->Audit = &m_audit;
+    m_viewBatch->FormViewReport()->Audit = &m_audit;
     m_viewBatch->FormViewReport()->Attach(*m_settings, m_dialogs, m_formReports->MyReports, m_charts.get());
     m_formLocal = new TFormLocal(*m_settings, *m_viewBatch, m_dialogs, m_rightStack);
+    m_formLocal->Audit = &m_audit;
     m_rightStack->addWidget(m_panelEmpty);
     m_rightStack->addWidget(m_formLocal);
     m_rightStack->addWidget(m_panelReports);
@@ -524,6 +536,9 @@ void TFormMain::CreateActions() {
         ->setIcon(s->standardIcon(QStyle::SP_MediaStop));
     make("ActionClear", tr("Clear"), {}, &TFormMain::ActionClearExecute)
         ->setIcon(s->standardIcon(QStyle::SP_DialogResetButton));
+    make("ActionAuditTrail", tr("Audit Trail"), {}, &TFormMain::ActionAuditTrailExecute);
+    make("ActionSign", tr("Sign..."), {}, &TFormMain::ActionSignExecute)
+        ->setIcon(s->standardIcon(QStyle::SP_DialogApplyButton));
     make("ActionExportTo", tr("Export"), {}, nullptr)->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
     make("ActionQcLimitSets", tr("QC Limit Sets"), {}, &TFormMain::ActionQcLimitSetsExecute)
         ->setIcon(QIcon(QcVerdictMark(TQcVerdict::Pass, 32)));
@@ -576,6 +591,9 @@ void TFormMain::CreateActions() {
     m_listMenu->addAction(Action("ActionRenameFolderFile"));
     m_listMenu->addAction(Action("ActionDeleteFolderFile"));
     m_listMenu->addSeparator();
+    m_listMenu->addAction(Action("ActionAuditTrail"));
+    m_listMenu->addAction(Action("ActionSign"));
+    m_listMenu->addSeparator();
     QMenu* listNew = m_listMenu->addMenu(tr("New"));
     listNew->addAction(Action("ActionNewFolderMenu"));
     listNew->addSeparator();
@@ -590,6 +608,10 @@ void TFormMain::BuildMenu() {
     file->addAction(Action("ActionPreferences"));
     file->addSeparator();
     file->addAction(Action("ActionExit"));
+    QMenu* batch = menuBar()->addMenu(tr("Batch"));
+    batch->setObjectName(QStringLiteral("MenuBatch"));
+    batch->addAction(Action("ActionAuditTrail"));
+    batch->addAction(Action("ActionSign"));
     QMenu* help = menuBar()->addMenu(tr("Help"));
     help->setObjectName(QStringLiteral("MenuHelp"));
     help->addAction(Action("ActionHelp"));
@@ -627,6 +649,7 @@ void TFormMain::BuildToolBar() {
     add("ActionClear");
     add("ActionExportTo");
     add("ActionQcLimitSets");
+    add("ActionSign");
     add("ActionNewReport");
     add("ActionDeleteReport");
     add("ActionRenameReport");
@@ -660,7 +683,7 @@ void TFormMain::ShowToolBarSet(TNodeKind kind) {
     for (const char* name :
          {"ActionNew", "ActionDeleteFolderFile", "ActionRenameFolderFile", "ActionCutFolderFile",
           "ActionCopyFolderFile", "ActionPasteFolderFile", "ActionStartAuto", "ActionStartManual",
-          "ActionStop", "ActionClear", "ActionExportTo", "ActionQcLimitSets"})
+          "ActionStop", "ActionClear", "ActionExportTo", "ActionQcLimitSets", "ActionSign"})
         Action(QLatin1String(name))->setVisible(batchSet);
     findChild<QAction*>(QStringLiteral("ToolButtonSeparator"))->setVisible(batchSet);
     for (const char* name :
@@ -727,6 +750,8 @@ void TFormMain::UpdateActions() {
     Action("ActionExportTo")->setEnabled(batch != nullptr);
     Action("ActionExportToExcel")->setEnabled(batch != nullptr);
     Action("ActionExportToCsv")->setEnabled(batch != nullptr);
+    Action("ActionAuditTrail")->setEnabled(batch != nullptr);
+    Action("ActionSign")->setEnabled(batch != nullptr && !running);
 
     const bool reports = m_rightStack->currentWidget() == m_panelReports;
     Action("ActionNewReport")->setEnabled(reports && m_formReports->isVisible());
@@ -943,7 +968,13 @@ void TFormMain::TreeNodeEdited(QTreeWidgetItem* node) {
         return;
     }
     const TWatcherPause pause(*this);
-    const TFsResult renamed = ::RenameEntry(NoTrailingSeparator(oldFolder), parent + name);
+    TFsResult renamed;
+    try {
+        renamed = RenameInPlace(NoTrailingSeparator(oldFolder), parent + name, &m_audit);
+    } catch (const EBramblexError& e) {
+        // The rename happened; a batch in it could not record where it went.
+        m_dialogs.Error(this, e.Message());
+    }
     if (!renamed) {
         {
             const QSignalBlocker block(m_tree);
@@ -1083,7 +1114,8 @@ void TFormMain::DropFiles(const QStringList& paths, const QString& folder, Qt::D
                               default:
                                   return TConflictAnswer::Cancel;
                               }
-                          });
+                          },
+                          &m_audit);
             QSet<QString> sources;
             for (const QString& path : paths)
                 sources.insert(IncludeTrailingSeparator(QFileInfo(QDir::cleanPath(path)).path()));
@@ -1266,7 +1298,7 @@ void TFormMain::ActionNewBatchExecute() {
         const QString path = DefaultName(FolderOfNode(node), Tr("New Batch"), QStringLiteral(".epb"));
         TBatchItem batch;
         ApplyNewBatchDefaults(batch, *m_settings);
-        batch.SaveToFile(path);
+        batch.SaveToFile(path, TAuditEntry::NewBatch(), m_audit);
         m_formLocal->ReloadFolder();
         m_formLocal->SelectPath(path);
         m_formLocal->EditSelectedName();
@@ -1291,7 +1323,7 @@ void TFormMain::ActionDeleteFolderFileExecute() {
                             .arg(node->text(0)))) {
                     {
                         TBusyCursor busy;
-                        DeleteTree(folder);
+                        DeleteTree(folder, &m_audit);
                     }
                     QTreeWidgetItem* parent = node->parent();
                     RefreshNode(parent);
@@ -1320,7 +1352,7 @@ void TFormMain::ActionDeleteFolderFileExecute() {
                     paths << entry->FilePath;
                 TBusyCursor busy;
                 for (int i = static_cast<int>(paths.size()) - 1; i >= 0; --i)
-                    DeleteTree(paths[i]);
+                    DeleteTree(paths[i], &m_audit);
             }
         }
     } catch (const EBramblexError& e) {
@@ -1369,8 +1401,9 @@ void TFormMain::ActionClearExecute() {
     try {
         TBatchItem batch;
         batch.Assign(*entry->Batch);
+        const int readings = batch.Measurements.Count();
         batch.Measurements.Clear();
-        batch.SaveToFile(entry->FilePath);
+        batch.SaveToFile(entry->FilePath, TAuditEntry::ReadingsCleared(readings), m_audit);
     } catch (const EBramblexError& e) {
         m_dialogs.Error(this, e.Message());
     }
@@ -1379,6 +1412,31 @@ void TFormMain::ActionClearExecute() {
     m_formLocal->ReloadEntry(path);
     m_formLocal->ShowPreview();
     UpdateActions();
+}
+
+void TFormMain::ActionAuditTrailExecute() {
+    TFileItem* entry = SelectedBatch();
+    if (!entry)
+        return;
+    TFormAuditTrail window(entry->FilePath, m_dialogs, this);
+    ExecDialog(window);
+}
+
+void TFormMain::ActionSignExecute() {
+    TFileItem* entry = SelectedBatch();
+    if (!entry || RunInProgress())
+        return;
+    // What was typed belongs to the version that is signed.
+    m_viewBatch->CommitEdits();
+    if (!m_signing) {
+        m_passwordCheck = std::make_unique<TPamPasswordCheck>();
+        m_signing = std::make_unique<TSigningGuard>(
+            *m_passwordCheck, SigningClock ? SigningClock : [] { return QDateTime::currentDateTime(); },
+            SigningLockFile);
+    }
+    TFormSign dialog(entry->FilePath, *m_signing, m_audit.Context, this);
+    ExecDialog(dialog);
+    m_viewBatch->LoadSubViews(true);
 }
 
 void TFormMain::ActionExportExecute(bool excel) {
@@ -1402,7 +1460,12 @@ void TFormMain::ActionExportExecute(bool excel) {
     try {
         TBatchItem batch;
         batch.Assign(*entry->Batch);
-        m_exports->Run(excel ? TExportKind::Excel : TExportKind::Csv, batch, *m_settings, dialogs);
+        const QString written =
+            m_exports->Run(excel ? TExportKind::Excel : TExportKind::Csv, batch, *m_settings, dialogs);
+        if (!written.isEmpty())
+            m_audit.Output(
+                {entry->FilePath},
+                TAuditEntry::Exported(excel ? QStringLiteral("excel") : QStringLiteral("csv"), written));
     } catch (const EBramblexError& e) {
         m_dialogs.Error(this, e.Message());
     }
@@ -1440,6 +1503,7 @@ void TFormMain::ActionStartExecute(bool automatic) {
     options.Tracing = m_runTracing;
     // The run writes into the document the batch view shows; what the operator may
     // still edit during the run goes there too and is saved with the readings.
+    options.Audit = m_audit;
     auto run = std::make_unique<TRunSession>(m_store->Document(*entry), options, this);
     run->OnStatus = [this](const QString& text, int position, int max) {
         m_viewBatch->ShowRunStatus(text, position, max);
@@ -1566,7 +1630,10 @@ void TFormMain::OfferRepairedCopy(const QString& batchPath) {
         try {
             TBatchItem copy;
             copy.Assign(*entry->Batch);
-            copy.SaveToFile(path);
+            TAuditEntry created = TAuditEntry::NewBatch();
+            created.Details = Tr("Repaired copy of the part of \"%1\" that could be read").arg(batchPath);
+            created.Data = {{QStringLiteral("source"), batchPath}};
+            copy.SaveToFile(path, created, m_audit);
         } catch (const EBramblexError& e) {
             m_dialogs.Error(this, e.Message());
             return;
@@ -1610,7 +1677,7 @@ bool TFormMain::OfferRecovery(const TOrphanJournal& journal) {
     {
         const TWatcherPause pause(*this);
         try {
-            const int added = RecoverJournal(journal);
+            const int added = RecoverJournal(journal, m_audit);
             m_dialogs.Information(
                 this, Tr("%1 reading(s) were recovered into \"%2\".").arg(added).arg(journal.BatchPath));
         } catch (const EBramblexError& e) {

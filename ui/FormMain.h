@@ -27,7 +27,10 @@ class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QMimeData;
+class QDialog;
 class TDialogService;
+class TPasswordCheck;
+class TSigningGuard;
 struct TOrphanJournal;
 class TExportCommands;
 class TFormLocal;
@@ -70,6 +73,14 @@ public:
     // The host of the report list window for the "Reports" node.
     QWidget* PanelReports() const { return m_panelReports; }
     QAction* Action(const QString& objectName) const;
+    // The audit trail's recorder of every change the window makes (tests set its clock).
+    TAuditRecorder& AuditRecorder() { return m_audit; }
+    // Shows the Audit Trail window and the Sign dialog (modal); tests answer them.
+    std::function<void(QDialog& dialog)> ExecDialog;
+    // The clock the signing lock is measured with and where it is kept (tests set them
+    // before the first signature).
+    std::function<QDateTime()> SigningClock;
+    QString SigningLockFile;
 
     QTreeWidgetItem* RootNode() const { return m_rootNode; }
     QTreeWidgetItem* ReportsNode() const { return m_reportsNode; }
@@ -200,6 +211,8 @@ private:
     void ActionStopExecute();
     void ActionClearExecute();
     void ActionQcLimitSetsExecute();
+    void ActionAuditTrailExecute();
+    void ActionSignExecute();
     void ActionExportExecute(bool excel);
     void TimerStartupPreferencesTimer();
 
@@ -213,6 +226,11 @@ private:
     TFileItem* SelectedBatch() const;
 
     TDialogService& m_dialogs;
+    // Who records every change of a batch in its audit trail, and asks the reason for a
+    // change to a signed one.
+    TAuditRecorder m_audit;
+    std::unique_ptr<TPasswordCheck> m_passwordCheck;
+    std::unique_ptr<TSigningGuard> m_signing;
     bool m_runTracing = false;
     std::unique_ptr<TSettings> m_settings;
     std::unique_ptr<TFileList> m_tabReports;

@@ -1,5 +1,7 @@
 #include "ui/FormViewBatch.h"
 
+#include "ui/AuditStatusLine.h"
+
 #include "documents/BatchItem.h"
 #include "documents/SettingNames.h"
 #include "documents/Settings.h"
@@ -77,6 +79,8 @@ TFormViewBatch::TFormViewBatch(TSettings& settings, const TFileList& tabReports,
     panelLayout->addWidget(m_progress);
     m_processPanel->hide();
     layout->addWidget(m_processPanel);
+    m_auditLine = new TAuditStatusLine(this);
+    layout->addWidget(m_auditLine);
 
     auto* strip = new QHBoxLayout;
     strip->setSpacing(2);
@@ -258,6 +262,9 @@ void TFormViewBatch::ShowSelection(bool force) {
 }
 
 void TFormViewBatch::LoadSubViews(bool force) {
+    m_auditLine->ShowBatch(SelectedFiles.Count() == 1 && SelectedFiles.Items(0)->FileType == FileTypeBatch
+                               ? SelectedFiles.Items(0)->FilePath
+                               : QString());
     if (SelectedFiles.Count() == 1) {
         SetDocument(m_store->Document(*SelectedFiles.Items(0)));
         for (TBatchSubView* view :
@@ -344,8 +351,24 @@ void TFormViewBatch::BatchEdited(TBatchSubView* sender) {
     const std::shared_ptr<TBatchDocument> document = sender->Document();
     if (!document)
         return;
-    const bool saved = document->Save();
     TFileItem& entry = document->Entry();
+    // The record names what changed since the file was last saved: the selection's copy,
+    // or the file itself when an earlier save of these edits failed.
+    TBatchItem before;
+    const int savedIndex = SelectedFiles.IndexOf(entry.FilePath, FileTypeBatch);
+    if (savedIndex >= 0 && SelectedFiles.Items(savedIndex)->Batch && !m_unsaved.contains(entry.FilePath)) {
+        before.Assign(*SelectedFiles.Items(savedIndex)->Batch);
+    } else {
+        try {
+            before.LoadFromFile(entry.FilePath);
+        } catch (const std::exception&) {
+            // Then every field counts as changed from empty.
+        }
+    }
+    TAuditEntry change = entry.Batch ? DescribeBatchChange(before, *entry.Batch) : TAuditEntry{};
+    if (change.Details.isEmpty())
+        change.Details = tr("Batch saved");
+    const bool saved = document->Save(change, AuditRecorder());
     if (saved) {
         m_unsaved.removeAll(entry.FilePath);
     } else if (!m_unsaved.contains(entry.FilePath)) {
@@ -364,6 +387,16 @@ void TFormViewBatch::BatchEdited(TBatchSubView* sender) {
     // take the batch as it is now, unless a new selection is loaded right after.
     if (!m_selecting)
         LoadSubViews(false);
+}
+
+const TAuditRecorder& TFormViewBatch::AuditRecorder() {
+    if (Audit)
+        return *Audit;
+    if (!m_ownAudit.AskReason)
+        m_ownAudit.AskReason = [this](const QString& path, QString& reason) {
+            return m_dialogs.AskReason(this, path, reason);
+        };
+    return m_ownAudit;
 }
 
 void TFormViewBatch::SetRunActive(bool active) {

@@ -22,6 +22,7 @@ class QToolButton;
 class QStackedLayout;
 class TBatchDocument;
 class TBatchStore;
+class TAuditStatusLine;
 class TBatchSubView;
 class TDialogService;
 class TKorvTabBar;
@@ -99,6 +100,7 @@ public:
     // set or an assignment changed.
     TQcStatusLine* QcStatusLine() const { return m_qcLine; }
     void RefreshQcLine();
+    TAuditStatusLine* AuditStatusLine() const { return m_auditLine; }
 
     // The toggle button was pressed: the main window shows or hides its panes.
     std::function<void()> OnToggleView;
@@ -106,6 +108,10 @@ public:
     // in saved; a failure it has told the operator) and copied it into SelectedFiles. The
     // main window brings the folder list's entry up to date.
     std::function<void(TFileItem& entry, bool saved)> OnBatchSaved;
+    // Who records the edits in the batch's audit trail (the main window's); without one
+    // the view records as the system's user and asks reasons through its dialogs.
+    const TAuditRecorder* Audit = nullptr;
+    const TAuditRecorder& AuditRecorder();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -141,6 +147,7 @@ private:
     QLabel* m_processInfo;
     QProgressBar* m_progress;
     TQcStatusLine* m_qcLine;
+    TAuditStatusLine* m_auditLine;
 
     TFormViewHeader* m_header;
     TFormViewProcesses* m_processes;
@@ -150,6 +157,7 @@ private:
     // Batch files whose last save failed: the operator is told once, not again for
     // every field left while the file still cannot be written.
     QStringList m_unsaved;
+    TAuditRecorder m_ownAudit;
     bool m_committing = false;
     bool m_selecting = false;
     int m_shownTab = -1; // the tab the last tab change docked

@@ -541,8 +541,12 @@ void TFormViewReport::Print() {
         part.SavedPrinterSettings = m_preview->SavedPrinterSettings;
         job = &part;
     }
-    RunJob(tr("Printing"),
-           [&](TJobProgress& progress) { return ::Print(*job, ReportTitle, &settings, m_charts, progress); });
+    if (RunJob(tr("Printing"), [&](TJobProgress& progress) {
+            return ::Print(*job, ReportTitle, &settings, m_charts, progress);
+        }))
+        RecordOutput(TAuditEntry::Printed(QStringLiteral("print"), printer.outputFileName().isEmpty()
+                                                                       ? printer.printerName()
+                                                                       : printer.outputFileName()));
     if (job == &part)
         m_preview->SavedPrinterSettings = part.SavedPrinterSettings;
 }
@@ -569,9 +573,10 @@ void TFormViewReport::SavePdf() {
     TPdfOptions options;
     options.Title = ReportTitle;
     options.OpenAfterWriting = OpenPdfAfterWriting;
-    RunJob(tr("Writing PDF"), [&](TJobProgress& progress) {
-        return SaveAsPdf(*m_preview, target, options, m_charts, progress);
-    });
+    if (RunJob(tr("Writing PDF"), [&](TJobProgress& progress) {
+            return SaveAsPdf(*m_preview, target, options, m_charts, progress);
+        }))
+        RecordOutput(TAuditEntry::Printed(QStringLiteral("pdf"), target));
 }
 
 void TFormViewReport::Mail() {
@@ -587,11 +592,27 @@ void TFormViewReport::Mail() {
         copy->Assign(*PreviewBatches.Items(i));
         batches.push_back(copy);
     }
-    RunJob(tr("Preparing mail"), [&](TJobProgress& progress) {
-        if (!m_mailFolders)
-            m_mailFolders = std::make_unique<TMailFolders>();
-        return SendReportMail(*m_preview, batches, format, *m_mailFolders, m_charts, progress);
-    });
+    if (RunJob(tr("Preparing mail"), [&](TJobProgress& progress) {
+            if (!m_mailFolders)
+                m_mailFolders = std::make_unique<TMailFolders>();
+            return SendReportMail(*m_preview, batches, format, *m_mailFolders, m_charts, progress);
+        }))
+        RecordOutput(TAuditEntry::Printed(QStringLiteral("mail"), QStringLiteral("mailto:")));
+}
+
+void TFormViewReport::RecordOutput(const TAuditEntry& entry) {
+    QStringList paths;
+    for (int i = 0; i < PreviewBatches.Count(); ++i) {
+        const TBatchItem& batch = *PreviewBatches.Items(i);
+        if (!batch.FileTitle.isEmpty())
+            paths << batch.FolderPath + batch.FileTitle + QStringLiteral(".epb");
+    }
+    try {
+        (Audit ? *Audit : TAuditRecorder{}).Output(paths, entry);
+    } catch (const EBramblexError& e) {
+        if (m_dialogs)
+            m_dialogs->Error(this, e.Message());
+    }
 }
 
 void TFormViewReport::CopyPage() {

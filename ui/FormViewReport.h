@@ -47,7 +47,9 @@ public:
     void Attach(TSettings& settings, TDialogService& dialogs, TFileList& myReports, TChartPainter* charts);
 
     TBatchList PreviewBatches; // the batches to report on
-    TReport StandardReport;    // the tab report of standard mode
+    // Records printing, PDF and mail in the reported batches' audit trails.
+    const TAuditRecorder* Audit = nullptr;
+    TReport StandardReport; // the tab report of standard mode
     // The composed report; never written to a report file.
     TReport* PreviewReport() const { return m_preview.get(); }
 
@@ -101,6 +103,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void RecordOutput(const TAuditEntry& entry);
     void Recompose();
     void ApplyZoom();
     // Runs job with the progress bar and Cancel shown and the other commands disabled.

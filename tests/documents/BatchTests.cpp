@@ -761,3 +761,57 @@ TEST(BatchFile, ACutOffFileSaysItIsDamagedAndHowFarItGot) {
     cut.LoadFromFile(dir.File("whole.epb"));
     EXPECT_FALSE(cut.Damaged());
 }
+
+// What an edit of the batch view is recorded as: the header field with its old and new
+// value, the process added, edited, deleted or moved, or the readings cleared.
+TEST(BatchChange, EachKindOfEditIsDescribedWithItsDetails) {
+    TBatchItem base;
+    base.Company = "Acme";
+    base.ModelType = 0;
+    base.SpindleType = 1;
+    for (const char* id : {"P1", "P2"}) {
+        TProcessItem* p = base.Processes.Add();
+        p->Identifier = id;
+        p->RPMStart = 10;
+    }
+    for (int i = 0; i < 3; ++i)
+        base.Measurements.Add()->Viscosity = i;
+
+    struct Case {
+        const char* Name;
+        std::function<void(TBatchItem&)> Edit;
+        const char* Action;
+        QString Details;
+    };
+    const std::vector<Case> cases{
+        {"company", [](TBatchItem& b) { b.Company = "Bolt"; }, "header-changed",
+         "Company: \"Acme\" → \"Bolt\""},
+        {"spindle by name", [](TBatchItem& b) { b.SpindleType = 2; }, "header-changed",
+         QStringLiteral("SpindleType: \"%1\" → \"%2\"")
+             .arg(QString::fromLatin1(SpindleNames[1]), QString::fromLatin1(SpindleNames[2]))},
+        {"process added", [](TBatchItem& b) { b.Processes.Add()->Identifier = "P3"; }, "processes-changed",
+         "Process \"P3\" added (2 processes before, 3 after)"},
+        {"process edited", [](TBatchItem& b) { b.Processes.Items(1)->RPMEnd = 20; }, "processes-changed",
+         "Process \"P2\" edited (2 processes before, 2 after)"},
+        {"process deleted", [](TBatchItem& b) { b.Processes.Delete(0); }, "processes-changed",
+         "Processes deleted: \"P1\" (2 processes before, 1 after)"},
+        {"processes moved", [](TBatchItem& b) { b.Processes.Exchange(0, 1); }, "processes-changed",
+         "Processes moved (2 processes before, 2 after)"},
+        {"readings cleared", [](TBatchItem& b) { b.Measurements.Clear(); }, "readings-cleared",
+         "3 readings cleared"},
+        {"two at once", [](TBatchItem& b) { b.Company = "Bolt", b.Operator = "Ann"; }, "header-changed",
+         "Company: \"Acme\" → \"Bolt\"; Operator: \"\" → \"Ann\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TBatchItem after;
+        after.Assign(base);
+        c.Edit(after);
+        const TAuditEntry entry = DescribeBatchChange(base, after);
+        EXPECT_EQ(AuditActionName(entry.Action), c.Action);
+        EXPECT_EQ(entry.Details, c.Details);
+    }
+    TBatchItem same;
+    same.Assign(base);
+    EXPECT_TRUE(DescribeBatchChange(base, same).Details.isEmpty());
+}

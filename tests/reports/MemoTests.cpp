@@ -121,9 +121,10 @@ TEST_F(MemoTest, FieldsToDisplayAndBackAndThePropertyEditorHook) {
     const QString stored = "[BatchID] and [PageNumber] and [Nothing]";
     EXPECT_EQ(TPageItemMemo::FieldsToDisplay(stored), stored); // English display names equal the tokens
     EXPECT_EQ(TPageItemMemo::FieldsToStorage(TPageItemMemo::FieldsToDisplay(stored)), stored);
+    EXPECT_EQ(ReportFieldNames().size(), 20);
     EXPECT_EQ(ReportFieldNames().mid(10),
               QStringList({"FlowModel", "FlowModelParameters", "FlowModelR2", "FlowIndex", "ThixotropicIndex",
-                           "ActivationEnergy", "QCResult", "QCSpecification", "QCDetails"}));
+                           "ActivationEnergy", "QCResult", "QCSpecification", "QCDetails", "Signatures"}));
 
     TPage page;
     auto* memo = page.AddItem<TPageItemMemo>();

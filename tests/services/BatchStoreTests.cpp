@@ -115,7 +115,7 @@ TEST_F(BatchStoreTest, SavingWritesTheFileOrSaysWhyNot) {
     QSignalSpy damaged(document.get(), &TBatchDocument::Damaged);
 
     document->Batch().Operator = "Ada";
-    ASSERT_TRUE(document->Save()) << document->LastError().toStdString();
+    ASSERT_TRUE(document->Save(TAuditEntry::HeaderChanged("Operator", "", "Ada"), TAuditRecorder{})) << document->LastError().toStdString();
     EXPECT_EQ(saved.count(), 1);
     TBatchItem read;
     read.LoadFromFile(path);
@@ -126,7 +126,7 @@ TEST_F(BatchStoreTest, SavingWritesTheFileOrSaysWhyNot) {
     // The stick is pulled out: the edit stays in the document, the reason is the system's.
     ASSERT_TRUE(QDir(Dir.File("stick")).removeRecursively());
     document->Batch().Operator = "Grace";
-    EXPECT_FALSE(document->Save());
+    EXPECT_FALSE(document->Save(TAuditEntry::HeaderChanged("Operator", "", "Ada"), TAuditRecorder{}));
     ASSERT_EQ(failed.count(), 1);
     EXPECT_TRUE(failed[0][0].toString().contains("No such file or directory"))
         << failed[0][0].toString().toStdString();
@@ -146,7 +146,7 @@ TEST_F(BatchStoreTest, ADamagedFileIsNeverWrittenOver) {
     QSignalSpy saved(document.get(), &TBatchDocument::Saved);
 
     document->Batch().Note = "an edit";
-    EXPECT_FALSE(document->Save());
+    EXPECT_FALSE(document->Save(TAuditEntry::HeaderChanged("Operator", "", "Ada"), TAuditRecorder{}));
     ASSERT_EQ(damaged.count(), 1);
     EXPECT_EQ(damaged[0][0].toString(), document->DamageWarning());
     EXPECT_EQ(document->LastError(), TDamagedSource::RefusalMessage(document->DamageWarning()));

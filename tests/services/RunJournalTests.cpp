@@ -105,7 +105,7 @@ TEST_F(RunJournalTest, ACutLastLineIsIgnoredAndRecoveryAddsOnlyWhatIsMissing) {
     onDisk.LoadFromFile(BatchPath());
     EXPECT_EQ(MissingReadingCount(orphan, onDisk), 1);
 
-    EXPECT_EQ(RecoverJournal(orphan), 1);
+    EXPECT_EQ(RecoverJournal(orphan, TAuditRecorder{}), 1);
     TBatchItem recovered;
     recovered.LoadFromFile(BatchPath());
     ASSERT_EQ(recovered.Measurements.Count(), 2);
@@ -126,7 +126,7 @@ TEST_F(RunJournalTest, AManualRunTakesOverModelAndSpindleAndALostFileComesBack) 
 
     TOrphanJournal orphan;
     ASSERT_TRUE(FindOrphanJournal(BatchPath(), orphan, Folder()));
-    EXPECT_EQ(RecoverJournal(orphan), 1);
+    EXPECT_EQ(RecoverJournal(orphan, TAuditRecorder{}), 1);
     TBatchItem recovered;
     recovered.LoadFromFile(BatchPath());
     EXPECT_EQ(recovered.Company, "Acme") << "the header as the run began";
@@ -167,7 +167,7 @@ TEST_F(RunJournalTest, ADamagedBatchFileIsNotRecoveredOverAndTheJournalStays) {
     ASSERT_TRUE(ReadOrphanJournal(path, orphan));
     std::string message;
     try {
-        RecoverJournal(orphan);
+        RecoverJournal(orphan, TAuditRecorder{});
     } catch (const EBramblexError& e) {
         message = e.what();
     }

@@ -15,6 +15,11 @@
 
 namespace {
 
+// A batch entry is saved with the record of its change.
+bool SaveBatch(TFileItem& item) {
+    return item.Save(TAuditEntry::HeaderChanged("Company", "", "Saved"), TAuditRecorder{});
+}
+
 const QDateTime kOld(QDate(2023, 5, 4), QTime(10, 20, 30), Qt::LocalTime);
 const QDateTime kNew(QDate(2024, 1, 2), QTime(3, 4, 6), Qt::LocalTime);
 
@@ -303,7 +308,7 @@ TEST_F(FolderTest, ItemLoadSaveAndChangeDetection) {
     item.FilePath = folder + "alpha.epb";
     EXPECT_TRUE(item.IsChanged());
     const QByteArray before = ReadFile(item.FilePath);
-    EXPECT_FALSE(item.Save()); // not loaded
+    EXPECT_FALSE(SaveBatch(item)); // not loaded
     EXPECT_EQ(ReadFile(item.FilePath), before);
 
     ASSERT_TRUE(item.Load());
@@ -311,7 +316,8 @@ TEST_F(FolderTest, ItemLoadSaveAndChangeDetection) {
     EXPECT_FALSE(item.IsChanged());
     EXPECT_EQ(item.LoadWarning(), QString());
     item.Batch->Company = "Saved";
-    ASSERT_TRUE(item.Save());
+    EXPECT_FALSE(item.Save()) << "a batch is not saved without the record of its change";
+    ASSERT_TRUE(SaveBatch(item));
     EXPECT_FALSE(item.IsChanged());
     SetFileTime(item.FilePath, kNew);
     EXPECT_TRUE(item.IsChanged());
@@ -399,8 +405,10 @@ TEST_F(FolderTest, AFailedSaveKeepsTheSystemsReasonAndTheFileAsItWas) {
 
     WriteFile(folder + "plain.txt", "not a folder");
     item.FilePath = folder + "plain.txt/alpha.epb";
-    EXPECT_FALSE(item.Save());
-    EXPECT_EQ(item.LastError(), "Cannot create file \"" + item.FilePath + "\". Not a directory");
+    EXPECT_FALSE(SaveBatch(item));
+    // The trail beside it is the first to find out.
+    EXPECT_TRUE(item.LastError().contains("plain.txt/")) << item.LastError();
+    EXPECT_TRUE(item.LastError().endsWith("\nNot a directory")) << item.LastError();
     EXPECT_FALSE(item.Load());
     EXPECT_EQ(item.LastError(), "Cannot open file \"" + item.FilePath + "\". Not a directory");
 
@@ -419,12 +427,15 @@ TEST_F(FolderTest, AFailedSaveKeepsTheSystemsReasonAndTheFileAsItWas) {
     run.LoadState = LoadStateLoaded;
     for (int i = 0; i < 2000; ++i)
         run.BatchItem().Measurements.Add()->Viscosity = 1000.0 + i;
-    EXPECT_FALSE(run.Save());
+    EXPECT_FALSE(SaveBatch(run));
     EXPECT_EQ(run.LastError(), "Cannot create file \"" + run.FilePath + "\". No space left on device");
-    EXPECT_EQ(QDir(disk.Path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    // Only the trail, whose record of the change that never reached the file verifies as not saved.
+    EXPECT_EQ(QDir(disk.Path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList({".run.epb.audit"}));
     // With room again the same item saves.
     run.BatchItem().Measurements.Clear();
-    EXPECT_TRUE(run.Save()) << run.LastError();
+    EXPECT_TRUE(SaveBatch(run)) << run.LastError();
+    EXPECT_EQ(VerifyAuditTrail(run.FilePath).Status, TAuditStatus::Intact) << "the failed save is no alarm";
     EXPECT_TRUE(run.LastError().isEmpty());
 }
 
@@ -542,7 +553,7 @@ TEST_F(FolderTest, ADamagedFileIsNotSavedOver) {
     ASSERT_TRUE(item.Load());
     ASSERT_FALSE(item.LoadWarning().isEmpty());
     item.Batch->Company = "Edited";
-    EXPECT_FALSE(item.Save());
+    EXPECT_FALSE(SaveBatch(item));
     EXPECT_TRUE(item.LastError().startsWith(item.LoadWarning())) << item.LastError();
     EXPECT_TRUE(item.LastError().contains("repaired copy")) << item.LastError();
     EXPECT_EQ(ReadFile(folder + "cut.epb"), cut);

@@ -80,6 +80,18 @@ public:
         return true;
     }
 
+    std::deque<QString> Reasons; // for AskReason, in order ("" = cancel)
+    bool AskReason(QWidget*, const QString& batchPath, QString& reason) override {
+        Log.push_back({"reason", batchPath});
+        if (Reasons.empty()) {
+            ADD_FAILURE() << "unexpected reason dialog: " << batchPath.toStdString();
+            return false;
+        }
+        reason = Reasons.front();
+        Reasons.pop_front();
+        return !reason.isEmpty();
+    }
+
     // The texts shown of one kind, in order.
     QStringList Texts(const QString& kind) const {
         QStringList texts;

@@ -10,6 +10,7 @@ import math
 import os
 import subprocess
 import sys
+import shutil
 import tempfile
 
 cli, data = sys.argv[1], os.path.join(sys.argv[2], "analysis")
@@ -88,9 +89,12 @@ check(out.returncode == 2 and "usage" in out.stderr, "no file: %r" % out.stderr)
 
 # export-json nests the same object, the batch's file name as "file".
 with tempfile.TemporaryDirectory() as work:
+    # A copy: the export is recorded in the batch's audit trail beside it.
+    pasted = os.path.join(work, "paste.epb")
+    shutil.copyfile(os.path.join(data, "paste.epb"), pasted)
     for include in (False, True):
         target = os.path.join(work, "paste.json")
-        out = run("export-json", os.path.join(data, "paste.epb"), target, *(["--include-low-torque"] if include else []))
+        out = run("export-json", pasted, target, *(["--include-low-torque"] if include else []))
         check(out.returncode == 0, "export-json: %r" % out.stderr)
         if out.returncode == 0:
             with open(target, encoding="utf-8") as f:

@@ -9,7 +9,9 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-batch="$data/documents/batch_utf8.epb"
+# A copy: the outputs are recorded in the batch's audit trail beside it.
+batch="$work/batch_utf8.epb"
+cp "$data/documents/batch_utf8.epb" "$batch"
 
 # PNG width and height from the IHDR chunk.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{print $3*256+$4 "x" $7*256+$8}'; }
@@ -21,6 +23,8 @@ count=$("$cli" report --template "$template" --batch "$batch" --batch "$batch" -
 pages=$(pdfinfo "$work/r.pdf" | awk '/^Pages:/ {print $2}')
 [ "$pages" = 2 ] || fail "pdf pages: '$pages'"
 pdfdetach -list "$work/r.pdf" | grep -q "1: batch_utf8.epb" || fail "batch not attached"
+"$cli" audit show "$batch" | grep -qF "printed: pdf: \"$work/r.pdf\"" ||
+    fail "the PDF is not in the batch's trail: $("$cli" audit show "$batch")"
 
 names=$("$cli" report --template "$template" --batch "$batch" --jpeg "$work/page") || fail "jpeg"
 [ "$names" = "$work/page_1.jpg"$'\n'"$work/page_2.jpg" ] || fail "jpeg names: $names"

@@ -58,6 +58,15 @@ start_sim sim1 && {
     whole "$work/a.epb" || fail "finished run left a cut file"
 }
 
+# The audit trail of a run: mode, port and readings before and after, and the batch as saved.
+actions() { "$cli" audit show --json "$1" | python3 -c 'import json,sys; print(" ".join(r["action"] for r in json.load(sys.stdin)["records"]))'; }
+if [ -f "$work/a.epb" ]; then
+    [ "$(actions "$work/a.epb")" = "started run" ] || fail "finished run recorded: $(actions "$work/a.epb")"
+    "$cli" audit show --json "$work/a.epb" | grep -q "automatic on .*sim1; readings 0 → 3" ||
+        fail "run record: $("$cli" audit show "$work/a.epb")"
+    "$cli" audit verify "$work/a.epb" | grep -q ': intact$' || fail "finished run: $("$cli" audit verify "$work/a.epb")"
+fi
+
 # 2. The instrument hangs up after two readings: the run fails and keeps both.
 start_sim sim2 --fault hangup --after 2 && {
     batch "$work/b.epb" 6 6
@@ -92,6 +101,23 @@ start_sim sim4 --manual 0.5 && {
     [ "$(readings "$work/d.epb")" -eq 2 ] || fail "manual run saved $(readings "$work/d.epb") readings, not 2"
 }
 
+# 6. kill -9 in the middle of a run: the batch is as before (no false alarm); recover
+# takes the journal's readings in and records them.
+start_sim sim6 && {
+    batch "$work/f.epb" 20 20
+    "$cli" run --port "$work/sim6" "$work/f.epb" > "$work/f.log" 2>&1 &
+    run=$!
+    for _ in $(seq 200); do grep -q 'Reading 2' "$work/f.log" && break; sleep 0.05; done
+    kill -KILL $run
+    wait $run 2>/dev/null
+    "$cli" audit verify "$work/f.epb" > "$work/f.verify"
+    [ $? -eq 0 ] || fail "killed run: $(cat "$work/f.verify")"
+    "$cli" recover "$work/f.epb" > "$work/f.recover" 2>&1 || { fail "recover failed"; cat "$work/f.recover"; }
+    [ "$(actions "$work/f.epb")" = "started recovered" ] || fail "recover recorded: $(actions "$work/f.epb")"
+    "$cli" audit verify "$work/f.epb" | grep -q ': intact$' || fail "recovered: $("$cli" audit verify "$work/f.epb")"
+    [ "$(readings "$work/f.epb")" -ge 2 ] || fail "recover took $(readings "$work/f.epb") readings"
+}
+
 # 5. A port that does not exist: the operator's message, nothing written.
 batch "$work/e.epb" 1 1
 cp "$work/e.epb" "$work/e.orig"
@@ -99,6 +125,6 @@ out=$("$cli" run --port "$work/no-such-port" "$work/e.epb" 2>&1)
 [ $? -ne 0 ] || fail "missing port reported success"
 echo "$out" | grep -q 'Invalid Communications Port' || fail "missing port message: $out"
 
-if [ $failures -eq 0 ]; then echo "5 passed, 0 failed"; exit 0; fi
-echo "$((5 - failures)) passed, $failures failed"
+if [ $failures -eq 0 ]; then echo "6 passed, 0 failed"; exit 0; fi
+echo "$((6 - failures)) passed, $failures failed"
 exit 1

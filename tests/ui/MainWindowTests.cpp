@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, ToolBarShowsTheSetOfTheSelectedNode) {
         VisibleToolBarActions(*Form),
         (QStringList{"ActionNew", "ActionDeleteFolderFile", "ActionRenameFolderFile", "ActionCutFolderFile",
                      "ActionCopyFolderFile", "ActionPasteFolderFile", "ActionStartAuto", "ActionStartManual",
-                     "ActionStop", "ActionClear", "ActionExportTo", "ActionQcLimitSets"}));
+                     "ActionStop", "ActionClear", "ActionExportTo", "ActionQcLimitSets", "ActionSign"}));
     EXPECT_TRUE(Enabled("ActionChangeStorageDirectory") == false);
 }
 

@@ -28,3 +28,10 @@ void CliErr(const QString& text);
 // Prints a document's LoadWarning (a damaged file read in part) to standard error as
 // "warning: ..."; nothing when it is empty. True when it printed.
 bool CliWarnDamaged(const QString& loadWarning);
+
+// Takes "--reason TEXT" out of args: the reason recorded for a change to a signed batch.
+QString CliTakeReason(QStringList& args);
+// The recorder of the changes a command makes to batches: the system's user, and the
+// --reason given (a signed batch refuses a change without one, and says so).
+struct TAuditRecorder;
+TAuditRecorder CliAuditRecorder(const QString& reason);

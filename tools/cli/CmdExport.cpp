@@ -4,6 +4,8 @@
 // Display units come from a settings file when one is given; otherwise base units.
 
 #include "CliCommand.h"
+#include "audit/AuditTrail.h"
+
 #include "core/Error.h"
 #include "documents/BatchItem.h"
 #include "documents/Settings.h"
@@ -62,6 +64,10 @@ int RunExport(TOutput output, const char* name, QStringList args) {
         break;
     }
     }
+    const char* kinds[] = {"csv", "excel", "json"};
+    CliAuditRecorder({}).Output({QFileInfo(args[0]).absoluteFilePath()},
+                                TAuditEntry::Exported(QLatin1String(kinds[static_cast<int>(output)]),
+                                                      QFileInfo(args[1]).absoluteFilePath()));
     return 0;
 }
 

@@ -5,15 +5,18 @@
 #include "CliCommand.h"
 #include "core/Error.h"
 
+#include "audit/AuditTrail.h"
 #include "services/RunJournal.h"
 
 #include <QFileInfo>
 
 namespace {
 
-int Recover(const QStringList& args) {
+int Recover(const QStringList& given) {
+    QStringList args = given;
+    const QString reason = CliTakeReason(args);
     if (args.size() != 1) {
-        CliErr(Tr("usage: bramblex-cli recover BATCH.epb"));
+        CliErr(Tr("usage: bramblex-cli recover [--reason TEXT] BATCH.epb"));
         return 2;
     }
     const QString path = QFileInfo(args[0]).absoluteFilePath();
@@ -22,7 +25,7 @@ int Recover(const QStringList& args) {
         CliOut(QStringLiteral("No journal of %1 is left behind.").arg(path));
         return 0;
     }
-    const int added = RecoverJournal(journal);
+    const int added = RecoverJournal(journal, CliAuditRecorder(reason));
     CliOut(QStringLiteral("%1 of the journal's %2 reading(s) recovered into %3")
                .arg(added)
                .arg(journal.Readings.size())
@@ -31,7 +34,7 @@ int Recover(const QStringList& args) {
 }
 
 CliRegistrar reg{
-    {"recover", "BATCH.epb",
+    {"recover", "[--reason TEXT] BATCH.epb",
      QT_TRANSLATE_NOOP(
          "Bramblex",
          "takes the readings a run left in its journal (a crash, a killed program) into the batch"),

@@ -6,6 +6,7 @@
 // A thin client of services/ReportJobs.
 
 #include "CliCommand.h"
+#include "audit/AuditTrail.h"
 #include "catalogue/Catalogue.h"
 #include "charts/QCustomPlotChartPainter.h"
 #include "core/Error.h"
@@ -205,6 +206,9 @@ int Run(const QStringList& args) {
     TQCustomPlotChartPainter charts;
     TJobProgress progress;
 
+    // What leaves the program is recorded in the reported batches' audit trails.
+    QString printed;
+    QString target = QFileInfo(a.Target).absoluteFilePath();
     if (a.Action == QLatin1String("--page-count")) {
         CliOut(QString::number(report->PageCount()));
     } else if (a.Action == QLatin1String("--pdf")) {
@@ -214,6 +218,7 @@ int Run(const QStringList& args) {
         options.BatchFiles = a.Batches;
         options.AttachBatches = a.AttachBatches;
         SaveAsPdf(*report, a.Target, options, &charts, progress);
+        printed = QStringLiteral("pdf");
     } else if (a.Action == QLatin1String("--print")) {
         TPrintSettings settings;
         settings.Printer = a.Printer;
@@ -221,11 +226,14 @@ int Run(const QStringList& args) {
         settings.Paper = JobPaper(a.Paper, 0, 0);
         settings.Orientation = a.Orientation;
         Print(*report, Tr("Bramblex Report"), &settings, &charts, progress);
+        printed = QStringLiteral("print");
+        target = a.PrintFile.isEmpty() ? a.Printer : QFileInfo(a.PrintFile).absoluteFilePath();
     } else if (a.Action == QLatin1String("--jpeg")) {
         QStringList written;
         SaveAsJpeg(*report, a.Target, written, &charts, progress);
         for (const QString& name : written)
             CliOut(name);
+        printed = QStringLiteral("jpeg");
     } else if (a.Action == QLatin1String("--thumbnails")) {
         QDir().mkpath(a.Target);
         const QColor background = QGuiApplication::palette().color(QPalette::Window);
@@ -246,6 +254,8 @@ int Run(const QStringList& args) {
         TMailFolders folders(TMailFolders::DefaultRoot(), TMailFolders::TAtEnd::Keep);
         SendReportMail(*report, batchList, Setting::EmailReportFormat.Get(settings), folders, &charts,
                        progress);
+        printed = QStringLiteral("mail");
+        target = QStringLiteral("mailto:");
     } else if (a.Action == QLatin1String("--svg")) {
         if (a.Page > report->PageCount()) {
             CliErr(Tr("Page does not exist"));
@@ -253,6 +263,12 @@ int Run(const QStringList& args) {
         }
         const TPagePicture picture = RenderPagePicture(*report, a.Page - 1, &charts);
         WriteFileAtomically(a.Target, picture.Svg);
+    }
+    if (!printed.isEmpty()) {
+        QStringList batches;
+        for (const QString& batch : a.Batches)
+            batches << QFileInfo(batch).absoluteFilePath();
+        CliAuditRecorder({}).Output(batches, TAuditEntry::Printed(printed, target));
     }
     return 0;
 }

@@ -2,6 +2,7 @@
 // back the same way, so that a file the program wrote comes back byte for byte.
 
 #include "CliCommand.h"
+#include "audit/AuditTrail.h"
 #include "core/Error.h"
 #include "documents/BatchItem.h"
 #include "documents/Settings.h"
@@ -24,11 +25,36 @@ struct TDocumentKind {
         Resave; // null: not handled yet
 };
 
+QString g_reason; // --reason, for a signed batch at OUT
+
+// Written onto a batch, the resave is recorded in that batch's trail: what differs from
+// it, or a new batch copied from IN.
+TAuditEntry ResaveRecord(const QString& in, const QString& out, const TBatchItem& batch) {
+    if (!QFileInfo::exists(out)) {
+        TAuditEntry created = TAuditEntry::NewBatch();
+        created.Details = QStringLiteral("Written by bramblex-cli resave from \"%1\"").arg(in);
+        created.Data = {{QStringLiteral("source"), in}};
+        return created;
+    }
+    TBatchItem before;
+    try {
+        before.LoadFromFile(out);
+    } catch (const EBramblexError&) {
+        // Every field then counts as new.
+    }
+    TAuditEntry change = DescribeBatchChange(before, batch);
+    if (change.Details.isEmpty()) {
+        change = TAuditEntry::HeaderChanged(QStringLiteral("(none)"), QString(), QString());
+        change.Details = QStringLiteral("Written again by bramblex-cli resave from \"%1\"").arg(in);
+    }
+    return change;
+}
+
 QString ResaveBatch(const QString& in, const QString& out, const std::function<bool(const QString&)>& write) {
     TBatchItem batch;
     batch.LoadFromFile(in);
     if (write(batch.LoadWarning))
-        batch.SaveToFile(out);
+        batch.SaveToFile(out, ResaveRecord(in, out, batch), CliAuditRecorder(g_reason));
     return batch.LoadWarning;
 }
 
@@ -82,9 +108,11 @@ const TDocumentKind* DetectKind(const QString& path) {
     return nullptr;
 }
 
-int Run(const QStringList& args) {
+int Run(const QStringList& given) {
+    QStringList args = given;
+    g_reason = CliTakeReason(args);
     if (args.size() != 2) {
-        CliErr(Tr("usage: bramblex-cli resave IN OUT"));
+        CliErr(Tr("usage: bramblex-cli resave [--reason TEXT] IN OUT"));
         return 2;
     }
     const TDocumentKind* kind = DetectKind(args[0]);
@@ -111,7 +139,7 @@ int Run(const QStringList& args) {
     return 1;
 }
 
-static CliRegistrar reg{{"resave", "IN OUT",
+static CliRegistrar reg{{"resave", "[--reason TEXT] IN OUT",
                          QT_TRANSLATE_NOOP("Bramblex", "load a batch (.epb), report (.epr) or settings file "
                                                        "through its document class and write it to OUT"),
                          Run}};

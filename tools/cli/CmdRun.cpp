@@ -74,12 +74,14 @@ QString ReadingLine(int number, const TMeasurementItem& m, int spindle) {
 }
 
 int Usage() {
-    CliErr(Tr(
-        "usage: bramblex-cli run --port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] BATCH.epb"));
+    CliErr(Tr("usage: bramblex-cli run --port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] "
+              "[--reason TEXT] BATCH.epb"));
     return 2;
 }
 
-int RunBatch(const QStringList& args) {
+int RunBatch(const QStringList& given) {
+    QStringList args = given;
+    const QString reason = CliTakeReason(args);
     QString port;
     QString path;
     bool manual = false;
@@ -126,6 +128,7 @@ int RunBatch(const QStringList& args) {
     options.ReadingLimit = count;
     // A terminal shows readings sooner than a window needs to.
     options.MonitorIntervalMs = 200;
+    options.Audit = CliAuditRecorder(reason);
     TRunSession run(batch, path, options);
 
     QEventLoop loop;
@@ -191,7 +194,7 @@ int RunBatch(const QStringList& args) {
 }
 
 CliRegistrar reg{
-    {"run", "--port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] BATCH.epb",
+    {"run", "--port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] [--reason TEXT] BATCH.epb",
      QT_TRANSLATE_NOOP(
          "Bramblex",
          "run the batch's processes on the viscometer (or collect manual readings) and save the readings"),
