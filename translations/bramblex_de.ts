@@ -4,19 +4,19 @@
 <context>
     <name>Bramblex</name>
     <message>
-        <location filename="../platform/AtomicFile.cpp" line="224"/>
+        <location filename="../platform/AtomicFile.cpp" line="209"/>
         <location filename="../platform/LockedFile.cpp" line="43"/>
         <location filename="../platform/LockedFile.cpp" line="47"/>
-        <location filename="../platform/Registry.cpp" line="41"/>
+        <location filename="../platform/UserValues.cpp" line="41"/>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
     </message>
     <message>
-        <location filename="../platform/AtomicFile.cpp" line="264"/>
+        <location filename="../platform/AtomicFile.cpp" line="249"/>
         <location filename="../reports/Report.cpp" line="87"/>
         <location filename="../storage/FileItem.cpp" line="73"/>
         <location filename="../storage/FileItem.cpp" line="106"/>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="262"/>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="309"/>
         <source>Cannot open file &quot;%1&quot;. %2</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
     </message>
@@ -74,7 +74,7 @@
     </message>
     <message>
         <location filename="../platform/Mail.cpp" line="71"/>
-        <location filename="../platform/Registry.cpp" line="66"/>
+        <location filename="../platform/UserValues.cpp" line="66"/>
         <source>Access denied</source>
         <translation>Zugriff verweigert</translation>
     </message>
@@ -240,12 +240,12 @@
     </message>
     <message>
         <location filename="../platform/PrintJob.cpp" line="291"/>
-        <location filename="../services/ReportJobs.cpp" line="333"/>
+        <location filename="../services/ReportJobs.cpp" line="342"/>
         <source>Cannot write the PDF file &quot;%1&quot;.</source>
         <translation>Die PDF-Datei „%1“ kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../platform/Registry.cpp" line="61"/>
+        <location filename="../platform/UserValues.cpp" line="61"/>
         <source>The file does not hold settings in the expected form.</source>
         <translation>Die Datei enthält keine Einstellungen in der erwarteten Form.</translation>
     </message>
@@ -390,37 +390,37 @@ oder schalten Sie die Regel ab mit
         <translation>Wählen Sie einen USB-Adapter über seinen Namen unter /dev/serial/by-id, wie ihn die Schnittstellenliste zeigt: Namen wie /dev/ttyUSB0 können sich ändern, wenn ein Adapter neu eingesteckt wird.</translation>
     </message>
     <message>
-        <location filename="../xml/GmXml.cpp" line="821"/>
+        <location filename="../xml/GmXml.cpp" line="845"/>
         <source>Cannot write to stream. %1</source>
         <translation>In den Datenstrom kann nicht geschrieben werden. %1</translation>
     </message>
     <message>
-        <location filename="../xml/GmXml.cpp" line="839"/>
+        <location filename="../xml/GmXml.cpp" line="863"/>
         <source>The document ends in the middle of a tag, after %1 bytes.</source>
         <translation>Das Dokument endet mitten in einem Tag, nach %1 Byte.</translation>
     </message>
     <message>
-        <location filename="../xml/GmXml.cpp" line="840"/>
+        <location filename="../xml/GmXml.cpp" line="864"/>
         <source>The document ends inside the element &quot;%1&quot;, after %2 bytes.</source>
         <translation>Das Dokument endet innerhalb des Elements „%1“, nach %2 Byte.</translation>
     </message>
     <message>
-        <location filename="../xml/GmXml.cpp" line="842"/>
+        <location filename="../xml/GmXml.cpp" line="866"/>
         <source>The document closes %1 element(s) that were never opened.</source>
         <translation>Das Dokument schließt %1 Element(e), die nie geöffnet wurden.</translation>
     </message>
     <message>
-        <location filename="../xml/GmXml.cpp" line="845"/>
+        <location filename="../xml/GmXml.cpp" line="869"/>
         <source>The document nests elements too deeply; %1 element(s) were left out.</source>
         <translation>Das Dokument verschachtelt Elemente zu tief; %1 Element(e) wurden ausgelassen.</translation>
     </message>
     <message>
-        <location filename="../xml/GmXml.cpp" line="847"/>
+        <location filename="../xml/GmXml.cpp" line="871"/>
         <source>The document holds text outside its elements.</source>
         <translation>Das Dokument enthält Text außerhalb seiner Elemente.</translation>
     </message>
     <message>
-        <location filename="../xml/GmXml.cpp" line="850"/>
+        <location filename="../xml/GmXml.cpp" line="874"/>
         <source>Its last complete element ends at byte %1; %2 element(s) were read.</source>
         <translation>Sein letztes vollständiges Element endet bei Byte %1; %2 Element(e) wurden gelesen.</translation>
     </message>
@@ -765,33 +765,33 @@ oder schalten Sie die Regel ab mit
         <translation>Eigenschaftsliste erwartet</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="19"/>
-        <location filename="../automation/BramblexInterface.cpp" line="65"/>
+        <location filename="../documents/BatchItem.cpp" line="22"/>
+        <location filename="../automation/BramblexInterface.cpp" line="76"/>
         <source>List index out of bounds (%1)</source>
         <translation>Listenindex außerhalb des gültigen Bereichs (%1)</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="28"/>
+        <location filename="../documents/BatchItem.cpp" line="31"/>
         <source>Cannot assign object to Process item</source>
         <translation>Objekt kann nicht dem Prozesselement zugewiesen werden</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="48"/>
+        <location filename="../documents/BatchItem.cpp" line="51"/>
         <source>Cannot assign object to Measurement item</source>
         <translation>Objekt kann nicht dem Messungselement zugewiesen werden</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="238"/>
+        <location filename="../documents/BatchItem.cpp" line="241"/>
         <source>Invalid sort type</source>
         <translation>Ungültige Sortierart</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="293"/>
+        <location filename="../documents/BatchItem.cpp" line="296"/>
         <source>Cannot assign object to Batch item</source>
         <translation>Objekt kann nicht dem Chargenelement zugewiesen werden</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="421"/>
+        <location filename="../documents/BatchItem.cpp" line="435"/>
         <source>The file &quot;%1&quot; is damaged and was read only in part.
 %2
 %3 reading(s) and %4 process(es) were read.</source>
@@ -800,19 +800,44 @@ oder schalten Sie die Regel ab mit
 %3 Messwert(e) und %4 Prozess(e) wurden gelesen.</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="468"/>
+        <location filename="../documents/BatchItem.cpp" line="482"/>
         <source>When Above</source>
         <translation>Wenn darüber</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="470"/>
+        <location filename="../documents/BatchItem.cpp" line="484"/>
         <source>When Below</source>
         <translation>Wenn darunter</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="472"/>
+        <location filename="../documents/BatchItem.cpp" line="486"/>
         <source>Invalid Start Temperature Type</source>
         <translation>Ungültiger Typ der Starttemperatur</translation>
+    </message>
+    <message>
+        <location filename="../documents/BatchItem.cpp" line="525"/>
+        <source>Processes moved</source>
+        <translation>Prozesse verschoben</translation>
+    </message>
+    <message>
+        <location filename="../documents/BatchItem.cpp" line="529"/>
+        <source>Process %1 added</source>
+        <translation>Prozess %1 hinzugefügt</translation>
+    </message>
+    <message>
+        <location filename="../documents/BatchItem.cpp" line="537"/>
+        <source>Processes deleted: %1</source>
+        <translation>Prozesse gelöscht: %1</translation>
+    </message>
+    <message>
+        <location filename="../documents/BatchItem.cpp" line="541"/>
+        <source>Process %1 edited</source>
+        <translation>Prozess %1 bearbeitet</translation>
+    </message>
+    <message>
+        <location filename="../documents/BatchItem.cpp" line="545"/>
+        <source>%1 (%2 processes before, %3 after)</source>
+        <translation>%1 (vorher %2 Prozesse, nachher %3)</translation>
     </message>
     <message>
         <location filename="../documents/DamagedSource.cpp" line="38"/>
@@ -839,82 +864,87 @@ oder schalten Sie die Regel ab mit
         <translation>Objekt kann nicht TSettings zugewiesen werden</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="176"/>
+        <location filename="../audit/AuditTrail.cpp" line="177"/>
         <source>Cannot write the audit trail of &quot;%1&quot;.</source>
         <translation>Der Audit-Trail von „%1“ kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="237"/>
+        <location filename="../audit/AuditTrail.cpp" line="238"/>
         <source>New batch</source>
         <translation>Neue Charge</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="242"/>
+        <location filename="../audit/AuditTrail.cpp" line="243"/>
         <source>Copy of %1, which has no audit trail</source>
         <translation>Kopie von %1, die keinen Audit-Trail hat</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="243"/>
+        <location filename="../audit/AuditTrail.cpp" line="244"/>
         <source>Copy of %1, whose audit trail ends with record %2</source>
         <translation>Kopie von %1, deren Audit-Trail mit Eintrag %2 endet</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="266"/>
+        <location filename="../audit/AuditTrail.cpp" line="267"/>
         <source>%1 on %2; readings %3 → %4</source>
         <translation>%1 an %2; Messwerte %3 → %4</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="276"/>
+        <location filename="../audit/AuditTrail.cpp" line="277"/>
         <source>%1 readings cleared</source>
         <translation>%1 Messwerte gelöscht</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="283"/>
+        <location filename="../audit/AuditTrail.cpp" line="284"/>
         <source>%1 readings recovered from %2</source>
         <translation>%1 Messwerte aus %2 wiederhergestellt</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="309"/>
+        <location filename="../audit/AuditTrail.cpp" line="310"/>
         <source>Batch deleted</source>
         <translation>Charge gelöscht</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="349"/>
-        <location filename="../audit/AuditTrail.cpp" line="362"/>
+        <location filename="../audit/AuditTrail.cpp" line="350"/>
+        <location filename="../audit/AuditTrail.cpp" line="363"/>
         <location filename="../qc/Qc.cpp" line="352"/>
-        <location filename="../qc/Qc.cpp" line="366"/>
+        <location filename="../qc/Qc.cpp" line="389"/>
         <source>Cannot open file &quot;%1&quot;.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="439"/>
+        <location filename="../audit/AuditTrail.cpp" line="440"/>
         <source>The batch is signed: a change to it needs a reason.</source>
         <translation>Die Charge ist signiert: Eine Änderung daran erfordert eine Begründung.</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="453"/>
+        <location filename="../audit/AuditTrail.cpp" line="454"/>
         <source>Audit trail started on an existing file</source>
         <translation>Audit-Trail für eine vorhandene Datei begonnen</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="459"/>
+        <location filename="../audit/AuditTrail.cpp" line="460"/>
         <source>The change recorded at %1 did not reach the file</source>
         <translation>Die um %1 aufgezeichnete Änderung hat die Datei nicht erreicht</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="468"/>
+        <location filename="../audit/AuditTrail.cpp" line="469"/>
         <source>The file was removed outside Bramblex after the change recorded at %1</source>
         <translation>Die Datei wurde nach der um %1 aufgezeichneten Änderung außerhalb von Bramblex entfernt</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="470"/>
+        <location filename="../audit/AuditTrail.cpp" line="471"/>
         <source>The file was changed outside Bramblex after the change recorded at %1</source>
         <translation>Die Datei wurde nach der um %1 aufgezeichneten Änderung außerhalb von Bramblex geändert</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="532"/>
+        <location filename="../audit/AuditTrail.cpp" line="533"/>
         <source>The move recorded before did not happen: %1</source>
         <translation>Die zuvor aufgezeichnete Verschiebung hat nicht stattgefunden: %1</translation>
+    </message>
+    <message>
+        <location filename="../audit/AuditTrail.cpp" line="572"/>
+        <source>&quot;%1&quot; is signed: a change to it needs a reason.</source>
+        <translation>„%1“ ist signiert: Eine Änderung daran erfordert eine Begründung.</translation>
     </message>
     <message>
         <location filename="../audit/Signing.cpp" line="81"/>
@@ -1078,94 +1108,94 @@ oder schalten Sie die Regel ab mit
         <translation>Der Link %1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="316"/>
+        <location filename="../analysis/Analysis.cpp" line="378"/>
         <source>No usable reading has shear data.</source>
         <translation>Kein verwendbarer Messwert hat Scherdaten.</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="317"/>
+        <location filename="../analysis/Analysis.cpp" line="379"/>
         <source>The spindle gives no shear data.</source>
         <translation>Die Spindel liefert keine Scherdaten.</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="333"/>
+        <location filename="../analysis/Analysis.cpp" line="396"/>
         <source>%1 needs more than %2 readings with shear data (%3 found).</source>
         <translation>%1 benötigt mehr als %2 Messwerte mit Scherdaten (%3 gefunden).</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="337"/>
+        <location filename="../analysis/Analysis.cpp" line="400"/>
         <source>%1 needs readings at %2 different shear rates (%3 found).</source>
         <translation>%1 benötigt Messwerte bei %2 verschiedenen Schergeschwindigkeiten (%3 gefunden).</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="347"/>
+        <location filename="../analysis/Analysis.cpp" line="410"/>
         <source>%1 could not be fitted to these readings.</source>
         <translation>%1 konnte nicht an diese Messwerte angepasst werden.</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="468"/>
+        <location filename="../analysis/Analysis.cpp" line="526"/>
         <source>Too few readings with shear data for any flow model (%1 found).</source>
         <translation>Zu wenige Messwerte mit Scherdaten für ein Fließmodell (%1 gefunden).</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="479"/>
+        <location filename="../analysis/Analysis.cpp" line="537"/>
         <source>Too few readings with shear data to compare the models (%1 found).</source>
         <translation>Zu wenige Messwerte mit Scherdaten, um die Modelle zu vergleichen (%1 gefunden).</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="496"/>
-        <location filename="../analysis/Analysis.cpp" line="545"/>
-        <location filename="../analysis/Analysis.cpp" line="740"/>
+        <location filename="../analysis/Analysis.cpp" line="554"/>
+        <location filename="../analysis/Analysis.cpp" line="603"/>
+        <location filename="../analysis/Analysis.cpp" line="791"/>
         <source>No usable reading.</source>
         <translation>Kein verwendbarer Messwert.</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="497"/>
+        <location filename="../analysis/Analysis.cpp" line="555"/>
         <source>The flow index needs readings at two different speeds.</source>
         <translation>Der Fließindex benötigt Messwerte bei zwei verschiedenen Drehzahlen.</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="539"/>
+        <location filename="../analysis/Analysis.cpp" line="597"/>
         <source>The thixotropic index needs readings at a speed and at ten times that speed.</source>
         <translation>Der Thixotropieindex benötigt Messwerte bei einer Drehzahl und bei der zehnfachen Drehzahl.</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="563"/>
+        <location filename="../analysis/Analysis.cpp" line="621"/>
         <source>The temperature dependence needs at least 3 readings at one speed spanning 5 K or more (%1 at %2 RPM spanning %3 K).</source>
         <translation>Die Temperaturabhängigkeit benötigt mindestens 3 Messwerte bei einer Drehzahl über 5 K oder mehr (%1 bei %2 U/min über %3 K).</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="608"/>
+        <location filename="../analysis/Analysis.cpp" line="666"/>
         <source>Newtonian</source>
         <translation>Newtonsch</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="610"/>
+        <location filename="../analysis/Analysis.cpp" line="668"/>
         <source>Power law</source>
         <translation>Potenzgesetz</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="612"/>
+        <location filename="../analysis/Analysis.cpp" line="670"/>
         <source>Bingham</source>
         <translation>Bingham</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="614"/>
+        <location filename="../analysis/Analysis.cpp" line="672"/>
         <source>Casson</source>
         <translation>Casson</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="616"/>
+        <location filename="../analysis/Analysis.cpp" line="674"/>
         <source>Herschel–Bulkley</source>
         <translation>Herschel–Bulkley</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="677"/>
+        <location filename="../analysis/Analysis.cpp" line="735"/>
         <source>The batch has no readings.</source>
         <translation>Die Charge hat keine Messwerte.</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="679"/>
+        <location filename="../analysis/Analysis.cpp" line="737"/>
         <source>No usable reading: %1 over scale, %2 low torque.</source>
         <translation>Kein verwendbarer Messwert: %1 über Messbereich, %2 mit niedrigem Drehmoment.</translation>
     </message>
@@ -1317,22 +1347,22 @@ oder schalten Sie die Regel ab mit
         <translation>Objekt kann nicht dem Seitenobjekt zugewiesen werden</translation>
     </message>
     <message>
-        <location filename="../reports/Page.cpp" line="244"/>
+        <location filename="../reports/Page.cpp" line="245"/>
         <source>Invalid Page Orientation</source>
         <translation>Ungültige Seitenausrichtung</translation>
     </message>
     <message>
-        <location filename="../reports/Page.cpp" line="454"/>
+        <location filename="../reports/Page.cpp" line="455"/>
         <source>Too many items, please rename some.</source>
         <translation>Zu viele Elemente, bitte benennen Sie einige um.</translation>
     </message>
     <message>
-        <location filename="../reports/Page.cpp" line="562"/>
+        <location filename="../reports/Page.cpp" line="563"/>
         <source>Example Batch</source>
         <translation>Beispielcharge</translation>
     </message>
     <message>
-        <location filename="../reports/Page.cpp" line="563"/>
+        <location filename="../reports/Page.cpp" line="564"/>
         <source>C:\Documents and Settings\ExampleUser\My Documents\My Gaugeline Data\</source>
         <translation>C:\Dokumente und Einstellungen\Beispielbenutzer\Eigene Dateien\Meine Gaugeline-Daten\</translation>
     </message>
@@ -1465,92 +1495,97 @@ oder schalten Sie die Regel ab mit
     </message>
     <message>
         <location filename="../reports/PageItemGraphic.cpp" line="43"/>
-        <location filename="../reports/PageItemMemo.cpp" line="238"/>
+        <location filename="../reports/PageItemMemo.cpp" line="264"/>
         <source>Alignment</source>
         <translation>Ausrichtung</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="96"/>
+        <location filename="../reports/PageItemMemo.cpp" line="104"/>
+        <source>%1 (an earlier version)</source>
+        <translation>%1 (für eine frühere Version)</translation>
+    </message>
+    <message>
+        <location filename="../reports/PageItemMemo.cpp" line="122"/>
         <source>Top Left</source>
         <translation>Oben links</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="96"/>
+        <location filename="../reports/PageItemMemo.cpp" line="122"/>
         <source>Top Middle</source>
         <translation>Oben Mitte</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="96"/>
+        <location filename="../reports/PageItemMemo.cpp" line="122"/>
         <source>Top Right</source>
         <translation>Oben rechts</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="97"/>
+        <location filename="../reports/PageItemMemo.cpp" line="123"/>
         <source>Middle Left</source>
         <translation>Mitte links</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="97"/>
+        <location filename="../reports/PageItemMemo.cpp" line="123"/>
         <source>Middle Middle</source>
         <translation>Mitte Mitte</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="97"/>
+        <location filename="../reports/PageItemMemo.cpp" line="123"/>
         <source>Middle Right</source>
         <translation>Mitte rechts</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="98"/>
+        <location filename="../reports/PageItemMemo.cpp" line="124"/>
         <source>Bottom Left</source>
         <translation>Unten links</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="98"/>
+        <location filename="../reports/PageItemMemo.cpp" line="124"/>
         <source>Bottom Middle</source>
         <translation>Unten Mitte</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="98"/>
+        <location filename="../reports/PageItemMemo.cpp" line="124"/>
         <source>Bottom Right</source>
         <translation>Unten rechts</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="116"/>
+        <location filename="../reports/PageItemMemo.cpp" line="142"/>
         <source>Data values only available on inner pages</source>
         <translation>Datenwerte nur auf Innenseiten verfügbar</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="231"/>
+        <location filename="../reports/PageItemMemo.cpp" line="257"/>
         <source>Bold</source>
         <translation>Fett</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="232"/>
+        <location filename="../reports/PageItemMemo.cpp" line="258"/>
         <source>Italic</source>
         <translation>Kursiv</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="233"/>
+        <location filename="../reports/PageItemMemo.cpp" line="259"/>
         <source>Underline</source>
         <translation>Unterstrichen</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="234"/>
+        <location filename="../reports/PageItemMemo.cpp" line="260"/>
         <source>Strikeout</source>
         <translation>Durchgestrichen</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="235"/>
+        <location filename="../reports/PageItemMemo.cpp" line="261"/>
         <source>WordWrap</source>
         <translation>Zeilenumbruch</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="236"/>
+        <location filename="../reports/PageItemMemo.cpp" line="262"/>
         <source>Text</source>
         <translation>Text</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="242"/>
+        <location filename="../reports/PageItemMemo.cpp" line="268"/>
         <source>Memo</source>
         <translation>Textfeld</translation>
     </message>
@@ -1668,28 +1703,33 @@ oder schalten Sie die Regel ab mit
 %3 Seite(n) wurden gelesen.</translation>
     </message>
     <message>
-        <location filename="../storage/FileItem.cpp" line="117"/>
-        <location filename="../storage/FileItem.cpp" line="123"/>
+        <location filename="../storage/FileItem.cpp" line="121"/>
+        <location filename="../storage/FileItem.cpp" line="129"/>
         <source>Cannot save file that is not loaded</source>
         <translation>Eine nicht geladene Datei kann nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../storage/FileItem.cpp" line="158"/>
+        <location filename="../storage/FileItem.cpp" line="123"/>
+        <source>Cannot save a batch without the record of its change</source>
+        <translation>Eine Charge kann nicht ohne den Eintrag ihrer Änderung gespeichert werden</translation>
+    </message>
+    <message>
+        <location filename="../storage/FileItem.cpp" line="164"/>
         <source>Cannot assign object to File item</source>
         <translation>Objekt kann nicht dem Dateielement zugewiesen werden</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="67"/>
+        <location filename="../storage/FileOperations.cpp" line="116"/>
         <source>Copy of file and folders canceled</source>
         <translation>Kopieren von Dateien und Ordnern abgebrochen</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="82"/>
+        <location filename="../storage/FileOperations.cpp" line="131"/>
         <source>Destination same as source folder</source>
         <translation>Ziel ist gleich dem Quellordner</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="86"/>
+        <location filename="../storage/FileOperations.cpp" line="135"/>
         <source>The folder already contains a folder named &apos;%1&apos;<byte value="xd"/>
 <byte value="xd"/>
 If the files in the existing folder have the same name as the files in the<byte value="xd"/>
@@ -1702,7 +1742,7 @@ Ordner, den Sie verschieben oder kopieren, werden sie ersetzt. Möchten Sie<byte
 den Ordner trotzdem verschieben oder kopieren?</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="94"/>
+        <location filename="../storage/FileOperations.cpp" line="143"/>
         <source>The folder already contains a file named &apos;%1&apos;<byte value="xd"/>
 <byte value="xd"/>
 Would you like to replace the existing file?</source>
@@ -1711,60 +1751,60 @@ Would you like to replace the existing file?</source>
 Möchten Sie die vorhandene Datei ersetzen?</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="116"/>
+        <location filename="../storage/FileOperations.cpp" line="165"/>
         <source>Cannot read from the source file or disk</source>
         <translation>Von der Quelldatei oder dem Datenträger kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="132"/>
-        <location filename="../storage/FileOperations.cpp" line="160"/>
+        <location filename="../storage/FileOperations.cpp" line="181"/>
+        <location filename="../storage/FileOperations.cpp" line="226"/>
         <location filename="../storage/StoragePaths.cpp" line="140"/>
         <location filename="../storage/StoragePaths.cpp" line="158"/>
-        <location filename="../ui/FormMain.cpp" line="1259"/>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="232"/>
+        <location filename="../ui/FormMain.cpp" line="1273"/>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="279"/>
         <source>Unable to create directories</source>
         <translation>Verzeichnisse können nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="150"/>
+        <location filename="../storage/FileOperations.cpp" line="207"/>
         <source>Unable to copy file %1</source>
         <translation>Die Datei %1 kann nicht kopiert werden</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="171"/>
-        <location filename="../storage/FileOperations.cpp" line="221"/>
+        <location filename="../storage/FileOperations.cpp" line="244"/>
+        <location filename="../storage/FileOperations.cpp" line="321"/>
         <source>Unable to delete directory %1</source>
         <translation>Das Verzeichnis %1 kann nicht gelöscht werden</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="188"/>
-        <location filename="../storage/FileOperations.cpp" line="200"/>
-        <location filename="../storage/FileOperations.cpp" line="209"/>
+        <location filename="../storage/FileOperations.cpp" line="261"/>
+        <location filename="../storage/FileOperations.cpp" line="290"/>
+        <location filename="../storage/FileOperations.cpp" line="302"/>
         <source>Unable to delete file %1</source>
         <translation>Die Datei %1 kann nicht gelöscht werden</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="194"/>
+        <location filename="../storage/FileOperations.cpp" line="284"/>
         <source>Unable to move file %1</source>
         <translation>Die Datei %1 kann nicht verschoben werden</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="285"/>
+        <location filename="../storage/FileOperations.cpp" line="412"/>
         <source>Copy of %1</source>
         <translation>Kopie von %1</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="289"/>
+        <location filename="../storage/FileOperations.cpp" line="416"/>
         <source>Copy (%1) of %2</source>
         <translation>Kopie (%1) von %2</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="293"/>
+        <location filename="../storage/FileOperations.cpp" line="420"/>
         <source>Unable to copy, too many &quot;Copy of&quot; files</source>
         <translation>Kopieren nicht möglich, zu viele „Kopie von“-Dateien</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="306"/>
+        <location filename="../storage/FileOperations.cpp" line="433"/>
         <source>Unable to create file/folder, too many default named items.</source>
         <translation>Datei/Ordner kann nicht angelegt werden, zu viele Elemente mit Standardnamen.</translation>
     </message>
@@ -1865,7 +1905,8 @@ Möchten Sie die vorhandene Datei ersetzen?</translation>
     </message>
     <message>
         <location filename="../qc/Qc.cpp" line="293"/>
-        <location filename="../qc/Qc.cpp" line="386"/>
+        <location filename="../qc/Qc.cpp" line="359"/>
+        <location filename="../qc/Qc.cpp" line="409"/>
         <source>&quot;%1&quot; is not a valid name.</source>
         <translation>„%1“ ist kein gültiger Name.</translation>
     </message>
@@ -1900,33 +1941,39 @@ Möchten Sie die vorhandene Datei ersetzen?</translation>
         <translation>Die QK-Grenzwertliste „%1“ existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../qc/Qc.cpp" line="373"/>
+        <location filename="../qc/Qc.cpp" line="363"/>
+        <source>A limit set with the name you specified already exists. Specify a different name.</source>
+        <translation>Eine Grenzwertliste mit dem angegebenen Namen existiert bereits. Geben Sie einen anderen Namen an.</translation>
+    </message>
+    <message>
+        <location filename="../qc/Qc.cpp" line="396"/>
         <source>The QC limit set assignment of the folder &quot;%1&quot; is damaged.</source>
         <translation>Die Zuordnung der QK-Grenzwertliste zum Ordner „%1“ ist beschädigt.</translation>
     </message>
     <message>
-        <location filename="../qc/Qc.cpp" line="382"/>
+        <location filename="../qc/Qc.cpp" line="377"/>
+        <location filename="../qc/Qc.cpp" line="405"/>
         <location filename="../automation/AutomationRegistration.cpp" line="96"/>
         <source>Cannot delete file &quot;%1&quot;.</source>
         <translation>Die Datei „%1“ kann nicht gelöscht werden.</translation>
     </message>
     <message>
-        <location filename="../qc/Qc.cpp" line="427"/>
+        <location filename="../qc/Qc.cpp" line="450"/>
         <source>PASS</source>
         <translation>BESTANDEN</translation>
     </message>
     <message>
-        <location filename="../qc/Qc.cpp" line="429"/>
+        <location filename="../qc/Qc.cpp" line="452"/>
         <source>FAIL</source>
         <translation>NICHT BESTANDEN</translation>
     </message>
     <message>
-        <location filename="../qc/Qc.cpp" line="431"/>
+        <location filename="../qc/Qc.cpp" line="454"/>
         <source>INCOMPLETE</source>
         <translation>UNVOLLSTÄNDIG</translation>
     </message>
     <message>
-        <location filename="../qc/Qc.cpp" line="457"/>
+        <location filename="../qc/Qc.cpp" line="480"/>
         <source>The result is not a number.</source>
         <translation>Das Ergebnis ist keine Zahl.</translation>
     </message>
@@ -2038,44 +2085,44 @@ Möchten Sie die vorhandene Datei ersetzen?</translation>
         <translation>Möchten Sie die vorhandene Datei ersetzen?</translation>
     </message>
     <message>
-        <location filename="../services/BatchReport.cpp" line="20"/>
+        <location filename="../services/BatchReport.cpp" line="22"/>
         <source>Report does not exist</source>
         <translation>Bericht existiert nicht</translation>
     </message>
     <message>
-        <location filename="../services/ReportJobs.cpp" line="108"/>
-        <location filename="../services/ReportJobs.cpp" line="142"/>
+        <location filename="../services/ReportJobs.cpp" line="109"/>
+        <location filename="../services/ReportJobs.cpp" line="143"/>
         <source>Cannot read the batch &quot;%1&quot;.</source>
         <translation>Die Charge „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../services/ReportJobs.cpp" line="118"/>
+        <location filename="../services/ReportJobs.cpp" line="119"/>
         <source>Cannot read the report template &quot;%1&quot;.</source>
         <translation>Die Berichtsvorlage „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../services/ReportJobs.cpp" line="218"/>
-        <location filename="../services/ReportJobs.cpp" line="478"/>
+        <location filename="../services/ReportJobs.cpp" line="227"/>
+        <location filename="../services/ReportJobs.cpp" line="487"/>
         <source>Page %1 has no size that can be written: it is %2 mm wide and %3 mm high.</source>
         <translation>Seite %1 hat keine Größe, die geschrieben werden kann: Sie ist %2 mm breit und %3 mm hoch.</translation>
     </message>
     <message>
-        <location filename="../services/ReportJobs.cpp" line="309"/>
+        <location filename="../services/ReportJobs.cpp" line="318"/>
         <source>Cannot start the PDF document.</source>
         <translation>Das PDF-Dokument kann nicht begonnen werden.</translation>
     </message>
     <message>
-        <location filename="../services/ReportJobs.cpp" line="337"/>
+        <location filename="../services/ReportJobs.cpp" line="346"/>
         <source>The PDF file &quot;%1&quot; was written, but could not be opened.</source>
         <translation>Die PDF-Datei „%1“ wurde geschrieben, konnte aber nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="../services/ReportJobs.cpp" line="376"/>
+        <location filename="../services/ReportJobs.cpp" line="385"/>
         <source>Cannot write the JPEG file &quot;%1&quot;.</source>
         <translation>Die JPEG-Datei „%1“ kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../services/ReportJobs.cpp" line="378"/>
+        <location filename="../services/ReportJobs.cpp" line="387"/>
         <source>The JPEG encoder failed.</source>
         <translation>Der JPEG-Encoder ist fehlgeschlagen.</translation>
     </message>
@@ -2088,8 +2135,8 @@ Möchten Sie die vorhandene Datei ersetzen?</translation>
         <location filename="../services/ReportMail.cpp" line="22"/>
         <location filename="../services/ReportMail.cpp" line="24"/>
         <location filename="../services/ReportMail.cpp" line="31"/>
-        <location filename="../tools/cli/CmdReport.cpp" line="212"/>
-        <location filename="../tools/cli/CmdReport.cpp" line="223"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="216"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="228"/>
         <source>Bramblex Report</source>
         <translation>Bramblex-Bericht</translation>
     </message>
@@ -2100,7 +2147,7 @@ Möchten Sie die vorhandene Datei ersetzen?</translation>
     </message>
     <message>
         <location filename="../services/ReportPrinting.cpp" line="109"/>
-        <location filename="../tools/cli/CmdReport.cpp" line="251"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="261"/>
         <source>Page does not exist</source>
         <translation>Seite existiert nicht</translation>
     </message>
@@ -2125,27 +2172,27 @@ Möchten Sie die vorhandene Datei ersetzen?</translation>
         <translation>Die Messwerte des Messlaufs bleiben im Journal „%1“.</translation>
     </message>
     <message>
-        <location filename="../services/RunSession.cpp" line="19"/>
+        <location filename="../services/RunSession.cpp" line="21"/>
         <source>Simulated ViscoMeter</source>
         <translation>Simuliertes ViscoMeter</translation>
     </message>
     <message>
-        <location filename="../services/RunSession.cpp" line="77"/>
+        <location filename="../services/RunSession.cpp" line="99"/>
         <source>Process %1: %2</source>
         <translation>Prozess %1: %2</translation>
     </message>
     <message>
-        <location filename="../services/RunSession.cpp" line="109"/>
+        <location filename="../services/RunSession.cpp" line="137"/>
         <source>Invalid Communications Port</source>
         <translation>Ungültige Schnittstelle</translation>
     </message>
     <message>
-        <location filename="../services/RunSession.cpp" line="196"/>
+        <location filename="../services/RunSession.cpp" line="226"/>
         <source>The readings cannot be written to the run journal &quot;%1&quot;. They are still collected and saved when the run ends.</source>
         <translation>Die Messwerte können nicht in das Messlauf-Journal „%1“ geschrieben werden. Sie werden weiter erfasst und am Ende des Messlaufs gespeichert.</translation>
     </message>
     <message>
-        <location filename="../services/RunSession.cpp" line="218"/>
+        <location filename="../services/RunSession.cpp" line="248"/>
         <source>Saving the readings...</source>
         <translation>Messwerte werden gespeichert...</translation>
     </message>
@@ -2155,82 +2202,83 @@ Möchten Sie die vorhandene Datei ersetzen?</translation>
         <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
     </message>
     <message>
-        <location filename="../automation/AutomationService.cpp" line="173"/>
+        <location filename="../automation/AutomationService.cpp" line="174"/>
         <location filename="../tools/cli/CmdAutomation.cpp" line="91"/>
         <source>Cannot reach the session bus.</source>
         <translation>Der Sitzungsbus ist nicht erreichbar.</translation>
     </message>
     <message>
-        <location filename="../automation/AutomationService.cpp" line="176"/>
+        <location filename="../automation/AutomationService.cpp" line="177"/>
         <source>Cannot offer the automation object on the session bus.</source>
         <translation>Das Automatisierungsobjekt kann auf dem Sitzungsbus nicht angeboten werden.</translation>
     </message>
     <message>
-        <location filename="../automation/AutomationService.cpp" line="271"/>
+        <location filename="../automation/AutomationService.cpp" line="272"/>
         <source>This automation object was released; call CreateInstance.</source>
         <translation>Dieses Automatisierungsobjekt wurde freigegeben; rufen Sie CreateInstance auf.</translation>
     </message>
     <message>
-        <location filename="../automation/AutomationService.cpp" line="272"/>
+        <location filename="../automation/AutomationService.cpp" line="273"/>
         <source>This automation object serves another client.</source>
         <translation>Dieses Automatisierungsobjekt bedient einen anderen Client.</translation>
     </message>
     <message>
-        <location filename="../automation/BramblexInterface.cpp" line="57"/>
+        <location filename="../automation/BramblexInterface.cpp" line="59"/>
+        <location filename="../automation/BramblexInterface.cpp" line="66"/>
         <source>No batch is open</source>
         <translation>Keine Charge geöffnet</translation>
     </message>
     <message>
-        <location filename="../automation/BramblexInterface.cpp" line="68"/>
+        <location filename="../automation/BramblexInterface.cpp" line="79"/>
         <source>Cannot copy the page to the clipboard.</source>
         <translation>Die Seite kann nicht in die Zwischenablage kopiert werden.</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="750"/>
+        <location filename="../ui/FormLocal.cpp" line="786"/>
         <source>No program could open &quot;%1&quot;.</source>
         <translation>Kein Programm konnte „%1“ öffnen.</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="842"/>
-        <location filename="../ui/FormMain.cpp" line="945"/>
+        <location filename="../ui/FormLocal.cpp" line="858"/>
+        <location filename="../ui/FormMain.cpp" line="967"/>
         <source>A folder with the name you specified already exists. Specify a different name.</source>
         <translation>Ein Ordner mit dem angegebenen Namen existiert bereits. Geben Sie einen anderen Namen an.</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="846"/>
-        <location filename="../ui/FormLocal.cpp" line="850"/>
+        <location filename="../ui/FormLocal.cpp" line="862"/>
+        <location filename="../ui/FormLocal.cpp" line="866"/>
         <source>A file with the name you specified already exists. Specify a different name.</source>
         <translation>Eine Datei mit dem angegebenen Namen existiert bereits. Geben Sie einen anderen Namen an.</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="853"/>
+        <location filename="../ui/FormLocal.cpp" line="869"/>
         <source>Cannot rename unknown file type.</source>
         <translation>Unbekannter Dateityp kann nicht umbenannt werden.</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="858"/>
-        <location filename="../ui/FormMain.cpp" line="941"/>
+        <location filename="../ui/FormLocal.cpp" line="874"/>
+        <location filename="../ui/FormMain.cpp" line="963"/>
         <source>The name you specified is not valid. Specify a different name.</source>
         <translation>Der angegebene Name ist ungültig. Geben Sie einen anderen Namen an.</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="870"/>
-        <location filename="../ui/FormMain.cpp" line="955"/>
+        <location filename="../ui/FormLocal.cpp" line="891"/>
+        <location filename="../ui/FormMain.cpp" line="983"/>
         <source>Unable to rename &quot;%1&quot;</source>
         <translation>„%1“ kann nicht umbenannt werden</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1032"/>
+        <location filename="../ui/FormMain.cpp" line="1069"/>
         <source>COM Server Warning</source>
         <translation>COM-Server-Warnung</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1033"/>
+        <location filename="../ui/FormMain.cpp" line="1070"/>
         <source>There are still active COM objects in this application.  One or more clients may have references to these objects, so manually closing </source>
         <translation>Es gibt noch aktive COM-Objekte in dieser Anwendung. Ein oder mehrere Clients haben möglicherweise Verweise auf diese Objekte, daher kann das manuelle Schließen </translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1035"/>
+        <location filename="../ui/FormMain.cpp" line="1072"/>
         <source>this application may cause those client application(s) to fail.<byte value="xd"/>
 <byte value="xd"/>
 Are you sure you want to close this application?</source>
@@ -2239,53 +2287,53 @@ Are you sure you want to close this application?</source>
 Möchten Sie diese Anwendung wirklich schließen?</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1174"/>
+        <location filename="../ui/FormMain.cpp" line="1189"/>
         <source>The user guide &quot;%1&quot; could not be opened.</source>
         <translation>Das Benutzerhandbuch „%1“ konnte nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1214"/>
+        <location filename="../ui/FormMain.cpp" line="1229"/>
         <source>Select the directory in which to store application data</source>
         <translation>Wählen Sie das Verzeichnis, in dem die Anwendungsdaten gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1257"/>
+        <location filename="../ui/FormMain.cpp" line="1271"/>
         <source>New Folder</source>
         <translation>Neuer Ordner</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1284"/>
+        <location filename="../ui/FormMain.cpp" line="1298"/>
         <source>New Batch</source>
         <translation>Neue Charge</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1308"/>
-        <location filename="../ui/FormMain.cpp" line="1326"/>
+        <location filename="../ui/FormMain.cpp" line="1322"/>
+        <location filename="../ui/FormMain.cpp" line="1340"/>
         <source>Are you sure you want to remove the folder named &apos;%1&apos; and all its contents?</source>
         <translation>Möchten Sie den Ordner „%1“ und seinen gesamten Inhalt wirklich entfernen?</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1329"/>
+        <location filename="../ui/FormMain.cpp" line="1343"/>
         <source>Are you sure you want to delete &apos;%1&apos;?</source>
         <translation>Möchten Sie „%1“ wirklich löschen?</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1333"/>
+        <location filename="../ui/FormMain.cpp" line="1347"/>
         <source>Are you sure you want to delete these %1 items?</source>
         <translation>Möchten Sie diese %1 Elemente wirklich löschen?</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1385"/>
+        <location filename="../ui/FormMain.cpp" line="1399"/>
         <source>All collected data will be lost, are you sure?</source>
         <translation>Alle erfassten Daten gehen verloren. Sind Sie sicher?</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1445"/>
+        <location filename="../ui/FormMain.cpp" line="1490"/>
         <source>No run was started: save a repaired copy and run that one.</source>
         <translation>Es wurde kein Messlauf gestartet: Speichern Sie eine reparierte Kopie und starten Sie diese.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1518"/>
+        <location filename="../ui/FormMain.cpp" line="1557"/>
         <source>The readings of the run could not be saved in &quot;%1&quot;.
 %2
 Choose another file to save the batch in.</source>
@@ -2294,43 +2342,48 @@ Choose another file to save the batch in.</source>
 Wählen Sie eine andere Datei, in der die Charge gespeichert werden soll.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1522"/>
+        <location filename="../ui/FormMain.cpp" line="1561"/>
         <source>Save Batch As</source>
         <translation>Charge speichern unter</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1525"/>
-        <location filename="../ui/FormMain.cpp" line="1584"/>
+        <location filename="../ui/FormMain.cpp" line="1564"/>
+        <location filename="../ui/FormMain.cpp" line="1623"/>
         <source>Batch Files (*.epb);;All Files (*)</source>
         <translation>Chargendateien (*.epb);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1528"/>
+        <location filename="../ui/FormMain.cpp" line="1567"/>
         <source>The readings of the run are kept in &quot;%1&quot;. Bramblex offers to recover them into the batch when it is selected again.</source>
         <translation>Die Messwerte des Messlaufs werden in „%1“ aufbewahrt. Bramblex bietet an, sie in die Charge zu übernehmen, wenn diese erneut ausgewählt wird.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1577"/>
+        <location filename="../ui/FormMain.cpp" line="1616"/>
         <source>Bramblex does not save over this file. Save a repaired copy of what was read under another name?</source>
         <translation>Bramblex überschreibt diese Datei nicht. Eine reparierte Kopie des Gelesenen unter einem anderen Namen speichern?</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1581"/>
+        <location filename="../ui/FormMain.cpp" line="1620"/>
         <source>Save Repaired Copy</source>
         <translation>Reparierte Kopie speichern</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1583"/>
+        <location filename="../ui/FormMain.cpp" line="1622"/>
         <source>%1 (repaired)</source>
         <translation>%1 (repariert)</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1630"/>
+        <location filename="../ui/FormMain.cpp" line="1634"/>
+        <source>Repaired copy of the part of &quot;%1&quot; that could be read</source>
+        <translation>Reparierte Kopie des lesbaren Teils von „%1“</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMain.cpp" line="1672"/>
         <source>A run of the batch &quot;%1&quot; ended without saving %2 reading(s). Recover them into the batch now?</source>
         <translation>Ein Messlauf der Charge „%1“ endete, ohne %2 Messwert(e) zu speichern. Jetzt in die Charge wiederherstellen?</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1639"/>
+        <location filename="../ui/FormMain.cpp" line="1682"/>
         <source>%1 reading(s) were recovered into &quot;%2&quot;.</source>
         <translation>%1 Messwert(e) wurden in „%2“ wiederhergestellt.</translation>
     </message>
@@ -2390,32 +2443,32 @@ Wählen Sie eine andere Datei, in der die Charge gespeichert werden soll.</trans
         <translation>zeichnet Seite INDEX (ab 0) einer Berichtsvorlage in ein PNG, Innenseiten an die Charge gebunden</translation>
     </message>
     <message>
-        <location filename="../tools/cli/CmdReport.cpp" line="61"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="62"/>
         <source>report: %1</source>
         <translation>report: %1</translation>
     </message>
     <message>
-        <location filename="../tools/cli/CmdReport.cpp" line="62"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="63"/>
         <source>usage: bramblex-cli report %1</source>
         <translation>Aufruf: bramblex-cli report %1</translation>
     </message>
     <message>
-        <location filename="../tools/cli/CmdReport.cpp" line="173"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="174"/>
         <source>Cannot encode the picture &quot;%1&quot; as PNG.</source>
         <translation>Das Bild „%1“ kann nicht als PNG kodiert werden.</translation>
     </message>
     <message>
-        <location filename="../tools/cli/CmdReport.cpp" line="241"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="249"/>
         <source>No mail program is set up: install xdg-utils and choose a program for e-mail.</source>
         <translation>Es ist kein E-Mail-Programm eingerichtet: Installieren Sie xdg-utils und wählen Sie ein Programm für E-Mail.</translation>
     </message>
     <message>
-        <location filename="../tools/cli/CmdReport.cpp" line="262"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="278"/>
         <source>composes report templates with batches as the report preview does and writes PDF, JPEG, a print job, thumbnails, an SVG page, the page count or a mail</source>
         <translation>setzt Berichtsvorlagen wie die Berichtsvorschau mit Chargen zusammen und schreibt PDF, JPEG, einen Druckauftrag, Miniaturen, eine SVG-Seite, die Seitenanzahl oder eine E-Mail</translation>
     </message>
     <message>
-        <location filename="../tools/cli/CliCommand.cpp" line="21"/>
+        <location filename="../tools/cli/CliCommand.cpp" line="23"/>
         <source>warning: </source>
         <translation>Warnung: </translation>
     </message>
@@ -2487,138 +2540,6 @@ Wählen Sie eine andere Datei, in der die Charge gespeichert werden soll.</trans
         <location filename="../tools/cli/CmdAutomation.cpp" line="127"/>
         <source>calls the automation service of a program the session bus starts, and prints the results</source>
         <translation>ruft den Automatisierungsdienst eines vom Sitzungsbus gestarteten Programms auf und gibt die Ergebnisse aus</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdExport.cpp" line="24"/>
-        <source>%1: --settings needs a file</source>
-        <translation>%1: --settings erwartet eine Datei</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdExport.cpp" line="31"/>
-        <source>usage: bramblex-cli %1 BATCH.epb OUT [--settings FILE]</source>
-        <translation>Aufruf: bramblex-cli %1 BATCH.epb OUT [--settings FILE]</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdExport.cpp" line="62"/>
-        <source>writes a batch as the CSV export (display units from the settings file)</source>
-        <translation>schreibt eine Charge wie der CSV-Export (Anzeigeeinheiten aus der Einstellungsdatei)</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdExport.cpp" line="66"/>
-        <source>writes a batch as the Excel worksheet export (display units from the settings file)</source>
-        <translation>schreibt eine Charge wie der Export als Excel-Arbeitsblatt (Anzeigeeinheiten aus der Einstellungsdatei)</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdExport.cpp" line="71"/>
-        <source>writes the whole batch as JSON (base units, readings with % full scale and over scale, its analysis)</source>
-        <translation>schreibt die ganze Charge als JSON (Basiseinheiten, Messwerte mit % Skalenendwert und Messbereichsüberschreitung, ihre Analyse)</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="88"/>
-        <source>Viscosity Report</source>
-        <translation>Viskositätsbericht</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="104"/>
-        <source>Batch:<byte value="xd"/>
-Company:<byte value="xd"/>
-Operator:<byte value="xd"/>
-Model:<byte value="xd"/>
-Spindle:<byte value="xd"/>
-Identifier:<byte value="xd"/>
-Note:</source>
-        <translation>Charge:<byte value="xd"/>
-Firma:<byte value="xd"/>
-Bediener:<byte value="xd"/>
-Modell:<byte value="xd"/>
-Spindel:<byte value="xd"/>
-Kennung:<byte value="xd"/>
-Bemerkung:</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="146"/>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="227"/>
-        <source>Page [PageNumber]</source>
-        <translation>Seite [PageNumber]</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="155"/>
-        <source>Name and signature</source>
-        <translation>Name und Unterschrift</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="166"/>
-        <source>The measurements in this report were taken and checked as recorded.</source>
-        <translation>Die Messungen in diesem Bericht wurden wie aufgezeichnet durchgeführt und geprüft.</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="168"/>
-        <source>Tested by</source>
-        <translation>Geprüft von</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="169"/>
-        <source>Approved by</source>
-        <translation>Freigegeben von</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="171"/>
-        <source>Remarks</source>
-        <translation>Bemerkungen</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="189"/>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="287"/>
-        <source>Flow Analysis</source>
-        <translation>Fließanalyse</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="193"/>
-        <source>Batch:<byte value="xd"/>
-Company:<byte value="xd"/>
-Operator:<byte value="xd"/>
-Model:<byte value="xd"/>
-Spindle:</source>
-        <translation>Charge:<byte value="xd"/>
-Firma:<byte value="xd"/>
-Bediener:<byte value="xd"/>
-Modell:<byte value="xd"/>
-Spindel:</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="201"/>
-        <source>Best flow model:<byte value="xd"/>
-Parameters:<byte value="xd"/>
-R²:<byte value="xd"/>
-Flow index n (from speed):<byte value="xd"/>
-Thixotropic index:<byte value="xd"/>
-Activation energy (kJ/mol):</source>
-        <translation>Bestes Fließmodell:<byte value="xd"/>
-Parameter:<byte value="xd"/>
-R²:<byte value="xd"/>
-Fließindex n (aus Drehzahl):<byte value="xd"/>
-Thixotropieindex:<byte value="xd"/>
-Aktivierungsenergie (kJ/mol):</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="251"/>
-        <source>usage: bramblex-cli make-templates [--translation FILE.qm [--tree]] OUTDIR</source>
-        <translation>Aufruf: bramblex-cli make-templates [--translation FILE.qm [--tree]] OUTDIR</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="262"/>
-        <source>It holds no translation.</source>
-        <translation>Sie enthält keine Übersetzung.</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="278"/>
-        <source>Standard Report</source>
-        <translation>Standardbericht</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="295"/>
-        <source>write the shipped report templates into OUTDIR/Reports and OUTDIR/Settings</source>
-        <translation>schreibt die mitgelieferten Berichtsvorlagen nach OUTDIR/Reports und OUTDIR/Settings</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdPorts.cpp" line="11"/>
@@ -2696,66 +2617,6 @@ Aktivierungsenergie (kJ/mol):</translation>
         <translation>QK-Grenzwertlisten: eine definieren (Grenzwerte in mPas, °C, kJ/mol; „-“ für eine offene Grenze), einem Ordner zuordnen, Chargen prüfen (Exit-Code 0: alle bestanden, 1: mindestens eine nicht bestanden, 2: sonst)</translation>
     </message>
     <message>
-        <location filename="../tools/cli/CmdRecover.cpp" line="16"/>
-        <source>usage: bramblex-cli recover BATCH.epb</source>
-        <translation>Aufruf: bramblex-cli recover BATCH.epb</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdRecover.cpp" line="35"/>
-        <source>takes the readings a run left in its journal (a crash, a killed program) into the batch</source>
-        <translation>übernimmt die Messwerte, die ein Messlauf in seinem Journal hinterlassen hat (Absturz, abgebrochenes Programm), in die Charge</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdResave.cpp" line="87"/>
-        <source>usage: bramblex-cli resave IN OUT</source>
-        <translation>Aufruf: bramblex-cli resave IN OUT</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdResave.cpp" line="92"/>
-        <source>resave: &quot;%1&quot; is not a batch, settings or report file</source>
-        <translation>resave: „%1“ ist keine Chargen-, Einstellungs- oder Berichtsdatei</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdResave.cpp" line="96"/>
-        <source>resave: %1 files are not supported yet</source>
-        <translation>resave: %1-Dateien werden noch nicht unterstützt</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdResave.cpp" line="115"/>
-        <source>load a batch (.epb), report (.epr) or settings file through its document class and write it to OUT</source>
-        <translation>lädt eine Chargen- (.epb), Berichts- (.epr) oder Einstellungsdatei über ihre Dokumentklasse und schreibt sie nach OUT</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdRun.cpp" line="77"/>
-        <source>usage: bramblex-cli run --port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] BATCH.epb</source>
-        <translation>Aufruf: bramblex-cli run --port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] BATCH.epb</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdRun.cpp" line="98"/>
-        <source>--count needs a whole number above 0.</source>
-        <translation>--count erwartet eine ganze Zahl größer als 0.</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdRun.cpp" line="117"/>
-        <source>run: the damaged batch is left as it is; no run was started.</source>
-        <translation>run: Die beschädigte Charge bleibt unverändert; es wurde kein Messlauf gestartet.</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdRun.cpp" line="173"/>
-        <source>The %1 reading(s) of this run are kept in %2; the program offers to recover them into the batch when it next starts.</source>
-        <translation>Die %1 Messwert(e) dieses Messlaufs sind in %2 gesichert; das Programm bietet beim nächsten Start an, sie in die Charge zu übernehmen.</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdRun.cpp" line="187"/>
-        <source>The run was stopped before it finished.</source>
-        <translation>Der Messlauf wurde gestoppt, bevor er beendet war.</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdRun.cpp" line="195"/>
-        <source>run the batch&apos;s processes on the viscometer (or collect manual readings) and save the readings</source>
-        <translation>führt die Prozesse der Charge auf dem Viskosimeter aus (oder erfasst manuelle Messwerte) und speichert die Messwerte</translation>
-    </message>
-    <message>
         <location filename="../tools/cli/CmdSeedDemo.cpp" line="121"/>
         <source>usage: bramblex-cli seed-demo   (the tree of BRAMBLEX_STORAGE_ROOT)</source>
         <translation>Aufruf: bramblex-cli seed-demo   (der Baum unter BRAMBLEX_STORAGE_ROOT)</translation>
@@ -2829,6 +2690,322 @@ Befehle:</translation>
         <source>bramblex-cli: unknown command &apos;%1&apos;</source>
         <translation>bramblex-cli: unbekannter Befehl „%1“</translation>
     </message>
+    <message>
+        <location filename="../tools/cli/CmdExport.cpp" line="30"/>
+        <source>%1: --settings needs a file</source>
+        <translation>%1: --settings erwartet eine Datei</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdExport.cpp" line="37"/>
+        <source>usage: bramblex-cli %1 BATCH.epb OUT [--settings FILE]</source>
+        <translation>Aufruf: bramblex-cli %1 BATCH.epb OUT [--settings FILE]</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdExport.cpp" line="76"/>
+        <source>writes a batch as the CSV export (display units from the settings file)</source>
+        <translation>schreibt eine Charge wie der CSV-Export (Anzeigeeinheiten aus der Einstellungsdatei)</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdExport.cpp" line="80"/>
+        <source>writes a batch as the Excel worksheet export (display units from the settings file)</source>
+        <translation>schreibt eine Charge wie der Export als Excel-Arbeitsblatt (Anzeigeeinheiten aus der Einstellungsdatei)</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdExport.cpp" line="85"/>
+        <source>writes the whole batch as JSON (base units, readings with % full scale and over scale, its analysis, its QC verdict)</source>
+        <translation>schreibt die ganze Charge als JSON (Basiseinheiten, Messwerte mit % Skalenendwert und Messbereichsüberschreitung, ihre Analyse, ihr QK-Ergebnis)</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="88"/>
+        <source>Viscosity Report</source>
+        <translation>Viskositätsbericht</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="104"/>
+        <source>Batch:<byte value="xd"/>
+Company:<byte value="xd"/>
+Operator:<byte value="xd"/>
+Model:<byte value="xd"/>
+Spindle:<byte value="xd"/>
+Identifier:<byte value="xd"/>
+Note:</source>
+        <translation>Charge:<byte value="xd"/>
+Firma:<byte value="xd"/>
+Bediener:<byte value="xd"/>
+Modell:<byte value="xd"/>
+Spindel:<byte value="xd"/>
+Kennung:<byte value="xd"/>
+Bemerkung:</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="146"/>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="227"/>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="274"/>
+        <source>Page [PageNumber]</source>
+        <translation>Seite [PageNumber]</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="155"/>
+        <source>Name and signature</source>
+        <translation>Name und Unterschrift</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="166"/>
+        <source>The measurements in this report were taken and checked as recorded.</source>
+        <translation>Die Messungen in diesem Bericht wurden wie aufgezeichnet durchgeführt und geprüft.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="168"/>
+        <source>Tested by</source>
+        <translation>Geprüft von</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="169"/>
+        <source>Approved by</source>
+        <translation>Freigegeben von</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="171"/>
+        <source>Remarks</source>
+        <translation>Bemerkungen</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="189"/>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="334"/>
+        <source>Flow Analysis</source>
+        <translation>Fließanalyse</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="193"/>
+        <source>Batch:<byte value="xd"/>
+Company:<byte value="xd"/>
+Operator:<byte value="xd"/>
+Model:<byte value="xd"/>
+Spindle:</source>
+        <translation>Charge:<byte value="xd"/>
+Firma:<byte value="xd"/>
+Bediener:<byte value="xd"/>
+Modell:<byte value="xd"/>
+Spindel:</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="201"/>
+        <source>Best flow model:<byte value="xd"/>
+Parameters:<byte value="xd"/>
+R²:<byte value="xd"/>
+Flow index n (from speed):<byte value="xd"/>
+Thixotropic index:<byte value="xd"/>
+Activation energy (kJ/mol):<byte value="xd"/>
+QC limit set:<byte value="xd"/>
+QC result:</source>
+        <translation>Bestes Fließmodell:<byte value="xd"/>
+Parameter:<byte value="xd"/>
+R²:<byte value="xd"/>
+Fließindex n (aus Drehzahl):<byte value="xd"/>
+Thixotropieindex:<byte value="xd"/>
+Aktivierungsenergie (kJ/mol):<byte value="xd"/>
+QK-Grenzwertliste:<byte value="xd"/>
+QK-Ergebnis:</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="234"/>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="340"/>
+        <source>QC Certificate</source>
+        <translation>QK-Zertifikat</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="238"/>
+        <source>Batch:<byte value="xd"/>
+Company:<byte value="xd"/>
+Operator:<byte value="xd"/>
+Model:<byte value="xd"/>
+Spindle:<byte value="xd"/>
+Identifier:</source>
+        <translation>Charge:<byte value="xd"/>
+Firma:<byte value="xd"/>
+Bediener:<byte value="xd"/>
+Modell:<byte value="xd"/>
+Spindel:<byte value="xd"/>
+Kennung:</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="247"/>
+        <source>Limit set:</source>
+        <translation>Grenzwertliste:</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="252"/>
+        <source>Result:</source>
+        <translation>Ergebnis:</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="259"/>
+        <source>Criterion: measured (limits): verdict</source>
+        <translation>Kriterium: gemessen (Grenzwerte): Ergebnis</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="266"/>
+        <source>Checked by: ______________________    Date: ____________<byte value="xd"/>
+<byte value="xd"/>
+Released by: _____________________    Date: ____________</source>
+        <translation>Geprüft von: ______________________    Datum: ____________<byte value="xd"/>
+<byte value="xd"/>
+Freigegeben von: __________________    Datum: ____________</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="298"/>
+        <source>usage: bramblex-cli make-templates [--translation FILE.qm [--tree]] OUTDIR</source>
+        <translation>Aufruf: bramblex-cli make-templates [--translation FILE.qm [--tree]] OUTDIR</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="309"/>
+        <source>It holds no translation.</source>
+        <translation>Sie enthält keine Übersetzung.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="325"/>
+        <source>Standard Report</source>
+        <translation>Standardbericht</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="348"/>
+        <source>write the shipped report templates into OUTDIR/Reports and OUTDIR/Settings</source>
+        <translation>schreibt die mitgelieferten Berichtsvorlagen nach OUTDIR/Reports und OUTDIR/Settings</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRecover.cpp" line="19"/>
+        <source>usage: bramblex-cli recover [--reason TEXT] BATCH.epb</source>
+        <translation>Aufruf: bramblex-cli recover [--reason TEXT] BATCH.epb</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRecover.cpp" line="38"/>
+        <source>takes the readings a run left in its journal (a crash, a killed program) into the batch</source>
+        <translation>übernimmt die Messwerte, die ein Messlauf in seinem Journal hinterlassen hat (Absturz, abgebrochenes Programm), in die Charge</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdResave.cpp" line="115"/>
+        <source>usage: bramblex-cli resave [--reason TEXT] IN OUT</source>
+        <translation>Aufruf: bramblex-cli resave [--reason TEXT] IN OUT</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdResave.cpp" line="120"/>
+        <source>resave: &quot;%1&quot; is not a batch, settings or report file</source>
+        <translation>resave: „%1“ ist keine Chargen-, Einstellungs- oder Berichtsdatei</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdResave.cpp" line="124"/>
+        <source>resave: %1 files are not supported yet</source>
+        <translation>resave: %1-Dateien werden noch nicht unterstützt</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdResave.cpp" line="143"/>
+        <source>load a batch (.epb), report (.epr) or settings file through its document class and write it to OUT</source>
+        <translation>lädt eine Chargen- (.epb), Berichts- (.epr) oder Einstellungsdatei über ihre Dokumentklasse und schreibt sie nach OUT</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRun.cpp" line="77"/>
+        <source>usage: bramblex-cli run --port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] [--reason TEXT] BATCH.epb</source>
+        <translation>Aufruf: bramblex-cli run --port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] [--reason TEXT] BATCH.epb</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRun.cpp" line="100"/>
+        <source>--count needs a whole number above 0.</source>
+        <translation>--count erwartet eine ganze Zahl größer als 0.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRun.cpp" line="119"/>
+        <source>run: the damaged batch is left as it is; no run was started.</source>
+        <translation>run: Die beschädigte Charge bleibt unverändert; es wurde kein Messlauf gestartet.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRun.cpp" line="176"/>
+        <source>The %1 reading(s) of this run are kept in %2; the program offers to recover them into the batch when it next starts.</source>
+        <translation>Die %1 Messwert(e) dieses Messlaufs sind in %2 gesichert; das Programm bietet beim nächsten Start an, sie in die Charge zu übernehmen.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRun.cpp" line="190"/>
+        <source>The run was stopped before it finished.</source>
+        <translation>Der Messlauf wurde gestoppt, bevor er beendet war.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRun.cpp" line="198"/>
+        <source>run the batch&apos;s processes on the viscometer (or collect manual readings) and save the readings</source>
+        <translation>führt die Prozesse der Charge auf dem Viskosimeter aus (oder erfasst manuelle Messwerte) und speichert die Messwerte</translation>
+    </message>
+</context>
+<context>
+    <name>QApplication</name>
+    <message>
+        <location filename="../ui/DialogService.cpp" line="107"/>
+        <source>Reason for the Change</source>
+        <translation>Begründung der Änderung</translation>
+    </message>
+    <message>
+        <location filename="../ui/DialogService.cpp" line="108"/>
+        <source>&quot;%1&quot; is signed. Why is it changed?</source>
+        <translation>„%1“ ist signiert. Was ist der Grund für die Änderung?</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="25"/>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="25"/>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="25"/>
+        <source>Full Name</source>
+        <translation>Vollständiger Name</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="25"/>
+        <source>Host</source>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="26"/>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="26"/>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="26"/>
+        <source>Reason</source>
+        <translation>Begründung</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="26"/>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+</context>
+<context>
+    <name>TAuditStatusLine</name>
+    <message>
+        <location filename="../ui/AuditStatusLine.cpp" line="23"/>
+        <source>This batch was changed outside Bramblex after the last recorded change (%1).</source>
+        <translation>Diese Charge wurde nach der letzten aufgezeichneten Änderung (%1) außerhalb von Bramblex geändert.</translation>
+    </message>
+    <message>
+        <location filename="../ui/AuditStatusLine.cpp" line="28"/>
+        <source>The audit trail of this batch is broken at record %1.</source>
+        <translation>Der Audit-Trail dieser Charge ist bei Eintrag %1 unterbrochen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/AuditStatusLine.cpp" line="31"/>
+        <source>%1 (an earlier version)</source>
+        <translation>%1 (für eine frühere Version)</translation>
+    </message>
 </context>
 <context>
     <name>TChartMeasurements</name>
@@ -2868,24 +3045,117 @@ Befehle:</translation>
     </message>
 </context>
 <context>
+    <name>TFormAuditTrail</name>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="52"/>
+        <source>Audit Trail of %1</source>
+        <translation>Audit-Trail von %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="62"/>
+        <source>Audit records</source>
+        <translation>Audit-Einträge</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="71"/>
+        <source>Export CSV...</source>
+        <translation>CSV exportieren...</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="73"/>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="74"/>
+        <source>Export PDF...</source>
+        <translation>PDF exportieren...</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="76"/>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="77"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="89"/>
+        <source>Intact. The last recorded change did not reach the file (the program was stopped while saving); the batch is as the record before it says.</source>
+        <translation>Intakt. Die zuletzt aufgezeichnete Änderung hat die Datei nicht erreicht (das Programm wurde beim Speichern beendet); die Charge entspricht dem Eintrag davor.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="91"/>
+        <source>Intact: every record is in place and the batch is as last recorded.</source>
+        <translation>Intakt: Jeder Eintrag ist vorhanden und die Charge entspricht dem zuletzt aufgezeichneten Stand.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="93"/>
+        <source>No audit trail: Bramblex has recorded no change to this batch.</source>
+        <translation>Kein Audit-Trail: Bramblex hat keine Änderung an dieser Charge aufgezeichnet.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="95"/>
+        <source>Changed outside Bramblex after the last recorded change (%1).</source>
+        <translation>Nach der letzten aufgezeichneten Änderung (%1) außerhalb von Bramblex geändert.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="98"/>
+        <source>The trail is broken at record %1: a record was changed or removed.</source>
+        <translation>Der Audit-Trail ist bei Eintrag %1 unterbrochen: Ein Eintrag wurde geändert oder entfernt.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="180"/>
+        <source> audit trail</source>
+        <translation> Audit-Trail</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="182"/>
+        <source>Export Audit Trail as PDF</source>
+        <translation>Audit-Trail als PDF exportieren</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="182"/>
+        <source>Export Audit Trail as CSV</source>
+        <translation>Audit-Trail als CSV exportieren</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="184"/>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation>PDF-Dateien (*.pdf);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="184"/>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
     <name>TFormLocal</name>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="89"/>
+        <location filename="../ui/FormLocal.cpp" line="91"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="89"/>
+        <location filename="../ui/FormLocal.cpp" line="91"/>
         <source>Modified</source>
         <translation>Geändert</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="374"/>
+        <location filename="../ui/FormLocal.cpp" line="125"/>
+        <source>QC: %1</source>
+        <translation>QK: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormLocal.cpp" line="382"/>
         <source>Folder contents</source>
         <translation>Ordnerinhalt</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="388"/>
+        <location filename="../ui/FormLocal.cpp" line="397"/>
         <source>Columns</source>
         <translation>Spalten</translation>
     </message>
@@ -2893,201 +3163,221 @@ Befehle:</translation>
 <context>
     <name>TFormMain</name>
     <message>
-        <location filename="../ui/FormMain.cpp" line="207"/>
+        <location filename="../ui/FormMain.cpp" line="215"/>
         <source>Korvane Bramblex</source>
         <translation>Korvane Bramblex</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="221"/>
-        <location filename="../ui/FormMain.cpp" line="222"/>
-        <location filename="../ui/FormMain.cpp" line="223"/>
+        <location filename="../ui/FormMain.cpp" line="229"/>
+        <location filename="../ui/FormMain.cpp" line="230"/>
+        <location filename="../ui/FormMain.cpp" line="231"/>
         <source>Folder List</source>
         <translation>Ordnerliste</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="243"/>
+        <location filename="../ui/FormMain.cpp" line="251"/>
         <source>Selected folder</source>
         <translation>Ausgewählter Ordner</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="494"/>
+        <location filename="../ui/FormMain.cpp" line="499"/>
         <source>Bramblex Help</source>
         <translation>Bramblex-Hilfe</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="495"/>
-        <location filename="../ui/FormMain.cpp" line="1180"/>
+        <location filename="../ui/FormMain.cpp" line="500"/>
+        <location filename="../ui/FormMain.cpp" line="1195"/>
         <source>About</source>
         <translation>Über Bramblex</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="496"/>
+        <location filename="../ui/FormMain.cpp" line="501"/>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="498"/>
+        <location filename="../ui/FormMain.cpp" line="503"/>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="499"/>
+        <location filename="../ui/FormMain.cpp" line="504"/>
         <source>Change Storage Directory</source>
         <translation>Speicherverzeichnis ändern</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="502"/>
-        <location filename="../ui/FormMain.cpp" line="584"/>
+        <location filename="../ui/FormMain.cpp" line="507"/>
+        <location filename="../ui/FormMain.cpp" line="597"/>
         <source>New</source>
         <translation>Neu</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="503"/>
+        <location filename="../ui/FormMain.cpp" line="508"/>
         <source>New Folder</source>
         <translation>Neuer Ordner</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="505"/>
+        <location filename="../ui/FormMain.cpp" line="510"/>
         <source>New Batch</source>
         <translation>Neue Charge</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="507"/>
-        <location filename="../ui/FormMain.cpp" line="541"/>
+        <location filename="../ui/FormMain.cpp" line="512"/>
+        <location filename="../ui/FormMain.cpp" line="551"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="510"/>
-        <location filename="../ui/FormMain.cpp" line="542"/>
+        <location filename="../ui/FormMain.cpp" line="515"/>
+        <location filename="../ui/FormMain.cpp" line="552"/>
         <source>Rename</source>
         <translation>Umbenennen</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="512"/>
+        <location filename="../ui/FormMain.cpp" line="517"/>
         <source>Cut</source>
         <translation>Ausschneiden</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="515"/>
-        <location filename="../ui/FormMain.cpp" line="544"/>
+        <location filename="../ui/FormMain.cpp" line="520"/>
+        <location filename="../ui/FormMain.cpp" line="554"/>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="518"/>
+        <location filename="../ui/FormMain.cpp" line="523"/>
         <source>Paste</source>
         <translation>Einfügen</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="521"/>
+        <location filename="../ui/FormMain.cpp" line="526"/>
         <source>Select All</source>
         <translation>Alles auswählen</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="523"/>
-        <location filename="../ui/FormMain.cpp" line="566"/>
+        <location filename="../ui/FormMain.cpp" line="528"/>
+        <location filename="../ui/FormMain.cpp" line="576"/>
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="525"/>
+        <location filename="../ui/FormMain.cpp" line="530"/>
         <source>Auto</source>
         <translation>Automatisch</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="527"/>
+        <location filename="../ui/FormMain.cpp" line="532"/>
         <source>Manual</source>
         <translation>Manuell</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="530"/>
+        <location filename="../ui/FormMain.cpp" line="535"/>
         <source>Stop</source>
         <translation>Stopp</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="532"/>
+        <location filename="../ui/FormMain.cpp" line="537"/>
         <source>Clear</source>
         <translation>Leeren</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="534"/>
+        <location filename="../ui/FormMain.cpp" line="539"/>
+        <source>Audit Trail</source>
+        <translation>Audit-Trail</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMain.cpp" line="540"/>
+        <source>Sign...</source>
+        <translation>Signieren...</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMain.cpp" line="542"/>
         <source>Export</source>
         <translation>Exportieren</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="535"/>
+        <location filename="../ui/FormMain.cpp" line="543"/>
+        <source>QC Limit Sets</source>
+        <translation>QK-Grenzwertlisten</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMain.cpp" line="545"/>
         <source>Excel</source>
         <translation>Excel</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="537"/>
+        <location filename="../ui/FormMain.cpp" line="547"/>
         <source>CSV</source>
         <translation>CSV</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="540"/>
+        <location filename="../ui/FormMain.cpp" line="550"/>
         <source>New Report</source>
         <translation>Neuer Bericht</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="593"/>
+        <location filename="../ui/FormMain.cpp" line="606"/>
         <source>File</source>
         <translation>Datei</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="598"/>
+        <location filename="../ui/FormMain.cpp" line="611"/>
+        <source>Batch</source>
+        <translation>Charge</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMain.cpp" line="615"/>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="606"/>
+        <location filename="../ui/FormMain.cpp" line="623"/>
         <source>Tool Bar</source>
         <translation>Werkzeugleiste</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="775"/>
+        <location filename="../ui/FormMain.cpp" line="797"/>
         <source>Reports</source>
         <translation>Reports</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="779"/>
-        <location filename="../ui/FormMain.cpp" line="882"/>
+        <location filename="../ui/FormMain.cpp" line="801"/>
+        <location filename="../ui/FormMain.cpp" line="904"/>
         <source>Local</source>
         <translation>Local</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1181"/>
+        <location filename="../ui/FormMain.cpp" line="1196"/>
         <source>&lt;h3&gt;Korvane Bramblex&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Runs measurement programmes on Korvane 4150 rotational viscometers, keeps the readings of every batch and reports, prints and exports them.&lt;/p&gt;&lt;p&gt;Storage folder: %2&lt;/p&gt;&lt;p&gt;Bramblex is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version (GPL-3.0-or-later). It comes with ABSOLUTELY NO WARRANTY. See &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;https://www.gnu.org/licenses/gpl-3.0.html&lt;/a&gt;.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Korvane Bramblex&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Führt Messprogramme auf Rotationsviskosimetern Korvane 4150 aus, bewahrt die Messwerte jeder Charge auf und erstellt, druckt und exportiert Berichte darüber.&lt;/p&gt;&lt;p&gt;Speicherordner: %2&lt;/p&gt;&lt;p&gt;Bramblex ist freie Software: Sie können sie unter den Bedingungen der GNU General Public License, wie von der Free Software Foundation veröffentlicht, weitergeben und/oder verändern, entweder gemäß Version 3 der Lizenz oder (nach Ihrer Wahl) jeder späteren Version (GPL-3.0-or-later). Sie wird OHNE JEDE GEWÄHRLEISTUNG bereitgestellt. Siehe &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;https://www.gnu.org/licenses/gpl-3.0.html&lt;/a&gt;.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1664"/>
+        <location filename="../ui/FormMain.cpp" line="1707"/>
         <source>The file &quot;%1&quot; was not found.</source>
         <translation>Die Datei „%1“ wurde nicht gefunden.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1678"/>
+        <location filename="../ui/FormMain.cpp" line="1721"/>
         <source>The report &quot;%1&quot; is not one of the reports of the storage folder &quot;%2&quot;, so Bramblex cannot open it. Copy it into the storage folder&apos;s Reports folder first.</source>
         <translation>Der Bericht „%1“ gehört nicht zu den Berichten des Speicherordners „%2“, daher kann Bramblex ihn nicht öffnen. Kopieren Sie ihn zuerst in den Ordner „Reports“ des Speicherordners.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1688"/>
+        <location filename="../ui/FormMain.cpp" line="1731"/>
         <source>The file &quot;%1&quot; lies outside the storage folder &quot;%2&quot;, so Bramblex cannot open it. Copy it into a folder below Local first.</source>
         <translation>Die Datei „%1“ liegt außerhalb des Speicherordners „%2“, daher kann Bramblex sie nicht öffnen. Kopieren Sie sie zuerst in einen Ordner unterhalb von „Local“.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1692"/>
+        <location filename="../ui/FormMain.cpp" line="1735"/>
         <source>The file &quot;%1&quot; is not in a Local folder of the storage folder &quot;%2&quot;, so Bramblex cannot open it. Copy it into a folder below Local first.</source>
         <translation>Die Datei „%1“ liegt in keinem Ordner unter „Local“ des Speicherordners „%2“, daher kann Bramblex sie nicht öffnen. Kopieren Sie sie zuerst in einen Ordner unterhalb von „Local“.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1715"/>
+        <location filename="../ui/FormMain.cpp" line="1758"/>
         <source>The file &quot;%1&quot; is not a report that can be read.</source>
         <translation>Die Datei „%1“ ist kein lesbarer Bericht.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1723"/>
+        <location filename="../ui/FormMain.cpp" line="1766"/>
         <source>The file &quot;%1&quot; is not shown in its folder&apos;s list.</source>
         <translation>Die Datei „%1“ wird in der Liste ihres Ordners nicht angezeigt.</translation>
     </message>
@@ -3175,18 +3465,33 @@ Befehle:</translation>
         <translation>Aktivierungsenergie</translation>
     </message>
     <message>
-        <location filename="../ui/FormMemoEditor.cpp" line="39"/>
-        <location filename="../ui/FormMemoEditor.cpp" line="40"/>
+        <location filename="../ui/FormMemoEditor.cpp" line="33"/>
+        <source>QC Result</source>
+        <translation>QK-Ergebnis</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMemoEditor.cpp" line="34"/>
+        <source>QC Limit Set</source>
+        <translation>QK-Grenzwertliste</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMemoEditor.cpp" line="35"/>
+        <source>QC Details</source>
+        <translation>QK-Details</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMemoEditor.cpp" line="42"/>
+        <location filename="../ui/FormMemoEditor.cpp" line="43"/>
         <source>Text Editor</source>
         <translation>Texteditor</translation>
     </message>
     <message>
-        <location filename="../ui/FormMemoEditor.cpp" line="45"/>
+        <location filename="../ui/FormMemoEditor.cpp" line="48"/>
         <source>Text</source>
         <translation>Text</translation>
     </message>
     <message>
-        <location filename="../ui/FormMemoEditor.cpp" line="77"/>
+        <location filename="../ui/FormMemoEditor.cpp" line="80"/>
         <source>Status</source>
         <translation>Status</translation>
     </message>
@@ -3865,6 +4170,156 @@ Klicken Sie auf „Fertig stellen“, um zurückzukehren.</translation>
     </message>
 </context>
 <context>
+    <name>TFormQcLimitSets</name>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="56"/>
+        <source>Viscosity at the speed</source>
+        <translation>Viskosität bei der Drehzahl</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="58"/>
+        <source>Temperature at the speed</source>
+        <translation>Temperatur bei der Drehzahl</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="69"/>
+        <location filename="../ui/FormQcLimitSets.cpp" line="70"/>
+        <source>QC Limit Sets</source>
+        <translation>QK-Grenzwertlisten</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="95"/>
+        <source>Limit sets:</source>
+        <translation>Grenzwertlisten:</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="98"/>
+        <source>Limit sets</source>
+        <translation>Grenzwertlisten</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="103"/>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="104"/>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="105"/>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="114"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="115"/>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="133"/>
+        <source>Criteria</source>
+        <translation>Kriterien</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="135"/>
+        <location filename="../ui/FormQcLimitSets.cpp" line="251"/>
+        <source>Criterion</source>
+        <translation>Kriterium</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="135"/>
+        <source>Speed (RPM)</source>
+        <translation>Drehzahl (U/min)</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="135"/>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="135"/>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="135"/>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="139"/>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="146"/>
+        <source>Add Criterion</source>
+        <translation>Kriterium hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="148"/>
+        <source>Remove Criterion</source>
+        <translation>Kriterium entfernen</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="150"/>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="161"/>
+        <source>Assign to Folder</source>
+        <translation>Dem Ordner zuordnen</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="163"/>
+        <source>Remove Assignment</source>
+        <translation>Zuordnung entfernen</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="303"/>
+        <source>Criterion %1: &quot;%2&quot; is not a number.</source>
+        <translation>Kriterium %1: „%2“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="307"/>
+        <source>Criterion %1: %2</source>
+        <translation>Kriterium %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="319"/>
+        <source>No limit set applies to the folder &quot;%1&quot;.</source>
+        <translation>Für den Ordner „%1“ gilt keine Grenzwertliste.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="321"/>
+        <source>The folder &quot;%1&quot; uses the limit set &quot;%2&quot;.</source>
+        <translation>Der Ordner „%1“ verwendet die Grenzwertliste „%2“.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="323"/>
+        <source>The folder &quot;%1&quot; uses the limit set &quot;%2&quot; of the folder &quot;%3&quot;.</source>
+        <translation>Der Ordner „%1“ verwendet die Grenzwertliste „%2“ des Ordners „%3“.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="361"/>
+        <source>Save the changes to the limit set &quot;%1&quot;?</source>
+        <translation>Änderungen an der Grenzwertliste „%1“ speichern?</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="420"/>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>Möchten Sie „%1“ wirklich löschen?</translation>
+    </message>
+</context>
+<context>
     <name>TFormReports</name>
     <message>
         <location filename="../ui/FormReports.cpp" line="233"/>
@@ -3958,142 +4413,221 @@ Klicken Sie auf „Fertig stellen“, um zurückzukehren.</translation>
         <translation>Tab-Berichte &gt; %1</translation>
     </message>
     <message>
-        <location filename="../ui/FormReports.cpp" line="782"/>
-        <location filename="../ui/FormReports.cpp" line="921"/>
+        <location filename="../ui/FormReports.cpp" line="781"/>
+        <location filename="../ui/FormReports.cpp" line="920"/>
         <source>Unable to create directory %1</source>
         <translation>Das Verzeichnis %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../ui/FormReports.cpp" line="831"/>
-        <location filename="../ui/FormReports.cpp" line="915"/>
+        <location filename="../ui/FormReports.cpp" line="830"/>
+        <location filename="../ui/FormReports.cpp" line="914"/>
         <source>A report with the name you specified already exists. Specify a different name.</source>
         <translation>Ein Bericht mit dem angegebenen Namen existiert bereits. Geben Sie einen anderen Namen an.</translation>
     </message>
     <message>
-        <location filename="../ui/FormReports.cpp" line="840"/>
+        <location filename="../ui/FormReports.cpp" line="839"/>
         <source>Unable to rename &quot;%1&quot;</source>
         <translation>„%1“ kann nicht umbenannt werden</translation>
     </message>
     <message>
-        <location filename="../ui/FormReports.cpp" line="860"/>
+        <location filename="../ui/FormReports.cpp" line="859"/>
         <source>Are you sure you want to delete &apos;%1&apos;?</source>
         <translation>Möchten Sie „%1“ wirklich löschen?</translation>
     </message>
     <message>
-        <location filename="../ui/FormReports.cpp" line="1001"/>
+        <location filename="../ui/FormReports.cpp" line="994"/>
         <source>Are you sure you want to delete this report page?</source>
         <translation>Möchten Sie diese Berichtsseite wirklich löschen?</translation>
     </message>
 </context>
 <context>
+    <name>TFormSign</name>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="19"/>
+        <source>Sign %1</source>
+        <translation>%1 signieren</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="21"/>
+        <source>Signing as %1 (%2)</source>
+        <translation>Signieren als %1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="27"/>
+        <source>Meaning</source>
+        <translation>Bedeutung</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="30"/>
+        <source>Performed by</source>
+        <translation>Durchgeführt von</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="30"/>
+        <source>Reviewed by</source>
+        <translation>Geprüft von</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="31"/>
+        <source>Approved by</source>
+        <translation>Freigegeben von</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="38"/>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="41"/>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="43"/>
+        <source>Meaning:</source>
+        <translation>Bedeutung:</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="44"/>
+        <source>Comment (optional):</source>
+        <translation>Kommentar (optional):</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="45"/>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="53"/>
+        <location filename="../ui/FormSign.cpp" line="54"/>
+        <source>Sign</source>
+        <translation>Signieren</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="55"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="61"/>
+        <source>Signing is locked after three wrong passwords; try again in %1 seconds.</source>
+        <translation>Das Signieren ist nach drei falschen Passwörtern gesperrt; versuchen Sie es in %1 Sekunden erneut.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="81"/>
+        <source>Checking the password...</source>
+        <translation>Passwort wird geprüft...</translation>
+    </message>
+</context>
+<context>
     <name>TFormViewAnalysis</name>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="51"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="94"/>
         <source>Include low torque readings</source>
         <translation>Messwerte mit niedrigem Drehmoment einbeziehen</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="54"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="97"/>
         <source>Logarithmic axes</source>
         <translation>Logarithmische Achsen</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="66"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="109"/>
         <source>Results and flow curve</source>
         <translation>Ergebnisse und Fließkurve</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="78"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="121"/>
         <source>Flow models</source>
         <translation>Fließmodelle</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="80"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="123"/>
         <source>Model</source>
         <translation>Modell</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="80"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="123"/>
         <source>Parameters (± standard error)</source>
         <translation>Parameter (± Standardfehler)</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="80"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="123"/>
         <source>Points</source>
         <translation>Punkte</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="80"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="123"/>
         <source>AICc</source>
         <translation>AICc</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="81"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="124"/>
         <source>Columns</source>
         <translation>Spalten</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="105"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="148"/>
         <source>Flow curve</source>
         <translation>Fließkurve</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="185"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="286"/>
         <source>Flow models: %1</source>
         <translation>Fließmodelle: %1</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="188"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="289"/>
         <source>Flow models: the best is %1 (lowest AICc).</source>
         <translation>Fließmodelle: Das beste ist %1 (kleinstes AICc).</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="190"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="291"/>
         <source>Flow models: no best model: %1</source>
         <translation>Fließmodelle: kein bestes Modell: %1</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="211"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="312"/>
         <source>%1 (best)</source>
         <translation>%1 (bestes)</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="282"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="392"/>
         <source>%1 readings, %2 used; left out: %3 over scale, %4 low torque%5; %6 without shear data (left out of the flow models).</source>
         <translation>%1 Messwerte, %2 verwendet; ausgelassen: %3 über Messbereich, %4 mit niedrigem Drehmoment%5; %6 ohne Scherdaten (bei den Fließmodellen ausgelassen).</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="288"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="398"/>
         <source> (low torque included)</source>
         <translation> (niedriges Drehmoment einbezogen)</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="292"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="402"/>
         <source>Flow index from speed: n = %1, K = %2 %3 (at 1 RPM), R² = %4, %5 readings</source>
         <translation>Fließindex aus der Drehzahl: n = %1, K = %2 %3 (bei 1 U/min), R² = %4, %5 Messwerte</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="297"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="407"/>
         <source>Flow index from speed: %1</source>
         <translation>Fließindex aus der Drehzahl: %1</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="301"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="411"/>
         <source>Thixotropic index: %1 (mean viscosity at %2 RPM over %3 RPM; %4 and %5 readings)</source>
         <translation>Thixotropieindex: %1 (mittlere Viskosität bei %2 U/min zu %3 U/min; %4 und %5 Messwerte)</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="306"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="416"/>
         <source>Thixotropic index: %1</source>
         <translation>Thixotropieindex: %1</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="309"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="419"/>
         <source>Activation energy: %1 kJ/mol, ln A = %2, R² = %3, %4 readings at %5 RPM</source>
         <translation>Aktivierungsenergie: %1 kJ/mol, ln A = %2, R² = %3, %4 Messwerte bei %5 U/min</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="314"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="424"/>
         <source>Activation energy: %1</source>
         <translation>Aktivierungsenergie: %1</translation>
     </message>
@@ -4101,64 +4635,69 @@ Klicken Sie auf „Fertig stellen“, um zurückzukehren.</translation>
 <context>
     <name>TFormViewBatch</name>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="55"/>
+        <location filename="../ui/FormViewBatch.cpp" line="65"/>
         <source>Process</source>
         <translation>Prozess</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="66"/>
+        <location filename="../ui/FormViewBatch.cpp" line="76"/>
         <source>Progress</source>
         <translation>Fortschritt</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="77"/>
+        <location filename="../ui/FormViewBatch.cpp" line="89"/>
         <source>Show or hide the folders</source>
         <translation>Ordner ein- oder ausblenden</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="87"/>
+        <location filename="../ui/FormViewBatch.cpp" line="99"/>
         <source>Batch view</source>
         <translation>Chargenansicht</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="98"/>
+        <location filename="../ui/FormViewBatch.cpp" line="112"/>
         <source>Unable to modify multiple batch items.</source>
         <translation>Mehrere Chargenelemente können nicht geändert werden.</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="172"/>
+        <location filename="../ui/FormViewBatch.cpp" line="186"/>
         <source>Header</source>
         <translation>Kopfdaten</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="172"/>
+        <location filename="../ui/FormViewBatch.cpp" line="186"/>
         <source>Processes</source>
         <translation>Prozesse</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="172"/>
+        <location filename="../ui/FormViewBatch.cpp" line="186"/>
         <source>Measurements</source>
         <translation>Messungen</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="172"/>
+        <location filename="../ui/FormViewBatch.cpp" line="186"/>
         <source>Analysis</source>
         <translation>Analyse</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="175"/>
+        <location filename="../ui/FormViewBatch.cpp" line="189"/>
         <source>My Reports</source>
         <translation>Meine Berichte</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="297"/>
+        <location filename="../ui/FormViewBatch.cpp" line="370"/>
+        <source>Batch saved</source>
+        <translation>Charge gespeichert</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormViewBatch.cpp" line="378"/>
         <source>The changes to &quot;%1&quot; could not be saved.
 %2</source>
         <translation>Die Änderungen an „%1“ konnten nicht gespeichert werden.
 %2</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="312"/>
+        <location filename="../ui/FormViewBatch.cpp" line="404"/>
         <source>Please Wait...</source>
         <translation>Bitte warten...</translation>
     </message>
@@ -4349,7 +4888,7 @@ Klicken Sie auf „Fertig stellen“, um zurückzukehren.</translation>
     </message>
     <message>
         <location filename="../ui/FormViewProcesses.cpp" line="53"/>
-        <location filename="../ui/FormViewProcesses.cpp" line="228"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="230"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
@@ -4369,62 +4908,62 @@ Klicken Sie auf „Fertig stellen“, um zurückzukehren.</translation>
         <translation>Spalten</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="109"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="105"/>
         <source>No.</source>
         <translation>Nr.</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="109"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="105"/>
         <source>Identifier</source>
         <translation>Kennung</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="109"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="105"/>
         <source>RPM Start</source>
         <translation>U/min Start</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="109"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="105"/>
         <source>RPM End</source>
         <translation>U/min Ende</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="109"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="105"/>
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="110"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="106"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="110"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="106"/>
         <source>Start Temp</source>
         <translation>Starttemp.</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="111"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="107"/>
         <source>Temp Tend.</source>
         <translation>Temp.-Tendenz</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="111"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="107"/>
         <source>Start Delay</source>
         <translation>Startverzögerung</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="111"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="107"/>
         <source>Measurements</source>
         <translation>Messungen</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="226"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="228"/>
         <source>Are you sure you want to delete the selected process?</source>
         <translation>Möchten Sie den ausgewählten Prozess wirklich löschen?</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="227"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="229"/>
         <source>Are you sure you want to delete these %1 processes?</source>
         <translation>Möchten Sie diese %1 Prozesse wirklich löschen?</translation>
     </message>
@@ -4518,30 +5057,30 @@ Klicken Sie auf „Fertig stellen“, um zurückzukehren.</translation>
         <translation>Wird gedruckt</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewReport.cpp" line="554"/>
-        <location filename="../ui/FormViewReport.cpp" line="564"/>
+        <location filename="../ui/FormViewReport.cpp" line="558"/>
+        <location filename="../ui/FormViewReport.cpp" line="568"/>
         <source>Save PDF Report As</source>
         <translation>PDF-Bericht speichern unter</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewReport.cpp" line="555"/>
+        <location filename="../ui/FormViewReport.cpp" line="559"/>
         <source>PDF Files (*.pdf);;All Files (*)</source>
         <translation>PDF-Dateien (*.pdf);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewReport.cpp" line="565"/>
+        <location filename="../ui/FormViewReport.cpp" line="569"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existiert bereits.
 Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewReport.cpp" line="572"/>
+        <location filename="../ui/FormViewReport.cpp" line="576"/>
         <source>Writing PDF</source>
         <translation>PDF wird geschrieben</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewReport.cpp" line="590"/>
+        <location filename="../ui/FormViewReport.cpp" line="595"/>
         <source>Preparing mail</source>
         <translation>E-Mail wird vorbereitet</translation>
     </message>
@@ -4583,94 +5122,94 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>TPageEditor</name>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="77"/>
+        <location filename="../ui/PageEditor.cpp" line="69"/>
         <source>Page</source>
         <translation>Seite</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="235"/>
+        <location filename="../ui/PageEditor.cpp" line="214"/>
         <source>Cut</source>
         <translation>Ausschneiden</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="251"/>
+        <location filename="../ui/PageEditor.cpp" line="218"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="284"/>
+        <location filename="../ui/PageEditor.cpp" line="254"/>
         <source>Paste</source>
         <translation>Einfügen</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="312"/>
+        <location filename="../ui/PageEditor.cpp" line="280"/>
         <source>Bring to Front</source>
         <translation>In den Vordergrund</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="329"/>
+        <location filename="../ui/PageEditor.cpp" line="285"/>
         <source>Send to Back</source>
         <translation>In den Hintergrund</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="352"/>
+        <location filename="../ui/PageEditor.cpp" line="290"/>
         <source>Reorder</source>
         <translation>Reihenfolge ändern</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="400"/>
+        <location filename="../ui/PageEditor.cpp" line="297"/>
         <source>Align Left</source>
         <translation>Links ausrichten</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="400"/>
+        <location filename="../ui/PageEditor.cpp" line="297"/>
         <source>Align Right</source>
         <translation>Rechts ausrichten</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="400"/>
+        <location filename="../ui/PageEditor.cpp" line="297"/>
         <source>Align Top</source>
         <translation>Oben ausrichten</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="401"/>
+        <location filename="../ui/PageEditor.cpp" line="298"/>
         <source>Align Bottom</source>
         <translation>Unten ausrichten</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="401"/>
+        <location filename="../ui/PageEditor.cpp" line="298"/>
         <source>Align Centres Across</source>
         <translation>Mitten horizontal ausrichten</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="401"/>
+        <location filename="../ui/PageEditor.cpp" line="298"/>
         <source>Align Centres Down</source>
         <translation>Mitten vertikal ausrichten</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="402"/>
+        <location filename="../ui/PageEditor.cpp" line="299"/>
         <source>Same Width</source>
         <translation>Gleiche Breite</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="402"/>
+        <location filename="../ui/PageEditor.cpp" line="299"/>
         <source>Same Height</source>
         <translation>Gleiche Höhe</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="544"/>
-        <location filename="../ui/PageEditor.cpp" line="720"/>
-        <location filename="../ui/PageEditor.cpp" line="798"/>
+        <location filename="../ui/PageEditor.cpp" line="434"/>
+        <location filename="../ui/PageEditor.cpp" line="555"/>
+        <location filename="../ui/PageEditor.cpp" line="633"/>
         <source>Move</source>
         <translation>Verschieben</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="720"/>
+        <location filename="../ui/PageEditor.cpp" line="555"/>
         <source>Resize</source>
         <translation>Größe ändern</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="742"/>
+        <location filename="../ui/PageEditor.cpp" line="577"/>
         <source>New %1</source>
         <translation>%1 anlegen</translation>
     </message>
@@ -4691,12 +5230,12 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>TPageRuler</name>
     <message>
-        <location filename="../ui/PageRuler.cpp" line="24"/>
+        <location filename="../ui/PageRuler.cpp" line="23"/>
         <source>Horizontal ruler</source>
         <translation>Horizontales Lineal</translation>
     </message>
     <message>
-        <location filename="../ui/PageRuler.cpp" line="24"/>
+        <location filename="../ui/PageRuler.cpp" line="23"/>
         <source>Vertical ruler</source>
         <translation>Vertikales Lineal</translation>
     </message>
@@ -4736,55 +5275,83 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
-    <name>TReadingsTableModel</name>
+    <name>TQcStatusLine</name>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="39"/>
-        <source>Date</source>
-        <translation>Datum</translation>
+        <location filename="../ui/QcStatusLine.cpp" line="33"/>
+        <source>QC: %1</source>
+        <translation>QK: %1</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="40"/>
-        <source>Time</source>
-        <translation>Zeit</translation>
+        <location filename="../ui/QcStatusLine.cpp" line="34"/>
+        <source>QC %1 against &quot;%2&quot;</source>
+        <translation>QK %1 (Grenzwertliste „%2“)</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="41"/>
-        <location filename="../ui/ReadingsTableModel.cpp" line="43"/>
+        <location filename="../ui/QcStatusLine.cpp" line="40"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="41"/>
+        <location filename="../ui/QcStatusLine.cpp" line="42"/>
+        <source> – failing: %1</source>
+        <translation> – nicht erfüllt: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/QcStatusLine.cpp" line="44"/>
+        <source> – no data yet: %1</source>
+        <translation> – noch keine Daten: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TReadingsTableModel</name>
+    <message>
+        <location filename="../ui/ReadingsTableModel.cpp" line="53"/>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location filename="../ui/ReadingsTableModel.cpp" line="54"/>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <location filename="../ui/ReadingsTableModel.cpp" line="55"/>
+        <location filename="../ui/ReadingsTableModel.cpp" line="57"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../ui/ReadingsTableModel.cpp" line="55"/>
         <source>Viscosity</source>
         <translation>Viskosität</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="42"/>
+        <location filename="../ui/ReadingsTableModel.cpp" line="56"/>
         <source>% Full Scale</source>
         <translation>% Skalenendwert</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="43"/>
+        <location filename="../ui/ReadingsTableModel.cpp" line="57"/>
         <source>Temperature</source>
         <translation>Temperatur</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="44"/>
+        <location filename="../ui/ReadingsTableModel.cpp" line="58"/>
         <source>RPM</source>
         <translation>U/min</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="46"/>
+        <location filename="../ui/ReadingsTableModel.cpp" line="60"/>
         <source>Shear Stress</source>
         <translation>Schubspannung</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="46"/>
+        <location filename="../ui/ReadingsTableModel.cpp" line="60"/>
         <source>Shear Rate</source>
         <translation>Schergeschwindigkeit</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="92"/>
+        <location filename="../ui/ReadingsTableModel.cpp" line="106"/>
         <source>Below 10 % of full scale: the spindle turns at low torque, where the reading is unreliable.</source>
         <translation>Unter 10 % des Skalenendwerts: Die Spindel dreht mit niedrigem Drehmoment, bei dem der Messwert unzuverlässig ist.</translation>
     </message>

@@ -4,19 +4,19 @@
 <context>
     <name>Bramblex</name>
     <message>
-        <location filename="../platform/AtomicFile.cpp" line="224"/>
+        <location filename="../platform/AtomicFile.cpp" line="209"/>
         <location filename="../platform/LockedFile.cpp" line="43"/>
         <location filename="../platform/LockedFile.cpp" line="47"/>
-        <location filename="../platform/Registry.cpp" line="41"/>
+        <location filename="../platform/UserValues.cpp" line="41"/>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>No se puede crear el archivo &quot;%1&quot;. %2</translation>
     </message>
     <message>
-        <location filename="../platform/AtomicFile.cpp" line="264"/>
+        <location filename="../platform/AtomicFile.cpp" line="249"/>
         <location filename="../reports/Report.cpp" line="87"/>
         <location filename="../storage/FileItem.cpp" line="73"/>
         <location filename="../storage/FileItem.cpp" line="106"/>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="262"/>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="309"/>
         <source>Cannot open file &quot;%1&quot;. %2</source>
         <translation>No se puede abrir el archivo &quot;%1&quot;. %2</translation>
     </message>
@@ -74,7 +74,7 @@
     </message>
     <message>
         <location filename="../platform/Mail.cpp" line="71"/>
-        <location filename="../platform/Registry.cpp" line="66"/>
+        <location filename="../platform/UserValues.cpp" line="66"/>
         <source>Access denied</source>
         <translation>Acceso denegado</translation>
     </message>
@@ -240,12 +240,12 @@
     </message>
     <message>
         <location filename="../platform/PrintJob.cpp" line="291"/>
-        <location filename="../services/ReportJobs.cpp" line="333"/>
+        <location filename="../services/ReportJobs.cpp" line="342"/>
         <source>Cannot write the PDF file &quot;%1&quot;.</source>
         <translation>No se puede escribir el archivo PDF &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../platform/Registry.cpp" line="61"/>
+        <location filename="../platform/UserValues.cpp" line="61"/>
         <source>The file does not hold settings in the expected form.</source>
         <translation>El archivo no contiene la configuración en la forma esperada.</translation>
     </message>
@@ -390,37 +390,37 @@ o desactive la regla con
         <translation>Elija un adaptador USB por su nombre en /dev/serial/by-id, tal como lo muestra la lista de puertos: nombres como /dev/ttyUSB0 pueden cambiar al volver a conectar un adaptador.</translation>
     </message>
     <message>
-        <location filename="../xml/GmXml.cpp" line="821"/>
+        <location filename="../xml/GmXml.cpp" line="845"/>
         <source>Cannot write to stream. %1</source>
         <translation>No se puede escribir en el flujo. %1</translation>
     </message>
     <message>
-        <location filename="../xml/GmXml.cpp" line="839"/>
+        <location filename="../xml/GmXml.cpp" line="863"/>
         <source>The document ends in the middle of a tag, after %1 bytes.</source>
         <translation>El documento termina en medio de una etiqueta, tras %1 bytes.</translation>
     </message>
     <message>
-        <location filename="../xml/GmXml.cpp" line="840"/>
+        <location filename="../xml/GmXml.cpp" line="864"/>
         <source>The document ends inside the element &quot;%1&quot;, after %2 bytes.</source>
         <translation>El documento termina dentro del elemento &quot;%1&quot;, tras %2 bytes.</translation>
     </message>
     <message>
-        <location filename="../xml/GmXml.cpp" line="842"/>
+        <location filename="../xml/GmXml.cpp" line="866"/>
         <source>The document closes %1 element(s) that were never opened.</source>
         <translation>El documento cierra %1 elemento(s) que nunca se abrieron.</translation>
     </message>
     <message>
-        <location filename="../xml/GmXml.cpp" line="845"/>
+        <location filename="../xml/GmXml.cpp" line="869"/>
         <source>The document nests elements too deeply; %1 element(s) were left out.</source>
         <translation>El documento anida los elementos a demasiada profundidad; se omitieron %1 elemento(s).</translation>
     </message>
     <message>
-        <location filename="../xml/GmXml.cpp" line="847"/>
+        <location filename="../xml/GmXml.cpp" line="871"/>
         <source>The document holds text outside its elements.</source>
         <translation>El documento contiene texto fuera de sus elementos.</translation>
     </message>
     <message>
-        <location filename="../xml/GmXml.cpp" line="850"/>
+        <location filename="../xml/GmXml.cpp" line="874"/>
         <source>Its last complete element ends at byte %1; %2 element(s) were read.</source>
         <translation>Su último elemento completo termina en el byte %1; se leyeron %2 elemento(s).</translation>
     </message>
@@ -765,33 +765,33 @@ o desactive la regla con
         <translation>Se esperaba una lista de propiedades</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="19"/>
-        <location filename="../automation/BramblexInterface.cpp" line="65"/>
+        <location filename="../documents/BatchItem.cpp" line="22"/>
+        <location filename="../automation/BramblexInterface.cpp" line="76"/>
         <source>List index out of bounds (%1)</source>
         <translation>Índice de lista fuera de límites (%1)</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="28"/>
+        <location filename="../documents/BatchItem.cpp" line="31"/>
         <source>Cannot assign object to Process item</source>
         <translation>No se puede asignar el objeto a un elemento de proceso</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="48"/>
+        <location filename="../documents/BatchItem.cpp" line="51"/>
         <source>Cannot assign object to Measurement item</source>
         <translation>No se puede asignar el objeto a un elemento de medición</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="238"/>
+        <location filename="../documents/BatchItem.cpp" line="241"/>
         <source>Invalid sort type</source>
         <translation>Tipo de ordenación no válido</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="293"/>
+        <location filename="../documents/BatchItem.cpp" line="296"/>
         <source>Cannot assign object to Batch item</source>
         <translation>No se puede asignar el objeto a un elemento de lote</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="421"/>
+        <location filename="../documents/BatchItem.cpp" line="435"/>
         <source>The file &quot;%1&quot; is damaged and was read only in part.
 %2
 %3 reading(s) and %4 process(es) were read.</source>
@@ -800,19 +800,44 @@ o desactive la regla con
 Se leyeron %3 lectura(s) y %4 proceso(s).</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="468"/>
+        <location filename="../documents/BatchItem.cpp" line="482"/>
         <source>When Above</source>
         <translation>Al superar</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="470"/>
+        <location filename="../documents/BatchItem.cpp" line="484"/>
         <source>When Below</source>
         <translation>Al bajar de</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="472"/>
+        <location filename="../documents/BatchItem.cpp" line="486"/>
         <source>Invalid Start Temperature Type</source>
         <translation>Tipo de temperatura inicial no válido</translation>
+    </message>
+    <message>
+        <location filename="../documents/BatchItem.cpp" line="525"/>
+        <source>Processes moved</source>
+        <translation>Procesos movidos</translation>
+    </message>
+    <message>
+        <location filename="../documents/BatchItem.cpp" line="529"/>
+        <source>Process %1 added</source>
+        <translation>Proceso %1 añadido</translation>
+    </message>
+    <message>
+        <location filename="../documents/BatchItem.cpp" line="537"/>
+        <source>Processes deleted: %1</source>
+        <translation>Procesos eliminados: %1</translation>
+    </message>
+    <message>
+        <location filename="../documents/BatchItem.cpp" line="541"/>
+        <source>Process %1 edited</source>
+        <translation>Proceso %1 editado</translation>
+    </message>
+    <message>
+        <location filename="../documents/BatchItem.cpp" line="545"/>
+        <source>%1 (%2 processes before, %3 after)</source>
+        <translation>%1 (%2 procesos antes, %3 después)</translation>
     </message>
     <message>
         <location filename="../documents/DamagedSource.cpp" line="38"/>
@@ -839,82 +864,87 @@ Se leyeron %3 valor(es).</translation>
         <translation>No se puede asignar el objeto a TSettings</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="176"/>
+        <location filename="../audit/AuditTrail.cpp" line="177"/>
         <source>Cannot write the audit trail of &quot;%1&quot;.</source>
         <translation>No se puede escribir el registro de auditoría de &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="237"/>
+        <location filename="../audit/AuditTrail.cpp" line="238"/>
         <source>New batch</source>
         <translation>Lote nuevo</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="242"/>
+        <location filename="../audit/AuditTrail.cpp" line="243"/>
         <source>Copy of %1, which has no audit trail</source>
         <translation>Copia de %1, que no tiene registro de auditoría</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="243"/>
+        <location filename="../audit/AuditTrail.cpp" line="244"/>
         <source>Copy of %1, whose audit trail ends with record %2</source>
         <translation>Copia de %1, cuyo registro de auditoría termina con la entrada %2</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="266"/>
+        <location filename="../audit/AuditTrail.cpp" line="267"/>
         <source>%1 on %2; readings %3 → %4</source>
         <translation>%1 en %2; lecturas %3 → %4</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="276"/>
+        <location filename="../audit/AuditTrail.cpp" line="277"/>
         <source>%1 readings cleared</source>
         <translation>%1 lecturas borradas</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="283"/>
+        <location filename="../audit/AuditTrail.cpp" line="284"/>
         <source>%1 readings recovered from %2</source>
         <translation>%1 lecturas recuperadas de %2</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="309"/>
+        <location filename="../audit/AuditTrail.cpp" line="310"/>
         <source>Batch deleted</source>
         <translation>Lote eliminado</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="349"/>
-        <location filename="../audit/AuditTrail.cpp" line="362"/>
+        <location filename="../audit/AuditTrail.cpp" line="350"/>
+        <location filename="../audit/AuditTrail.cpp" line="363"/>
         <location filename="../qc/Qc.cpp" line="352"/>
-        <location filename="../qc/Qc.cpp" line="366"/>
+        <location filename="../qc/Qc.cpp" line="389"/>
         <source>Cannot open file &quot;%1&quot;.</source>
         <translation>No se puede abrir el archivo &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="439"/>
+        <location filename="../audit/AuditTrail.cpp" line="440"/>
         <source>The batch is signed: a change to it needs a reason.</source>
         <translation>El lote está firmado: cualquier cambio requiere un motivo.</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="453"/>
+        <location filename="../audit/AuditTrail.cpp" line="454"/>
         <source>Audit trail started on an existing file</source>
         <translation>Registro de auditoría iniciado sobre un archivo existente</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="459"/>
+        <location filename="../audit/AuditTrail.cpp" line="460"/>
         <source>The change recorded at %1 did not reach the file</source>
         <translation>El cambio registrado el %1 no llegó al archivo</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="468"/>
+        <location filename="../audit/AuditTrail.cpp" line="469"/>
         <source>The file was removed outside Bramblex after the change recorded at %1</source>
         <translation>El archivo se eliminó fuera de Bramblex después del cambio registrado el %1</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="470"/>
+        <location filename="../audit/AuditTrail.cpp" line="471"/>
         <source>The file was changed outside Bramblex after the change recorded at %1</source>
         <translation>El archivo se modificó fuera de Bramblex después del cambio registrado el %1</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="532"/>
+        <location filename="../audit/AuditTrail.cpp" line="533"/>
         <source>The move recorded before did not happen: %1</source>
         <translation>El traslado registrado antes no se produjo: %1</translation>
+    </message>
+    <message>
+        <location filename="../audit/AuditTrail.cpp" line="572"/>
+        <source>&quot;%1&quot; is signed: a change to it needs a reason.</source>
+        <translation>&quot;%1&quot; está firmado: cualquier cambio requiere un motivo.</translation>
     </message>
     <message>
         <location filename="../audit/Signing.cpp" line="81"/>
@@ -1078,94 +1108,94 @@ Se leyeron %3 valor(es).</translation>
         <translation>No se puede crear el enlace %1: %2</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="316"/>
+        <location filename="../analysis/Analysis.cpp" line="378"/>
         <source>No usable reading has shear data.</source>
         <translation>Ninguna lectura utilizable tiene datos de cizalla.</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="317"/>
+        <location filename="../analysis/Analysis.cpp" line="379"/>
         <source>The spindle gives no shear data.</source>
         <translation>El husillo no proporciona datos de cizalla.</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="333"/>
+        <location filename="../analysis/Analysis.cpp" line="396"/>
         <source>%1 needs more than %2 readings with shear data (%3 found).</source>
         <translation>%1 necesita más de %2 lecturas con datos de cizalla (se encontraron %3).</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="337"/>
+        <location filename="../analysis/Analysis.cpp" line="400"/>
         <source>%1 needs readings at %2 different shear rates (%3 found).</source>
         <translation>%1 necesita lecturas a %2 velocidades de cizalla distintas (se encontraron %3).</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="347"/>
+        <location filename="../analysis/Analysis.cpp" line="410"/>
         <source>%1 could not be fitted to these readings.</source>
         <translation>No se pudo ajustar %1 a estas lecturas.</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="468"/>
+        <location filename="../analysis/Analysis.cpp" line="526"/>
         <source>Too few readings with shear data for any flow model (%1 found).</source>
         <translation>Muy pocas lecturas con datos de cizalla para cualquier modelo de flujo (se encontraron %1).</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="479"/>
+        <location filename="../analysis/Analysis.cpp" line="537"/>
         <source>Too few readings with shear data to compare the models (%1 found).</source>
         <translation>Muy pocas lecturas con datos de cizalla para comparar los modelos (se encontraron %1).</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="496"/>
-        <location filename="../analysis/Analysis.cpp" line="545"/>
-        <location filename="../analysis/Analysis.cpp" line="740"/>
+        <location filename="../analysis/Analysis.cpp" line="554"/>
+        <location filename="../analysis/Analysis.cpp" line="603"/>
+        <location filename="../analysis/Analysis.cpp" line="791"/>
         <source>No usable reading.</source>
         <translation>Ninguna lectura utilizable.</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="497"/>
+        <location filename="../analysis/Analysis.cpp" line="555"/>
         <source>The flow index needs readings at two different speeds.</source>
         <translation>El índice de flujo necesita lecturas a dos velocidades distintas.</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="539"/>
+        <location filename="../analysis/Analysis.cpp" line="597"/>
         <source>The thixotropic index needs readings at a speed and at ten times that speed.</source>
         <translation>El índice tixotrópico necesita lecturas a una velocidad y a diez veces esa velocidad.</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="563"/>
+        <location filename="../analysis/Analysis.cpp" line="621"/>
         <source>The temperature dependence needs at least 3 readings at one speed spanning 5 K or more (%1 at %2 RPM spanning %3 K).</source>
         <translation>La dependencia de la temperatura necesita al menos 3 lecturas a una velocidad que abarquen 5 K o más (%1 a %2 RPM que abarcan %3 K).</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="608"/>
+        <location filename="../analysis/Analysis.cpp" line="666"/>
         <source>Newtonian</source>
         <translation>Newtoniano</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="610"/>
+        <location filename="../analysis/Analysis.cpp" line="668"/>
         <source>Power law</source>
         <translation>Ley de potencia</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="612"/>
+        <location filename="../analysis/Analysis.cpp" line="670"/>
         <source>Bingham</source>
         <translation>Bingham</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="614"/>
+        <location filename="../analysis/Analysis.cpp" line="672"/>
         <source>Casson</source>
         <translation>Casson</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="616"/>
+        <location filename="../analysis/Analysis.cpp" line="674"/>
         <source>Herschel–Bulkley</source>
         <translation>Herschel–Bulkley</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="677"/>
+        <location filename="../analysis/Analysis.cpp" line="735"/>
         <source>The batch has no readings.</source>
         <translation>El lote no tiene lecturas.</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="679"/>
+        <location filename="../analysis/Analysis.cpp" line="737"/>
         <source>No usable reading: %1 over scale, %2 low torque.</source>
         <translation>Ninguna lectura utilizable: %1 fuera de escala, %2 con par bajo.</translation>
     </message>
@@ -1317,22 +1347,22 @@ Se leyeron %3 valor(es).</translation>
         <translation>No se puede asignar el objeto a un objeto de página</translation>
     </message>
     <message>
-        <location filename="../reports/Page.cpp" line="244"/>
+        <location filename="../reports/Page.cpp" line="245"/>
         <source>Invalid Page Orientation</source>
         <translation>Orientación de página no válida</translation>
     </message>
     <message>
-        <location filename="../reports/Page.cpp" line="454"/>
+        <location filename="../reports/Page.cpp" line="455"/>
         <source>Too many items, please rename some.</source>
         <translation>Demasiados elementos; cambie el nombre de algunos.</translation>
     </message>
     <message>
-        <location filename="../reports/Page.cpp" line="562"/>
+        <location filename="../reports/Page.cpp" line="563"/>
         <source>Example Batch</source>
         <translation>Lote de ejemplo</translation>
     </message>
     <message>
-        <location filename="../reports/Page.cpp" line="563"/>
+        <location filename="../reports/Page.cpp" line="564"/>
         <source>C:\Documents and Settings\ExampleUser\My Documents\My Gaugeline Data\</source>
         <translation>C:\Documents and Settings\ExampleUser\Mis documentos\Mis datos de Gaugeline\</translation>
     </message>
@@ -1465,92 +1495,97 @@ Se leyeron %3 valor(es).</translation>
     </message>
     <message>
         <location filename="../reports/PageItemGraphic.cpp" line="43"/>
-        <location filename="../reports/PageItemMemo.cpp" line="238"/>
+        <location filename="../reports/PageItemMemo.cpp" line="264"/>
         <source>Alignment</source>
         <translation>Alineación</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="96"/>
+        <location filename="../reports/PageItemMemo.cpp" line="104"/>
+        <source>%1 (an earlier version)</source>
+        <translation>%1 (una versión anterior)</translation>
+    </message>
+    <message>
+        <location filename="../reports/PageItemMemo.cpp" line="122"/>
         <source>Top Left</source>
         <translation>Arriba a la izquierda</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="96"/>
+        <location filename="../reports/PageItemMemo.cpp" line="122"/>
         <source>Top Middle</source>
         <translation>Arriba en el centro</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="96"/>
+        <location filename="../reports/PageItemMemo.cpp" line="122"/>
         <source>Top Right</source>
         <translation>Arriba a la derecha</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="97"/>
+        <location filename="../reports/PageItemMemo.cpp" line="123"/>
         <source>Middle Left</source>
         <translation>En medio a la izquierda</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="97"/>
+        <location filename="../reports/PageItemMemo.cpp" line="123"/>
         <source>Middle Middle</source>
         <translation>En el centro</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="97"/>
+        <location filename="../reports/PageItemMemo.cpp" line="123"/>
         <source>Middle Right</source>
         <translation>En medio a la derecha</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="98"/>
+        <location filename="../reports/PageItemMemo.cpp" line="124"/>
         <source>Bottom Left</source>
         <translation>Abajo a la izquierda</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="98"/>
+        <location filename="../reports/PageItemMemo.cpp" line="124"/>
         <source>Bottom Middle</source>
         <translation>Abajo en el centro</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="98"/>
+        <location filename="../reports/PageItemMemo.cpp" line="124"/>
         <source>Bottom Right</source>
         <translation>Abajo a la derecha</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="116"/>
+        <location filename="../reports/PageItemMemo.cpp" line="142"/>
         <source>Data values only available on inner pages</source>
         <translation>Los valores de datos solo están disponibles en las páginas interiores</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="231"/>
+        <location filename="../reports/PageItemMemo.cpp" line="257"/>
         <source>Bold</source>
         <translation>Negrita</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="232"/>
+        <location filename="../reports/PageItemMemo.cpp" line="258"/>
         <source>Italic</source>
         <translation>Cursiva</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="233"/>
+        <location filename="../reports/PageItemMemo.cpp" line="259"/>
         <source>Underline</source>
         <translation>Subrayado</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="234"/>
+        <location filename="../reports/PageItemMemo.cpp" line="260"/>
         <source>Strikeout</source>
         <translation>Tachado</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="235"/>
+        <location filename="../reports/PageItemMemo.cpp" line="261"/>
         <source>WordWrap</source>
         <translation>Ajuste de línea</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="236"/>
+        <location filename="../reports/PageItemMemo.cpp" line="262"/>
         <source>Text</source>
         <translation>Texto</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="242"/>
+        <location filename="../reports/PageItemMemo.cpp" line="268"/>
         <source>Memo</source>
         <translation>Memo</translation>
     </message>
@@ -1668,28 +1703,33 @@ Se leyeron %3 valor(es).</translation>
 Se leyeron %3 página(s).</translation>
     </message>
     <message>
-        <location filename="../storage/FileItem.cpp" line="117"/>
-        <location filename="../storage/FileItem.cpp" line="123"/>
+        <location filename="../storage/FileItem.cpp" line="121"/>
+        <location filename="../storage/FileItem.cpp" line="129"/>
         <source>Cannot save file that is not loaded</source>
         <translation>No se puede guardar un archivo que no está cargado</translation>
     </message>
     <message>
-        <location filename="../storage/FileItem.cpp" line="158"/>
+        <location filename="../storage/FileItem.cpp" line="123"/>
+        <source>Cannot save a batch without the record of its change</source>
+        <translation>No se puede guardar un lote sin el registro de su cambio</translation>
+    </message>
+    <message>
+        <location filename="../storage/FileItem.cpp" line="164"/>
         <source>Cannot assign object to File item</source>
         <translation>No se puede asignar el objeto a un elemento de archivo</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="67"/>
+        <location filename="../storage/FileOperations.cpp" line="116"/>
         <source>Copy of file and folders canceled</source>
         <translation>Se canceló la copia de archivos y carpetas</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="82"/>
+        <location filename="../storage/FileOperations.cpp" line="131"/>
         <source>Destination same as source folder</source>
         <translation>El destino es igual que la carpeta de origen</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="86"/>
+        <location filename="../storage/FileOperations.cpp" line="135"/>
         <source>The folder already contains a folder named &apos;%1&apos;<byte value="xd"/>
 <byte value="xd"/>
 If the files in the existing folder have the same name as the files in the<byte value="xd"/>
@@ -1702,7 +1742,7 @@ carpeta que está moviendo o copiando, se reemplazarán. ¿Desea mover o copiar<
 la carpeta de todos modos?</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="94"/>
+        <location filename="../storage/FileOperations.cpp" line="143"/>
         <source>The folder already contains a file named &apos;%1&apos;<byte value="xd"/>
 <byte value="xd"/>
 Would you like to replace the existing file?</source>
@@ -1711,60 +1751,60 @@ Would you like to replace the existing file?</source>
 ¿Desea reemplazar el archivo existente?</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="116"/>
+        <location filename="../storage/FileOperations.cpp" line="165"/>
         <source>Cannot read from the source file or disk</source>
         <translation>No se puede leer del archivo o disco de origen</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="132"/>
-        <location filename="../storage/FileOperations.cpp" line="160"/>
+        <location filename="../storage/FileOperations.cpp" line="181"/>
+        <location filename="../storage/FileOperations.cpp" line="226"/>
         <location filename="../storage/StoragePaths.cpp" line="140"/>
         <location filename="../storage/StoragePaths.cpp" line="158"/>
-        <location filename="../ui/FormMain.cpp" line="1259"/>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="232"/>
+        <location filename="../ui/FormMain.cpp" line="1273"/>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="279"/>
         <source>Unable to create directories</source>
         <translation>No se pueden crear los directorios</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="150"/>
+        <location filename="../storage/FileOperations.cpp" line="207"/>
         <source>Unable to copy file %1</source>
         <translation>No se puede copiar el archivo %1</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="171"/>
-        <location filename="../storage/FileOperations.cpp" line="221"/>
+        <location filename="../storage/FileOperations.cpp" line="244"/>
+        <location filename="../storage/FileOperations.cpp" line="321"/>
         <source>Unable to delete directory %1</source>
         <translation>No se puede eliminar el directorio %1</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="188"/>
-        <location filename="../storage/FileOperations.cpp" line="200"/>
-        <location filename="../storage/FileOperations.cpp" line="209"/>
+        <location filename="../storage/FileOperations.cpp" line="261"/>
+        <location filename="../storage/FileOperations.cpp" line="290"/>
+        <location filename="../storage/FileOperations.cpp" line="302"/>
         <source>Unable to delete file %1</source>
         <translation>No se puede eliminar el archivo %1</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="194"/>
+        <location filename="../storage/FileOperations.cpp" line="284"/>
         <source>Unable to move file %1</source>
         <translation>No se puede mover el archivo %1</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="285"/>
+        <location filename="../storage/FileOperations.cpp" line="412"/>
         <source>Copy of %1</source>
         <translation>Copia de %1</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="289"/>
+        <location filename="../storage/FileOperations.cpp" line="416"/>
         <source>Copy (%1) of %2</source>
         <translation>Copia (%1) de %2</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="293"/>
+        <location filename="../storage/FileOperations.cpp" line="420"/>
         <source>Unable to copy, too many &quot;Copy of&quot; files</source>
         <translation>No se puede copiar: demasiados archivos &quot;Copia de&quot;</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="306"/>
+        <location filename="../storage/FileOperations.cpp" line="433"/>
         <source>Unable to create file/folder, too many default named items.</source>
         <translation>No se puede crear el archivo o la carpeta: demasiados elementos con el nombre predeterminado.</translation>
     </message>
@@ -1865,7 +1905,8 @@ Would you like to replace the existing file?</source>
     </message>
     <message>
         <location filename="../qc/Qc.cpp" line="293"/>
-        <location filename="../qc/Qc.cpp" line="386"/>
+        <location filename="../qc/Qc.cpp" line="359"/>
+        <location filename="../qc/Qc.cpp" line="409"/>
         <source>&quot;%1&quot; is not a valid name.</source>
         <translation>&quot;%1&quot; no es un nombre válido.</translation>
     </message>
@@ -1900,33 +1941,39 @@ Would you like to replace the existing file?</source>
         <translation>El conjunto de límites de CC &quot;%1&quot; no existe.</translation>
     </message>
     <message>
-        <location filename="../qc/Qc.cpp" line="373"/>
+        <location filename="../qc/Qc.cpp" line="363"/>
+        <source>A limit set with the name you specified already exists. Specify a different name.</source>
+        <translation>Ya existe un conjunto de límites con el nombre indicado. Indique otro nombre.</translation>
+    </message>
+    <message>
+        <location filename="../qc/Qc.cpp" line="396"/>
         <source>The QC limit set assignment of the folder &quot;%1&quot; is damaged.</source>
         <translation>La asignación del conjunto de límites de CC de la carpeta &quot;%1&quot; está dañada.</translation>
     </message>
     <message>
-        <location filename="../qc/Qc.cpp" line="382"/>
+        <location filename="../qc/Qc.cpp" line="377"/>
+        <location filename="../qc/Qc.cpp" line="405"/>
         <location filename="../automation/AutomationRegistration.cpp" line="96"/>
         <source>Cannot delete file &quot;%1&quot;.</source>
         <translation>No se puede eliminar el archivo &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../qc/Qc.cpp" line="427"/>
+        <location filename="../qc/Qc.cpp" line="450"/>
         <source>PASS</source>
         <translation>CONFORME</translation>
     </message>
     <message>
-        <location filename="../qc/Qc.cpp" line="429"/>
+        <location filename="../qc/Qc.cpp" line="452"/>
         <source>FAIL</source>
         <translation>NO CONFORME</translation>
     </message>
     <message>
-        <location filename="../qc/Qc.cpp" line="431"/>
+        <location filename="../qc/Qc.cpp" line="454"/>
         <source>INCOMPLETE</source>
         <translation>INCOMPLETO</translation>
     </message>
     <message>
-        <location filename="../qc/Qc.cpp" line="457"/>
+        <location filename="../qc/Qc.cpp" line="480"/>
         <source>The result is not a number.</source>
         <translation>El resultado no es un número.</translation>
     </message>
@@ -2038,44 +2085,44 @@ Would you like to replace the existing file?</source>
         <translation>¿Desea reemplazar el archivo existente?</translation>
     </message>
     <message>
-        <location filename="../services/BatchReport.cpp" line="20"/>
+        <location filename="../services/BatchReport.cpp" line="22"/>
         <source>Report does not exist</source>
         <translation>El informe no existe</translation>
     </message>
     <message>
-        <location filename="../services/ReportJobs.cpp" line="108"/>
-        <location filename="../services/ReportJobs.cpp" line="142"/>
+        <location filename="../services/ReportJobs.cpp" line="109"/>
+        <location filename="../services/ReportJobs.cpp" line="143"/>
         <source>Cannot read the batch &quot;%1&quot;.</source>
         <translation>No se puede leer el lote &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../services/ReportJobs.cpp" line="118"/>
+        <location filename="../services/ReportJobs.cpp" line="119"/>
         <source>Cannot read the report template &quot;%1&quot;.</source>
         <translation>No se puede leer la plantilla de informe &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../services/ReportJobs.cpp" line="218"/>
-        <location filename="../services/ReportJobs.cpp" line="478"/>
+        <location filename="../services/ReportJobs.cpp" line="227"/>
+        <location filename="../services/ReportJobs.cpp" line="487"/>
         <source>Page %1 has no size that can be written: it is %2 mm wide and %3 mm high.</source>
         <translation>La página %1 no tiene un tamaño que se pueda escribir: mide %2 mm de ancho y %3 mm de alto.</translation>
     </message>
     <message>
-        <location filename="../services/ReportJobs.cpp" line="309"/>
+        <location filename="../services/ReportJobs.cpp" line="318"/>
         <source>Cannot start the PDF document.</source>
         <translation>No se puede iniciar el documento PDF.</translation>
     </message>
     <message>
-        <location filename="../services/ReportJobs.cpp" line="337"/>
+        <location filename="../services/ReportJobs.cpp" line="346"/>
         <source>The PDF file &quot;%1&quot; was written, but could not be opened.</source>
         <translation>Se escribió el archivo PDF &quot;%1&quot;, pero no se pudo abrir.</translation>
     </message>
     <message>
-        <location filename="../services/ReportJobs.cpp" line="376"/>
+        <location filename="../services/ReportJobs.cpp" line="385"/>
         <source>Cannot write the JPEG file &quot;%1&quot;.</source>
         <translation>No se puede escribir el archivo JPEG &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../services/ReportJobs.cpp" line="378"/>
+        <location filename="../services/ReportJobs.cpp" line="387"/>
         <source>The JPEG encoder failed.</source>
         <translation>El codificador JPEG falló.</translation>
     </message>
@@ -2088,8 +2135,8 @@ Would you like to replace the existing file?</source>
         <location filename="../services/ReportMail.cpp" line="22"/>
         <location filename="../services/ReportMail.cpp" line="24"/>
         <location filename="../services/ReportMail.cpp" line="31"/>
-        <location filename="../tools/cli/CmdReport.cpp" line="212"/>
-        <location filename="../tools/cli/CmdReport.cpp" line="223"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="216"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="228"/>
         <source>Bramblex Report</source>
         <translation>Informe de Bramblex</translation>
     </message>
@@ -2100,7 +2147,7 @@ Would you like to replace the existing file?</source>
     </message>
     <message>
         <location filename="../services/ReportPrinting.cpp" line="109"/>
-        <location filename="../tools/cli/CmdReport.cpp" line="251"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="261"/>
         <source>Page does not exist</source>
         <translation>La página no existe</translation>
     </message>
@@ -2125,27 +2172,27 @@ Would you like to replace the existing file?</source>
         <translation>Las lecturas de la medición permanecen en el diario &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../services/RunSession.cpp" line="19"/>
+        <location filename="../services/RunSession.cpp" line="21"/>
         <source>Simulated ViscoMeter</source>
         <translation>ViscoMeter simulado</translation>
     </message>
     <message>
-        <location filename="../services/RunSession.cpp" line="77"/>
+        <location filename="../services/RunSession.cpp" line="99"/>
         <source>Process %1: %2</source>
         <translation>Proceso %1: %2</translation>
     </message>
     <message>
-        <location filename="../services/RunSession.cpp" line="109"/>
+        <location filename="../services/RunSession.cpp" line="137"/>
         <source>Invalid Communications Port</source>
         <translation>Puerto de comunicaciones no válido</translation>
     </message>
     <message>
-        <location filename="../services/RunSession.cpp" line="196"/>
+        <location filename="../services/RunSession.cpp" line="226"/>
         <source>The readings cannot be written to the run journal &quot;%1&quot;. They are still collected and saved when the run ends.</source>
         <translation>Las lecturas no se pueden escribir en el diario de medición &quot;%1&quot;. Se siguen recogiendo y se guardan al terminar la medición.</translation>
     </message>
     <message>
-        <location filename="../services/RunSession.cpp" line="218"/>
+        <location filename="../services/RunSession.cpp" line="248"/>
         <source>Saving the readings...</source>
         <translation>Guardando las lecturas...</translation>
     </message>
@@ -2155,82 +2202,83 @@ Would you like to replace the existing file?</source>
         <translation>No se puede crear la carpeta &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../automation/AutomationService.cpp" line="173"/>
+        <location filename="../automation/AutomationService.cpp" line="174"/>
         <location filename="../tools/cli/CmdAutomation.cpp" line="91"/>
         <source>Cannot reach the session bus.</source>
         <translation>No se puede acceder al bus de sesión.</translation>
     </message>
     <message>
-        <location filename="../automation/AutomationService.cpp" line="176"/>
+        <location filename="../automation/AutomationService.cpp" line="177"/>
         <source>Cannot offer the automation object on the session bus.</source>
         <translation>No se puede ofrecer el objeto de automatización en el bus de sesión.</translation>
     </message>
     <message>
-        <location filename="../automation/AutomationService.cpp" line="271"/>
+        <location filename="../automation/AutomationService.cpp" line="272"/>
         <source>This automation object was released; call CreateInstance.</source>
         <translation>Este objeto de automatización se liberó; llame a CreateInstance.</translation>
     </message>
     <message>
-        <location filename="../automation/AutomationService.cpp" line="272"/>
+        <location filename="../automation/AutomationService.cpp" line="273"/>
         <source>This automation object serves another client.</source>
         <translation>Este objeto de automatización atiende a otro cliente.</translation>
     </message>
     <message>
-        <location filename="../automation/BramblexInterface.cpp" line="57"/>
+        <location filename="../automation/BramblexInterface.cpp" line="59"/>
+        <location filename="../automation/BramblexInterface.cpp" line="66"/>
         <source>No batch is open</source>
         <translation>No hay ningún lote abierto</translation>
     </message>
     <message>
-        <location filename="../automation/BramblexInterface.cpp" line="68"/>
+        <location filename="../automation/BramblexInterface.cpp" line="79"/>
         <source>Cannot copy the page to the clipboard.</source>
         <translation>No se puede copiar la página al portapapeles.</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="750"/>
+        <location filename="../ui/FormLocal.cpp" line="786"/>
         <source>No program could open &quot;%1&quot;.</source>
         <translation>Ningún programa pudo abrir &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="842"/>
-        <location filename="../ui/FormMain.cpp" line="945"/>
+        <location filename="../ui/FormLocal.cpp" line="858"/>
+        <location filename="../ui/FormMain.cpp" line="967"/>
         <source>A folder with the name you specified already exists. Specify a different name.</source>
         <translation>Ya existe una carpeta con el nombre indicado. Indique otro nombre.</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="846"/>
-        <location filename="../ui/FormLocal.cpp" line="850"/>
+        <location filename="../ui/FormLocal.cpp" line="862"/>
+        <location filename="../ui/FormLocal.cpp" line="866"/>
         <source>A file with the name you specified already exists. Specify a different name.</source>
         <translation>Ya existe un archivo con el nombre indicado. Indique otro nombre.</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="853"/>
+        <location filename="../ui/FormLocal.cpp" line="869"/>
         <source>Cannot rename unknown file type.</source>
         <translation>No se puede cambiar el nombre de un tipo de archivo desconocido.</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="858"/>
-        <location filename="../ui/FormMain.cpp" line="941"/>
+        <location filename="../ui/FormLocal.cpp" line="874"/>
+        <location filename="../ui/FormMain.cpp" line="963"/>
         <source>The name you specified is not valid. Specify a different name.</source>
         <translation>El nombre indicado no es válido. Indique otro nombre.</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="870"/>
-        <location filename="../ui/FormMain.cpp" line="955"/>
+        <location filename="../ui/FormLocal.cpp" line="891"/>
+        <location filename="../ui/FormMain.cpp" line="983"/>
         <source>Unable to rename &quot;%1&quot;</source>
         <translation>No se puede cambiar el nombre de &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1032"/>
+        <location filename="../ui/FormMain.cpp" line="1069"/>
         <source>COM Server Warning</source>
         <translation>Advertencia del servidor de automatización</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1033"/>
+        <location filename="../ui/FormMain.cpp" line="1070"/>
         <source>There are still active COM objects in this application.  One or more clients may have references to these objects, so manually closing </source>
         <translation>Aún hay objetos de automatización activos en esta aplicación. Uno o varios clientes pueden tener referencias a estos objetos, por lo que cerrar manualmente </translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1035"/>
+        <location filename="../ui/FormMain.cpp" line="1072"/>
         <source>this application may cause those client application(s) to fail.<byte value="xd"/>
 <byte value="xd"/>
 Are you sure you want to close this application?</source>
@@ -2239,53 +2287,53 @@ Are you sure you want to close this application?</source>
 ¿Está seguro de que desea cerrar esta aplicación?</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1174"/>
+        <location filename="../ui/FormMain.cpp" line="1189"/>
         <source>The user guide &quot;%1&quot; could not be opened.</source>
         <translation>No se pudo abrir la guía del usuario &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1214"/>
+        <location filename="../ui/FormMain.cpp" line="1229"/>
         <source>Select the directory in which to store application data</source>
         <translation>Seleccione el directorio en el que guardar los datos de la aplicación</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1257"/>
+        <location filename="../ui/FormMain.cpp" line="1271"/>
         <source>New Folder</source>
         <translation>Carpeta nueva</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1284"/>
+        <location filename="../ui/FormMain.cpp" line="1298"/>
         <source>New Batch</source>
         <translation>Lote nuevo</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1308"/>
-        <location filename="../ui/FormMain.cpp" line="1326"/>
+        <location filename="../ui/FormMain.cpp" line="1322"/>
+        <location filename="../ui/FormMain.cpp" line="1340"/>
         <source>Are you sure you want to remove the folder named &apos;%1&apos; and all its contents?</source>
         <translation>¿Está seguro de que desea eliminar la carpeta &apos;%1&apos; y todo su contenido?</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1329"/>
+        <location filename="../ui/FormMain.cpp" line="1343"/>
         <source>Are you sure you want to delete &apos;%1&apos;?</source>
         <translation>¿Está seguro de que desea eliminar &apos;%1&apos;?</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1333"/>
+        <location filename="../ui/FormMain.cpp" line="1347"/>
         <source>Are you sure you want to delete these %1 items?</source>
         <translation>¿Está seguro de que desea eliminar estos %1 elementos?</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1385"/>
+        <location filename="../ui/FormMain.cpp" line="1399"/>
         <source>All collected data will be lost, are you sure?</source>
         <translation>Se perderán todos los datos recogidos. ¿Está seguro?</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1445"/>
+        <location filename="../ui/FormMain.cpp" line="1490"/>
         <source>No run was started: save a repaired copy and run that one.</source>
         <translation>No se inició ninguna medición: guarde una copia reparada y mida con ella.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1518"/>
+        <location filename="../ui/FormMain.cpp" line="1557"/>
         <source>The readings of the run could not be saved in &quot;%1&quot;.
 %2
 Choose another file to save the batch in.</source>
@@ -2294,43 +2342,48 @@ Choose another file to save the batch in.</source>
 Elija otro archivo en el que guardar el lote.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1522"/>
+        <location filename="../ui/FormMain.cpp" line="1561"/>
         <source>Save Batch As</source>
         <translation>Guardar lote como</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1525"/>
-        <location filename="../ui/FormMain.cpp" line="1584"/>
+        <location filename="../ui/FormMain.cpp" line="1564"/>
+        <location filename="../ui/FormMain.cpp" line="1623"/>
         <source>Batch Files (*.epb);;All Files (*)</source>
         <translation>Archivos de lote (*.epb);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1528"/>
+        <location filename="../ui/FormMain.cpp" line="1567"/>
         <source>The readings of the run are kept in &quot;%1&quot;. Bramblex offers to recover them into the batch when it is selected again.</source>
         <translation>Las lecturas de la medición se conservan en &quot;%1&quot;. Bramblex ofrecerá recuperarlas en el lote cuando vuelva a seleccionarlo.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1577"/>
+        <location filename="../ui/FormMain.cpp" line="1616"/>
         <source>Bramblex does not save over this file. Save a repaired copy of what was read under another name?</source>
         <translation>Bramblex no sobrescribe este archivo. ¿Guardar con otro nombre una copia reparada de lo que se leyó?</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1581"/>
+        <location filename="../ui/FormMain.cpp" line="1620"/>
         <source>Save Repaired Copy</source>
         <translation>Guardar copia reparada</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1583"/>
+        <location filename="../ui/FormMain.cpp" line="1622"/>
         <source>%1 (repaired)</source>
         <translation>%1 (reparado)</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1630"/>
+        <location filename="../ui/FormMain.cpp" line="1634"/>
+        <source>Repaired copy of the part of &quot;%1&quot; that could be read</source>
+        <translation>Copia reparada de la parte de &quot;%1&quot; que se pudo leer</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMain.cpp" line="1672"/>
         <source>A run of the batch &quot;%1&quot; ended without saving %2 reading(s). Recover them into the batch now?</source>
         <translation>Una medición del lote &quot;%1&quot; terminó sin guardar %2 lectura(s). ¿Recuperarlas ahora en el lote?</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1639"/>
+        <location filename="../ui/FormMain.cpp" line="1682"/>
         <source>%1 reading(s) were recovered into &quot;%2&quot;.</source>
         <translation>Se recuperaron %1 lectura(s) en &quot;%2&quot;.</translation>
     </message>
@@ -2390,32 +2443,32 @@ Elija otro archivo en el que guardar el lote.</translation>
         <translation>dibuja la página ÍNDICE (desde 0) de una plantilla de informe en un PNG, con las páginas interiores ligadas al lote</translation>
     </message>
     <message>
-        <location filename="../tools/cli/CmdReport.cpp" line="61"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="62"/>
         <source>report: %1</source>
         <translation>report: %1</translation>
     </message>
     <message>
-        <location filename="../tools/cli/CmdReport.cpp" line="62"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="63"/>
         <source>usage: bramblex-cli report %1</source>
         <translation>uso: bramblex-cli report %1</translation>
     </message>
     <message>
-        <location filename="../tools/cli/CmdReport.cpp" line="173"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="174"/>
         <source>Cannot encode the picture &quot;%1&quot; as PNG.</source>
         <translation>No se puede codificar la imagen &quot;%1&quot; como PNG.</translation>
     </message>
     <message>
-        <location filename="../tools/cli/CmdReport.cpp" line="241"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="249"/>
         <source>No mail program is set up: install xdg-utils and choose a program for e-mail.</source>
         <translation>No hay ningún programa de correo configurado: instale xdg-utils y elija un programa de correo electrónico.</translation>
     </message>
     <message>
-        <location filename="../tools/cli/CmdReport.cpp" line="262"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="278"/>
         <source>composes report templates with batches as the report preview does and writes PDF, JPEG, a print job, thumbnails, an SVG page, the page count or a mail</source>
         <translation>compone plantillas de informe con lotes como la vista previa del informe y escribe PDF, JPEG, un trabajo de impresión, miniaturas, una página SVG, el número de páginas o un correo</translation>
     </message>
     <message>
-        <location filename="../tools/cli/CliCommand.cpp" line="21"/>
+        <location filename="../tools/cli/CliCommand.cpp" line="23"/>
         <source>warning: </source>
         <translation>advertencia: </translation>
     </message>
@@ -2487,138 +2540,6 @@ Elija otro archivo en el que guardar el lote.</translation>
         <location filename="../tools/cli/CmdAutomation.cpp" line="127"/>
         <source>calls the automation service of a program the session bus starts, and prints the results</source>
         <translation>llama al servicio de automatización de un programa que inicia el bus de sesión e imprime los resultados</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdExport.cpp" line="24"/>
-        <source>%1: --settings needs a file</source>
-        <translation>%1: --settings necesita un archivo</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdExport.cpp" line="31"/>
-        <source>usage: bramblex-cli %1 BATCH.epb OUT [--settings FILE]</source>
-        <translation>uso: bramblex-cli %1 LOTE.epb SALIDA [--settings ARCHIVO]</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdExport.cpp" line="62"/>
-        <source>writes a batch as the CSV export (display units from the settings file)</source>
-        <translation>escribe un lote como la exportación CSV (unidades de visualización del archivo de configuración)</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdExport.cpp" line="66"/>
-        <source>writes a batch as the Excel worksheet export (display units from the settings file)</source>
-        <translation>escribe un lote como la exportación a hoja de Excel (unidades de visualización del archivo de configuración)</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdExport.cpp" line="71"/>
-        <source>writes the whole batch as JSON (base units, readings with % full scale and over scale, its analysis)</source>
-        <translation>escribe el lote completo como JSON (unidades base, lecturas con % del fondo de escala y fuera de escala, su análisis)</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="88"/>
-        <source>Viscosity Report</source>
-        <translation>Informe de viscosidad</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="104"/>
-        <source>Batch:<byte value="xd"/>
-Company:<byte value="xd"/>
-Operator:<byte value="xd"/>
-Model:<byte value="xd"/>
-Spindle:<byte value="xd"/>
-Identifier:<byte value="xd"/>
-Note:</source>
-        <translation>Lote:<byte value="xd"/>
-Empresa:<byte value="xd"/>
-Operador:<byte value="xd"/>
-Modelo:<byte value="xd"/>
-Husillo:<byte value="xd"/>
-Identificador:<byte value="xd"/>
-Nota:</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="146"/>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="227"/>
-        <source>Page [PageNumber]</source>
-        <translation>Página [PageNumber]</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="155"/>
-        <source>Name and signature</source>
-        <translation>Nombre y firma</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="166"/>
-        <source>The measurements in this report were taken and checked as recorded.</source>
-        <translation>Las mediciones de este informe se realizaron y comprobaron tal como se registraron.</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="168"/>
-        <source>Tested by</source>
-        <translation>Ensayado por</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="169"/>
-        <source>Approved by</source>
-        <translation>Aprobado por</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="171"/>
-        <source>Remarks</source>
-        <translation>Observaciones</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="189"/>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="287"/>
-        <source>Flow Analysis</source>
-        <translation>Análisis de flujo</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="193"/>
-        <source>Batch:<byte value="xd"/>
-Company:<byte value="xd"/>
-Operator:<byte value="xd"/>
-Model:<byte value="xd"/>
-Spindle:</source>
-        <translation>Lote:<byte value="xd"/>
-Empresa:<byte value="xd"/>
-Operador:<byte value="xd"/>
-Modelo:<byte value="xd"/>
-Husillo:</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="201"/>
-        <source>Best flow model:<byte value="xd"/>
-Parameters:<byte value="xd"/>
-R²:<byte value="xd"/>
-Flow index n (from speed):<byte value="xd"/>
-Thixotropic index:<byte value="xd"/>
-Activation energy (kJ/mol):</source>
-        <translation>Mejor modelo de flujo:<byte value="xd"/>
-Parámetros:<byte value="xd"/>
-R²:<byte value="xd"/>
-Índice de flujo n (por velocidad):<byte value="xd"/>
-Índice tixotrópico:<byte value="xd"/>
-Energía de activación (kJ/mol):</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="251"/>
-        <source>usage: bramblex-cli make-templates [--translation FILE.qm [--tree]] OUTDIR</source>
-        <translation>uso: bramblex-cli make-templates [--translation ARCHIVO.qm [--tree]] CARPETA_SALIDA</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="262"/>
-        <source>It holds no translation.</source>
-        <translation>No contiene ninguna traducción.</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="278"/>
-        <source>Standard Report</source>
-        <translation>Informe estándar</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="295"/>
-        <source>write the shipped report templates into OUTDIR/Reports and OUTDIR/Settings</source>
-        <translation>escribe las plantillas de informe incluidas en CARPETA_SALIDA/Reports y CARPETA_SALIDA/Settings</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdPorts.cpp" line="11"/>
@@ -2696,66 +2617,6 @@ Energía de activación (kJ/mol):</translation>
         <translation>conjuntos de límites de CC: defina uno (límites en mPas, °C, kJ/mol; &quot;-&quot; para un límite abierto), asígnelo a una carpeta, compruebe lotes (sale con 0 si todos son conformes, 1 si alguno no lo es, 2 en otro caso)</translation>
     </message>
     <message>
-        <location filename="../tools/cli/CmdRecover.cpp" line="16"/>
-        <source>usage: bramblex-cli recover BATCH.epb</source>
-        <translation>uso: bramblex-cli recover LOTE.epb</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdRecover.cpp" line="35"/>
-        <source>takes the readings a run left in its journal (a crash, a killed program) into the batch</source>
-        <translation>incorpora al lote las lecturas que una medición dejó en su diario (un fallo, un programa interrumpido)</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdResave.cpp" line="87"/>
-        <source>usage: bramblex-cli resave IN OUT</source>
-        <translation>uso: bramblex-cli resave ENTRADA SALIDA</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdResave.cpp" line="92"/>
-        <source>resave: &quot;%1&quot; is not a batch, settings or report file</source>
-        <translation>resave: &quot;%1&quot; no es un archivo de lote, de configuración ni de informe</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdResave.cpp" line="96"/>
-        <source>resave: %1 files are not supported yet</source>
-        <translation>resave: los archivos %1 aún no se admiten</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdResave.cpp" line="115"/>
-        <source>load a batch (.epb), report (.epr) or settings file through its document class and write it to OUT</source>
-        <translation>carga un lote (.epb), un informe (.epr) o un archivo de configuración mediante su clase de documento y lo escribe en SALIDA</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdRun.cpp" line="77"/>
-        <source>usage: bramblex-cli run --port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] BATCH.epb</source>
-        <translation>uso: bramblex-cli run --port DISPOSITIVO|NÚMERO|simulated [--manual [--count N]] [--trace] LOTE.epb</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdRun.cpp" line="98"/>
-        <source>--count needs a whole number above 0.</source>
-        <translation>--count necesita un número entero mayor que 0.</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdRun.cpp" line="117"/>
-        <source>run: the damaged batch is left as it is; no run was started.</source>
-        <translation>run: el lote dañado se deja como está; no se inició ninguna medición.</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdRun.cpp" line="173"/>
-        <source>The %1 reading(s) of this run are kept in %2; the program offers to recover them into the batch when it next starts.</source>
-        <translation>Las %1 lectura(s) de esta medición se conservan en %2; el programa ofrecerá recuperarlas en el lote la próxima vez que se inicie.</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdRun.cpp" line="187"/>
-        <source>The run was stopped before it finished.</source>
-        <translation>La medición se detuvo antes de terminar.</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdRun.cpp" line="195"/>
-        <source>run the batch&apos;s processes on the viscometer (or collect manual readings) and save the readings</source>
-        <translation>ejecuta los procesos del lote en el viscosímetro (o recoge lecturas manuales) y guarda las lecturas</translation>
-    </message>
-    <message>
         <location filename="../tools/cli/CmdSeedDemo.cpp" line="121"/>
         <source>usage: bramblex-cli seed-demo   (the tree of BRAMBLEX_STORAGE_ROOT)</source>
         <translation>uso: bramblex-cli seed-demo   (el árbol de BRAMBLEX_STORAGE_ROOT)</translation>
@@ -2829,6 +2690,322 @@ commands:</source>
         <source>bramblex-cli: unknown command &apos;%1&apos;</source>
         <translation>bramblex-cli: orden desconocida &apos;%1&apos;</translation>
     </message>
+    <message>
+        <location filename="../tools/cli/CmdExport.cpp" line="30"/>
+        <source>%1: --settings needs a file</source>
+        <translation>%1: --settings necesita un archivo</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdExport.cpp" line="37"/>
+        <source>usage: bramblex-cli %1 BATCH.epb OUT [--settings FILE]</source>
+        <translation>uso: bramblex-cli %1 LOTE.epb SALIDA [--settings ARCHIVO]</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdExport.cpp" line="76"/>
+        <source>writes a batch as the CSV export (display units from the settings file)</source>
+        <translation>escribe un lote como la exportación CSV (unidades de visualización del archivo de configuración)</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdExport.cpp" line="80"/>
+        <source>writes a batch as the Excel worksheet export (display units from the settings file)</source>
+        <translation>escribe un lote como la exportación a hoja de Excel (unidades de visualización del archivo de configuración)</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdExport.cpp" line="85"/>
+        <source>writes the whole batch as JSON (base units, readings with % full scale and over scale, its analysis, its QC verdict)</source>
+        <translation>escribe el lote completo como JSON (unidades base, lecturas con % del fondo de escala y fuera de escala, su análisis, su resultado de CC)</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="88"/>
+        <source>Viscosity Report</source>
+        <translation>Informe de viscosidad</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="104"/>
+        <source>Batch:<byte value="xd"/>
+Company:<byte value="xd"/>
+Operator:<byte value="xd"/>
+Model:<byte value="xd"/>
+Spindle:<byte value="xd"/>
+Identifier:<byte value="xd"/>
+Note:</source>
+        <translation>Lote:<byte value="xd"/>
+Empresa:<byte value="xd"/>
+Operador:<byte value="xd"/>
+Modelo:<byte value="xd"/>
+Husillo:<byte value="xd"/>
+Identificador:<byte value="xd"/>
+Nota:</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="146"/>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="227"/>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="274"/>
+        <source>Page [PageNumber]</source>
+        <translation>Página [PageNumber]</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="155"/>
+        <source>Name and signature</source>
+        <translation>Nombre y firma</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="166"/>
+        <source>The measurements in this report were taken and checked as recorded.</source>
+        <translation>Las mediciones de este informe se realizaron y comprobaron tal como se registraron.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="168"/>
+        <source>Tested by</source>
+        <translation>Ensayado por</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="169"/>
+        <source>Approved by</source>
+        <translation>Aprobado por</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="171"/>
+        <source>Remarks</source>
+        <translation>Observaciones</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="189"/>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="334"/>
+        <source>Flow Analysis</source>
+        <translation>Análisis de flujo</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="193"/>
+        <source>Batch:<byte value="xd"/>
+Company:<byte value="xd"/>
+Operator:<byte value="xd"/>
+Model:<byte value="xd"/>
+Spindle:</source>
+        <translation>Lote:<byte value="xd"/>
+Empresa:<byte value="xd"/>
+Operador:<byte value="xd"/>
+Modelo:<byte value="xd"/>
+Husillo:</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="201"/>
+        <source>Best flow model:<byte value="xd"/>
+Parameters:<byte value="xd"/>
+R²:<byte value="xd"/>
+Flow index n (from speed):<byte value="xd"/>
+Thixotropic index:<byte value="xd"/>
+Activation energy (kJ/mol):<byte value="xd"/>
+QC limit set:<byte value="xd"/>
+QC result:</source>
+        <translation>Mejor modelo de flujo:<byte value="xd"/>
+Parámetros:<byte value="xd"/>
+R²:<byte value="xd"/>
+Índice de flujo n (por velocidad):<byte value="xd"/>
+Índice tixotrópico:<byte value="xd"/>
+Energía de activación (kJ/mol):<byte value="xd"/>
+Conjunto de límites de CC:<byte value="xd"/>
+Resultado de CC:</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="234"/>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="340"/>
+        <source>QC Certificate</source>
+        <translation>Certificado de CC</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="238"/>
+        <source>Batch:<byte value="xd"/>
+Company:<byte value="xd"/>
+Operator:<byte value="xd"/>
+Model:<byte value="xd"/>
+Spindle:<byte value="xd"/>
+Identifier:</source>
+        <translation>Lote:<byte value="xd"/>
+Empresa:<byte value="xd"/>
+Operador:<byte value="xd"/>
+Modelo:<byte value="xd"/>
+Husillo:<byte value="xd"/>
+Identificador:</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="247"/>
+        <source>Limit set:</source>
+        <translation>Conjunto de límites:</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="252"/>
+        <source>Result:</source>
+        <translation>Resultado:</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="259"/>
+        <source>Criterion: measured (limits): verdict</source>
+        <translation>Criterio: medido (límites): resultado</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="266"/>
+        <source>Checked by: ______________________    Date: ____________<byte value="xd"/>
+<byte value="xd"/>
+Released by: _____________________    Date: ____________</source>
+        <translation>Comprobado por: ____________________    Fecha: ____________<byte value="xd"/>
+<byte value="xd"/>
+Liberado por: ______________________    Fecha: ____________</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="298"/>
+        <source>usage: bramblex-cli make-templates [--translation FILE.qm [--tree]] OUTDIR</source>
+        <translation>uso: bramblex-cli make-templates [--translation ARCHIVO.qm [--tree]] CARPETA_SALIDA</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="309"/>
+        <source>It holds no translation.</source>
+        <translation>No contiene ninguna traducción.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="325"/>
+        <source>Standard Report</source>
+        <translation>Informe estándar</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="348"/>
+        <source>write the shipped report templates into OUTDIR/Reports and OUTDIR/Settings</source>
+        <translation>escribe las plantillas de informe incluidas en CARPETA_SALIDA/Reports y CARPETA_SALIDA/Settings</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRecover.cpp" line="19"/>
+        <source>usage: bramblex-cli recover [--reason TEXT] BATCH.epb</source>
+        <translation>uso: bramblex-cli recover [--reason TEXTO] LOTE.epb</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRecover.cpp" line="38"/>
+        <source>takes the readings a run left in its journal (a crash, a killed program) into the batch</source>
+        <translation>incorpora al lote las lecturas que una medición dejó en su diario (un fallo, un programa interrumpido)</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdResave.cpp" line="115"/>
+        <source>usage: bramblex-cli resave [--reason TEXT] IN OUT</source>
+        <translation>uso: bramblex-cli resave [--reason TEXTO] ENTRADA SALIDA</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdResave.cpp" line="120"/>
+        <source>resave: &quot;%1&quot; is not a batch, settings or report file</source>
+        <translation>resave: &quot;%1&quot; no es un archivo de lote, de configuración ni de informe</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdResave.cpp" line="124"/>
+        <source>resave: %1 files are not supported yet</source>
+        <translation>resave: los archivos %1 aún no se admiten</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdResave.cpp" line="143"/>
+        <source>load a batch (.epb), report (.epr) or settings file through its document class and write it to OUT</source>
+        <translation>carga un lote (.epb), un informe (.epr) o un archivo de configuración mediante su clase de documento y lo escribe en SALIDA</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRun.cpp" line="77"/>
+        <source>usage: bramblex-cli run --port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] [--reason TEXT] BATCH.epb</source>
+        <translation>uso: bramblex-cli run --port DISPOSITIVO|NÚMERO|simulated [--manual [--count N]] [--trace] [--reason TEXTO] LOTE.epb</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRun.cpp" line="100"/>
+        <source>--count needs a whole number above 0.</source>
+        <translation>--count necesita un número entero mayor que 0.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRun.cpp" line="119"/>
+        <source>run: the damaged batch is left as it is; no run was started.</source>
+        <translation>run: el lote dañado se deja como está; no se inició ninguna medición.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRun.cpp" line="176"/>
+        <source>The %1 reading(s) of this run are kept in %2; the program offers to recover them into the batch when it next starts.</source>
+        <translation>Las %1 lectura(s) de esta medición se conservan en %2; el programa ofrecerá recuperarlas en el lote la próxima vez que se inicie.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRun.cpp" line="190"/>
+        <source>The run was stopped before it finished.</source>
+        <translation>La medición se detuvo antes de terminar.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRun.cpp" line="198"/>
+        <source>run the batch&apos;s processes on the viscometer (or collect manual readings) and save the readings</source>
+        <translation>ejecuta los procesos del lote en el viscosímetro (o recoge lecturas manuales) y guarda las lecturas</translation>
+    </message>
+</context>
+<context>
+    <name>QApplication</name>
+    <message>
+        <location filename="../ui/DialogService.cpp" line="107"/>
+        <source>Reason for the Change</source>
+        <translation>Motivo del cambio</translation>
+    </message>
+    <message>
+        <location filename="../ui/DialogService.cpp" line="108"/>
+        <source>&quot;%1&quot; is signed. Why is it changed?</source>
+        <translation>&quot;%1&quot; está firmado. ¿Por qué se modifica?</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="25"/>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="25"/>
+        <source>User</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="25"/>
+        <source>Full Name</source>
+        <translation>Nombre completo</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="25"/>
+        <source>Host</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="26"/>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="26"/>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="26"/>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="26"/>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+</context>
+<context>
+    <name>TAuditStatusLine</name>
+    <message>
+        <location filename="../ui/AuditStatusLine.cpp" line="23"/>
+        <source>This batch was changed outside Bramblex after the last recorded change (%1).</source>
+        <translation>Este lote se modificó fuera de Bramblex después del último cambio registrado (%1).</translation>
+    </message>
+    <message>
+        <location filename="../ui/AuditStatusLine.cpp" line="28"/>
+        <source>The audit trail of this batch is broken at record %1.</source>
+        <translation>El registro de auditoría de este lote está roto en la entrada %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/AuditStatusLine.cpp" line="31"/>
+        <source>%1 (an earlier version)</source>
+        <translation>%1 (una versión anterior)</translation>
+    </message>
 </context>
 <context>
     <name>TChartMeasurements</name>
@@ -2868,24 +3045,117 @@ commands:</source>
     </message>
 </context>
 <context>
+    <name>TFormAuditTrail</name>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="52"/>
+        <source>Audit Trail of %1</source>
+        <translation>Registro de auditoría de %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="62"/>
+        <source>Audit records</source>
+        <translation>Entradas de auditoría</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="71"/>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="73"/>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="74"/>
+        <source>Export PDF...</source>
+        <translation>Exportar PDF...</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="76"/>
+        <source>Export PDF</source>
+        <translation>Exportar PDF</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="77"/>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="89"/>
+        <source>Intact. The last recorded change did not reach the file (the program was stopped while saving); the batch is as the record before it says.</source>
+        <translation>Íntegro. El último cambio registrado no llegó al archivo (el programa se detuvo mientras guardaba); el lote está como indica la entrada anterior.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="91"/>
+        <source>Intact: every record is in place and the batch is as last recorded.</source>
+        <translation>Íntegro: todas las entradas están en su lugar y el lote está como se registró por última vez.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="93"/>
+        <source>No audit trail: Bramblex has recorded no change to this batch.</source>
+        <translation>Sin registro de auditoría: Bramblex no ha registrado ningún cambio en este lote.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="95"/>
+        <source>Changed outside Bramblex after the last recorded change (%1).</source>
+        <translation>Modificado fuera de Bramblex después del último cambio registrado (%1).</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="98"/>
+        <source>The trail is broken at record %1: a record was changed or removed.</source>
+        <translation>El registro está roto en la entrada %1: se modificó o eliminó una entrada.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="180"/>
+        <source> audit trail</source>
+        <translation> registro de auditoría</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="182"/>
+        <source>Export Audit Trail as PDF</source>
+        <translation>Exportar el registro de auditoría como PDF</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="182"/>
+        <source>Export Audit Trail as CSV</source>
+        <translation>Exportar el registro de auditoría como CSV</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="184"/>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation>Archivos PDF (*.pdf);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="184"/>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
     <name>TFormLocal</name>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="89"/>
+        <location filename="../ui/FormLocal.cpp" line="91"/>
         <source>Name</source>
         <translation>Nombre</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="89"/>
+        <location filename="../ui/FormLocal.cpp" line="91"/>
         <source>Modified</source>
         <translation>Modificado</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="374"/>
+        <location filename="../ui/FormLocal.cpp" line="125"/>
+        <source>QC: %1</source>
+        <translation>CC: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormLocal.cpp" line="382"/>
         <source>Folder contents</source>
         <translation>Contenido de la carpeta</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="388"/>
+        <location filename="../ui/FormLocal.cpp" line="397"/>
         <source>Columns</source>
         <translation>Columnas</translation>
     </message>
@@ -2893,201 +3163,221 @@ commands:</source>
 <context>
     <name>TFormMain</name>
     <message>
-        <location filename="../ui/FormMain.cpp" line="207"/>
+        <location filename="../ui/FormMain.cpp" line="215"/>
         <source>Korvane Bramblex</source>
         <translation>Korvane Bramblex</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="221"/>
-        <location filename="../ui/FormMain.cpp" line="222"/>
-        <location filename="../ui/FormMain.cpp" line="223"/>
+        <location filename="../ui/FormMain.cpp" line="229"/>
+        <location filename="../ui/FormMain.cpp" line="230"/>
+        <location filename="../ui/FormMain.cpp" line="231"/>
         <source>Folder List</source>
         <translation>Lista de carpetas</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="243"/>
+        <location filename="../ui/FormMain.cpp" line="251"/>
         <source>Selected folder</source>
         <translation>Carpeta seleccionada</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="494"/>
+        <location filename="../ui/FormMain.cpp" line="499"/>
         <source>Bramblex Help</source>
         <translation>Ayuda de Bramblex</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="495"/>
-        <location filename="../ui/FormMain.cpp" line="1180"/>
+        <location filename="../ui/FormMain.cpp" line="500"/>
+        <location filename="../ui/FormMain.cpp" line="1195"/>
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="496"/>
+        <location filename="../ui/FormMain.cpp" line="501"/>
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="498"/>
+        <location filename="../ui/FormMain.cpp" line="503"/>
         <source>Preferences</source>
         <translation>Preferencias</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="499"/>
+        <location filename="../ui/FormMain.cpp" line="504"/>
         <source>Change Storage Directory</source>
         <translation>Cambiar el directorio de almacenamiento</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="502"/>
-        <location filename="../ui/FormMain.cpp" line="584"/>
+        <location filename="../ui/FormMain.cpp" line="507"/>
+        <location filename="../ui/FormMain.cpp" line="597"/>
         <source>New</source>
         <translation>Nuevo</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="503"/>
+        <location filename="../ui/FormMain.cpp" line="508"/>
         <source>New Folder</source>
         <translation>Carpeta nueva</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="505"/>
+        <location filename="../ui/FormMain.cpp" line="510"/>
         <source>New Batch</source>
         <translation>Lote nuevo</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="507"/>
-        <location filename="../ui/FormMain.cpp" line="541"/>
+        <location filename="../ui/FormMain.cpp" line="512"/>
+        <location filename="../ui/FormMain.cpp" line="551"/>
         <source>Delete</source>
         <translation>Eliminar</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="510"/>
-        <location filename="../ui/FormMain.cpp" line="542"/>
+        <location filename="../ui/FormMain.cpp" line="515"/>
+        <location filename="../ui/FormMain.cpp" line="552"/>
         <source>Rename</source>
         <translation>Cambiar nombre</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="512"/>
+        <location filename="../ui/FormMain.cpp" line="517"/>
         <source>Cut</source>
         <translation>Cortar</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="515"/>
-        <location filename="../ui/FormMain.cpp" line="544"/>
+        <location filename="../ui/FormMain.cpp" line="520"/>
+        <location filename="../ui/FormMain.cpp" line="554"/>
         <source>Copy</source>
         <translation>Copiar</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="518"/>
+        <location filename="../ui/FormMain.cpp" line="523"/>
         <source>Paste</source>
         <translation>Pegar</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="521"/>
+        <location filename="../ui/FormMain.cpp" line="526"/>
         <source>Select All</source>
         <translation>Seleccionar todo</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="523"/>
-        <location filename="../ui/FormMain.cpp" line="566"/>
+        <location filename="../ui/FormMain.cpp" line="528"/>
+        <location filename="../ui/FormMain.cpp" line="576"/>
         <source>Back</source>
         <translation>Atrás</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="525"/>
+        <location filename="../ui/FormMain.cpp" line="530"/>
         <source>Auto</source>
         <translation>Automático</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="527"/>
+        <location filename="../ui/FormMain.cpp" line="532"/>
         <source>Manual</source>
         <translation>Manual</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="530"/>
+        <location filename="../ui/FormMain.cpp" line="535"/>
         <source>Stop</source>
         <translation>Detener</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="532"/>
+        <location filename="../ui/FormMain.cpp" line="537"/>
         <source>Clear</source>
         <translation>Borrar</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="534"/>
+        <location filename="../ui/FormMain.cpp" line="539"/>
+        <source>Audit Trail</source>
+        <translation>Registro de auditoría</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMain.cpp" line="540"/>
+        <source>Sign...</source>
+        <translation>Firmar...</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMain.cpp" line="542"/>
         <source>Export</source>
         <translation>Exportar</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="535"/>
+        <location filename="../ui/FormMain.cpp" line="543"/>
+        <source>QC Limit Sets</source>
+        <translation>Conjuntos de límites de CC</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMain.cpp" line="545"/>
         <source>Excel</source>
         <translation>Excel</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="537"/>
+        <location filename="../ui/FormMain.cpp" line="547"/>
         <source>CSV</source>
         <translation>CSV</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="540"/>
+        <location filename="../ui/FormMain.cpp" line="550"/>
         <source>New Report</source>
         <translation>Informe nuevo</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="593"/>
+        <location filename="../ui/FormMain.cpp" line="606"/>
         <source>File</source>
         <translation>Archivo</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="598"/>
+        <location filename="../ui/FormMain.cpp" line="611"/>
+        <source>Batch</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMain.cpp" line="615"/>
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="606"/>
+        <location filename="../ui/FormMain.cpp" line="623"/>
         <source>Tool Bar</source>
         <translation>Barra de herramientas</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="775"/>
+        <location filename="../ui/FormMain.cpp" line="797"/>
         <source>Reports</source>
         <translation>Informes</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="779"/>
-        <location filename="../ui/FormMain.cpp" line="882"/>
+        <location filename="../ui/FormMain.cpp" line="801"/>
+        <location filename="../ui/FormMain.cpp" line="904"/>
         <source>Local</source>
         <translation>Local</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1181"/>
+        <location filename="../ui/FormMain.cpp" line="1196"/>
         <source>&lt;h3&gt;Korvane Bramblex&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Runs measurement programmes on Korvane 4150 rotational viscometers, keeps the readings of every batch and reports, prints and exports them.&lt;/p&gt;&lt;p&gt;Storage folder: %2&lt;/p&gt;&lt;p&gt;Bramblex is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version (GPL-3.0-or-later). It comes with ABSOLUTELY NO WARRANTY. See &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;https://www.gnu.org/licenses/gpl-3.0.html&lt;/a&gt;.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Korvane Bramblex&lt;/h3&gt;&lt;p&gt;Versión %1&lt;/p&gt;&lt;p&gt;Ejecuta programas de medición en viscosímetros rotacionales Korvane 4150, conserva las lecturas de cada lote y elabora informes, los imprime y los exporta.&lt;/p&gt;&lt;p&gt;Carpeta de almacenamiento: %2&lt;/p&gt;&lt;p&gt;Bramblex es software libre: puede redistribuirlo o modificarlo según los términos de la Licencia Pública General de GNU publicada por la Free Software Foundation, ya sea la versión 3 de la Licencia o (a su elección) cualquier versión posterior (GPL-3.0-or-later). Se distribuye SIN NINGUNA GARANTÍA. Consulte &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;https://www.gnu.org/licenses/gpl-3.0.html&lt;/a&gt;.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1664"/>
+        <location filename="../ui/FormMain.cpp" line="1707"/>
         <source>The file &quot;%1&quot; was not found.</source>
         <translation>No se encontró el archivo &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1678"/>
+        <location filename="../ui/FormMain.cpp" line="1721"/>
         <source>The report &quot;%1&quot; is not one of the reports of the storage folder &quot;%2&quot;, so Bramblex cannot open it. Copy it into the storage folder&apos;s Reports folder first.</source>
         <translation>El informe &quot;%1&quot; no es uno de los informes de la carpeta de almacenamiento &quot;%2&quot;, por lo que Bramblex no puede abrirlo. Cópielo primero en la carpeta Reports de la carpeta de almacenamiento.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1688"/>
+        <location filename="../ui/FormMain.cpp" line="1731"/>
         <source>The file &quot;%1&quot; lies outside the storage folder &quot;%2&quot;, so Bramblex cannot open it. Copy it into a folder below Local first.</source>
         <translation>El archivo &quot;%1&quot; está fuera de la carpeta de almacenamiento &quot;%2&quot;, por lo que Bramblex no puede abrirlo. Cópielo primero en una carpeta dentro de Local.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1692"/>
+        <location filename="../ui/FormMain.cpp" line="1735"/>
         <source>The file &quot;%1&quot; is not in a Local folder of the storage folder &quot;%2&quot;, so Bramblex cannot open it. Copy it into a folder below Local first.</source>
         <translation>El archivo &quot;%1&quot; no está en una carpeta Local de la carpeta de almacenamiento &quot;%2&quot;, por lo que Bramblex no puede abrirlo. Cópielo primero en una carpeta dentro de Local.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1715"/>
+        <location filename="../ui/FormMain.cpp" line="1758"/>
         <source>The file &quot;%1&quot; is not a report that can be read.</source>
         <translation>El archivo &quot;%1&quot; no es un informe legible.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1723"/>
+        <location filename="../ui/FormMain.cpp" line="1766"/>
         <source>The file &quot;%1&quot; is not shown in its folder&apos;s list.</source>
         <translation>El archivo &quot;%1&quot; no aparece en la lista de su carpeta.</translation>
     </message>
@@ -3175,18 +3465,33 @@ commands:</source>
         <translation>Energía de activación</translation>
     </message>
     <message>
-        <location filename="../ui/FormMemoEditor.cpp" line="39"/>
-        <location filename="../ui/FormMemoEditor.cpp" line="40"/>
+        <location filename="../ui/FormMemoEditor.cpp" line="33"/>
+        <source>QC Result</source>
+        <translation>Resultado de CC</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMemoEditor.cpp" line="34"/>
+        <source>QC Limit Set</source>
+        <translation>Conjunto de límites de CC</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMemoEditor.cpp" line="35"/>
+        <source>QC Details</source>
+        <translation>Detalles de CC</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMemoEditor.cpp" line="42"/>
+        <location filename="../ui/FormMemoEditor.cpp" line="43"/>
         <source>Text Editor</source>
         <translation>Editor de texto</translation>
     </message>
     <message>
-        <location filename="../ui/FormMemoEditor.cpp" line="45"/>
+        <location filename="../ui/FormMemoEditor.cpp" line="48"/>
         <source>Text</source>
         <translation>Texto</translation>
     </message>
     <message>
-        <location filename="../ui/FormMemoEditor.cpp" line="77"/>
+        <location filename="../ui/FormMemoEditor.cpp" line="80"/>
         <source>Status</source>
         <translation>Estado</translation>
     </message>
@@ -3865,6 +4170,156 @@ Pulse Finalizar para volver.</translation>
     </message>
 </context>
 <context>
+    <name>TFormQcLimitSets</name>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="56"/>
+        <source>Viscosity at the speed</source>
+        <translation>Viscosidad a la velocidad</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="58"/>
+        <source>Temperature at the speed</source>
+        <translation>Temperatura a la velocidad</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="69"/>
+        <location filename="../ui/FormQcLimitSets.cpp" line="70"/>
+        <source>QC Limit Sets</source>
+        <translation>Conjuntos de límites de CC</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="95"/>
+        <source>Limit sets:</source>
+        <translation>Conjuntos de límites:</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="98"/>
+        <source>Limit sets</source>
+        <translation>Conjuntos de límites</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="103"/>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="104"/>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="105"/>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="114"/>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="115"/>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="133"/>
+        <source>Criteria</source>
+        <translation>Criterios</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="135"/>
+        <location filename="../ui/FormQcLimitSets.cpp" line="251"/>
+        <source>Criterion</source>
+        <translation>Criterio</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="135"/>
+        <source>Speed (RPM)</source>
+        <translation>Velocidad (RPM)</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="135"/>
+        <source>Minimum</source>
+        <translation>Mínimo</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="135"/>
+        <source>Maximum</source>
+        <translation>Máximo</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="135"/>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="139"/>
+        <source>Columns</source>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="146"/>
+        <source>Add Criterion</source>
+        <translation>Añadir criterio</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="148"/>
+        <source>Remove Criterion</source>
+        <translation>Quitar criterio</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="150"/>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="161"/>
+        <source>Assign to Folder</source>
+        <translation>Asignar a la carpeta</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="163"/>
+        <source>Remove Assignment</source>
+        <translation>Quitar la asignación</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="303"/>
+        <source>Criterion %1: &quot;%2&quot; is not a number.</source>
+        <translation>Criterio %1: &quot;%2&quot; no es un número.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="307"/>
+        <source>Criterion %1: %2</source>
+        <translation>Criterio %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="319"/>
+        <source>No limit set applies to the folder &quot;%1&quot;.</source>
+        <translation>Ningún conjunto de límites se aplica a la carpeta &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="321"/>
+        <source>The folder &quot;%1&quot; uses the limit set &quot;%2&quot;.</source>
+        <translation>La carpeta &quot;%1&quot; usa el conjunto de límites &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="323"/>
+        <source>The folder &quot;%1&quot; uses the limit set &quot;%2&quot; of the folder &quot;%3&quot;.</source>
+        <translation>La carpeta &quot;%1&quot; usa el conjunto de límites &quot;%2&quot; de la carpeta &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="361"/>
+        <source>Save the changes to the limit set &quot;%1&quot;?</source>
+        <translation>¿Guardar los cambios del conjunto de límites &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="420"/>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>¿Está seguro de que desea eliminar &apos;%1&apos;?</translation>
+    </message>
+</context>
+<context>
     <name>TFormReports</name>
     <message>
         <location filename="../ui/FormReports.cpp" line="233"/>
@@ -3958,142 +4413,221 @@ Pulse Finalizar para volver.</translation>
         <translation>Informes de pestaña &gt; %1</translation>
     </message>
     <message>
-        <location filename="../ui/FormReports.cpp" line="782"/>
-        <location filename="../ui/FormReports.cpp" line="921"/>
+        <location filename="../ui/FormReports.cpp" line="781"/>
+        <location filename="../ui/FormReports.cpp" line="920"/>
         <source>Unable to create directory %1</source>
         <translation>No se puede crear el directorio %1</translation>
     </message>
     <message>
-        <location filename="../ui/FormReports.cpp" line="831"/>
-        <location filename="../ui/FormReports.cpp" line="915"/>
+        <location filename="../ui/FormReports.cpp" line="830"/>
+        <location filename="../ui/FormReports.cpp" line="914"/>
         <source>A report with the name you specified already exists. Specify a different name.</source>
         <translation>Ya existe un informe con el nombre indicado. Indique otro nombre.</translation>
     </message>
     <message>
-        <location filename="../ui/FormReports.cpp" line="840"/>
+        <location filename="../ui/FormReports.cpp" line="839"/>
         <source>Unable to rename &quot;%1&quot;</source>
         <translation>No se puede cambiar el nombre de &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../ui/FormReports.cpp" line="860"/>
+        <location filename="../ui/FormReports.cpp" line="859"/>
         <source>Are you sure you want to delete &apos;%1&apos;?</source>
         <translation>¿Está seguro de que desea eliminar &apos;%1&apos;?</translation>
     </message>
     <message>
-        <location filename="../ui/FormReports.cpp" line="1001"/>
+        <location filename="../ui/FormReports.cpp" line="994"/>
         <source>Are you sure you want to delete this report page?</source>
         <translation>¿Está seguro de que desea eliminar esta página del informe?</translation>
     </message>
 </context>
 <context>
+    <name>TFormSign</name>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="19"/>
+        <source>Sign %1</source>
+        <translation>Firmar %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="21"/>
+        <source>Signing as %1 (%2)</source>
+        <translation>Firmando como %1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="27"/>
+        <source>Meaning</source>
+        <translation>Significado</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="30"/>
+        <source>Performed by</source>
+        <translation>Realizado por</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="30"/>
+        <source>Reviewed by</source>
+        <translation>Revisado por</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="31"/>
+        <source>Approved by</source>
+        <translation>Aprobado por</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="38"/>
+        <source>Comment</source>
+        <translation>Comentario</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="41"/>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="43"/>
+        <source>Meaning:</source>
+        <translation>Significado:</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="44"/>
+        <source>Comment (optional):</source>
+        <translation>Comentario (opcional):</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="45"/>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="53"/>
+        <location filename="../ui/FormSign.cpp" line="54"/>
+        <source>Sign</source>
+        <translation>Firmar</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="55"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="61"/>
+        <source>Signing is locked after three wrong passwords; try again in %1 seconds.</source>
+        <translation>La firma está bloqueada tras tres contraseñas incorrectas; inténtelo de nuevo dentro de %1 segundos.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="81"/>
+        <source>Checking the password...</source>
+        <translation>Comprobando la contraseña...</translation>
+    </message>
+</context>
+<context>
     <name>TFormViewAnalysis</name>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="51"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="94"/>
         <source>Include low torque readings</source>
         <translation>Incluir lecturas con par bajo</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="54"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="97"/>
         <source>Logarithmic axes</source>
         <translation>Ejes logarítmicos</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="66"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="109"/>
         <source>Results and flow curve</source>
         <translation>Resultados y curva de flujo</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="78"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="121"/>
         <source>Flow models</source>
         <translation>Modelos de flujo</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="80"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="123"/>
         <source>Model</source>
         <translation>Modelo</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="80"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="123"/>
         <source>Parameters (± standard error)</source>
         <translation>Parámetros (± error estándar)</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="80"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="123"/>
         <source>Points</source>
         <translation>Puntos</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="80"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="123"/>
         <source>AICc</source>
         <translation>AICc</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="81"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="124"/>
         <source>Columns</source>
         <translation>Columnas</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="105"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="148"/>
         <source>Flow curve</source>
         <translation>Curva de flujo</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="185"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="286"/>
         <source>Flow models: %1</source>
         <translation>Modelos de flujo: %1</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="188"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="289"/>
         <source>Flow models: the best is %1 (lowest AICc).</source>
         <translation>Modelos de flujo: el mejor es %1 (AICc más bajo).</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="190"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="291"/>
         <source>Flow models: no best model: %1</source>
         <translation>Modelos de flujo: no hay mejor modelo: %1</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="211"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="312"/>
         <source>%1 (best)</source>
         <translation>%1 (mejor)</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="282"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="392"/>
         <source>%1 readings, %2 used; left out: %3 over scale, %4 low torque%5; %6 without shear data (left out of the flow models).</source>
         <translation>%1 lecturas, %2 usadas; excluidas: %3 fuera de escala, %4 con par bajo%5; %6 sin datos de cizalla (excluidas de los modelos de flujo).</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="288"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="398"/>
         <source> (low torque included)</source>
         <translation> (par bajo incluido)</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="292"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="402"/>
         <source>Flow index from speed: n = %1, K = %2 %3 (at 1 RPM), R² = %4, %5 readings</source>
         <translation>Índice de flujo a partir de la velocidad: n = %1, K = %2 %3 (a 1 RPM), R² = %4, %5 lecturas</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="297"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="407"/>
         <source>Flow index from speed: %1</source>
         <translation>Índice de flujo a partir de la velocidad: %1</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="301"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="411"/>
         <source>Thixotropic index: %1 (mean viscosity at %2 RPM over %3 RPM; %4 and %5 readings)</source>
         <translation>Índice tixotrópico: %1 (viscosidad media a %2 RPM sobre %3 RPM; %4 y %5 lecturas)</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="306"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="416"/>
         <source>Thixotropic index: %1</source>
         <translation>Índice tixotrópico: %1</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="309"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="419"/>
         <source>Activation energy: %1 kJ/mol, ln A = %2, R² = %3, %4 readings at %5 RPM</source>
         <translation>Energía de activación: %1 kJ/mol, ln A = %2, R² = %3, %4 lecturas a %5 RPM</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="314"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="424"/>
         <source>Activation energy: %1</source>
         <translation>Energía de activación: %1</translation>
     </message>
@@ -4101,64 +4635,69 @@ Pulse Finalizar para volver.</translation>
 <context>
     <name>TFormViewBatch</name>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="55"/>
+        <location filename="../ui/FormViewBatch.cpp" line="65"/>
         <source>Process</source>
         <translation>Proceso</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="66"/>
+        <location filename="../ui/FormViewBatch.cpp" line="76"/>
         <source>Progress</source>
         <translation>Progreso</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="77"/>
+        <location filename="../ui/FormViewBatch.cpp" line="89"/>
         <source>Show or hide the folders</source>
         <translation>Mostrar u ocultar las carpetas</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="87"/>
+        <location filename="../ui/FormViewBatch.cpp" line="99"/>
         <source>Batch view</source>
         <translation>Vista del lote</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="98"/>
+        <location filename="../ui/FormViewBatch.cpp" line="112"/>
         <source>Unable to modify multiple batch items.</source>
         <translation>No se pueden modificar varios lotes a la vez.</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="172"/>
+        <location filename="../ui/FormViewBatch.cpp" line="186"/>
         <source>Header</source>
         <translation>Encabezado</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="172"/>
+        <location filename="../ui/FormViewBatch.cpp" line="186"/>
         <source>Processes</source>
         <translation>Procesos</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="172"/>
+        <location filename="../ui/FormViewBatch.cpp" line="186"/>
         <source>Measurements</source>
         <translation>Mediciones</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="172"/>
+        <location filename="../ui/FormViewBatch.cpp" line="186"/>
         <source>Analysis</source>
         <translation>Análisis</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="175"/>
+        <location filename="../ui/FormViewBatch.cpp" line="189"/>
         <source>My Reports</source>
         <translation>Mis informes</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="297"/>
+        <location filename="../ui/FormViewBatch.cpp" line="370"/>
+        <source>Batch saved</source>
+        <translation>Lote guardado</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormViewBatch.cpp" line="378"/>
         <source>The changes to &quot;%1&quot; could not be saved.
 %2</source>
         <translation>No se pudieron guardar los cambios de &quot;%1&quot;.
 %2</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="312"/>
+        <location filename="../ui/FormViewBatch.cpp" line="404"/>
         <source>Please Wait...</source>
         <translation>Espere, por favor...</translation>
     </message>
@@ -4349,7 +4888,7 @@ Pulse Finalizar para volver.</translation>
     </message>
     <message>
         <location filename="../ui/FormViewProcesses.cpp" line="53"/>
-        <location filename="../ui/FormViewProcesses.cpp" line="228"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="230"/>
         <source>Delete</source>
         <translation>Eliminar</translation>
     </message>
@@ -4369,62 +4908,62 @@ Pulse Finalizar para volver.</translation>
         <translation>Columnas</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="109"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="105"/>
         <source>No.</source>
         <translation>N.º</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="109"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="105"/>
         <source>Identifier</source>
         <translation>Identificador</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="109"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="105"/>
         <source>RPM Start</source>
         <translation>RPM inicial</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="109"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="105"/>
         <source>RPM End</source>
         <translation>RPM final</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="109"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="105"/>
         <source>Time</source>
         <translation>Tiempo</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="110"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="106"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="110"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="106"/>
         <source>Start Temp</source>
         <translation>Temp. inicial</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="111"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="107"/>
         <source>Temp Tend.</source>
         <translation>Tend. temp.</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="111"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="107"/>
         <source>Start Delay</source>
         <translation>Retardo inicial</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="111"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="107"/>
         <source>Measurements</source>
         <translation>Mediciones</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="226"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="228"/>
         <source>Are you sure you want to delete the selected process?</source>
         <translation>¿Está seguro de que desea eliminar el proceso seleccionado?</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="227"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="229"/>
         <source>Are you sure you want to delete these %1 processes?</source>
         <translation>¿Está seguro de que desea eliminar estos %1 procesos?</translation>
     </message>
@@ -4518,30 +5057,30 @@ Pulse Finalizar para volver.</translation>
         <translation>Imprimiendo</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewReport.cpp" line="554"/>
-        <location filename="../ui/FormViewReport.cpp" line="564"/>
+        <location filename="../ui/FormViewReport.cpp" line="558"/>
+        <location filename="../ui/FormViewReport.cpp" line="568"/>
         <source>Save PDF Report As</source>
         <translation>Guardar informe PDF como</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewReport.cpp" line="555"/>
+        <location filename="../ui/FormViewReport.cpp" line="559"/>
         <source>PDF Files (*.pdf);;All Files (*)</source>
         <translation>Archivos PDF (*.pdf);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewReport.cpp" line="565"/>
+        <location filename="../ui/FormViewReport.cpp" line="569"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 ya existe.
 ¿Desea reemplazarlo?</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewReport.cpp" line="572"/>
+        <location filename="../ui/FormViewReport.cpp" line="576"/>
         <source>Writing PDF</source>
         <translation>Escribiendo PDF</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewReport.cpp" line="590"/>
+        <location filename="../ui/FormViewReport.cpp" line="595"/>
         <source>Preparing mail</source>
         <translation>Preparando el correo</translation>
     </message>
@@ -4583,94 +5122,94 @@ Do you want to replace it?</source>
 <context>
     <name>TPageEditor</name>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="77"/>
+        <location filename="../ui/PageEditor.cpp" line="69"/>
         <source>Page</source>
         <translation>Página</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="235"/>
+        <location filename="../ui/PageEditor.cpp" line="214"/>
         <source>Cut</source>
         <translation>Cortar</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="251"/>
+        <location filename="../ui/PageEditor.cpp" line="218"/>
         <source>Delete</source>
         <translation>Eliminar</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="284"/>
+        <location filename="../ui/PageEditor.cpp" line="254"/>
         <source>Paste</source>
         <translation>Pegar</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="312"/>
+        <location filename="../ui/PageEditor.cpp" line="280"/>
         <source>Bring to Front</source>
         <translation>Traer al frente</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="329"/>
+        <location filename="../ui/PageEditor.cpp" line="285"/>
         <source>Send to Back</source>
         <translation>Enviar al fondo</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="352"/>
+        <location filename="../ui/PageEditor.cpp" line="290"/>
         <source>Reorder</source>
         <translation>Reordenar</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="400"/>
+        <location filename="../ui/PageEditor.cpp" line="297"/>
         <source>Align Left</source>
         <translation>Alinear a la izquierda</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="400"/>
+        <location filename="../ui/PageEditor.cpp" line="297"/>
         <source>Align Right</source>
         <translation>Alinear a la derecha</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="400"/>
+        <location filename="../ui/PageEditor.cpp" line="297"/>
         <source>Align Top</source>
         <translation>Alinear arriba</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="401"/>
+        <location filename="../ui/PageEditor.cpp" line="298"/>
         <source>Align Bottom</source>
         <translation>Alinear abajo</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="401"/>
+        <location filename="../ui/PageEditor.cpp" line="298"/>
         <source>Align Centres Across</source>
         <translation>Alinear centros horizontalmente</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="401"/>
+        <location filename="../ui/PageEditor.cpp" line="298"/>
         <source>Align Centres Down</source>
         <translation>Alinear centros verticalmente</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="402"/>
+        <location filename="../ui/PageEditor.cpp" line="299"/>
         <source>Same Width</source>
         <translation>Igualar ancho</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="402"/>
+        <location filename="../ui/PageEditor.cpp" line="299"/>
         <source>Same Height</source>
         <translation>Igualar alto</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="544"/>
-        <location filename="../ui/PageEditor.cpp" line="720"/>
-        <location filename="../ui/PageEditor.cpp" line="798"/>
+        <location filename="../ui/PageEditor.cpp" line="434"/>
+        <location filename="../ui/PageEditor.cpp" line="555"/>
+        <location filename="../ui/PageEditor.cpp" line="633"/>
         <source>Move</source>
         <translation>Mover</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="720"/>
+        <location filename="../ui/PageEditor.cpp" line="555"/>
         <source>Resize</source>
         <translation>Cambiar tamaño</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="742"/>
+        <location filename="../ui/PageEditor.cpp" line="577"/>
         <source>New %1</source>
         <translation>%1 nuevo</translation>
     </message>
@@ -4691,12 +5230,12 @@ Do you want to replace it?</source>
 <context>
     <name>TPageRuler</name>
     <message>
-        <location filename="../ui/PageRuler.cpp" line="24"/>
+        <location filename="../ui/PageRuler.cpp" line="23"/>
         <source>Horizontal ruler</source>
         <translation>Regla horizontal</translation>
     </message>
     <message>
-        <location filename="../ui/PageRuler.cpp" line="24"/>
+        <location filename="../ui/PageRuler.cpp" line="23"/>
         <source>Vertical ruler</source>
         <translation>Regla vertical</translation>
     </message>
@@ -4736,55 +5275,83 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
-    <name>TReadingsTableModel</name>
+    <name>TQcStatusLine</name>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="39"/>
-        <source>Date</source>
-        <translation>Fecha</translation>
+        <location filename="../ui/QcStatusLine.cpp" line="33"/>
+        <source>QC: %1</source>
+        <translation>CC: %1</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="40"/>
-        <source>Time</source>
-        <translation>Hora</translation>
+        <location filename="../ui/QcStatusLine.cpp" line="34"/>
+        <source>QC %1 against &quot;%2&quot;</source>
+        <translation>CC %1 según &quot;%2&quot;</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="41"/>
-        <location filename="../ui/ReadingsTableModel.cpp" line="43"/>
+        <location filename="../ui/QcStatusLine.cpp" line="40"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="41"/>
+        <location filename="../ui/QcStatusLine.cpp" line="42"/>
+        <source> – failing: %1</source>
+        <translation> – no conformes: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/QcStatusLine.cpp" line="44"/>
+        <source> – no data yet: %1</source>
+        <translation> – aún sin datos: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TReadingsTableModel</name>
+    <message>
+        <location filename="../ui/ReadingsTableModel.cpp" line="53"/>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <location filename="../ui/ReadingsTableModel.cpp" line="54"/>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <location filename="../ui/ReadingsTableModel.cpp" line="55"/>
+        <location filename="../ui/ReadingsTableModel.cpp" line="57"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../ui/ReadingsTableModel.cpp" line="55"/>
         <source>Viscosity</source>
         <translation>Viscosidad</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="42"/>
+        <location filename="../ui/ReadingsTableModel.cpp" line="56"/>
         <source>% Full Scale</source>
         <translation>% del fondo de escala</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="43"/>
+        <location filename="../ui/ReadingsTableModel.cpp" line="57"/>
         <source>Temperature</source>
         <translation>Temperatura</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="44"/>
+        <location filename="../ui/ReadingsTableModel.cpp" line="58"/>
         <source>RPM</source>
         <translation>RPM</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="46"/>
+        <location filename="../ui/ReadingsTableModel.cpp" line="60"/>
         <source>Shear Stress</source>
         <translation>Esfuerzo cortante</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="46"/>
+        <location filename="../ui/ReadingsTableModel.cpp" line="60"/>
         <source>Shear Rate</source>
         <translation>Velocidad de cizalla</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="92"/>
+        <location filename="../ui/ReadingsTableModel.cpp" line="106"/>
         <source>Below 10 % of full scale: the spindle turns at low torque, where the reading is unreliable.</source>
         <translation>Por debajo del 10 % del fondo de escala: el husillo gira con par bajo, donde la lectura no es fiable.</translation>
     </message>

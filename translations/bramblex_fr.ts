@@ -4,19 +4,19 @@
 <context>
     <name>Bramblex</name>
     <message>
-        <location filename="../platform/AtomicFile.cpp" line="224"/>
+        <location filename="../platform/AtomicFile.cpp" line="209"/>
         <location filename="../platform/LockedFile.cpp" line="43"/>
         <location filename="../platform/LockedFile.cpp" line="47"/>
-        <location filename="../platform/Registry.cpp" line="41"/>
+        <location filename="../platform/UserValues.cpp" line="41"/>
         <source>Cannot create file &quot;%1&quot;. %2</source>
         <translation>Impossible de créer le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
-        <location filename="../platform/AtomicFile.cpp" line="264"/>
+        <location filename="../platform/AtomicFile.cpp" line="249"/>
         <location filename="../reports/Report.cpp" line="87"/>
         <location filename="../storage/FileItem.cpp" line="73"/>
         <location filename="../storage/FileItem.cpp" line="106"/>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="262"/>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="309"/>
         <source>Cannot open file &quot;%1&quot;. %2</source>
         <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
@@ -74,7 +74,7 @@
     </message>
     <message>
         <location filename="../platform/Mail.cpp" line="71"/>
-        <location filename="../platform/Registry.cpp" line="66"/>
+        <location filename="../platform/UserValues.cpp" line="66"/>
         <source>Access denied</source>
         <translation>Accès refusé</translation>
     </message>
@@ -240,12 +240,12 @@
     </message>
     <message>
         <location filename="../platform/PrintJob.cpp" line="291"/>
-        <location filename="../services/ReportJobs.cpp" line="333"/>
+        <location filename="../services/ReportJobs.cpp" line="342"/>
         <source>Cannot write the PDF file &quot;%1&quot;.</source>
         <translation>Impossible d&apos;écrire le fichier PDF «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../platform/Registry.cpp" line="61"/>
+        <location filename="../platform/UserValues.cpp" line="61"/>
         <source>The file does not hold settings in the expected form.</source>
         <translation>Le fichier ne contient pas de paramètres sous la forme attendue.</translation>
     </message>
@@ -390,37 +390,37 @@ ou désactivez la règle avec
         <translation>Choisissez un adaptateur USB par son nom sous /dev/serial/by-id, tel que la liste des ports l&apos;affiche&#xa0;: les noms comme /dev/ttyUSB0 peuvent changer quand un adaptateur est rebranché.</translation>
     </message>
     <message>
-        <location filename="../xml/GmXml.cpp" line="821"/>
+        <location filename="../xml/GmXml.cpp" line="845"/>
         <source>Cannot write to stream. %1</source>
         <translation>Impossible d&apos;écrire dans le flux. %1</translation>
     </message>
     <message>
-        <location filename="../xml/GmXml.cpp" line="839"/>
+        <location filename="../xml/GmXml.cpp" line="863"/>
         <source>The document ends in the middle of a tag, after %1 bytes.</source>
         <translation>Le document se termine au milieu d&apos;une balise, après %1 octets.</translation>
     </message>
     <message>
-        <location filename="../xml/GmXml.cpp" line="840"/>
+        <location filename="../xml/GmXml.cpp" line="864"/>
         <source>The document ends inside the element &quot;%1&quot;, after %2 bytes.</source>
         <translation>Le document se termine à l&apos;intérieur de l&apos;élément «&#xa0;%1&#xa0;», après %2 octets.</translation>
     </message>
     <message>
-        <location filename="../xml/GmXml.cpp" line="842"/>
+        <location filename="../xml/GmXml.cpp" line="866"/>
         <source>The document closes %1 element(s) that were never opened.</source>
         <translation>Le document ferme %1 élément(s) jamais ouvert(s).</translation>
     </message>
     <message>
-        <location filename="../xml/GmXml.cpp" line="845"/>
+        <location filename="../xml/GmXml.cpp" line="869"/>
         <source>The document nests elements too deeply; %1 element(s) were left out.</source>
         <translation>Le document imbrique les éléments trop profondément&#xa0;; %1 élément(s) ont été ignorés.</translation>
     </message>
     <message>
-        <location filename="../xml/GmXml.cpp" line="847"/>
+        <location filename="../xml/GmXml.cpp" line="871"/>
         <source>The document holds text outside its elements.</source>
         <translation>Le document contient du texte en dehors de ses éléments.</translation>
     </message>
     <message>
-        <location filename="../xml/GmXml.cpp" line="850"/>
+        <location filename="../xml/GmXml.cpp" line="874"/>
         <source>Its last complete element ends at byte %1; %2 element(s) were read.</source>
         <translation>Son dernier élément complet se termine à l&apos;octet %1&#xa0;; %2 élément(s) ont été lus.</translation>
     </message>
@@ -765,33 +765,33 @@ ou désactivez la règle avec
         <translation>Liste de propriétés attendue</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="19"/>
-        <location filename="../automation/BramblexInterface.cpp" line="65"/>
+        <location filename="../documents/BatchItem.cpp" line="22"/>
+        <location filename="../automation/BramblexInterface.cpp" line="76"/>
         <source>List index out of bounds (%1)</source>
         <translation>Indice de liste hors limites (%1)</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="28"/>
+        <location filename="../documents/BatchItem.cpp" line="31"/>
         <source>Cannot assign object to Process item</source>
         <translation>Impossible d&apos;affecter l&apos;objet à l&apos;élément Processus</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="48"/>
+        <location filename="../documents/BatchItem.cpp" line="51"/>
         <source>Cannot assign object to Measurement item</source>
         <translation>Impossible d&apos;affecter l&apos;objet à l&apos;élément Mesure</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="238"/>
+        <location filename="../documents/BatchItem.cpp" line="241"/>
         <source>Invalid sort type</source>
         <translation>Type de tri non valide</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="293"/>
+        <location filename="../documents/BatchItem.cpp" line="296"/>
         <source>Cannot assign object to Batch item</source>
         <translation>Impossible d&apos;affecter l&apos;objet à l&apos;élément Lot</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="421"/>
+        <location filename="../documents/BatchItem.cpp" line="435"/>
         <source>The file &quot;%1&quot; is damaged and was read only in part.
 %2
 %3 reading(s) and %4 process(es) were read.</source>
@@ -800,19 +800,44 @@ ou désactivez la règle avec
 %3 lecture(s) et %4 processus ont été lus.</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="468"/>
+        <location filename="../documents/BatchItem.cpp" line="482"/>
         <source>When Above</source>
         <translation>Si supérieure</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="470"/>
+        <location filename="../documents/BatchItem.cpp" line="484"/>
         <source>When Below</source>
         <translation>Si inférieure</translation>
     </message>
     <message>
-        <location filename="../documents/BatchItem.cpp" line="472"/>
+        <location filename="../documents/BatchItem.cpp" line="486"/>
         <source>Invalid Start Temperature Type</source>
         <translation>Type de température de départ non valide</translation>
+    </message>
+    <message>
+        <location filename="../documents/BatchItem.cpp" line="525"/>
+        <source>Processes moved</source>
+        <translation>Processus déplacés</translation>
+    </message>
+    <message>
+        <location filename="../documents/BatchItem.cpp" line="529"/>
+        <source>Process %1 added</source>
+        <translation>Processus %1 ajouté</translation>
+    </message>
+    <message>
+        <location filename="../documents/BatchItem.cpp" line="537"/>
+        <source>Processes deleted: %1</source>
+        <translation>Processus supprimés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../documents/BatchItem.cpp" line="541"/>
+        <source>Process %1 edited</source>
+        <translation>Processus %1 modifié</translation>
+    </message>
+    <message>
+        <location filename="../documents/BatchItem.cpp" line="545"/>
+        <source>%1 (%2 processes before, %3 after)</source>
+        <translation>%1 (%2 processus avant, %3 après)</translation>
     </message>
     <message>
         <location filename="../documents/DamagedSource.cpp" line="38"/>
@@ -839,82 +864,87 @@ ou désactivez la règle avec
         <translation>Impossible d&apos;affecter l&apos;objet à TSettings</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="176"/>
+        <location filename="../audit/AuditTrail.cpp" line="177"/>
         <source>Cannot write the audit trail of &quot;%1&quot;.</source>
         <translation>Impossible d&apos;écrire la piste d&apos;audit de «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="237"/>
+        <location filename="../audit/AuditTrail.cpp" line="238"/>
         <source>New batch</source>
         <translation>Nouveau lot</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="242"/>
+        <location filename="../audit/AuditTrail.cpp" line="243"/>
         <source>Copy of %1, which has no audit trail</source>
         <translation>Copie de %1, qui n&apos;a pas de piste d&apos;audit</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="243"/>
+        <location filename="../audit/AuditTrail.cpp" line="244"/>
         <source>Copy of %1, whose audit trail ends with record %2</source>
         <translation>Copie de %1, dont la piste d&apos;audit se termine par l&apos;enregistrement %2</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="266"/>
+        <location filename="../audit/AuditTrail.cpp" line="267"/>
         <source>%1 on %2; readings %3 → %4</source>
         <translation>%1 sur %2&#xa0;; lectures %3 → %4</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="276"/>
+        <location filename="../audit/AuditTrail.cpp" line="277"/>
         <source>%1 readings cleared</source>
         <translation>%1 lectures effacées</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="283"/>
+        <location filename="../audit/AuditTrail.cpp" line="284"/>
         <source>%1 readings recovered from %2</source>
         <translation>%1 lectures récupérées depuis %2</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="309"/>
+        <location filename="../audit/AuditTrail.cpp" line="310"/>
         <source>Batch deleted</source>
         <translation>Lot supprimé</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="349"/>
-        <location filename="../audit/AuditTrail.cpp" line="362"/>
+        <location filename="../audit/AuditTrail.cpp" line="350"/>
+        <location filename="../audit/AuditTrail.cpp" line="363"/>
         <location filename="../qc/Qc.cpp" line="352"/>
-        <location filename="../qc/Qc.cpp" line="366"/>
+        <location filename="../qc/Qc.cpp" line="389"/>
         <source>Cannot open file &quot;%1&quot;.</source>
         <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="439"/>
+        <location filename="../audit/AuditTrail.cpp" line="440"/>
         <source>The batch is signed: a change to it needs a reason.</source>
         <translation>Le lot est signé&#xa0;: toute modification nécessite un motif.</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="453"/>
+        <location filename="../audit/AuditTrail.cpp" line="454"/>
         <source>Audit trail started on an existing file</source>
         <translation>Piste d&apos;audit commencée sur un fichier existant</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="459"/>
+        <location filename="../audit/AuditTrail.cpp" line="460"/>
         <source>The change recorded at %1 did not reach the file</source>
         <translation>La modification enregistrée à %1 n&apos;a pas atteint le fichier</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="468"/>
+        <location filename="../audit/AuditTrail.cpp" line="469"/>
         <source>The file was removed outside Bramblex after the change recorded at %1</source>
         <translation>Le fichier a été supprimé hors de Bramblex après la modification enregistrée à %1</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="470"/>
+        <location filename="../audit/AuditTrail.cpp" line="471"/>
         <source>The file was changed outside Bramblex after the change recorded at %1</source>
         <translation>Le fichier a été modifié hors de Bramblex après la modification enregistrée à %1</translation>
     </message>
     <message>
-        <location filename="../audit/AuditTrail.cpp" line="532"/>
+        <location filename="../audit/AuditTrail.cpp" line="533"/>
         <source>The move recorded before did not happen: %1</source>
         <translation>Le déplacement enregistré auparavant n&apos;a pas eu lieu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../audit/AuditTrail.cpp" line="572"/>
+        <source>&quot;%1&quot; is signed: a change to it needs a reason.</source>
+        <translation>«&#xa0;%1&#xa0;» est signé&#xa0;: toute modification nécessite un motif.</translation>
     </message>
     <message>
         <location filename="../audit/Signing.cpp" line="81"/>
@@ -1078,94 +1108,94 @@ ou désactivez la règle avec
         <translation>Impossible de créer le lien %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="316"/>
+        <location filename="../analysis/Analysis.cpp" line="378"/>
         <source>No usable reading has shear data.</source>
         <translation>Aucune lecture exploitable ne comporte de données de cisaillement.</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="317"/>
+        <location filename="../analysis/Analysis.cpp" line="379"/>
         <source>The spindle gives no shear data.</source>
         <translation>Le mobile ne fournit pas de données de cisaillement.</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="333"/>
+        <location filename="../analysis/Analysis.cpp" line="396"/>
         <source>%1 needs more than %2 readings with shear data (%3 found).</source>
         <translation>%1 nécessite plus de %2 lectures avec données de cisaillement (%3 trouvées).</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="337"/>
+        <location filename="../analysis/Analysis.cpp" line="400"/>
         <source>%1 needs readings at %2 different shear rates (%3 found).</source>
         <translation>%1 nécessite des lectures à %2 vitesses de cisaillement différentes (%3 trouvées).</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="347"/>
+        <location filename="../analysis/Analysis.cpp" line="410"/>
         <source>%1 could not be fitted to these readings.</source>
         <translation>%1 n&apos;a pas pu être ajusté à ces lectures.</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="468"/>
+        <location filename="../analysis/Analysis.cpp" line="526"/>
         <source>Too few readings with shear data for any flow model (%1 found).</source>
         <translation>Trop peu de lectures avec données de cisaillement pour un modèle d&apos;écoulement (%1 trouvées).</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="479"/>
+        <location filename="../analysis/Analysis.cpp" line="537"/>
         <source>Too few readings with shear data to compare the models (%1 found).</source>
         <translation>Trop peu de lectures avec données de cisaillement pour comparer les modèles (%1 trouvées).</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="496"/>
-        <location filename="../analysis/Analysis.cpp" line="545"/>
-        <location filename="../analysis/Analysis.cpp" line="740"/>
+        <location filename="../analysis/Analysis.cpp" line="554"/>
+        <location filename="../analysis/Analysis.cpp" line="603"/>
+        <location filename="../analysis/Analysis.cpp" line="791"/>
         <source>No usable reading.</source>
         <translation>Aucune lecture exploitable.</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="497"/>
+        <location filename="../analysis/Analysis.cpp" line="555"/>
         <source>The flow index needs readings at two different speeds.</source>
         <translation>L&apos;indice d&apos;écoulement nécessite des lectures à deux vitesses différentes.</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="539"/>
+        <location filename="../analysis/Analysis.cpp" line="597"/>
         <source>The thixotropic index needs readings at a speed and at ten times that speed.</source>
         <translation>L&apos;indice de thixotropie nécessite des lectures à une vitesse et à dix fois cette vitesse.</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="563"/>
+        <location filename="../analysis/Analysis.cpp" line="621"/>
         <source>The temperature dependence needs at least 3 readings at one speed spanning 5 K or more (%1 at %2 RPM spanning %3 K).</source>
         <translation>La dépendance à la température nécessite au moins 3 lectures à une même vitesse couvrant 5 K ou plus (%1 à %2 tr/min couvrant %3 K).</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="608"/>
+        <location filename="../analysis/Analysis.cpp" line="666"/>
         <source>Newtonian</source>
         <translation>Newtonien</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="610"/>
+        <location filename="../analysis/Analysis.cpp" line="668"/>
         <source>Power law</source>
         <translation>Loi de puissance</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="612"/>
+        <location filename="../analysis/Analysis.cpp" line="670"/>
         <source>Bingham</source>
         <translation>Bingham</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="614"/>
+        <location filename="../analysis/Analysis.cpp" line="672"/>
         <source>Casson</source>
         <translation>Casson</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="616"/>
+        <location filename="../analysis/Analysis.cpp" line="674"/>
         <source>Herschel–Bulkley</source>
         <translation>Herschel–Bulkley</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="677"/>
+        <location filename="../analysis/Analysis.cpp" line="735"/>
         <source>The batch has no readings.</source>
         <translation>Le lot ne contient aucune lecture.</translation>
     </message>
     <message>
-        <location filename="../analysis/Analysis.cpp" line="679"/>
+        <location filename="../analysis/Analysis.cpp" line="737"/>
         <source>No usable reading: %1 over scale, %2 low torque.</source>
         <translation>Aucune lecture exploitable&#xa0;: %1 hors échelle, %2 à couple faible.</translation>
     </message>
@@ -1317,22 +1347,22 @@ ou désactivez la règle avec
         <translation>Impossible d&apos;affecter l&apos;objet à l&apos;objet Page</translation>
     </message>
     <message>
-        <location filename="../reports/Page.cpp" line="244"/>
+        <location filename="../reports/Page.cpp" line="245"/>
         <source>Invalid Page Orientation</source>
         <translation>Orientation de page non valide</translation>
     </message>
     <message>
-        <location filename="../reports/Page.cpp" line="454"/>
+        <location filename="../reports/Page.cpp" line="455"/>
         <source>Too many items, please rename some.</source>
         <translation>Trop d&apos;éléments, veuillez en renommer certains.</translation>
     </message>
     <message>
-        <location filename="../reports/Page.cpp" line="562"/>
+        <location filename="../reports/Page.cpp" line="563"/>
         <source>Example Batch</source>
         <translation>Lot d&apos;exemple</translation>
     </message>
     <message>
-        <location filename="../reports/Page.cpp" line="563"/>
+        <location filename="../reports/Page.cpp" line="564"/>
         <source>C:\Documents and Settings\ExampleUser\My Documents\My Gaugeline Data\</source>
         <translation>C:\Documents and Settings\UtilisateurExemple\Mes documents\Mes données Gaugeline\</translation>
     </message>
@@ -1465,92 +1495,97 @@ ou désactivez la règle avec
     </message>
     <message>
         <location filename="../reports/PageItemGraphic.cpp" line="43"/>
-        <location filename="../reports/PageItemMemo.cpp" line="238"/>
+        <location filename="../reports/PageItemMemo.cpp" line="264"/>
         <source>Alignment</source>
         <translation>Alignement</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="96"/>
+        <location filename="../reports/PageItemMemo.cpp" line="104"/>
+        <source>%1 (an earlier version)</source>
+        <translation>%1 (version antérieure)</translation>
+    </message>
+    <message>
+        <location filename="../reports/PageItemMemo.cpp" line="122"/>
         <source>Top Left</source>
         <translation>Haut gauche</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="96"/>
+        <location filename="../reports/PageItemMemo.cpp" line="122"/>
         <source>Top Middle</source>
         <translation>Haut centre</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="96"/>
+        <location filename="../reports/PageItemMemo.cpp" line="122"/>
         <source>Top Right</source>
         <translation>Haut droite</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="97"/>
+        <location filename="../reports/PageItemMemo.cpp" line="123"/>
         <source>Middle Left</source>
         <translation>Milieu gauche</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="97"/>
+        <location filename="../reports/PageItemMemo.cpp" line="123"/>
         <source>Middle Middle</source>
         <translation>Milieu centre</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="97"/>
+        <location filename="../reports/PageItemMemo.cpp" line="123"/>
         <source>Middle Right</source>
         <translation>Milieu droite</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="98"/>
+        <location filename="../reports/PageItemMemo.cpp" line="124"/>
         <source>Bottom Left</source>
         <translation>Bas gauche</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="98"/>
+        <location filename="../reports/PageItemMemo.cpp" line="124"/>
         <source>Bottom Middle</source>
         <translation>Bas centre</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="98"/>
+        <location filename="../reports/PageItemMemo.cpp" line="124"/>
         <source>Bottom Right</source>
         <translation>Bas droite</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="116"/>
+        <location filename="../reports/PageItemMemo.cpp" line="142"/>
         <source>Data values only available on inner pages</source>
         <translation>Valeurs de données disponibles uniquement sur les pages intérieures</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="231"/>
+        <location filename="../reports/PageItemMemo.cpp" line="257"/>
         <source>Bold</source>
         <translation>Gras</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="232"/>
+        <location filename="../reports/PageItemMemo.cpp" line="258"/>
         <source>Italic</source>
         <translation>Italique</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="233"/>
+        <location filename="../reports/PageItemMemo.cpp" line="259"/>
         <source>Underline</source>
         <translation>Souligné</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="234"/>
+        <location filename="../reports/PageItemMemo.cpp" line="260"/>
         <source>Strikeout</source>
         <translation>Barré</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="235"/>
+        <location filename="../reports/PageItemMemo.cpp" line="261"/>
         <source>WordWrap</source>
         <translation>Retour à la ligne</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="236"/>
+        <location filename="../reports/PageItemMemo.cpp" line="262"/>
         <source>Text</source>
         <translation>Texte</translation>
     </message>
     <message>
-        <location filename="../reports/PageItemMemo.cpp" line="242"/>
+        <location filename="../reports/PageItemMemo.cpp" line="268"/>
         <source>Memo</source>
         <translation>Mémo</translation>
     </message>
@@ -1668,28 +1703,33 @@ ou désactivez la règle avec
 %3 page(s) ont été lues.</translation>
     </message>
     <message>
-        <location filename="../storage/FileItem.cpp" line="117"/>
-        <location filename="../storage/FileItem.cpp" line="123"/>
+        <location filename="../storage/FileItem.cpp" line="121"/>
+        <location filename="../storage/FileItem.cpp" line="129"/>
         <source>Cannot save file that is not loaded</source>
         <translation>Impossible d&apos;enregistrer un fichier qui n&apos;est pas chargé</translation>
     </message>
     <message>
-        <location filename="../storage/FileItem.cpp" line="158"/>
+        <location filename="../storage/FileItem.cpp" line="123"/>
+        <source>Cannot save a batch without the record of its change</source>
+        <translation>Impossible d&apos;enregistrer un lot sans l&apos;enregistrement d&apos;audit de sa modification</translation>
+    </message>
+    <message>
+        <location filename="../storage/FileItem.cpp" line="164"/>
         <source>Cannot assign object to File item</source>
         <translation>Impossible d&apos;affecter l&apos;objet à l&apos;élément Fichier</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="67"/>
+        <location filename="../storage/FileOperations.cpp" line="116"/>
         <source>Copy of file and folders canceled</source>
         <translation>Copie des fichiers et dossiers annulée</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="82"/>
+        <location filename="../storage/FileOperations.cpp" line="131"/>
         <source>Destination same as source folder</source>
         <translation>La destination est identique au dossier source</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="86"/>
+        <location filename="../storage/FileOperations.cpp" line="135"/>
         <source>The folder already contains a folder named &apos;%1&apos;<byte value="xd"/>
 <byte value="xd"/>
 If the files in the existing folder have the same name as the files in the<byte value="xd"/>
@@ -1702,7 +1742,7 @@ dossier que vous déplacez ou copiez, ils seront remplacés. Voulez-vous tout de
 déplacer ou copier le dossier ?</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="94"/>
+        <location filename="../storage/FileOperations.cpp" line="143"/>
         <source>The folder already contains a file named &apos;%1&apos;<byte value="xd"/>
 <byte value="xd"/>
 Would you like to replace the existing file?</source>
@@ -1711,60 +1751,60 @@ Would you like to replace the existing file?</source>
 Voulez-vous remplacer le fichier existant ?</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="116"/>
+        <location filename="../storage/FileOperations.cpp" line="165"/>
         <source>Cannot read from the source file or disk</source>
         <translation>Impossible de lire le fichier source ou le disque</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="132"/>
-        <location filename="../storage/FileOperations.cpp" line="160"/>
+        <location filename="../storage/FileOperations.cpp" line="181"/>
+        <location filename="../storage/FileOperations.cpp" line="226"/>
         <location filename="../storage/StoragePaths.cpp" line="140"/>
         <location filename="../storage/StoragePaths.cpp" line="158"/>
-        <location filename="../ui/FormMain.cpp" line="1259"/>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="232"/>
+        <location filename="../ui/FormMain.cpp" line="1273"/>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="279"/>
         <source>Unable to create directories</source>
         <translation>Impossible de créer les dossiers</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="150"/>
+        <location filename="../storage/FileOperations.cpp" line="207"/>
         <source>Unable to copy file %1</source>
         <translation>Impossible de copier le fichier %1</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="171"/>
-        <location filename="../storage/FileOperations.cpp" line="221"/>
+        <location filename="../storage/FileOperations.cpp" line="244"/>
+        <location filename="../storage/FileOperations.cpp" line="321"/>
         <source>Unable to delete directory %1</source>
         <translation>Impossible de supprimer le dossier %1</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="188"/>
-        <location filename="../storage/FileOperations.cpp" line="200"/>
-        <location filename="../storage/FileOperations.cpp" line="209"/>
+        <location filename="../storage/FileOperations.cpp" line="261"/>
+        <location filename="../storage/FileOperations.cpp" line="290"/>
+        <location filename="../storage/FileOperations.cpp" line="302"/>
         <source>Unable to delete file %1</source>
         <translation>Impossible de supprimer le fichier %1</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="194"/>
+        <location filename="../storage/FileOperations.cpp" line="284"/>
         <source>Unable to move file %1</source>
         <translation>Impossible de déplacer le fichier %1</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="285"/>
+        <location filename="../storage/FileOperations.cpp" line="412"/>
         <source>Copy of %1</source>
         <translation>Copie de %1</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="289"/>
+        <location filename="../storage/FileOperations.cpp" line="416"/>
         <source>Copy (%1) of %2</source>
         <translation>Copie (%1) de %2</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="293"/>
+        <location filename="../storage/FileOperations.cpp" line="420"/>
         <source>Unable to copy, too many &quot;Copy of&quot; files</source>
         <translation>Impossible de copier, trop de fichiers «&#xa0;Copie de&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../storage/FileOperations.cpp" line="306"/>
+        <location filename="../storage/FileOperations.cpp" line="433"/>
         <source>Unable to create file/folder, too many default named items.</source>
         <translation>Impossible de créer le fichier ou dossier, trop d&apos;éléments portant le nom par défaut.</translation>
     </message>
@@ -1865,7 +1905,8 @@ Voulez-vous remplacer le fichier existant ?</translation>
     </message>
     <message>
         <location filename="../qc/Qc.cpp" line="293"/>
-        <location filename="../qc/Qc.cpp" line="386"/>
+        <location filename="../qc/Qc.cpp" line="359"/>
+        <location filename="../qc/Qc.cpp" line="409"/>
         <source>&quot;%1&quot; is not a valid name.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nom valide.</translation>
     </message>
@@ -1900,33 +1941,39 @@ Voulez-vous remplacer le fichier existant ?</translation>
         <translation>Le jeu de limites CQ «&#xa0;%1&#xa0;» n&apos;existe pas.</translation>
     </message>
     <message>
-        <location filename="../qc/Qc.cpp" line="373"/>
+        <location filename="../qc/Qc.cpp" line="363"/>
+        <source>A limit set with the name you specified already exists. Specify a different name.</source>
+        <translation>Un jeu de limites portant le nom indiqué existe déjà. Indiquez un autre nom.</translation>
+    </message>
+    <message>
+        <location filename="../qc/Qc.cpp" line="396"/>
         <source>The QC limit set assignment of the folder &quot;%1&quot; is damaged.</source>
         <translation>L&apos;affectation de jeu de limites CQ du dossier «&#xa0;%1&#xa0;» est endommagée.</translation>
     </message>
     <message>
-        <location filename="../qc/Qc.cpp" line="382"/>
+        <location filename="../qc/Qc.cpp" line="377"/>
+        <location filename="../qc/Qc.cpp" line="405"/>
         <location filename="../automation/AutomationRegistration.cpp" line="96"/>
         <source>Cannot delete file &quot;%1&quot;.</source>
         <translation>Impossible de supprimer le fichier «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../qc/Qc.cpp" line="427"/>
+        <location filename="../qc/Qc.cpp" line="450"/>
         <source>PASS</source>
         <translation>CONFORME</translation>
     </message>
     <message>
-        <location filename="../qc/Qc.cpp" line="429"/>
+        <location filename="../qc/Qc.cpp" line="452"/>
         <source>FAIL</source>
         <translation>NON CONFORME</translation>
     </message>
     <message>
-        <location filename="../qc/Qc.cpp" line="431"/>
+        <location filename="../qc/Qc.cpp" line="454"/>
         <source>INCOMPLETE</source>
         <translation>INCOMPLET</translation>
     </message>
     <message>
-        <location filename="../qc/Qc.cpp" line="457"/>
+        <location filename="../qc/Qc.cpp" line="480"/>
         <source>The result is not a number.</source>
         <translation>Le résultat n&apos;est pas un nombre.</translation>
     </message>
@@ -2038,44 +2085,44 @@ Voulez-vous remplacer le fichier existant ?</translation>
         <translation>Voulez-vous remplacer le fichier existant&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../services/BatchReport.cpp" line="20"/>
+        <location filename="../services/BatchReport.cpp" line="22"/>
         <source>Report does not exist</source>
         <translation>Le rapport n&apos;existe pas</translation>
     </message>
     <message>
-        <location filename="../services/ReportJobs.cpp" line="108"/>
-        <location filename="../services/ReportJobs.cpp" line="142"/>
+        <location filename="../services/ReportJobs.cpp" line="109"/>
+        <location filename="../services/ReportJobs.cpp" line="143"/>
         <source>Cannot read the batch &quot;%1&quot;.</source>
         <translation>Impossible de lire le lot «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../services/ReportJobs.cpp" line="118"/>
+        <location filename="../services/ReportJobs.cpp" line="119"/>
         <source>Cannot read the report template &quot;%1&quot;.</source>
         <translation>Impossible de lire le modèle de rapport «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../services/ReportJobs.cpp" line="218"/>
-        <location filename="../services/ReportJobs.cpp" line="478"/>
+        <location filename="../services/ReportJobs.cpp" line="227"/>
+        <location filename="../services/ReportJobs.cpp" line="487"/>
         <source>Page %1 has no size that can be written: it is %2 mm wide and %3 mm high.</source>
         <translation>La page %1 n&apos;a pas de taille qui puisse être écrite&#xa0;: elle mesure %2 mm de large et %3 mm de haut.</translation>
     </message>
     <message>
-        <location filename="../services/ReportJobs.cpp" line="309"/>
+        <location filename="../services/ReportJobs.cpp" line="318"/>
         <source>Cannot start the PDF document.</source>
         <translation>Impossible de commencer le document PDF.</translation>
     </message>
     <message>
-        <location filename="../services/ReportJobs.cpp" line="337"/>
+        <location filename="../services/ReportJobs.cpp" line="346"/>
         <source>The PDF file &quot;%1&quot; was written, but could not be opened.</source>
         <translation>Le fichier PDF «&#xa0;%1&#xa0;» a été écrit, mais n&apos;a pas pu être ouvert.</translation>
     </message>
     <message>
-        <location filename="../services/ReportJobs.cpp" line="376"/>
+        <location filename="../services/ReportJobs.cpp" line="385"/>
         <source>Cannot write the JPEG file &quot;%1&quot;.</source>
         <translation>Impossible d&apos;écrire le fichier JPEG «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../services/ReportJobs.cpp" line="378"/>
+        <location filename="../services/ReportJobs.cpp" line="387"/>
         <source>The JPEG encoder failed.</source>
         <translation>L&apos;encodeur JPEG a échoué.</translation>
     </message>
@@ -2088,8 +2135,8 @@ Voulez-vous remplacer le fichier existant ?</translation>
         <location filename="../services/ReportMail.cpp" line="22"/>
         <location filename="../services/ReportMail.cpp" line="24"/>
         <location filename="../services/ReportMail.cpp" line="31"/>
-        <location filename="../tools/cli/CmdReport.cpp" line="212"/>
-        <location filename="../tools/cli/CmdReport.cpp" line="223"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="216"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="228"/>
         <source>Bramblex Report</source>
         <translation>Rapport Bramblex</translation>
     </message>
@@ -2100,7 +2147,7 @@ Voulez-vous remplacer le fichier existant ?</translation>
     </message>
     <message>
         <location filename="../services/ReportPrinting.cpp" line="109"/>
-        <location filename="../tools/cli/CmdReport.cpp" line="251"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="261"/>
         <source>Page does not exist</source>
         <translation>La page n&apos;existe pas</translation>
     </message>
@@ -2125,27 +2172,27 @@ Voulez-vous remplacer le fichier existant ?</translation>
         <translation>Les lectures de l&apos;essai restent dans le journal «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../services/RunSession.cpp" line="19"/>
+        <location filename="../services/RunSession.cpp" line="21"/>
         <source>Simulated ViscoMeter</source>
         <translation>ViscoMeter simulé</translation>
     </message>
     <message>
-        <location filename="../services/RunSession.cpp" line="77"/>
+        <location filename="../services/RunSession.cpp" line="99"/>
         <source>Process %1: %2</source>
         <translation>Processus %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../services/RunSession.cpp" line="109"/>
+        <location filename="../services/RunSession.cpp" line="137"/>
         <source>Invalid Communications Port</source>
         <translation>Port de communication non valide</translation>
     </message>
     <message>
-        <location filename="../services/RunSession.cpp" line="196"/>
+        <location filename="../services/RunSession.cpp" line="226"/>
         <source>The readings cannot be written to the run journal &quot;%1&quot;. They are still collected and saved when the run ends.</source>
         <translation>Les lectures ne peuvent pas être écrites dans le journal d&apos;essai «&#xa0;%1&#xa0;». Elles sont toujours collectées et enregistrées à la fin de l&apos;essai.</translation>
     </message>
     <message>
-        <location filename="../services/RunSession.cpp" line="218"/>
+        <location filename="../services/RunSession.cpp" line="248"/>
         <source>Saving the readings...</source>
         <translation>Enregistrement des lectures...</translation>
     </message>
@@ -2155,82 +2202,83 @@ Voulez-vous remplacer le fichier existant ?</translation>
         <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../automation/AutomationService.cpp" line="173"/>
+        <location filename="../automation/AutomationService.cpp" line="174"/>
         <location filename="../tools/cli/CmdAutomation.cpp" line="91"/>
         <source>Cannot reach the session bus.</source>
         <translation>Impossible d&apos;atteindre le bus de session.</translation>
     </message>
     <message>
-        <location filename="../automation/AutomationService.cpp" line="176"/>
+        <location filename="../automation/AutomationService.cpp" line="177"/>
         <source>Cannot offer the automation object on the session bus.</source>
         <translation>Impossible de proposer l&apos;objet d&apos;automatisation sur le bus de session.</translation>
     </message>
     <message>
-        <location filename="../automation/AutomationService.cpp" line="271"/>
+        <location filename="../automation/AutomationService.cpp" line="272"/>
         <source>This automation object was released; call CreateInstance.</source>
         <translation>Cet objet d&apos;automatisation a été libéré&#xa0;; appelez CreateInstance.</translation>
     </message>
     <message>
-        <location filename="../automation/AutomationService.cpp" line="272"/>
+        <location filename="../automation/AutomationService.cpp" line="273"/>
         <source>This automation object serves another client.</source>
         <translation>Cet objet d&apos;automatisation sert un autre client.</translation>
     </message>
     <message>
-        <location filename="../automation/BramblexInterface.cpp" line="57"/>
+        <location filename="../automation/BramblexInterface.cpp" line="59"/>
+        <location filename="../automation/BramblexInterface.cpp" line="66"/>
         <source>No batch is open</source>
         <translation>Aucun lot n&apos;est ouvert</translation>
     </message>
     <message>
-        <location filename="../automation/BramblexInterface.cpp" line="68"/>
+        <location filename="../automation/BramblexInterface.cpp" line="79"/>
         <source>Cannot copy the page to the clipboard.</source>
         <translation>Impossible de copier la page dans le presse-papiers.</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="750"/>
+        <location filename="../ui/FormLocal.cpp" line="786"/>
         <source>No program could open &quot;%1&quot;.</source>
         <translation>Aucun programme n&apos;a pu ouvrir «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="842"/>
-        <location filename="../ui/FormMain.cpp" line="945"/>
+        <location filename="../ui/FormLocal.cpp" line="858"/>
+        <location filename="../ui/FormMain.cpp" line="967"/>
         <source>A folder with the name you specified already exists. Specify a different name.</source>
         <translation>Un dossier portant le nom indiqué existe déjà. Indiquez un autre nom.</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="846"/>
-        <location filename="../ui/FormLocal.cpp" line="850"/>
+        <location filename="../ui/FormLocal.cpp" line="862"/>
+        <location filename="../ui/FormLocal.cpp" line="866"/>
         <source>A file with the name you specified already exists. Specify a different name.</source>
         <translation>Un fichier portant le nom indiqué existe déjà. Indiquez un autre nom.</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="853"/>
+        <location filename="../ui/FormLocal.cpp" line="869"/>
         <source>Cannot rename unknown file type.</source>
         <translation>Impossible de renommer un type de fichier inconnu.</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="858"/>
-        <location filename="../ui/FormMain.cpp" line="941"/>
+        <location filename="../ui/FormLocal.cpp" line="874"/>
+        <location filename="../ui/FormMain.cpp" line="963"/>
         <source>The name you specified is not valid. Specify a different name.</source>
         <translation>Le nom indiqué n&apos;est pas valide. Indiquez un autre nom.</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="870"/>
-        <location filename="../ui/FormMain.cpp" line="955"/>
+        <location filename="../ui/FormLocal.cpp" line="891"/>
+        <location filename="../ui/FormMain.cpp" line="983"/>
         <source>Unable to rename &quot;%1&quot;</source>
         <translation>Impossible de renommer «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1032"/>
+        <location filename="../ui/FormMain.cpp" line="1069"/>
         <source>COM Server Warning</source>
         <translation>Avertissement du serveur COM</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1033"/>
+        <location filename="../ui/FormMain.cpp" line="1070"/>
         <source>There are still active COM objects in this application.  One or more clients may have references to these objects, so manually closing </source>
         <translation>Des objets COM sont encore actifs dans cette application.  Un ou plusieurs clients peuvent détenir des références à ces objets&#xa0;; fermer manuellement </translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1035"/>
+        <location filename="../ui/FormMain.cpp" line="1072"/>
         <source>this application may cause those client application(s) to fail.<byte value="xd"/>
 <byte value="xd"/>
 Are you sure you want to close this application?</source>
@@ -2239,53 +2287,53 @@ Are you sure you want to close this application?</source>
 Voulez-vous vraiment fermer cette application ?</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1174"/>
+        <location filename="../ui/FormMain.cpp" line="1189"/>
         <source>The user guide &quot;%1&quot; could not be opened.</source>
         <translation>Le guide de l&apos;utilisateur «&#xa0;%1&#xa0;» n&apos;a pas pu être ouvert.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1214"/>
+        <location filename="../ui/FormMain.cpp" line="1229"/>
         <source>Select the directory in which to store application data</source>
         <translation>Choisissez le dossier dans lequel enregistrer les données de l&apos;application</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1257"/>
+        <location filename="../ui/FormMain.cpp" line="1271"/>
         <source>New Folder</source>
         <translation>Nouveau dossier</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1284"/>
+        <location filename="../ui/FormMain.cpp" line="1298"/>
         <source>New Batch</source>
         <translation>Nouveau lot</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1308"/>
-        <location filename="../ui/FormMain.cpp" line="1326"/>
+        <location filename="../ui/FormMain.cpp" line="1322"/>
+        <location filename="../ui/FormMain.cpp" line="1340"/>
         <source>Are you sure you want to remove the folder named &apos;%1&apos; and all its contents?</source>
         <translation>Voulez-vous vraiment supprimer le dossier «&#xa0;%1&#xa0;» et tout son contenu&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1329"/>
+        <location filename="../ui/FormMain.cpp" line="1343"/>
         <source>Are you sure you want to delete &apos;%1&apos;?</source>
         <translation>Voulez-vous vraiment supprimer «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1333"/>
+        <location filename="../ui/FormMain.cpp" line="1347"/>
         <source>Are you sure you want to delete these %1 items?</source>
         <translation>Voulez-vous vraiment supprimer ces %1 éléments&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1385"/>
+        <location filename="../ui/FormMain.cpp" line="1399"/>
         <source>All collected data will be lost, are you sure?</source>
         <translation>Toutes les données collectées seront perdues, voulez-vous continuer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1445"/>
+        <location filename="../ui/FormMain.cpp" line="1490"/>
         <source>No run was started: save a repaired copy and run that one.</source>
         <translation>Aucun essai n&apos;a été lancé&#xa0;: enregistrez une copie réparée et lancez l&apos;essai sur celle-ci.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1518"/>
+        <location filename="../ui/FormMain.cpp" line="1557"/>
         <source>The readings of the run could not be saved in &quot;%1&quot;.
 %2
 Choose another file to save the batch in.</source>
@@ -2294,43 +2342,48 @@ Choose another file to save the batch in.</source>
 Choisissez un autre fichier pour enregistrer le lot.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1522"/>
+        <location filename="../ui/FormMain.cpp" line="1561"/>
         <source>Save Batch As</source>
         <translation>Enregistrer le lot sous</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1525"/>
-        <location filename="../ui/FormMain.cpp" line="1584"/>
+        <location filename="../ui/FormMain.cpp" line="1564"/>
+        <location filename="../ui/FormMain.cpp" line="1623"/>
         <source>Batch Files (*.epb);;All Files (*)</source>
         <translation>Fichiers de lot (*.epb);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1528"/>
+        <location filename="../ui/FormMain.cpp" line="1567"/>
         <source>The readings of the run are kept in &quot;%1&quot;. Bramblex offers to recover them into the batch when it is selected again.</source>
         <translation>Les lectures de l&apos;essai sont conservées dans «&#xa0;%1&#xa0;». Bramblex proposera de les récupérer dans le lot quand celui-ci sera de nouveau sélectionné.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1577"/>
+        <location filename="../ui/FormMain.cpp" line="1616"/>
         <source>Bramblex does not save over this file. Save a repaired copy of what was read under another name?</source>
         <translation>Bramblex n&apos;écrase pas ce fichier. Enregistrer sous un autre nom une copie réparée de ce qui a été lu&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1581"/>
+        <location filename="../ui/FormMain.cpp" line="1620"/>
         <source>Save Repaired Copy</source>
         <translation>Enregistrer une copie réparée</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1583"/>
+        <location filename="../ui/FormMain.cpp" line="1622"/>
         <source>%1 (repaired)</source>
         <translation>%1 (réparé)</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1630"/>
+        <location filename="../ui/FormMain.cpp" line="1634"/>
+        <source>Repaired copy of the part of &quot;%1&quot; that could be read</source>
+        <translation>Copie réparée de la partie lisible de «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMain.cpp" line="1672"/>
         <source>A run of the batch &quot;%1&quot; ended without saving %2 reading(s). Recover them into the batch now?</source>
         <translation>Un essai du lot «&#xa0;%1&#xa0;» s&apos;est terminé sans enregistrer %2 lecture(s). Les récupérer dans le lot maintenant&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1639"/>
+        <location filename="../ui/FormMain.cpp" line="1682"/>
         <source>%1 reading(s) were recovered into &quot;%2&quot;.</source>
         <translation>%1 lecture(s) récupérée(s) dans «&#xa0;%2&#xa0;».</translation>
     </message>
@@ -2390,32 +2443,32 @@ Choisissez un autre fichier pour enregistrer le lot.</translation>
         <translation>dessine la page INDEX (à partir de 0) d&apos;un modèle de rapport dans un PNG, pages intérieures liées au lot</translation>
     </message>
     <message>
-        <location filename="../tools/cli/CmdReport.cpp" line="61"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="62"/>
         <source>report: %1</source>
         <translation>report&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../tools/cli/CmdReport.cpp" line="62"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="63"/>
         <source>usage: bramblex-cli report %1</source>
         <translation>utilisation&#xa0;: bramblex-cli report %1</translation>
     </message>
     <message>
-        <location filename="../tools/cli/CmdReport.cpp" line="173"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="174"/>
         <source>Cannot encode the picture &quot;%1&quot; as PNG.</source>
         <translation>Impossible d&apos;encoder l&apos;image «&#xa0;%1&#xa0;» en PNG.</translation>
     </message>
     <message>
-        <location filename="../tools/cli/CmdReport.cpp" line="241"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="249"/>
         <source>No mail program is set up: install xdg-utils and choose a program for e-mail.</source>
         <translation>Aucun programme de messagerie n&apos;est configuré&#xa0;: installez xdg-utils et choisissez un programme de courriel.</translation>
     </message>
     <message>
-        <location filename="../tools/cli/CmdReport.cpp" line="262"/>
+        <location filename="../tools/cli/CmdReport.cpp" line="278"/>
         <source>composes report templates with batches as the report preview does and writes PDF, JPEG, a print job, thumbnails, an SVG page, the page count or a mail</source>
         <translation>compose des modèles de rapport avec des lots comme l&apos;aperçu des rapports et écrit un PDF, un JPEG, une tâche d&apos;impression, des vignettes, une page SVG, le nombre de pages ou un courriel</translation>
     </message>
     <message>
-        <location filename="../tools/cli/CliCommand.cpp" line="21"/>
+        <location filename="../tools/cli/CliCommand.cpp" line="23"/>
         <source>warning: </source>
         <translation>avertissement&#xa0;: </translation>
     </message>
@@ -2487,138 +2540,6 @@ Choisissez un autre fichier pour enregistrer le lot.</translation>
         <location filename="../tools/cli/CmdAutomation.cpp" line="127"/>
         <source>calls the automation service of a program the session bus starts, and prints the results</source>
         <translation>appelle le service d&apos;automatisation d&apos;un programme démarré par le bus de session, et affiche les résultats</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdExport.cpp" line="24"/>
-        <source>%1: --settings needs a file</source>
-        <translation>%1&#xa0;: --settings attend un fichier</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdExport.cpp" line="31"/>
-        <source>usage: bramblex-cli %1 BATCH.epb OUT [--settings FILE]</source>
-        <translation>utilisation&#xa0;: bramblex-cli %1 BATCH.epb OUT [--settings FILE]</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdExport.cpp" line="62"/>
-        <source>writes a batch as the CSV export (display units from the settings file)</source>
-        <translation>écrit un lot comme l&apos;export CSV (unités d&apos;affichage du fichier de paramètres)</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdExport.cpp" line="66"/>
-        <source>writes a batch as the Excel worksheet export (display units from the settings file)</source>
-        <translation>écrit un lot comme l&apos;export en feuille Excel (unités d&apos;affichage du fichier de paramètres)</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdExport.cpp" line="71"/>
-        <source>writes the whole batch as JSON (base units, readings with % full scale and over scale, its analysis)</source>
-        <translation>écrit le lot entier en JSON (unités de base, lectures avec % pleine échelle et hors échelle, son analyse)</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="88"/>
-        <source>Viscosity Report</source>
-        <translation>Rapport de viscosité</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="104"/>
-        <source>Batch:<byte value="xd"/>
-Company:<byte value="xd"/>
-Operator:<byte value="xd"/>
-Model:<byte value="xd"/>
-Spindle:<byte value="xd"/>
-Identifier:<byte value="xd"/>
-Note:</source>
-        <translation>Lot&#xa0;:<byte value="xd"/>
-Société&#xa0;:<byte value="xd"/>
-Opérateur&#xa0;:<byte value="xd"/>
-Modèle&#xa0;:<byte value="xd"/>
-Mobile&#xa0;:<byte value="xd"/>
-Identifiant&#xa0;:<byte value="xd"/>
-Remarque&#xa0;:</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="146"/>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="227"/>
-        <source>Page [PageNumber]</source>
-        <translation>Page [PageNumber]</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="155"/>
-        <source>Name and signature</source>
-        <translation>Nom et signature</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="166"/>
-        <source>The measurements in this report were taken and checked as recorded.</source>
-        <translation>Les mesures de ce rapport ont été réalisées et vérifiées telles qu&apos;enregistrées.</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="168"/>
-        <source>Tested by</source>
-        <translation>Réalisé par</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="169"/>
-        <source>Approved by</source>
-        <translation>Approuvé par</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="171"/>
-        <source>Remarks</source>
-        <translation>Observations</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="189"/>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="287"/>
-        <source>Flow Analysis</source>
-        <translation>Analyse d&apos;écoulement</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="193"/>
-        <source>Batch:<byte value="xd"/>
-Company:<byte value="xd"/>
-Operator:<byte value="xd"/>
-Model:<byte value="xd"/>
-Spindle:</source>
-        <translation>Lot&#xa0;:<byte value="xd"/>
-Société&#xa0;:<byte value="xd"/>
-Opérateur&#xa0;:<byte value="xd"/>
-Modèle&#xa0;:<byte value="xd"/>
-Mobile&#xa0;:</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="201"/>
-        <source>Best flow model:<byte value="xd"/>
-Parameters:<byte value="xd"/>
-R²:<byte value="xd"/>
-Flow index n (from speed):<byte value="xd"/>
-Thixotropic index:<byte value="xd"/>
-Activation energy (kJ/mol):</source>
-        <translation>Meilleur modèle d&apos;écoulement&#xa0;:<byte value="xd"/>
-Paramètres&#xa0;:<byte value="xd"/>
-R²&#xa0;:<byte value="xd"/>
-Indice n (d&apos;après la vitesse)&#xa0;:<byte value="xd"/>
-Indice de thixotropie&#xa0;:<byte value="xd"/>
-Énergie d&apos;activation (kJ/mol)&#xa0;:</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="251"/>
-        <source>usage: bramblex-cli make-templates [--translation FILE.qm [--tree]] OUTDIR</source>
-        <translation>utilisation&#xa0;: bramblex-cli make-templates [--translation FILE.qm [--tree]] OUTDIR</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="262"/>
-        <source>It holds no translation.</source>
-        <translation>Il ne contient aucune traduction.</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="278"/>
-        <source>Standard Report</source>
-        <translation>Rapport standard</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="295"/>
-        <source>write the shipped report templates into OUTDIR/Reports and OUTDIR/Settings</source>
-        <translation>écrit les modèles de rapport fournis dans OUTDIR/Reports et OUTDIR/Settings</translation>
     </message>
     <message>
         <location filename="../tools/cli/CmdPorts.cpp" line="11"/>
@@ -2696,66 +2617,6 @@ Indice de thixotropie&#xa0;:<byte value="xd"/>
         <translation>Jeux de limites CQ&#xa0;: en définir un (limites en mPas, °C, kJ/mol&#xa0;; «&#xa0;-&#xa0;» pour une limite ouverte), l&apos;affecter à un dossier, contrôler des lots (code de sortie 0 si tous sont conformes, 1 si l&apos;un n&apos;est pas conforme, 2 sinon)</translation>
     </message>
     <message>
-        <location filename="../tools/cli/CmdRecover.cpp" line="16"/>
-        <source>usage: bramblex-cli recover BATCH.epb</source>
-        <translation>utilisation&#xa0;: bramblex-cli recover BATCH.epb</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdRecover.cpp" line="35"/>
-        <source>takes the readings a run left in its journal (a crash, a killed program) into the batch</source>
-        <translation>reprend dans le lot les lectures qu&apos;un essai a laissées dans son journal (plantage, programme tué)</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdResave.cpp" line="87"/>
-        <source>usage: bramblex-cli resave IN OUT</source>
-        <translation>utilisation&#xa0;: bramblex-cli resave IN OUT</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdResave.cpp" line="92"/>
-        <source>resave: &quot;%1&quot; is not a batch, settings or report file</source>
-        <translation>resave&#xa0;: «&#xa0;%1&#xa0;» n&apos;est pas un fichier de lot, de paramètres ou de rapport</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdResave.cpp" line="96"/>
-        <source>resave: %1 files are not supported yet</source>
-        <translation>resave&#xa0;: les fichiers %1 ne sont pas encore pris en charge</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdResave.cpp" line="115"/>
-        <source>load a batch (.epb), report (.epr) or settings file through its document class and write it to OUT</source>
-        <translation>charge un lot (.epb), un rapport (.epr) ou un fichier de paramètres via sa classe de document et l&apos;écrit dans OUT</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdRun.cpp" line="77"/>
-        <source>usage: bramblex-cli run --port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] BATCH.epb</source>
-        <translation>utilisation&#xa0;: bramblex-cli run --port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] BATCH.epb</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdRun.cpp" line="98"/>
-        <source>--count needs a whole number above 0.</source>
-        <translation>--count attend un nombre entier supérieur à 0.</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdRun.cpp" line="117"/>
-        <source>run: the damaged batch is left as it is; no run was started.</source>
-        <translation>run&#xa0;: le lot endommagé est laissé tel quel&#xa0;; aucun essai n&apos;a été lancé.</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdRun.cpp" line="173"/>
-        <source>The %1 reading(s) of this run are kept in %2; the program offers to recover them into the batch when it next starts.</source>
-        <translation>Les %1 lecture(s) de cet essai sont conservées dans %2&#xa0;; le programme proposera de les récupérer dans le lot à son prochain démarrage.</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdRun.cpp" line="187"/>
-        <source>The run was stopped before it finished.</source>
-        <translation>L&apos;essai a été arrêté avant la fin.</translation>
-    </message>
-    <message>
-        <location filename="../tools/cli/CmdRun.cpp" line="195"/>
-        <source>run the batch&apos;s processes on the viscometer (or collect manual readings) and save the readings</source>
-        <translation>exécute les processus du lot sur le viscosimètre (ou recueille des lectures manuelles) et enregistre les lectures</translation>
-    </message>
-    <message>
         <location filename="../tools/cli/CmdSeedDemo.cpp" line="121"/>
         <source>usage: bramblex-cli seed-demo   (the tree of BRAMBLEX_STORAGE_ROOT)</source>
         <translation>utilisation&#xa0;: bramblex-cli seed-demo   (l&apos;arborescence de BRAMBLEX_STORAGE_ROOT)</translation>
@@ -2829,6 +2690,322 @@ commandes&#xa0;:</translation>
         <source>bramblex-cli: unknown command &apos;%1&apos;</source>
         <translation>bramblex-cli&#xa0;: commande inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
+    <message>
+        <location filename="../tools/cli/CmdExport.cpp" line="30"/>
+        <source>%1: --settings needs a file</source>
+        <translation>%1&#xa0;: --settings attend un fichier</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdExport.cpp" line="37"/>
+        <source>usage: bramblex-cli %1 BATCH.epb OUT [--settings FILE]</source>
+        <translation>utilisation&#xa0;: bramblex-cli %1 BATCH.epb OUT [--settings FILE]</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdExport.cpp" line="76"/>
+        <source>writes a batch as the CSV export (display units from the settings file)</source>
+        <translation>écrit un lot comme l&apos;export CSV (unités d&apos;affichage du fichier de paramètres)</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdExport.cpp" line="80"/>
+        <source>writes a batch as the Excel worksheet export (display units from the settings file)</source>
+        <translation>écrit un lot comme l&apos;export en feuille Excel (unités d&apos;affichage du fichier de paramètres)</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdExport.cpp" line="85"/>
+        <source>writes the whole batch as JSON (base units, readings with % full scale and over scale, its analysis, its QC verdict)</source>
+        <translation>écrit le lot entier en JSON (unités de base, lectures avec % pleine échelle et hors échelle, son analyse, son verdict CQ)</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="88"/>
+        <source>Viscosity Report</source>
+        <translation>Rapport de viscosité</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="104"/>
+        <source>Batch:<byte value="xd"/>
+Company:<byte value="xd"/>
+Operator:<byte value="xd"/>
+Model:<byte value="xd"/>
+Spindle:<byte value="xd"/>
+Identifier:<byte value="xd"/>
+Note:</source>
+        <translation>Lot&#xa0;:<byte value="xd"/>
+Société&#xa0;:<byte value="xd"/>
+Opérateur&#xa0;:<byte value="xd"/>
+Modèle&#xa0;:<byte value="xd"/>
+Mobile&#xa0;:<byte value="xd"/>
+Identifiant&#xa0;:<byte value="xd"/>
+Remarque&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="146"/>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="227"/>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="274"/>
+        <source>Page [PageNumber]</source>
+        <translation>Page [PageNumber]</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="155"/>
+        <source>Name and signature</source>
+        <translation>Nom et signature</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="166"/>
+        <source>The measurements in this report were taken and checked as recorded.</source>
+        <translation>Les mesures de ce rapport ont été réalisées et vérifiées telles qu&apos;enregistrées.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="168"/>
+        <source>Tested by</source>
+        <translation>Réalisé par</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="169"/>
+        <source>Approved by</source>
+        <translation>Approuvé par</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="171"/>
+        <source>Remarks</source>
+        <translation>Observations</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="189"/>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="334"/>
+        <source>Flow Analysis</source>
+        <translation>Analyse d&apos;écoulement</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="193"/>
+        <source>Batch:<byte value="xd"/>
+Company:<byte value="xd"/>
+Operator:<byte value="xd"/>
+Model:<byte value="xd"/>
+Spindle:</source>
+        <translation>Lot&#xa0;:<byte value="xd"/>
+Société&#xa0;:<byte value="xd"/>
+Opérateur&#xa0;:<byte value="xd"/>
+Modèle&#xa0;:<byte value="xd"/>
+Mobile&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="201"/>
+        <source>Best flow model:<byte value="xd"/>
+Parameters:<byte value="xd"/>
+R²:<byte value="xd"/>
+Flow index n (from speed):<byte value="xd"/>
+Thixotropic index:<byte value="xd"/>
+Activation energy (kJ/mol):<byte value="xd"/>
+QC limit set:<byte value="xd"/>
+QC result:</source>
+        <translation>Meilleur modèle d&apos;écoulement&#xa0;:<byte value="xd"/>
+Paramètres&#xa0;:<byte value="xd"/>
+R²&#xa0;:<byte value="xd"/>
+Indice n (d&apos;après la vitesse)&#xa0;:<byte value="xd"/>
+Indice de thixotropie&#xa0;:<byte value="xd"/>
+Énergie d&apos;activation (kJ/mol)&#xa0;:<byte value="xd"/>
+Jeu de limites CQ&#xa0;:<byte value="xd"/>
+Résultat CQ&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="234"/>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="340"/>
+        <source>QC Certificate</source>
+        <translation>Certificat CQ</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="238"/>
+        <source>Batch:<byte value="xd"/>
+Company:<byte value="xd"/>
+Operator:<byte value="xd"/>
+Model:<byte value="xd"/>
+Spindle:<byte value="xd"/>
+Identifier:</source>
+        <translation>Lot&#xa0;:<byte value="xd"/>
+Société&#xa0;:<byte value="xd"/>
+Opérateur&#xa0;:<byte value="xd"/>
+Modèle&#xa0;:<byte value="xd"/>
+Mobile&#xa0;:<byte value="xd"/>
+Identifiant&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="247"/>
+        <source>Limit set:</source>
+        <translation>Jeu de limites&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="252"/>
+        <source>Result:</source>
+        <translation>Résultat&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="259"/>
+        <source>Criterion: measured (limits): verdict</source>
+        <translation>Critère&#xa0;: mesuré (limites)&#xa0;: verdict</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="266"/>
+        <source>Checked by: ______________________    Date: ____________<byte value="xd"/>
+<byte value="xd"/>
+Released by: _____________________    Date: ____________</source>
+        <translation>Vérifié par&#xa0;: ____________________    Date&#xa0;: ____________<byte value="xd"/>
+<byte value="xd"/>
+Libéré par&#xa0;: _____________________    Date&#xa0;: ____________</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="298"/>
+        <source>usage: bramblex-cli make-templates [--translation FILE.qm [--tree]] OUTDIR</source>
+        <translation>utilisation&#xa0;: bramblex-cli make-templates [--translation FILE.qm [--tree]] OUTDIR</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="309"/>
+        <source>It holds no translation.</source>
+        <translation>Il ne contient aucune traduction.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="325"/>
+        <source>Standard Report</source>
+        <translation>Rapport standard</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdMakeTemplates.cpp" line="348"/>
+        <source>write the shipped report templates into OUTDIR/Reports and OUTDIR/Settings</source>
+        <translation>écrit les modèles de rapport fournis dans OUTDIR/Reports et OUTDIR/Settings</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRecover.cpp" line="19"/>
+        <source>usage: bramblex-cli recover [--reason TEXT] BATCH.epb</source>
+        <translation>utilisation&#xa0;: bramblex-cli recover [--reason TEXT] BATCH.epb</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRecover.cpp" line="38"/>
+        <source>takes the readings a run left in its journal (a crash, a killed program) into the batch</source>
+        <translation>reprend dans le lot les lectures qu&apos;un essai a laissées dans son journal (plantage, programme tué)</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdResave.cpp" line="115"/>
+        <source>usage: bramblex-cli resave [--reason TEXT] IN OUT</source>
+        <translation>utilisation&#xa0;: bramblex-cli resave [--reason TEXT] IN OUT</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdResave.cpp" line="120"/>
+        <source>resave: &quot;%1&quot; is not a batch, settings or report file</source>
+        <translation>resave&#xa0;: «&#xa0;%1&#xa0;» n&apos;est pas un fichier de lot, de paramètres ou de rapport</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdResave.cpp" line="124"/>
+        <source>resave: %1 files are not supported yet</source>
+        <translation>resave&#xa0;: les fichiers %1 ne sont pas encore pris en charge</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdResave.cpp" line="143"/>
+        <source>load a batch (.epb), report (.epr) or settings file through its document class and write it to OUT</source>
+        <translation>charge un lot (.epb), un rapport (.epr) ou un fichier de paramètres via sa classe de document et l&apos;écrit dans OUT</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRun.cpp" line="77"/>
+        <source>usage: bramblex-cli run --port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] [--reason TEXT] BATCH.epb</source>
+        <translation>utilisation&#xa0;: bramblex-cli run --port DEVICE|NUMBER|simulated [--manual [--count N]] [--trace] [--reason TEXT] BATCH.epb</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRun.cpp" line="100"/>
+        <source>--count needs a whole number above 0.</source>
+        <translation>--count attend un nombre entier supérieur à 0.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRun.cpp" line="119"/>
+        <source>run: the damaged batch is left as it is; no run was started.</source>
+        <translation>run&#xa0;: le lot endommagé est laissé tel quel&#xa0;; aucun essai n&apos;a été lancé.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRun.cpp" line="176"/>
+        <source>The %1 reading(s) of this run are kept in %2; the program offers to recover them into the batch when it next starts.</source>
+        <translation>Les %1 lecture(s) de cet essai sont conservées dans %2&#xa0;; le programme proposera de les récupérer dans le lot à son prochain démarrage.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRun.cpp" line="190"/>
+        <source>The run was stopped before it finished.</source>
+        <translation>L&apos;essai a été arrêté avant la fin.</translation>
+    </message>
+    <message>
+        <location filename="../tools/cli/CmdRun.cpp" line="198"/>
+        <source>run the batch&apos;s processes on the viscometer (or collect manual readings) and save the readings</source>
+        <translation>exécute les processus du lot sur le viscosimètre (ou recueille des lectures manuelles) et enregistre les lectures</translation>
+    </message>
+</context>
+<context>
+    <name>QApplication</name>
+    <message>
+        <location filename="../ui/DialogService.cpp" line="107"/>
+        <source>Reason for the Change</source>
+        <translation>Motif de la modification</translation>
+    </message>
+    <message>
+        <location filename="../ui/DialogService.cpp" line="108"/>
+        <source>&quot;%1&quot; is signed. Why is it changed?</source>
+        <translation>«&#xa0;%1&#xa0;» est signé. Pourquoi est-il modifié&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="25"/>
+        <source>Time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="25"/>
+        <source>User</source>
+        <translation>Utilisateur</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="25"/>
+        <source>Full Name</source>
+        <translation>Nom complet</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="25"/>
+        <source>Host</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="26"/>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="26"/>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="26"/>
+        <source>Reason</source>
+        <translation>Motif</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="26"/>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+</context>
+<context>
+    <name>TAuditStatusLine</name>
+    <message>
+        <location filename="../ui/AuditStatusLine.cpp" line="23"/>
+        <source>This batch was changed outside Bramblex after the last recorded change (%1).</source>
+        <translation>Ce lot a été modifié hors de Bramblex après la dernière modification enregistrée (%1).</translation>
+    </message>
+    <message>
+        <location filename="../ui/AuditStatusLine.cpp" line="28"/>
+        <source>The audit trail of this batch is broken at record %1.</source>
+        <translation>La piste d&apos;audit de ce lot est rompue à l&apos;enregistrement %1.</translation>
+    </message>
+    <message>
+        <location filename="../ui/AuditStatusLine.cpp" line="31"/>
+        <source>%1 (an earlier version)</source>
+        <translation>%1 (version antérieure)</translation>
+    </message>
 </context>
 <context>
     <name>TChartMeasurements</name>
@@ -2868,24 +3045,117 @@ commandes&#xa0;:</translation>
     </message>
 </context>
 <context>
+    <name>TFormAuditTrail</name>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="52"/>
+        <source>Audit Trail of %1</source>
+        <translation>Piste d&apos;audit de %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="62"/>
+        <source>Audit records</source>
+        <translation>Enregistrements d&apos;audit</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="71"/>
+        <source>Export CSV...</source>
+        <translation>Exporter en CSV...</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="73"/>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="74"/>
+        <source>Export PDF...</source>
+        <translation>Exporter en PDF...</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="76"/>
+        <source>Export PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="77"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="89"/>
+        <source>Intact. The last recorded change did not reach the file (the program was stopped while saving); the batch is as the record before it says.</source>
+        <translation>Intacte. La dernière modification enregistrée n&apos;a pas atteint le fichier (le programme a été arrêté pendant l&apos;enregistrement)&#xa0;; le lot est tel que le décrit l&apos;enregistrement précédent.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="91"/>
+        <source>Intact: every record is in place and the batch is as last recorded.</source>
+        <translation>Intacte&#xa0;: chaque enregistrement est en place et le lot est tel qu&apos;enregistré la dernière fois.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="93"/>
+        <source>No audit trail: Bramblex has recorded no change to this batch.</source>
+        <translation>Aucune piste d&apos;audit&#xa0;: Bramblex n&apos;a enregistré aucune modification de ce lot.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="95"/>
+        <source>Changed outside Bramblex after the last recorded change (%1).</source>
+        <translation>Modifié hors de Bramblex après la dernière modification enregistrée (%1).</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="98"/>
+        <source>The trail is broken at record %1: a record was changed or removed.</source>
+        <translation>La piste est rompue à l&apos;enregistrement %1&#xa0;: un enregistrement a été modifié ou supprimé.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="180"/>
+        <source> audit trail</source>
+        <translation> - piste d&apos;audit</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="182"/>
+        <source>Export Audit Trail as PDF</source>
+        <translation>Exporter la piste d&apos;audit en PDF</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="182"/>
+        <source>Export Audit Trail as CSV</source>
+        <translation>Exporter la piste d&apos;audit en CSV</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="184"/>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation>Fichiers PDF (*.pdf);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormAuditTrail.cpp" line="184"/>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
     <name>TFormLocal</name>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="89"/>
+        <location filename="../ui/FormLocal.cpp" line="91"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="89"/>
+        <location filename="../ui/FormLocal.cpp" line="91"/>
         <source>Modified</source>
         <translation>Modifié le</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="374"/>
+        <location filename="../ui/FormLocal.cpp" line="125"/>
+        <source>QC: %1</source>
+        <translation>CQ&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormLocal.cpp" line="382"/>
         <source>Folder contents</source>
         <translation>Contenu du dossier</translation>
     </message>
     <message>
-        <location filename="../ui/FormLocal.cpp" line="388"/>
+        <location filename="../ui/FormLocal.cpp" line="397"/>
         <source>Columns</source>
         <translation>Colonnes</translation>
     </message>
@@ -2893,201 +3163,221 @@ commandes&#xa0;:</translation>
 <context>
     <name>TFormMain</name>
     <message>
-        <location filename="../ui/FormMain.cpp" line="207"/>
+        <location filename="../ui/FormMain.cpp" line="215"/>
         <source>Korvane Bramblex</source>
         <translation>Korvane Bramblex</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="221"/>
-        <location filename="../ui/FormMain.cpp" line="222"/>
-        <location filename="../ui/FormMain.cpp" line="223"/>
+        <location filename="../ui/FormMain.cpp" line="229"/>
+        <location filename="../ui/FormMain.cpp" line="230"/>
+        <location filename="../ui/FormMain.cpp" line="231"/>
         <source>Folder List</source>
         <translation>Liste des dossiers</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="243"/>
+        <location filename="../ui/FormMain.cpp" line="251"/>
         <source>Selected folder</source>
         <translation>Dossier sélectionné</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="494"/>
+        <location filename="../ui/FormMain.cpp" line="499"/>
         <source>Bramblex Help</source>
         <translation>Aide de Bramblex</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="495"/>
-        <location filename="../ui/FormMain.cpp" line="1180"/>
+        <location filename="../ui/FormMain.cpp" line="500"/>
+        <location filename="../ui/FormMain.cpp" line="1195"/>
         <source>About</source>
         <translation>À propos</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="496"/>
+        <location filename="../ui/FormMain.cpp" line="501"/>
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="498"/>
+        <location filename="../ui/FormMain.cpp" line="503"/>
         <source>Preferences</source>
         <translation>Préférences</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="499"/>
+        <location filename="../ui/FormMain.cpp" line="504"/>
         <source>Change Storage Directory</source>
         <translation>Changer le dossier de stockage</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="502"/>
-        <location filename="../ui/FormMain.cpp" line="584"/>
+        <location filename="../ui/FormMain.cpp" line="507"/>
+        <location filename="../ui/FormMain.cpp" line="597"/>
         <source>New</source>
         <translation>Nouveau</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="503"/>
+        <location filename="../ui/FormMain.cpp" line="508"/>
         <source>New Folder</source>
         <translation>Nouveau dossier</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="505"/>
+        <location filename="../ui/FormMain.cpp" line="510"/>
         <source>New Batch</source>
         <translation>Nouveau lot</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="507"/>
-        <location filename="../ui/FormMain.cpp" line="541"/>
+        <location filename="../ui/FormMain.cpp" line="512"/>
+        <location filename="../ui/FormMain.cpp" line="551"/>
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="510"/>
-        <location filename="../ui/FormMain.cpp" line="542"/>
+        <location filename="../ui/FormMain.cpp" line="515"/>
+        <location filename="../ui/FormMain.cpp" line="552"/>
         <source>Rename</source>
         <translation>Renommer</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="512"/>
+        <location filename="../ui/FormMain.cpp" line="517"/>
         <source>Cut</source>
         <translation>Couper</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="515"/>
-        <location filename="../ui/FormMain.cpp" line="544"/>
+        <location filename="../ui/FormMain.cpp" line="520"/>
+        <location filename="../ui/FormMain.cpp" line="554"/>
         <source>Copy</source>
         <translation>Copier</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="518"/>
+        <location filename="../ui/FormMain.cpp" line="523"/>
         <source>Paste</source>
         <translation>Coller</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="521"/>
+        <location filename="../ui/FormMain.cpp" line="526"/>
         <source>Select All</source>
         <translation>Tout sélectionner</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="523"/>
-        <location filename="../ui/FormMain.cpp" line="566"/>
+        <location filename="../ui/FormMain.cpp" line="528"/>
+        <location filename="../ui/FormMain.cpp" line="576"/>
         <source>Back</source>
         <translation>Précédent</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="525"/>
+        <location filename="../ui/FormMain.cpp" line="530"/>
         <source>Auto</source>
         <translation>Auto</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="527"/>
+        <location filename="../ui/FormMain.cpp" line="532"/>
         <source>Manual</source>
         <translation>Manuel</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="530"/>
+        <location filename="../ui/FormMain.cpp" line="535"/>
         <source>Stop</source>
         <translation>Arrêter</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="532"/>
+        <location filename="../ui/FormMain.cpp" line="537"/>
         <source>Clear</source>
         <translation>Effacer</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="534"/>
+        <location filename="../ui/FormMain.cpp" line="539"/>
+        <source>Audit Trail</source>
+        <translation>Piste d&apos;audit</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMain.cpp" line="540"/>
+        <source>Sign...</source>
+        <translation>Signer...</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMain.cpp" line="542"/>
         <source>Export</source>
         <translation>Exporter</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="535"/>
+        <location filename="../ui/FormMain.cpp" line="543"/>
+        <source>QC Limit Sets</source>
+        <translation>Jeux de limites CQ</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMain.cpp" line="545"/>
         <source>Excel</source>
         <translation>Excel</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="537"/>
+        <location filename="../ui/FormMain.cpp" line="547"/>
         <source>CSV</source>
         <translation>CSV</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="540"/>
+        <location filename="../ui/FormMain.cpp" line="550"/>
         <source>New Report</source>
         <translation>Nouveau rapport</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="593"/>
+        <location filename="../ui/FormMain.cpp" line="606"/>
         <source>File</source>
         <translation>Fichier</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="598"/>
+        <location filename="../ui/FormMain.cpp" line="611"/>
+        <source>Batch</source>
+        <translation>Lot</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMain.cpp" line="615"/>
         <source>Help</source>
         <translation>Aide</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="606"/>
+        <location filename="../ui/FormMain.cpp" line="623"/>
         <source>Tool Bar</source>
         <translation>Barre d&apos;outils</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="775"/>
+        <location filename="../ui/FormMain.cpp" line="797"/>
         <source>Reports</source>
         <translation>Rapports</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="779"/>
-        <location filename="../ui/FormMain.cpp" line="882"/>
+        <location filename="../ui/FormMain.cpp" line="801"/>
+        <location filename="../ui/FormMain.cpp" line="904"/>
         <source>Local</source>
         <translation>Local</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1181"/>
+        <location filename="../ui/FormMain.cpp" line="1196"/>
         <source>&lt;h3&gt;Korvane Bramblex&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Runs measurement programmes on Korvane 4150 rotational viscometers, keeps the readings of every batch and reports, prints and exports them.&lt;/p&gt;&lt;p&gt;Storage folder: %2&lt;/p&gt;&lt;p&gt;Bramblex is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version (GPL-3.0-or-later). It comes with ABSOLUTELY NO WARRANTY. See &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;https://www.gnu.org/licenses/gpl-3.0.html&lt;/a&gt;.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Korvane Bramblex&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Exécute des programmes de mesure sur les viscosimètres rotatifs Korvane 4150, conserve les lectures de chaque lot, et en fait des rapports, les imprime et les exporte.&lt;/p&gt;&lt;p&gt;Dossier de stockage&#xa0;: %2&lt;/p&gt;&lt;p&gt;Bramblex est un logiciel libre&#xa0;: vous pouvez le redistribuer et/ou le modifier selon les termes de la Licence publique générale GNU publiée par la Free Software Foundation, soit la version 3 de la licence, soit (à votre choix) toute version ultérieure (GPL-3.0-or-later). Il est fourni SANS AUCUNE GARANTIE. Voir &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;https://www.gnu.org/licenses/gpl-3.0.html&lt;/a&gt;.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1664"/>
+        <location filename="../ui/FormMain.cpp" line="1707"/>
         <source>The file &quot;%1&quot; was not found.</source>
         <translation>Le fichier «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1678"/>
+        <location filename="../ui/FormMain.cpp" line="1721"/>
         <source>The report &quot;%1&quot; is not one of the reports of the storage folder &quot;%2&quot;, so Bramblex cannot open it. Copy it into the storage folder&apos;s Reports folder first.</source>
         <translation>Le rapport «&#xa0;%1&#xa0;» ne fait pas partie des rapports du dossier de stockage «&#xa0;%2&#xa0;»&#xa0;: Bramblex ne peut donc pas l&apos;ouvrir. Copiez-le d&apos;abord dans le dossier Rapports (Reports) du dossier de stockage.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1688"/>
+        <location filename="../ui/FormMain.cpp" line="1731"/>
         <source>The file &quot;%1&quot; lies outside the storage folder &quot;%2&quot;, so Bramblex cannot open it. Copy it into a folder below Local first.</source>
         <translation>Le fichier «&#xa0;%1&#xa0;» se trouve hors du dossier de stockage «&#xa0;%2&#xa0;»&#xa0;: Bramblex ne peut donc pas l&apos;ouvrir. Copiez-le d&apos;abord dans un dossier sous Local.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1692"/>
+        <location filename="../ui/FormMain.cpp" line="1735"/>
         <source>The file &quot;%1&quot; is not in a Local folder of the storage folder &quot;%2&quot;, so Bramblex cannot open it. Copy it into a folder below Local first.</source>
         <translation>Le fichier «&#xa0;%1&#xa0;» n&apos;est pas dans un dossier Local du dossier de stockage «&#xa0;%2&#xa0;»&#xa0;: Bramblex ne peut donc pas l&apos;ouvrir. Copiez-le d&apos;abord dans un dossier sous Local.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1715"/>
+        <location filename="../ui/FormMain.cpp" line="1758"/>
         <source>The file &quot;%1&quot; is not a report that can be read.</source>
         <translation>Le fichier «&#xa0;%1&#xa0;» n&apos;est pas un rapport lisible.</translation>
     </message>
     <message>
-        <location filename="../ui/FormMain.cpp" line="1723"/>
+        <location filename="../ui/FormMain.cpp" line="1766"/>
         <source>The file &quot;%1&quot; is not shown in its folder&apos;s list.</source>
         <translation>Le fichier «&#xa0;%1&#xa0;» n&apos;apparaît pas dans la liste de son dossier.</translation>
     </message>
@@ -3175,18 +3465,33 @@ commandes&#xa0;:</translation>
         <translation>Énergie d&apos;activation</translation>
     </message>
     <message>
-        <location filename="../ui/FormMemoEditor.cpp" line="39"/>
-        <location filename="../ui/FormMemoEditor.cpp" line="40"/>
+        <location filename="../ui/FormMemoEditor.cpp" line="33"/>
+        <source>QC Result</source>
+        <translation>Résultat CQ</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMemoEditor.cpp" line="34"/>
+        <source>QC Limit Set</source>
+        <translation>Jeu de limites CQ</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMemoEditor.cpp" line="35"/>
+        <source>QC Details</source>
+        <translation>Détails CQ</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormMemoEditor.cpp" line="42"/>
+        <location filename="../ui/FormMemoEditor.cpp" line="43"/>
         <source>Text Editor</source>
         <translation>Éditeur de texte</translation>
     </message>
     <message>
-        <location filename="../ui/FormMemoEditor.cpp" line="45"/>
+        <location filename="../ui/FormMemoEditor.cpp" line="48"/>
         <source>Text</source>
         <translation>Texte</translation>
     </message>
     <message>
-        <location filename="../ui/FormMemoEditor.cpp" line="77"/>
+        <location filename="../ui/FormMemoEditor.cpp" line="80"/>
         <source>Status</source>
         <translation>État</translation>
     </message>
@@ -3865,6 +4170,156 @@ Cliquez sur Terminer pour revenir.</translation>
     </message>
 </context>
 <context>
+    <name>TFormQcLimitSets</name>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="56"/>
+        <source>Viscosity at the speed</source>
+        <translation>Viscosité à la vitesse</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="58"/>
+        <source>Temperature at the speed</source>
+        <translation>Température à la vitesse</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="69"/>
+        <location filename="../ui/FormQcLimitSets.cpp" line="70"/>
+        <source>QC Limit Sets</source>
+        <translation>Jeux de limites CQ</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="95"/>
+        <source>Limit sets:</source>
+        <translation>Jeux de limites&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="98"/>
+        <source>Limit sets</source>
+        <translation>Jeux de limites</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="103"/>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="104"/>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="105"/>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="114"/>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="115"/>
+        <source>Name:</source>
+        <translation>Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="133"/>
+        <source>Criteria</source>
+        <translation>Critères</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="135"/>
+        <location filename="../ui/FormQcLimitSets.cpp" line="251"/>
+        <source>Criterion</source>
+        <translation>Critère</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="135"/>
+        <source>Speed (RPM)</source>
+        <translation>Vitesse (tr/min)</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="135"/>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="135"/>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="135"/>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="139"/>
+        <source>Columns</source>
+        <translation>Colonnes</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="146"/>
+        <source>Add Criterion</source>
+        <translation>Ajouter un critère</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="148"/>
+        <source>Remove Criterion</source>
+        <translation>Retirer le critère</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="150"/>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="161"/>
+        <source>Assign to Folder</source>
+        <translation>Affecter au dossier</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="163"/>
+        <source>Remove Assignment</source>
+        <translation>Retirer l&apos;affectation</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="303"/>
+        <source>Criterion %1: &quot;%2&quot; is not a number.</source>
+        <translation>Critère %1&#xa0;: «&#xa0;%2&#xa0;» n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="307"/>
+        <source>Criterion %1: %2</source>
+        <translation>Critère %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="319"/>
+        <source>No limit set applies to the folder &quot;%1&quot;.</source>
+        <translation>Aucun jeu de limites ne s&apos;applique au dossier «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="321"/>
+        <source>The folder &quot;%1&quot; uses the limit set &quot;%2&quot;.</source>
+        <translation>Le dossier «&#xa0;%1&#xa0;» utilise le jeu de limites «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="323"/>
+        <source>The folder &quot;%1&quot; uses the limit set &quot;%2&quot; of the folder &quot;%3&quot;.</source>
+        <translation>Le dossier «&#xa0;%1&#xa0;» utilise le jeu de limites «&#xa0;%2&#xa0;» du dossier «&#xa0;%3&#xa0;».</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="361"/>
+        <source>Save the changes to the limit set &quot;%1&quot;?</source>
+        <translation>Enregistrer les modifications du jeu de limites «&#xa0;%1&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormQcLimitSets.cpp" line="420"/>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>Voulez-vous vraiment supprimer «&#xa0;%1&#xa0;»&#xa0;?</translation>
+    </message>
+</context>
+<context>
     <name>TFormReports</name>
     <message>
         <location filename="../ui/FormReports.cpp" line="233"/>
@@ -3958,142 +4413,221 @@ Cliquez sur Terminer pour revenir.</translation>
         <translation>Rapports en onglet &gt; %1</translation>
     </message>
     <message>
-        <location filename="../ui/FormReports.cpp" line="782"/>
-        <location filename="../ui/FormReports.cpp" line="921"/>
+        <location filename="../ui/FormReports.cpp" line="781"/>
+        <location filename="../ui/FormReports.cpp" line="920"/>
         <source>Unable to create directory %1</source>
         <translation>Impossible de créer le dossier %1</translation>
     </message>
     <message>
-        <location filename="../ui/FormReports.cpp" line="831"/>
-        <location filename="../ui/FormReports.cpp" line="915"/>
+        <location filename="../ui/FormReports.cpp" line="830"/>
+        <location filename="../ui/FormReports.cpp" line="914"/>
         <source>A report with the name you specified already exists. Specify a different name.</source>
         <translation>Un rapport portant le nom indiqué existe déjà. Indiquez un autre nom.</translation>
     </message>
     <message>
-        <location filename="../ui/FormReports.cpp" line="840"/>
+        <location filename="../ui/FormReports.cpp" line="839"/>
         <source>Unable to rename &quot;%1&quot;</source>
         <translation>Impossible de renommer «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../ui/FormReports.cpp" line="860"/>
+        <location filename="../ui/FormReports.cpp" line="859"/>
         <source>Are you sure you want to delete &apos;%1&apos;?</source>
         <translation>Voulez-vous vraiment supprimer «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../ui/FormReports.cpp" line="1001"/>
+        <location filename="../ui/FormReports.cpp" line="994"/>
         <source>Are you sure you want to delete this report page?</source>
         <translation>Voulez-vous vraiment supprimer cette page du rapport&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>TFormSign</name>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="19"/>
+        <source>Sign %1</source>
+        <translation>Signer %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="21"/>
+        <source>Signing as %1 (%2)</source>
+        <translation>Signature en tant que %1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="27"/>
+        <source>Meaning</source>
+        <translation>Signification</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="30"/>
+        <source>Performed by</source>
+        <translation>Réalisé par</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="30"/>
+        <source>Reviewed by</source>
+        <translation>Vérifié par</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="31"/>
+        <source>Approved by</source>
+        <translation>Approuvé par</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="38"/>
+        <source>Comment</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="41"/>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="43"/>
+        <source>Meaning:</source>
+        <translation>Signification&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="44"/>
+        <source>Comment (optional):</source>
+        <translation>Commentaire (facultatif)&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="45"/>
+        <source>Password:</source>
+        <translation>Mot de passe&#xa0;:</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="53"/>
+        <location filename="../ui/FormSign.cpp" line="54"/>
+        <source>Sign</source>
+        <translation>Signer</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="55"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="61"/>
+        <source>Signing is locked after three wrong passwords; try again in %1 seconds.</source>
+        <translation>La signature est verrouillée après trois mots de passe erronés&#xa0;; réessayez dans %1 secondes.</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormSign.cpp" line="81"/>
+        <source>Checking the password...</source>
+        <translation>Vérification du mot de passe...</translation>
+    </message>
+</context>
+<context>
     <name>TFormViewAnalysis</name>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="51"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="94"/>
         <source>Include low torque readings</source>
         <translation>Inclure les lectures à couple faible</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="54"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="97"/>
         <source>Logarithmic axes</source>
         <translation>Axes logarithmiques</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="66"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="109"/>
         <source>Results and flow curve</source>
         <translation>Résultats et courbe d&apos;écoulement</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="78"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="121"/>
         <source>Flow models</source>
         <translation>Modèles d&apos;écoulement</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="80"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="123"/>
         <source>Model</source>
         <translation>Modèle</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="80"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="123"/>
         <source>Parameters (± standard error)</source>
         <translation>Paramètres (± erreur type)</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="80"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="123"/>
         <source>Points</source>
         <translation>Points</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="80"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="123"/>
         <source>AICc</source>
         <translation>AICc</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="81"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="124"/>
         <source>Columns</source>
         <translation>Colonnes</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="105"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="148"/>
         <source>Flow curve</source>
         <translation>Courbe d&apos;écoulement</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="185"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="286"/>
         <source>Flow models: %1</source>
         <translation>Modèles d&apos;écoulement&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="188"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="289"/>
         <source>Flow models: the best is %1 (lowest AICc).</source>
         <translation>Modèles d&apos;écoulement&#xa0;: le meilleur est %1 (AICc le plus bas).</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="190"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="291"/>
         <source>Flow models: no best model: %1</source>
         <translation>Modèles d&apos;écoulement&#xa0;: pas de meilleur modèle&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="211"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="312"/>
         <source>%1 (best)</source>
         <translation>%1 (meilleur)</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="282"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="392"/>
         <source>%1 readings, %2 used; left out: %3 over scale, %4 low torque%5; %6 without shear data (left out of the flow models).</source>
         <translation>%1 lectures, %2 utilisées&#xa0;; écartées&#xa0;: %3 hors échelle, %4 à couple faible%5&#xa0;; %6 sans données de cisaillement (écartées des modèles d&apos;écoulement).</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="288"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="398"/>
         <source> (low torque included)</source>
         <translation> (couple faible inclus)</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="292"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="402"/>
         <source>Flow index from speed: n = %1, K = %2 %3 (at 1 RPM), R² = %4, %5 readings</source>
         <translation>Indice d&apos;écoulement d&apos;après la vitesse&#xa0;: n = %1, K = %2 %3 (à 1 tr/min), R² = %4, %5 lectures</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="297"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="407"/>
         <source>Flow index from speed: %1</source>
         <translation>Indice d&apos;écoulement d&apos;après la vitesse&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="301"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="411"/>
         <source>Thixotropic index: %1 (mean viscosity at %2 RPM over %3 RPM; %4 and %5 readings)</source>
         <translation>Indice de thixotropie&#xa0;: %1 (viscosité moyenne à %2 tr/min rapportée à celle à %3 tr/min&#xa0;; %4 et %5 lectures)</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="306"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="416"/>
         <source>Thixotropic index: %1</source>
         <translation>Indice de thixotropie&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="309"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="419"/>
         <source>Activation energy: %1 kJ/mol, ln A = %2, R² = %3, %4 readings at %5 RPM</source>
         <translation>Énergie d&apos;activation&#xa0;: %1 kJ/mol, ln A = %2, R² = %3, %4 lectures à %5 tr/min</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewAnalysis.cpp" line="314"/>
+        <location filename="../ui/FormViewAnalysis.cpp" line="424"/>
         <source>Activation energy: %1</source>
         <translation>Énergie d&apos;activation&#xa0;: %1</translation>
     </message>
@@ -4101,64 +4635,69 @@ Cliquez sur Terminer pour revenir.</translation>
 <context>
     <name>TFormViewBatch</name>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="55"/>
+        <location filename="../ui/FormViewBatch.cpp" line="65"/>
         <source>Process</source>
         <translation>Processus</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="66"/>
+        <location filename="../ui/FormViewBatch.cpp" line="76"/>
         <source>Progress</source>
         <translation>Progression</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="77"/>
+        <location filename="../ui/FormViewBatch.cpp" line="89"/>
         <source>Show or hide the folders</source>
         <translation>Afficher ou masquer les dossiers</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="87"/>
+        <location filename="../ui/FormViewBatch.cpp" line="99"/>
         <source>Batch view</source>
         <translation>Vue du lot</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="98"/>
+        <location filename="../ui/FormViewBatch.cpp" line="112"/>
         <source>Unable to modify multiple batch items.</source>
         <translation>Impossible de modifier plusieurs éléments de lot.</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="172"/>
+        <location filename="../ui/FormViewBatch.cpp" line="186"/>
         <source>Header</source>
         <translation>En-tête</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="172"/>
+        <location filename="../ui/FormViewBatch.cpp" line="186"/>
         <source>Processes</source>
         <translation>Processus</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="172"/>
+        <location filename="../ui/FormViewBatch.cpp" line="186"/>
         <source>Measurements</source>
         <translation>Mesures</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="172"/>
+        <location filename="../ui/FormViewBatch.cpp" line="186"/>
         <source>Analysis</source>
         <translation>Analyse</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="175"/>
+        <location filename="../ui/FormViewBatch.cpp" line="189"/>
         <source>My Reports</source>
         <translation>Mes rapports</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="297"/>
+        <location filename="../ui/FormViewBatch.cpp" line="370"/>
+        <source>Batch saved</source>
+        <translation>Lot enregistré</translation>
+    </message>
+    <message>
+        <location filename="../ui/FormViewBatch.cpp" line="378"/>
         <source>The changes to &quot;%1&quot; could not be saved.
 %2</source>
         <translation>Les modifications de «&#xa0;%1&#xa0;» n&apos;ont pas pu être enregistrées.
 %2</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewBatch.cpp" line="312"/>
+        <location filename="../ui/FormViewBatch.cpp" line="404"/>
         <source>Please Wait...</source>
         <translation>Veuillez patienter...</translation>
     </message>
@@ -4349,7 +4888,7 @@ Cliquez sur Terminer pour revenir.</translation>
     </message>
     <message>
         <location filename="../ui/FormViewProcesses.cpp" line="53"/>
-        <location filename="../ui/FormViewProcesses.cpp" line="228"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="230"/>
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
@@ -4369,62 +4908,62 @@ Cliquez sur Terminer pour revenir.</translation>
         <translation>Colonnes</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="109"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="105"/>
         <source>No.</source>
         <translation>N°</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="109"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="105"/>
         <source>Identifier</source>
         <translation>Identifiant</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="109"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="105"/>
         <source>RPM Start</source>
         <translation>tr/min début</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="109"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="105"/>
         <source>RPM End</source>
         <translation>tr/min fin</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="109"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="105"/>
         <source>Time</source>
         <translation>Durée</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="110"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="106"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="110"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="106"/>
         <source>Start Temp</source>
         <translation>Temp. départ</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="111"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="107"/>
         <source>Temp Tend.</source>
         <translation>Tend. temp.</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="111"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="107"/>
         <source>Start Delay</source>
         <translation>Délai départ</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="111"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="107"/>
         <source>Measurements</source>
         <translation>Mesures</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="226"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="228"/>
         <source>Are you sure you want to delete the selected process?</source>
         <translation>Voulez-vous vraiment supprimer le processus sélectionné&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewProcesses.cpp" line="227"/>
+        <location filename="../ui/FormViewProcesses.cpp" line="229"/>
         <source>Are you sure you want to delete these %1 processes?</source>
         <translation>Voulez-vous vraiment supprimer ces %1 processus&#xa0;?</translation>
     </message>
@@ -4518,30 +5057,30 @@ Cliquez sur Terminer pour revenir.</translation>
         <translation>Impression</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewReport.cpp" line="554"/>
-        <location filename="../ui/FormViewReport.cpp" line="564"/>
+        <location filename="../ui/FormViewReport.cpp" line="558"/>
+        <location filename="../ui/FormViewReport.cpp" line="568"/>
         <source>Save PDF Report As</source>
         <translation>Enregistrer le rapport PDF sous</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewReport.cpp" line="555"/>
+        <location filename="../ui/FormViewReport.cpp" line="559"/>
         <source>PDF Files (*.pdf);;All Files (*)</source>
         <translation>Fichiers PDF (*.pdf);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewReport.cpp" line="565"/>
+        <location filename="../ui/FormViewReport.cpp" line="569"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
 Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewReport.cpp" line="572"/>
+        <location filename="../ui/FormViewReport.cpp" line="576"/>
         <source>Writing PDF</source>
         <translation>Écriture du PDF</translation>
     </message>
     <message>
-        <location filename="../ui/FormViewReport.cpp" line="590"/>
+        <location filename="../ui/FormViewReport.cpp" line="595"/>
         <source>Preparing mail</source>
         <translation>Préparation du courriel</translation>
     </message>
@@ -4583,94 +5122,94 @@ Voulez-vous le remplacer&#xa0;?</translation>
 <context>
     <name>TPageEditor</name>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="77"/>
+        <location filename="../ui/PageEditor.cpp" line="69"/>
         <source>Page</source>
         <translation>Page</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="235"/>
+        <location filename="../ui/PageEditor.cpp" line="214"/>
         <source>Cut</source>
         <translation>Couper</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="251"/>
+        <location filename="../ui/PageEditor.cpp" line="218"/>
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="284"/>
+        <location filename="../ui/PageEditor.cpp" line="254"/>
         <source>Paste</source>
         <translation>Coller</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="312"/>
+        <location filename="../ui/PageEditor.cpp" line="280"/>
         <source>Bring to Front</source>
         <translation>Mettre au premier plan</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="329"/>
+        <location filename="../ui/PageEditor.cpp" line="285"/>
         <source>Send to Back</source>
         <translation>Envoyer à l&apos;arrière-plan</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="352"/>
+        <location filename="../ui/PageEditor.cpp" line="290"/>
         <source>Reorder</source>
         <translation>Réordonner</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="400"/>
+        <location filename="../ui/PageEditor.cpp" line="297"/>
         <source>Align Left</source>
         <translation>Aligner à gauche</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="400"/>
+        <location filename="../ui/PageEditor.cpp" line="297"/>
         <source>Align Right</source>
         <translation>Aligner à droite</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="400"/>
+        <location filename="../ui/PageEditor.cpp" line="297"/>
         <source>Align Top</source>
         <translation>Aligner en haut</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="401"/>
+        <location filename="../ui/PageEditor.cpp" line="298"/>
         <source>Align Bottom</source>
         <translation>Aligner en bas</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="401"/>
+        <location filename="../ui/PageEditor.cpp" line="298"/>
         <source>Align Centres Across</source>
         <translation>Aligner les centres horizontalement</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="401"/>
+        <location filename="../ui/PageEditor.cpp" line="298"/>
         <source>Align Centres Down</source>
         <translation>Aligner les centres verticalement</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="402"/>
+        <location filename="../ui/PageEditor.cpp" line="299"/>
         <source>Same Width</source>
         <translation>Même largeur</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="402"/>
+        <location filename="../ui/PageEditor.cpp" line="299"/>
         <source>Same Height</source>
         <translation>Même hauteur</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="544"/>
-        <location filename="../ui/PageEditor.cpp" line="720"/>
-        <location filename="../ui/PageEditor.cpp" line="798"/>
+        <location filename="../ui/PageEditor.cpp" line="434"/>
+        <location filename="../ui/PageEditor.cpp" line="555"/>
+        <location filename="../ui/PageEditor.cpp" line="633"/>
         <source>Move</source>
         <translation>Déplacer</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="720"/>
+        <location filename="../ui/PageEditor.cpp" line="555"/>
         <source>Resize</source>
         <translation>Redimensionner</translation>
     </message>
     <message>
-        <location filename="../ui/PageEditor.cpp" line="742"/>
+        <location filename="../ui/PageEditor.cpp" line="577"/>
         <source>New %1</source>
         <translation>Créer %1</translation>
     </message>
@@ -4691,12 +5230,12 @@ Voulez-vous le remplacer&#xa0;?</translation>
 <context>
     <name>TPageRuler</name>
     <message>
-        <location filename="../ui/PageRuler.cpp" line="24"/>
+        <location filename="../ui/PageRuler.cpp" line="23"/>
         <source>Horizontal ruler</source>
         <translation>Règle horizontale</translation>
     </message>
     <message>
-        <location filename="../ui/PageRuler.cpp" line="24"/>
+        <location filename="../ui/PageRuler.cpp" line="23"/>
         <source>Vertical ruler</source>
         <translation>Règle verticale</translation>
     </message>
@@ -4736,55 +5275,83 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
-    <name>TReadingsTableModel</name>
+    <name>TQcStatusLine</name>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="39"/>
-        <source>Date</source>
-        <translation>Date</translation>
+        <location filename="../ui/QcStatusLine.cpp" line="33"/>
+        <source>QC: %1</source>
+        <translation>CQ&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="40"/>
-        <source>Time</source>
-        <translation>Heure</translation>
+        <location filename="../ui/QcStatusLine.cpp" line="34"/>
+        <source>QC %1 against &quot;%2&quot;</source>
+        <translation>CQ %1 selon «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="41"/>
-        <location filename="../ui/ReadingsTableModel.cpp" line="43"/>
+        <location filename="../ui/QcStatusLine.cpp" line="40"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="41"/>
+        <location filename="../ui/QcStatusLine.cpp" line="42"/>
+        <source> – failing: %1</source>
+        <translation> – non conformes&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/QcStatusLine.cpp" line="44"/>
+        <source> – no data yet: %1</source>
+        <translation> – pas encore de données&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TReadingsTableModel</name>
+    <message>
+        <location filename="../ui/ReadingsTableModel.cpp" line="53"/>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location filename="../ui/ReadingsTableModel.cpp" line="54"/>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <location filename="../ui/ReadingsTableModel.cpp" line="55"/>
+        <location filename="../ui/ReadingsTableModel.cpp" line="57"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../ui/ReadingsTableModel.cpp" line="55"/>
         <source>Viscosity</source>
         <translation>Viscosité</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="42"/>
+        <location filename="../ui/ReadingsTableModel.cpp" line="56"/>
         <source>% Full Scale</source>
         <translation>% pleine échelle</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="43"/>
+        <location filename="../ui/ReadingsTableModel.cpp" line="57"/>
         <source>Temperature</source>
         <translation>Température</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="44"/>
+        <location filename="../ui/ReadingsTableModel.cpp" line="58"/>
         <source>RPM</source>
         <translation>tr/min</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="46"/>
+        <location filename="../ui/ReadingsTableModel.cpp" line="60"/>
         <source>Shear Stress</source>
         <translation>Contrainte de cisaillement</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="46"/>
+        <location filename="../ui/ReadingsTableModel.cpp" line="60"/>
         <source>Shear Rate</source>
         <translation>Vitesse de cisaillement</translation>
     </message>
     <message>
-        <location filename="../ui/ReadingsTableModel.cpp" line="92"/>
+        <location filename="../ui/ReadingsTableModel.cpp" line="106"/>
         <source>Below 10 % of full scale: the spindle turns at low torque, where the reading is unreliable.</source>
         <translation>Sous 10&#xa0;% de la pleine échelle&#xa0;: le mobile tourne à couple faible, où la lecture n&apos;est pas fiable.</translation>
     </message>

@@ -1098,24 +1098,24 @@ void TFormMain::DropFiles(const QStringList& paths, const QString& folder, Qt::D
     {
         const TWatcherPause pause(*this);
         try {
-            TransferFiles(paths, names, folder,
-                          effect == Qt::MoveAction ? TDropEffect::Move : TDropEffect::Copy,
-                          [this](const QString& question) {
-                              switch (m_dialogs.Question(this, QString(), question,
-                                                         QMessageBox::Yes | QMessageBox::No |
-                                                             QMessageBox::Cancel | QMessageBox::YesToAll,
-                                                         QMessageBox::Yes)) {
-                              case QMessageBox::Yes:
-                                  return TConflictAnswer::Yes;
-                              case QMessageBox::No:
-                                  return TConflictAnswer::No;
-                              case QMessageBox::YesToAll:
-                                  return TConflictAnswer::YesToAll;
-                              default:
-                                  return TConflictAnswer::Cancel;
-                              }
-                          },
-                          &m_audit);
+            TransferFiles(
+                paths, names, folder, effect == Qt::MoveAction ? TDropEffect::Move : TDropEffect::Copy,
+                [this](const QString& question) {
+                    switch (m_dialogs.Question(this, QString(), question,
+                                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel |
+                                                   QMessageBox::YesToAll,
+                                               QMessageBox::Yes)) {
+                    case QMessageBox::Yes:
+                        return TConflictAnswer::Yes;
+                    case QMessageBox::No:
+                        return TConflictAnswer::No;
+                    case QMessageBox::YesToAll:
+                        return TConflictAnswer::YesToAll;
+                    default:
+                        return TConflictAnswer::Cancel;
+                    }
+                },
+                &m_audit);
             QSet<QString> sources;
             for (const QString& path : paths)
                 sources.insert(IncludeTrailingSeparator(QFileInfo(QDir::cleanPath(path)).path()));

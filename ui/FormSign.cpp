@@ -26,9 +26,13 @@ TFormSign::TFormSign(const QString& batchPath, TSigningGuard& guard, const TAudi
     m_meaning->setObjectName(QStringLiteral("ComboBoxMeaning"));
     m_meaning->setAccessibleName(tr("Meaning"));
     // Shown in the operator's language, recorded as the trail's fixed texts.
+    // The captions are listed here too, so that the translation tools find them.
+    static constexpr const char* Captions[] = {QT_TR_NOOP("Performed by"), QT_TR_NOOP("Reviewed by"),
+                                               QT_TR_NOOP("Approved by")};
     for (TSignatureMeaning m :
          {TSignatureMeaning::Performed, TSignatureMeaning::Reviewed, TSignatureMeaning::Approved})
         m_meaning->addItem(tr(SignatureMeaningText(m).toUtf8().constData()), static_cast<int>(m));
+    Q_UNUSED(Captions);
     m_comment = new QLineEdit(this);
     m_comment->setObjectName(QStringLiteral("EditComment"));
     m_comment->setAccessibleName(tr("Comment"));

@@ -115,7 +115,8 @@ TEST_F(BatchStoreTest, SavingWritesTheFileOrSaysWhyNot) {
     QSignalSpy damaged(document.get(), &TBatchDocument::Damaged);
 
     document->Batch().Operator = "Ada";
-    ASSERT_TRUE(document->Save(TAuditEntry::HeaderChanged("Operator", "", "Ada"), TAuditRecorder{})) << document->LastError().toStdString();
+    ASSERT_TRUE(document->Save(TAuditEntry::HeaderChanged("Operator", "", "Ada"), TAuditRecorder{}))
+        << document->LastError().toStdString();
     EXPECT_EQ(saved.count(), 1);
     TBatchItem read;
     read.LoadFromFile(path);
