@@ -4,13 +4,20 @@
 
 #include "MainWindowFixture.h"
 
+#include "audit/AuditTrail.h"
+#include "audit/Signing.h"
 #include "catalogue/Catalogue.h"
 #include "core/Error.h"
+#include "documents/BatchItem.h"
+#include "platform/PasswordCheck.h"
 #include "storage/StoragePaths.h"
 #include "support/PseudoLanguage.h"
+#include "ui/FormAuditTrail.h"
 #include "ui/FormPreferences.h"
 #include "ui/FormProcessWizard.h"
+#include "ui/FormQcLimitSets.h"
 #include "ui/FormReports.h"
+#include "ui/FormSign.h"
 #include "ui/KorvTabBar.h"
 
 #include <QDirIterator>
@@ -127,4 +134,64 @@ TEST(PseudoLanguageCheck, FindsBypassedAndCutOffTextsButNotData) {
     const QStringList problems = PseudoLanguageProblems(&window);
     ASSERT_EQ(problems.size(), 1);
     EXPECT_TRUE(problems.first().contains(QStringLiteral("LabelNarrow"))) << problems.first().toStdString();
+}
+
+namespace {
+
+class TRefusingCheck : public TPasswordCheck {
+public:
+    TPasswordCheckResult Check(const QString&, const QString&) override { return {}; }
+};
+
+} // namespace
+
+TEST_F(PseudoLanguageTest, TheQcLimitSetsAuditTrailAndSignWindowsShowOnlyTranslatedTexts) {
+    PrepareStorageAt(Storage());
+    const QString batch = Local() + "Lab/Run.epb";
+    WriteBatch(batch, 2, 1, 3, 1);
+    {
+        // A batch with records, so that the trail's window shows its state and table.
+        TBatchItem item;
+        item.LoadFromFile(batch);
+        item.Operator = QStringLiteral("Ada");
+        item.SaveToFile(batch, TAuditEntry::HeaderChanged("Operator", "", "Ada"), TAuditRecorder{});
+    }
+    QStringList problems;
+    int counted = 0;
+    const QString shots = qEnvironmentVariable("BRAMBLEX_SCREENSHOTS");
+    QStringList data = DataNames(Storage()) << QStringLiteral("Lab");
+
+    TFormQcLimitSets limits(Local() + "Lab", SettingsFolder(), LocalFolder(), Dialogs);
+    limits.resize(limits.sizeHint());
+    limits.show();
+    limits.NewLimitSet();
+    QApplication::processEvents();
+    problems << PseudoLanguageProblems(&limits, &counted, data);
+    if (!shots.isEmpty())
+        limits.grab().save(shots + "/pseudo-qc-limit-sets.png");
+
+    TFormAuditTrail trail(batch, Dialogs);
+    trail.resize(trail.sizeHint());
+    trail.show();
+    QApplication::processEvents();
+    problems << PseudoLanguageProblems(&trail, &counted, data);
+    if (!shots.isEmpty())
+        trail.grab().save(shots + "/pseudo-audit-trail.png");
+
+    TRefusingCheck check;
+    TSigningGuard guard(check, [] { return QDateTime::currentDateTime(); });
+    TAuditContext context;
+    context.User = {QStringLiteral("ada"), QStringLiteral("Ada Lovelace"), QStringLiteral("lab")};
+    TFormSign sign(batch, guard, context);
+    sign.resize(sign.sizeHint());
+    sign.show();
+    QApplication::processEvents();
+    problems << PseudoLanguageProblems(&sign, &counted,
+                                       data << QStringLiteral("ada") << QStringLiteral("Ada Lovelace"));
+    if (!shots.isEmpty())
+        sign.grab().save(shots + "/pseudo-sign.png");
+
+    EXPECT_GE(counted, 25);
+    problems.removeDuplicates();
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
 }
