@@ -529,6 +529,13 @@ TQcResult CheckQcBatchFile(const QString& batchPath, const QString& settingsFold
     return CheckQc(*applicable.LimitSet, AnalyzeBatch(batch));
 }
 
+namespace {
+// The words scripts read for the limit set of a batch: the first published form of
+// qc check, kept when the sets were named limit sets everywhere else.
+const QString LimitSetJsonKey = QStringLiteral("specification");
+const QString NoLimitSetLine = QStringLiteral("no specification");
+} // namespace
+
 QJsonObject QcResultToJson(const TQcResult& result, const QString& file) {
     auto number = [](const std::optional<double>& value) {
         return value && std::isfinite(*value) ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
@@ -545,17 +552,16 @@ QJsonObject QcResultToJson(const TQcResult& result, const QString& file) {
         criteria.append(c);
     }
     return QJsonObject{{QStringLiteral("file"), file},
-                       {QStringLiteral("specification"), result.LimitSet.isEmpty()
-                                                             ? QJsonValue(QJsonValue::Null)
-                                                             : QJsonValue(result.LimitSet)},
+                       {LimitSetJsonKey, result.LimitSet.isEmpty() ? QJsonValue(QJsonValue::Null)
+                                                                   : QJsonValue(result.LimitSet)},
                        {QStringLiteral("result"), QLatin1String(QcVerdictKey(result.Verdict))},
                        {QStringLiteral("criteria"), criteria}};
 }
 
 QString QcResultLine(const TQcResult& result) {
     if (result.Verdict == TQcVerdict::None)
-        return result.Problem.isEmpty() ? QStringLiteral("no specification")
-                                        : QStringLiteral("no specification: ") + result.Problem;
+        return result.Problem.isEmpty() ? NoLimitSetLine
+                                        : NoLimitSetLine + QStringLiteral(": ") + result.Problem;
     if (result.Verdict == TQcVerdict::Pass)
         return QStringLiteral("pass");
     QStringList parts;

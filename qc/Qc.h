@@ -156,11 +156,12 @@ struct TQcApplicable {
 TQcApplicable FindApplicableQcLimitSet(const QString& folder, const QString& settingsFolder,
                                        const QString& localRoot);
 
-// {"file", "specification", "result", "criteria": [{"criterion", "rpm" (speed criteria
-// only), "measured", "min", "max", "result"}]}; absent values are null. Never translated.
+// {"file", the limit set's name, "result", "criteria": [{"criterion", "rpm" (speed
+// criteria only), "measured", "min", "max", "result"}]}; absent values are null. Never
+// translated. The names of the keys are the ones scripts read (see Qc.cpp).
 QJsonObject QcResultToJson(const TQcResult& result, const QString& file);
-// "pass", "fail: …", "incomplete: …" or "no specification" (with why, when there is
-// one assigned that cannot be read), for a line of bramblex-cli qc check.
+// "pass", "fail: …", "incomplete: …" or the line of a batch no limit set applies to
+// (with why, when one is assigned that cannot be read), for bramblex-cli qc check.
 QString QcResultLine(const TQcResult& result);
 // One criterion as the operator reads it, in display units: "Viscosity at 20 RPM:
 // 1234.5 mPas (1000.0 to 1500.0 mPas): PASS".
