@@ -70,8 +70,8 @@ run qc check "$local/A" "$local/D"
 grep -qxF "${local}D/wait.epb: incomplete: viscosity-at 50 RPM (No usable reading at 50 RPM.)" <<<"$out" ||
     fail "incomplete line: $out"
 run qc check "$local/E/none.epb"
-[ "$status" -eq 2 ] || fail "no specification exit $status"
-[ "$out" = "${local}E/none.epb: no specification" ] || fail "no specification line: $out"
+[ "$status" -eq 2 ] || fail "exit of a batch without a limit set: $status"
+[ "$out" = "${local}E/none.epb: no specification" ] || fail "line of a batch without a limit set: $out"
 
 # The JSON, exactly.
 run qc check "$local/A/ok.epb" "$local/C" "$local/D" "$local/E" --json
